@@ -1,0 +1,94 @@
+// The chief header of the calculation: the design record, the state owner of one program
+// session, and the calculation steps in the order a design run calls them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "report/report.h"
+
+namespace gearpair {
+
+// The one design record: every input, intermediate and result quantity of a run. Each step
+// overwrites the fields it writes; nothing resets the record between runs.
+struct TGearDesign {
+    double uz = 0;      // gear ratio, pinion speed / wheel speed
+    double betta = 0;   // helix angle: degrees after ReduceInputs, radians from ComputeGeometry on
+    double nw = 0;      // pinion speed, rpm
+    double nkol = 0;    // wheel speed, rpm
+    double t = 0;       // planned service life, h
+    double hw = 0;      // pinion hardness, HB
+    double hkol = 0;    // wheel hardness, HB
+    double psiba = 0;   // face-width coefficient relative to the centre distance
+    double psibd = 0;   // face-width coefficient relative to the pinion diameter
+    double tw = 0;      // pinion torque, N*m
+    double tkol = 0;    // wheel torque, N*m
+    double aw = 0;      // centre distance, mm
+    double mn = 0;      // normal module, mm
+    double Ghp = 0;     // allowable contact stress, MPa
+    double Gfpw = 0;    // allowable bending stress of the pinion, MPa
+    double Gfpkol = 0;  // allowable bending stress of the wheel, MPa
+    double ea = 0;      // transverse contact ratio
+    double Khbeta = 0;  // load-concentration factor
+    std::int32_t z1 = 0;  // pinion teeth
+    std::int32_t z2 = 0;  // wheel teeth
+    double v = 0;       // peripheral speed at the pitch circle, m/s
+    double bkol = 0;    // wheel face width, mm
+    double bw = 0;      // pinion face width, mm
+    double d2 = 0;      // wheel pitch diameter, mm
+    double d1 = 0;      // pinion pitch diameter, mm
+    std::uint8_t khbetaRow = 0;  // row 1 to 8 of the last load-concentration lookup
+    double da1 = 0;     // pinion tip diameter, mm
+    double df1 = 0;     // pinion root diameter, mm
+    double da2 = 0;     // wheel tip diameter, mm
+    double df2 = 0;     // wheel root diameter, mm
+    std::string baseDir;  // program directory with its trailing separator
+
+    // Accuracy degree of the gear set; selects the row of the load-distribution table.
+    static constexpr std::uint8_t accuracyDegree = 8;
+};
+
+// The state of the calculation for the life of a program session: the design record, the
+// report with its decimal separator, the hand-off list and the run-number caption. The
+// desktop program creates one and keeps it; the command-line front end creates one per design.
+struct GearSession {
+    TGearDesign design;
+    Report report;
+    std::string handoffList;  // the Lisp list for "transmit.txt"
+    std::string runCaption;   // the run number shown in place of the gear-ratio caption
+    bool bettaInRadians = false;  // set by the first geometry pass, cleared by ReduceInputs
+};
+
+// Reads the six input texts and the face-width list index into the record, derives the wheel
+// speed, both torques, the pinion hardness and psibd, and reports "Введённые значения".
+// Throws ConversionError for a text that is not a number, FloatError for a zero divisor.
+void ReduceInputs(GearSession& session, std::string_view uzText, std::string_view powerText,
+                  std::string_view nwText, std::string_view hkolText, std::string_view tText,
+                  int psibaIndex, std::string_view bettaText);
+
+// Load-concentration factor for the arrangement (1 to 3), psibd and the pinion hardness, or
+// exactly -1 where the table has no value. Writes khbetaRow; no report line.
+double LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd);
+
+// Allowable contact stress Ghp, with its report section.
+void AllowableContactStress(GearSession& session);
+
+// Allowable bending stresses Gfpw and Gfpkol, with their report section.
+void AllowableBendingStress(GearSession& session);
+
+// The module for the centre distance now in the record: the largest standard module not above
+// 0.015 x aw.
+double SelectModule(const GearSession& session);
+
+// Tooth counts, diameters, peripheral speed and face widths for the current aw and mn, with
+// the "Геометрия" section. The first pass after ReduceInputs turns betta into radians.
+void ComputeGeometry(GearSession& session);
+
+// Contact fatigue check of the current design; true when it passes.
+bool ContactCheck(GearSession& session, double aw, double mn);
+
+// Bending fatigue check of the weaker gear; true when it passes.
+bool BendingCheck(GearSession& session, double aw, double mn);
+
+}  // namespace gearpair

@@ -1,0 +1,59 @@
+// Input reduction: the input texts become the speeds, torques, hardnesses and width
+// coefficients of the design record.
+#include <array>
+#include <numbers>
+
+#include "engine/gear_design.h"
+#include "report/float_check.h"
+
+namespace gearpair {
+
+namespace {
+
+// Face-width coefficients relative to the centre distance, by the index of the form's list.
+constexpr std::array<double, 7> kPsibaTable = {0.315, 0.355, 0.4, 0.45, 0.5, 0.56, 0.63};
+
+}  // namespace
+
+void ReduceInputs(GearSession& session, std::string_view uzText, std::string_view powerText,
+                  std::string_view nwText, std::string_view hkolText, std::string_view tText,
+                  int psibaIndex, std::string_view bettaText) {
+    TGearDesign& d = session.design;
+    Report& report = session.report;
+    ClearFloatFaults();
+
+    d.uz = report.ToNumber(uzText);
+    const double power = report.ToNumber(powerText);  // W
+    d.nw = report.ToNumber(nwText);
+    d.nkol = Checked(d.nw / d.uz);
+    // Angular speeds in rad/s; each is rounded to a double before it divides the power.
+    const double omegaPinion = Checked(std::numbers::pi * d.nw / 30);
+    const double omegaWheel = Checked(std::numbers::pi * d.nkol / 30);
+    d.tw = Checked(power / omegaPinion);
+    d.tkol = Checked(power / omegaWheel);
+    d.hkol = report.ToNumber(hkolText);
+    d.hw = Checked(d.hkol + 30);  // the pinion is always 30 HB harder than the wheel
+    d.t = report.ToNumber(tText);
+    if (psibaIndex >= 0 && psibaIndex < static_cast<int>(kPsibaTable.size())) {
+        d.psiba = kPsibaTable[static_cast<std::size_t>(psibaIndex)];
+    }
+    d.betta = report.ToNumber(bettaText);  // degrees until the first geometry pass
+    session.bettaInRadians = false;
+    d.psibd = Checked((d.uz + 1) * d.psiba / 2);
+
+    report.Add("Введённые значения");
+    report.ReportLine("uz", d.uz);
+    report.ReportLine("tw ", d.tw);
+    report.ReportLine("tkol", d.tkol);
+    report.ReportLine("nw", d.nw);
+    report.ReportLine("nkol", d.nkol);
+    report.ReportLine("betta", d.betta);
+    report.ReportLine("psibd", d.psibd);
+    report.ReportLine("t", d.t);
+    report.ReportLine("hw", d.hw);
+    report.ReportLine("hkol", d.hkol);
+    report.ReportLine("psiba", d.psiba);
+    report.Add(kSeparatorLine);
+}
+
+}  // namespace gearpair

@@ -1,0 +1,59 @@
+// Floating-point fault detection: which faults end a step, and with which message.
+#include "report/float_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "report/errors.h"
+#include "report/numbers.h"
+
+namespace gearpair {
+namespace {
+
+// Values that the compiler cannot fold, so the faults happen at run time.
+volatile double zero = 0.0;
+volatile double one = 1.0;
+volatile double huge = 1e308;
+volatile double tiny = 1e-308;
+
+std::string FaultOf(double (*compute)()) {
+    ClearFloatFaults();
+    try {
+        Checked(compute());
+    } catch (const FloatError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(Checked, ReportsEachFaultWithItsMessage) {
+    EXPECT_EQ(FaultOf([] { return one / zero; }), "Floating point division by zero");
+    EXPECT_EQ(FaultOf([] { return zero / zero; }), "Invalid floating point operation");
+    EXPECT_EQ(FaultOf([] { return std::sqrt(-one); }), "Invalid floating point operation");
+    EXPECT_EQ(FaultOf([] { return huge * huge; }), "Floating point overflow");
+    EXPECT_EQ(FaultOf([] { return std::log(zero); }), "Floating point division by zero");
+    EXPECT_EQ(FaultOf([] { return std::exp(1000 * one); }), "Floating point overflow");
+}
+
+TEST(Checked, LetsUnderflowAndInexactPass) {
+    EXPECT_EQ(FaultOf([] { return tiny * tiny; }), "");
+    EXPECT_EQ(FaultOf([] { return one / 3; }), "");
+    EXPECT_EQ(FaultOf([] { return std::exp(-1000 * one); }), "");
+}
+
+TEST(Checked, ClearsTheFlagsAfterReporting) {
+    EXPECT_NE(FaultOf([] { return one / zero; }), "");
+    EXPECT_NO_THROW(RaiseFloatFaults());
+}
+
+TEST(Checked, CatchesAFaultOfAnEarlierFormulaOfTheStep) {
+    ClearFloatFaults();
+    volatile double lost = std::log(-one);  // NaN, not used further
+    (void)lost;
+    EXPECT_THROW(Checked(one + one), FloatError);
+}
+
+}  // namespace
+}  // namespace gearpair

@@ -1,0 +1,55 @@
+// The report line list: plain lines, value lines, clearing and the decimal separator.
+#include "report/report.h"
+
+#include <gtest/gtest.h>
+
+#include "report/errors.h"
+
+namespace gearpair {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Report, AppendsValueLinesWithTwoBlanksAndThreeDecimals) {
+    Report report;
+    report.Add("Введённые значения");
+    report.ReportLine("uz", 2.8);
+    report.ReportLine("tw ", 663.9140152);
+    report.ReportLine("Khalpha selected  ", 1.0499999523162842);
+    report.ReportLine("t", 15000);
+    report.ReportLine("Nhew", 2.4e9);
+    report.ReportLine("d", -0.0004);
+    report.Add(kSeparatorLine);
+    EXPECT_EQ(report.Lines(),
+              (Lines{"Введённые значения", "uz  2,800", "tw   663,914", "Khalpha selected    1,050",
+                     "t  15000,000", "Nhew  2,4E9", "d  0,000",
+                     "----------------------------------------------"}));
+}
+
+TEST(Report, SeparatorLineIsFortySixHyphens) {
+    EXPECT_EQ(kSeparatorLine, std::string(46, '-'));
+}
+
+TEST(Report, WritesWithTheSeparatorInForce) {
+    Report report;
+    report.SetDecimalSeparator('.');
+    report.ReportLine("aw", 200);
+    EXPECT_EQ(report.Format(105.4258, 4, 1), "105.4");
+    EXPECT_EQ(report.ToNumber("86.3"), 86.3);
+    EXPECT_THROW(report.ToNumber("86,3"), ConversionError);
+    report.SetDecimalSeparator(',');
+    report.ReportLine("aw", 200);
+    EXPECT_EQ(report.Lines(), (Lines{"aw  200.000", "aw  200,000"}));
+}
+
+TEST(Report, ClearRemovesEveryLine) {
+    Report report;
+    report.Add("Геометрия");
+    report.ReportLine("zs", 129);
+    report.Clear();
+    EXPECT_TRUE(report.Lines().empty());
+    EXPECT_EQ(report.DecimalSeparator(), ',');
+}
+
+}  // namespace
+}  // namespace gearpair
