@@ -1,0 +1,40 @@
+// Validation of the typed input fields.
+#include "engine/input_validation.h"
+
+#include "report/numbers.h"
+
+namespace gearpair {
+
+namespace {
+
+struct FieldRange {
+    double lower;
+    double upper;
+    std::string_view message;
+};
+
+constexpr FieldRange RangeOf(TypedField field) {
+    switch (field) {
+        case TypedField::Power:  // W
+            return {60, 55000, "Значение может быть от 60 до 55000"};
+        case TypedField::PinionSpeed:  // rpm
+            return {1, 10000, "Значение может быть от 1 до 10000"};
+        case TypedField::WheelHardness:  // HB
+            return {207, 652, "Значение может быть от 207 до 652"};
+        case TypedField::ServiceLife:  // h
+            return {10000, 40000, "Значение может быть от 10000 до 40000"};
+    }
+    return {0, 0, kNotANumberMessage};
+}
+
+}  // namespace
+
+std::optional<std::string_view> ValidateTypedInput(TypedField field, std::string_view text) {
+    double value = 0;
+    if (!TryTextToFloat(text, ',', value)) return kNotANumberMessage;
+    const FieldRange range = RangeOf(field);
+    if (value < range.lower || value > range.upper) return range.message;
+    return std::nullopt;
+}
+
+}  // namespace gearpair
