@@ -1,0 +1,119 @@
+// The report as an RTF document for "result.rtf": code page 1251 header, the report font,
+// one paragraph per line, Cyrillic written as code page 1251 byte escapes.
+#include "rtf_writer.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+#include "cp1251.h"
+
+namespace gearpair {
+
+namespace {
+
+// The report font is MS Sans Serif with a character height of 19 pixels. At 96 pixels per
+// inch that is 19 * 72 / 96 = 14.25 points; the font size the details window holds for that
+// height is 14 points, and RTF counts half-points.
+constexpr std::string_view kHeader =
+    "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049"
+    "{\\fonttbl{\\f0\\fswiss\\fcharset204 MS Sans Serif;}}\n"
+    "\\viewkind4\\uc1\\pard\\plain\\f0\\fs28 ";
+
+// Length of the UTF-8 sequence that starts at `i`, 0 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i, char32_t& c) {
+    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
+    const std::uint8_t lead = byte(i);
+    std::size_t length = 0;
+    if (lead < 0x80) {
+        c = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead < 0xE0) {
+        c = lead & 0x1F;
+        length = 2;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+        c = lead & 0x0F;
+        length = 3;
+    } else if (lead >= 0xF0 && lead < 0xF5) {
+        c = lead & 0x07;
+        length = 4;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    return length;
+}
+
+// \uN takes a signed 16-bit number; "?" is the one fallback character (\uc1) for readers
+// without Unicode.
+void AppendUnicodeEscape(std::string& out, char32_t c) {
+    const auto unit = [&](char32_t u) {
+        out += "\\u";
+        out += std::to_string(static_cast<int>(static_cast<std::int16_t>(u)));
+        out += '?';
+    };
+    if (c > 0xFFFF) {
+        c -= 0x10000;
+        unit(0xD800 + (c >> 10));
+        unit(0xDC00 + (c & 0x3FF));
+    } else {
+        unit(c);
+    }
+}
+
+void AppendByteEscape(std::string& out, std::uint8_t b) {
+    char hex[5];
+    std::snprintf(hex, sizeof hex, "\\'%02x", b);
+    out += hex;
+}
+
+void AppendParagraphText(std::string& out, std::string_view line) {
+    for (std::size_t i = 0; i < line.size();) {
+        char32_t c = 0;
+        const std::size_t length = Utf8SequenceLength(line, i, c);
+        if (length == 0) {
+            AppendUnicodeEscape(out, 0xFFFD);  // a stray byte: the replacement character
+            ++i;
+            continue;
+        }
+        const std::string_view sequence = line.substr(i, length);
+        i += length;
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\t') {
+            out += "\\tab ";
+        } else if (c == '\n' || c == '\r' || c == 0x2028) {
+            out += "\\line ";
+        } else if (c < 0x20 || c == 0x7F) {
+            // other control characters have no place in a report line
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (const auto single = Utf8ToCp1251(sequence)) {
+            AppendByteEscape(out, static_cast<std::uint8_t>((*single)[0]));
+        } else {
+            AppendUnicodeEscape(out, c);
+        }
+    }
+}
+
+}  // namespace
+
+std::string ReportToRtf(const std::vector<std::string>& lines) {
+    std::string out(kHeader);
+    for (const std::string& line : lines) {
+        AppendParagraphText(out, line);
+        // The space ends the control word, so blanks that open the next line stay text.
+        out += "\\par \n";
+    }
+    out += "}\n";
+    return out;
+}
+
+}  // namespace gearpair
