@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -31,19 +32,19 @@ struct TGearDesign {
     double Gfpkol = 0;  // allowable bending stress of the wheel, MPa
     double ea = 0;      // transverse contact ratio
     double Khbeta = 0;  // load-concentration factor
-    std::int32_t z1 = 0;  // pinion teeth
-    std::int32_t z2 = 0;  // wheel teeth
-    double v = 0;       // peripheral speed at the pitch circle, m/s
-    double bkol = 0;    // wheel face width, mm
-    double bw = 0;      // pinion face width, mm
-    double d2 = 0;      // wheel pitch diameter, mm
-    double d1 = 0;      // pinion pitch diameter, mm
+    std::int32_t z1 = 0;         // pinion teeth
+    std::int32_t z2 = 0;         // wheel teeth
+    double v = 0;                // peripheral speed at the pitch circle, m/s
+    double bkol = 0;             // wheel face width, mm
+    double bw = 0;               // pinion face width, mm
+    double d2 = 0;               // wheel pitch diameter, mm
+    double d1 = 0;               // pinion pitch diameter, mm
     std::uint8_t khbetaRow = 0;  // row 1 to 8 of the last load-concentration lookup
-    double da1 = 0;     // pinion tip diameter, mm
-    double df1 = 0;     // pinion root diameter, mm
-    double da2 = 0;     // wheel tip diameter, mm
-    double df2 = 0;     // wheel root diameter, mm
-    std::string baseDir;  // program directory with its trailing separator
+    double da1 = 0;              // pinion tip diameter, mm
+    double df1 = 0;              // pinion root diameter, mm
+    double da2 = 0;              // wheel tip diameter, mm
+    double df2 = 0;              // wheel root diameter, mm
+    std::string baseDir;         // program directory with its trailing separator
 
     // Accuracy degree of the gear set; selects the row of the load-distribution table.
     static constexpr std::uint8_t accuracyDegree = 8;
@@ -55,8 +56,8 @@ struct TGearDesign {
 struct GearSession {
     TGearDesign design;
     Report report;
-    std::string handoffList;  // the Lisp list for "transmit.txt"
-    std::string runCaption;   // the run number shown in place of the gear-ratio caption
+    std::string handoffList;      // the Lisp list for "transmit.txt"
+    std::string runCaption;       // the run number shown in place of the gear-ratio caption
     bool bettaInRadians = false;  // set by the first geometry pass, cleared by ReduceInputs
 };
 
@@ -77,6 +78,30 @@ void AllowableContactStress(GearSession& session);
 // Allowable bending stresses Gfpw and Gfpkol, with their report section.
 void AllowableBendingStress(GearSession& session);
 
+// A run that ends on a message for the user rather than an error: the standard series is
+// exhausted, or a tooth number falls below the form-factor table. The design run turns it
+// into its outcome.
+class DesignStop : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+extern const std::string_view kSeriesExhaustedMessage;
+extern const std::string_view kToothNumberMessage;
+
+// Opening phase of the project calculation: the centre-distance estimate, the next value of
+// the standard series and its module, with their report lines. Returns the series position of
+// the chosen centre distance; an estimate of 2500 mm or more stops the run.
+int OpenProjectCalculation(GearSession& session);
+
+// Position of the smallest standard centre distance strictly above the estimate: 1 for an
+// estimate below 40 mm, 33 (past the series) for one of 2500 mm or more.
+int SeriesPositionAbove(double estimate);
+
+// The standard centre distance at position 1 to 32, mm; any other position stops the run
+// with kSeriesExhaustedMessage.
+double CentreDistanceAt(int position);
+
 // The module for the centre distance now in the record: the largest standard module not above
 // 0.015 x aw.
 double SelectModule(const GearSession& session);
@@ -85,10 +110,42 @@ double SelectModule(const GearSession& session);
 // the "Геометрия" section. The first pass after ReduceInputs turns betta into radians.
 void ComputeGeometry(GearSession& session);
 
+// Load-distribution factor K_H-alpha for the peripheral speed at the accuracy degree of the
+// record, widened from its single-precision table value.
+double KhalphaForSpeed(double v);
+
+// Contact stress Gh, MPa, of the current design with the load-distribution factor Khalpha.
+double ContactStress(const TGearDesign& d, double Khalpha);
+
 // Contact fatigue check of the current design; true when it passes.
 bool ContactCheck(GearSession& session, double aw, double mn);
 
-// Bending fatigue check of the weaker gear; true when it passes.
+// Tooth form factor Y_F at an equivalent tooth number: linear between the table points, 3.6
+// from 100 teeth on. Below 17 teeth it is not defined and the run stops.
+double ToothFormFactor(std::int32_t z);
+
+// The bending stress of the weaker gear and the factors it is made of.
+struct BendingFactors {
+    bool pinionWeaker = false;
+    double yf = 0;         // form factor of the weaker gear
+    double b = 0;          // its face width, mm
+    double diameter = 0;   // its pitch diameter, mm
+    double allowable = 0;  // its allowable bending stress, MPa
+    double torque = 0;     // its torque, N*m
+    double ybetta = 0;     // helix factor
+    double eb = 0;         // axial overlap ratio
+    double kfalpha = 0;    // load-distribution factor
+    double kfbetta = 0;    // load-concentration factor for bending
+    double Gf = 0;         // root bending stress, MPa
+};
+BendingFactors WeakerGearBending(const TGearDesign& d, double Yfw, double Yfkol);
+
+// Bending fatigue check of the weaker gear; true when it passes. An equivalent tooth number
+// below the form-factor table stops the run with kToothNumberMessage.
 bool BendingCheck(GearSession& session, double aw, double mn);
+
+// The project calculation: the opening phase, the geometry and the checks, stepping to the
+// next standard centre distance until both checks pass. Returns the number of recalculations.
+int ProjectCalculation(GearSession& session);
 
 }  // namespace gearpair
