@@ -1,11 +1,23 @@
 // The file layer: file and directory operations that report every failure as a FileError
-// with a Windows-style code and its message, the same on every system.
+// with a Windows-style code and its message, the same on every system. POSIX calls underneath,
+// so that the errno behind each code is exact.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace gearpair {
+
+// Codes of the messages; any other code reads "I/O error <code>".
+inline constexpr int kFileNotFound = 2;
+inline constexpr int kInvalidFilename = 3;
+inline constexpr int kTooManyOpenFiles = 4;
+inline constexpr int kFileAccessDenied = 5;
+inline constexpr int kReadBeyondEnd = 100;
+inline constexpr int kDiskFull = 101;
+inline constexpr int kInvalidNumericInput = 106;
+inline constexpr int kAlreadyExists = 183;
 
 // "File not found" (2), "Invalid filename" (3), "Too many open files" (4), "File access
 // denied" (5), "Read beyond end of file" (100), "Disk full" (101), "Invalid numeric input"
@@ -15,10 +27,59 @@ std::string FileErrorMessage(int code);
 // The Windows-style code for a POSIX errno value.
 int FileErrorCode(int posixError);
 
+// Throws FileError(code, FileErrorMessage(code)).
+[[noreturn]] void ThrowFileError(int code);
+
+// True when `path` names an existing file that is not a directory.
+bool FileExists(const std::string& path);
+
+// An open file. Closing through Close() reports a failure; a file still open when the object
+// goes away (an error abandoned the operation) is closed silently.
+class FileHandle {
+public:
+    FileHandle() = default;
+    explicit FileHandle(int descriptor) : descriptor_(descriptor) {}
+    FileHandle(FileHandle&& other) noexcept;
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle();
+
+    bool IsOpen() const { return descriptor_ >= 0; }
+    int Descriptor() const { return descriptor_; }
+
+    // Closes the file; throws FileError when the system reports a failure.
+    void Close();
+
+private:
+    int descriptor_ = -1;
+};
+
+// Opens an existing file for reading and writing without truncating it.
+FileHandle OpenForUpdate(const std::string& path);
+
+// Creates the file, or truncates an existing one, open for reading and writing.
+FileHandle CreateOrTruncate(const std::string& path);
+
+// Reads the 4-byte little-endian signed record at offset 0. A file shorter than 4 bytes
+// throws "Read beyond end of file" (100).
+std::int32_t ReadRecord32(const FileHandle& file);
+
+// Writes `value` as the 4-byte little-endian record at offset 0; later bytes stay untouched.
+void WriteRecord32(const FileHandle& file, std::int32_t value);
+
+// Writes `bytes` at the current position; a write the disk cannot take is "Disk full" (101).
+void WriteBytes(const FileHandle& file, std::string_view bytes);
+
+// Creates a directory; one that exists already (or any existing name) throws "I/O error 183".
+void MakeDirectory(const std::string& path);
+
 // Replaces the file at `path` by `bytes` atomically: a temporary file in the same directory,
-// then a rename over the old one. A file that cannot be created throws FileError with
-// "Cannot create file <nameInMessage>"; a failed write or rename throws the mapped code's
-// message. On any failure the previous file stays as it was.
+// then a rename over the old one. When the file cannot be brought into existence under its
+// name (the temporary file cannot be created, or the rename is refused, e.g. a directory of
+// that name) it throws FileError with the mapped code and "Cannot create file
+// <nameInMessage>"; a failed write throws the mapped code's message. On any failure the
+// previous file stays as it was and no temporary file is left behind.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string_view nameInMessage);
 

@@ -1,0 +1,194 @@
+// The drawing hand-off: run counter, drawing directory, "path.lsp", the derived wheel and
+// pinion sizes, the report section and "transmit.txt".
+#include "handoff.h"
+
+#include <cstdint>
+
+#include "cp1251.h"
+#include "file_ops.h"
+#include "float_check.h"
+#include "numbers.h"
+#include "program_dir.h"
+
+namespace gearpair {
+
+namespace {
+
+// Radians to degrees, to the digits the drawing script's angle has always been given with.
+constexpr double kDegreesPerRadian = 57.29577951308232087665;
+
+// The parent of the drawing directories and the path separator of this platform.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+std::string DrawingParent(std::string_view baseDir) {
+    return DrawingParentWindows(baseDir);
+}
+#else
+constexpr char kSeparator = '/';
+std::string DrawingParent(std::string_view baseDir) {
+    return DrawingParentPosix(baseDir);
+}
+#endif
+
+// The directory path as the drawing script reads it inside a Lisp string: forward slashes,
+// and a double quote or a backslash that is part of a name escaped, so that no directory name
+// can end the string early.
+std::string LispPathText(std::string_view parent) {
+    std::string text;
+    text.reserve(parent.size() + 8);
+    for (char c : parent) {
+        if (kSeparator == '\\' && c == '\\') {
+            text += '/';
+            continue;
+        }
+        if (c == '"' || c == '\\') text += '\\';
+        text += c;
+    }
+    return text;
+}
+
+// The text of "path.lsp" in code page 1251; a path the code page cannot hold is an invalid
+// file name for the drawing script.
+std::string PathLspBytes(std::string_view lispPath, std::string_view runNumber) {
+    std::string text = "(setq savedwg \"";
+    text += lispPath;
+    text += "/dwg";
+    text += runNumber;
+    text += "/\")";
+    std::optional<std::string> bytes = Utf8ToCp1251(text);
+    if (!bytes) ThrowFileError(kInvalidFilename);
+    return std::move(*bytes);
+}
+
+// Hub, shaft and rim sizes share this floor: 0.5 x mn, but at least 3 mm.
+double RimFloor(double mn) {
+    const double size = Checked(0.5 * mn);
+    return size >= 3 ? size : 3;
+}
+
+// Puts the comma back however WriteHandoff is left.
+class CommaRestorer {
+public:
+    explicit CommaRestorer(Report& report) : report_(report) {}
+    CommaRestorer(const CommaRestorer&) = delete;
+    CommaRestorer& operator=(const CommaRestorer&) = delete;
+    ~CommaRestorer() { report_.SetDecimalSeparator(','); }
+
+private:
+    Report& report_;
+};
+
+}  // namespace
+
+std::string NextRunNumber(GearSession& session) {
+    const std::string path = session.design.baseDir + "numdir.num";
+    FileHandle file;
+    if (!FileExists(path)) {
+        file = CreateOrTruncate(path);
+        WriteRecord32(file, 0);
+    } else {
+        file = OpenForUpdate(path);
+    }
+    // The counter wraps like the 32-bit integer it is stored as.
+    const auto next =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(ReadRecord32(file)) + 1u);
+    WriteRecord32(file, next);
+    session.runCaption = std::to_string(next);
+    file.Close();
+    return std::to_string(next);
+}
+
+void HandoffLine(GearSession& session, std::string_view label, double value) {
+    session.report.ReportLine(label, value);
+    std::string& list = session.handoffList;
+    list += '(';
+    list += label;
+    list += ' ';
+    list += session.report.Format(value, 8, 3);
+    list += ") ";
+}
+
+void WriteHandoff(GearSession& session) {
+    CommaRestorer restorer(session.report);
+    session.handoffList.clear();
+    const TGearDesign& d = session.design;
+    Report& report = session.report;
+
+    const std::string parent = DrawingParent(d.baseDir);
+    const std::string lispPath = LispPathText(parent);
+    PathLspBytes(lispPath, "");  // an unrepresentable path stops before any file is touched
+
+    const std::string runNumber = NextRunNumber(session);
+    FileHandle pathLsp = CreateOrTruncate(d.baseDir + "path.lsp");
+    MakeDirectory(parent + kSeparator + "dwg" + runNumber);
+    WriteBytes(pathLsp, PathLspBytes(lispPath, runNumber));
+    pathLsp.Close();
+
+    report.Add("Передаваемые результаты");
+
+    // Wheel: shaft from the torque (N*m to N*mm, over 0.2 x 20 MPa allowable torsion stress),
+    // hub 1.6 x shaft, hub length 1.5 x shaft unless the face width needs more, web 0.3 x width,
+    // rim 3 x module; the web holes sit midway between hub and tip circle.
+    ClearFloatFaults();
+    const double dvkol = Checked(CubeRoot(Checked(d.tkol * 1000 / 4)));
+    const double dstkol = Checked(1.6 * dvkol);
+    double lstkol = Checked(1.5 * dvkol);
+    if (Checked(d.bkol + 15) > lstkol) lstkol = Checked(d.bkol + 20);
+    const double ckol = Checked(0.3 * d.bkol);
+    const double deltakol = Checked(3 * d.mn);
+    const double nkol = RimFloor(d.mn);
+    const double dbotvkol = Checked((d.da2 + dstkol) / 2);
+    const double dotvkol = Checked((d.da2 - dstkol) / 6);
+
+    report.SetDecimalSeparator('.');
+    session.handoffList += '(';
+
+    report.Add("--=Общие параметры=--");
+    HandoffLine(session, "aw", d.aw);
+    HandoffLine(session, "mn", d.mn);
+    HandoffLine(session, "z2", d.z2);
+    HandoffLine(session, "betta", Checked(d.betta * kDegreesPerRadian));
+
+    report.Add("--=Параметры колеса=--");
+    HandoffLine(session, "da2", d.da2);
+    HandoffLine(session, "df2", d.df2);
+    HandoffLine(session, "d2", d.d2);
+    HandoffLine(session, "bkol", d.bkol);
+    HandoffLine(session, "dvkol", dvkol);
+    HandoffLine(session, "dstkol", dstkol);
+    HandoffLine(session, "lstkol", lstkol);
+    HandoffLine(session, "ckol", ckol);
+    HandoffLine(session, "deltakol", deltakol);
+    HandoffLine(session, "nkol", nkol);
+    HandoffLine(session, "DBotvkol", dbotvkol);
+    HandoffLine(session, "Dotvkol", dotvkol);
+
+    // Pinion: shaft from its torque as for the wheel, hub reaching four fifths of the way to
+    // the root circle, hub length 1.5 x shaft but never shorter than the face width.
+    const double dvw = Checked(CubeRoot(Checked(d.tw * 1000 / 4)));
+    const double dstw = Checked(dvw + Checked((d.df1 - dvw) * 4 / 5));
+    double lstw = Checked(1.5 * dvw);
+    if (lstw < d.bw) lstw = Checked(d.bw + 10);
+    const double nw = RimFloor(d.mn);
+
+    report.Add("--=Параметры шестерни=--");
+    HandoffLine(session, "da1", d.da1);
+    HandoffLine(session, "df1", d.df1);
+    HandoffLine(session, "d1", d.d1);
+    HandoffLine(session, "z1", d.z1);
+    HandoffLine(session, "bw", d.bw);
+    HandoffLine(session, "dvw", dvw);
+    HandoffLine(session, "dstw", dstw);
+    HandoffLine(session, "lstw", lstw);
+    HandoffLine(session, "nw", nw);
+
+    session.handoffList.pop_back();
+    session.handoffList += ')';
+    report.SetDecimalSeparator(',');
+
+    // Labels and numbers are ASCII: the same bytes in code page 1251.
+    const std::string transmit = d.baseDir + "transmit.txt";
+    ReplaceFileAtomically(transmit, session.handoffList, transmit);
+}
+
+}  // namespace gearpair

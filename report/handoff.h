@@ -1,0 +1,29 @@
+// The drawing hand-off: the run counter, the drawing directory, "path.lsp", the derived
+// wheel and pinion sizes, the report section "Передаваемые результаты" and "transmit.txt",
+// all in the program directory `session.design.baseDir`.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/gear_design.h"
+
+namespace gearpair {
+
+// Advances the run counter in "numdir.num" (created holding 0 when missing; only its first
+// 4 bytes are read and written), sets `session.runCaption` and returns the new number in
+// decimal. Throws FileError on the first failed file operation.
+std::string NextRunNumber(GearSession& session);
+
+// Appends `label  value` to the report and "(label value) " to the hand-off list, both with
+// the decimal separator in force.
+void HandoffLine(GearSession& session, std::string_view label, double value);
+
+// Writes the whole hand-off for the design in the record: the counter, the directory
+// "dwg<N>", "path.lsp", the report section and "transmit.txt". The hand-off list is rebuilt
+// from empty. The decimal separator is the comma again on every exit, errors included.
+// Throws FileError (a path that code page 1251 cannot represent: "Invalid filename", before
+// any file is touched) or FloatError.
+void WriteHandoff(GearSession& session);
+
+}  // namespace gearpair

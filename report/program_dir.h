@@ -1,0 +1,35 @@
+// The program directory (`baseDir`): the folder that holds the run counter, the drawing
+// directories and the files for the drawing script, always with its trailing separator.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace gearpair {
+
+// The Windows rule for an executable's full path: ASCII letters lower-cased (Cyrillic keeps its
+// case), cut at the last backslash or drive colon, plus one backslash. `C:\Gears\trelmox.exe`
+// gives `c:\gears\`; a program in the root, `c:\x.exe`, gives `c:\\`.
+std::string ProgramDirectoryWindows(std::string_view executablePath);
+
+// The POSIX rule for an executable's path: the directory as it is named (case kept, the file
+// systems are case-sensitive), repeated and `.` segments folded, `..` resolved lexically, with
+// one trailing `/`. `/opt/Gears/gearpair` gives `/opt/Gears/`; `/gearpair` gives `/`.
+std::string ProgramDirectoryPosix(std::string_view executablePath);
+
+// The rule of the platform this was built for. On POSIX a relative path is first made
+// absolute against the current directory, so that the drawing script gets a full path.
+std::string ProgramDirectory(std::string_view executablePath);
+
+// The same for a path that names the directory itself (the command line's hand-off
+// directory): `/tmp/run` gives `/tmp/run/`, `C:\Run` gives `c:\run\` on Windows.
+std::string ProgramDirectoryOfFolder(std::string_view directory);
+
+// The program directory P as the drawing directory is built from: `baseDir` without its
+// trailing separator. Windows: repeated backslashes folded, the backslash after a drive
+// colon kept (`c:\gears\` gives `c:\gears`, `c:\\` gives `c:\`). POSIX: `/opt/g/` gives
+// `/opt/g`, the root gives the empty text (its drawing directory is `/dwg1`).
+std::string DrawingParentWindows(std::string_view baseDir);
+std::string DrawingParentPosix(std::string_view baseDir);
+
+}  // namespace gearpair
