@@ -15,11 +15,9 @@ const std::string_view kNoDataMessage =
     "Уменьшите коэффициент ширины, уменьшите передаточное отношение или\r"
     "                               выберите другое расположение колёс";
 
-namespace {
+const std::string_view kRecalculationBanner = "                            --====ПЕРЕРАСЧЁТ====--";
 
-// Label of the line that opens each recalculation; its value is the recalculation number.
-constexpr std::string_view kRecalculationBanner =
-    "                            --====ПЕРЕРАСЧЁТ====--";
+namespace {
 
 void Reduce(GearSession& session, const DesignInputs& inputs) {
     ReduceInputs(session, inputs.uzText, inputs.powerText, inputs.nwText, inputs.hkolText,

@@ -47,6 +47,10 @@ using HandoffStep = std::function<void(GearSession&)>;
 // Stop message of the load-concentration gate (three lines separated by carriage returns).
 extern const std::string_view kNoDataMessage;
 
+// Label of the line that opens each recalculation (28 blanks, then the text); its value is the
+// recalculation number, so the report holds one such line per recalculation.
+extern const std::string_view kRecalculationBanner;
+
 // Runs one design. Errors (conversion, floating-point, file) propagate as exceptions and
 // leave the report as far as it was written.
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs,
