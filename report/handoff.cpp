@@ -108,21 +108,11 @@ void HandoffLine(GearSession& session, std::string_view label, double value) {
     list += ") ";
 }
 
-void WriteHandoff(GearSession& session) {
+void AppendHandoffList(GearSession& session) {
     CommaRestorer restorer(session.report);
     session.handoffList.clear();
     const TGearDesign& d = session.design;
     Report& report = session.report;
-
-    const std::string parent = DrawingParent(d.baseDir);
-    const std::string lispPath = LispPathText(parent);
-    PathLspBytes(lispPath, "");  // an unrepresentable path stops before any file is touched
-
-    const std::string runNumber = NextRunNumber(session);
-    FileHandle pathLsp = CreateOrTruncate(d.baseDir + "path.lsp");
-    MakeDirectory(parent + kSeparator + "dwg" + runNumber);
-    WriteBytes(pathLsp, PathLspBytes(lispPath, runNumber));
-    pathLsp.Close();
 
     report.Add("Передаваемые результаты");
 
@@ -185,6 +175,24 @@ void WriteHandoff(GearSession& session) {
     session.handoffList.pop_back();
     session.handoffList += ')';
     report.SetDecimalSeparator(',');
+}
+
+void WriteHandoff(GearSession& session) {
+    CommaRestorer restorer(session.report);
+    session.handoffList.clear();
+    const TGearDesign& d = session.design;
+
+    const std::string parent = DrawingParent(d.baseDir);
+    const std::string lispPath = LispPathText(parent);
+    PathLspBytes(lispPath, "");  // an unrepresentable path stops before any file is touched
+
+    const std::string runNumber = NextRunNumber(session);
+    FileHandle pathLsp = CreateOrTruncate(d.baseDir + "path.lsp");
+    MakeDirectory(parent + kSeparator + "dwg" + runNumber);
+    WriteBytes(pathLsp, PathLspBytes(lispPath, runNumber));
+    pathLsp.Close();
+
+    AppendHandoffList(session);
 
     // Labels and numbers are ASCII: the same bytes in code page 1251.
     const std::string transmit = d.baseDir + "transmit.txt";

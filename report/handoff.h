@@ -19,6 +19,13 @@ std::string NextRunNumber(GearSession& session);
 // the decimal separator in force.
 void HandoffLine(GearSession& session, std::string_view label, double value);
 
+// The part of the hand-off that touches no file: derives the wheel and pinion sizes, appends
+// the report section "Передаваемые результаты" and rebuilds the hand-off list (the text of
+// "transmit.txt") from empty. WriteHandoff calls it between "path.lsp" and "transmit.txt"; the
+// command line calls it alone when no hand-off directory is given. The decimal separator is
+// the comma again on every exit. Throws FloatError.
+void AppendHandoffList(GearSession& session);
+
 // Writes the whole hand-off for the design in the record: the counter, the directory
 // "dwg<N>", "path.lsp", the report section and "transmit.txt". The hand-off list is rebuilt
 // from empty. The decimal separator is the comma again on every exit, errors included.
