@@ -1,10 +1,25 @@
-// Prints the input section of the default design.
+// gearpair-cli: one design, or a batch of them, on the command line.
+#include <exception>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
-#include "engine/gear_design.h"
+#include "cli/command.h"
 
-int main() {
-    gearpair::GearSession session;
-    gearpair::ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", 4, "14");
-    for (const auto& line : session.report.Lines()) std::cout << line << '\n';
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    int code = gearpair::kExitNotCompleted;
+    try {
+        code = gearpair::RunCommand(arguments, std::cin, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << e.what() << '\n';
+        return gearpair::kExitNotCompleted;
+    }
+    // Output that never arrived is no success.
+    if (!std::cout.flush()) {
+        std::cerr << "Не удаётся записать результаты\n";
+        return gearpair::kExitNotCompleted;
+    }
+    return code;
 }

@@ -1,0 +1,153 @@
+// The batch run.
+#include "cli/batch.h"
+
+#include <array>
+#include <istream>
+#include <ostream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/csv.h"
+#include "cli/design_job.h"
+#include "cli/input_check.h"
+
+namespace gearpair {
+
+namespace {
+
+enum class LineRead { Line, TooLong, End };
+
+// Reads up to the next line feed into `line` (without it, and without a carriage return
+// before it). A line longer than kMaxBatchLine is consumed but not kept.
+LineRead ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    bool tooLong = false;
+    bool any = false;
+    while (true) {
+        const auto c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            if (!any) return LineRead::End;
+            break;
+        }
+        any = true;
+        if (c == '\n') break;
+        if (line.size() < kMaxBatchLine) {
+            line += static_cast<char>(c);
+        } else {
+            tooLong = true;
+        }
+    }
+    if (tooLong) return LineRead::TooLong;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return LineRead::Line;
+}
+
+// The design texts of a row in column order.
+std::array<std::string*, 8> Columns(DesignTexts& texts) {
+    return {&texts.ratio, &texts.power, &texts.speed, &texts.hardness,
+            &texts.life,  &texts.width, &texts.helix, &texts.arrangement};
+}
+
+struct Row {
+    std::vector<std::string> inputs;  // the row's fields as read, eight of them when well formed
+    JobStatus status = JobStatus::Rejected;
+    std::string message;
+    std::optional<ResultTexts> results;
+    std::optional<int> recalculations;
+};
+
+Row RunRow(std::vector<std::string> fields) {
+    Row row;
+    row.inputs = std::move(fields);
+    if (row.inputs.size() != 8) {
+        row.message = "Строка должна содержать 8 полей через «;», а содержит " +
+                      std::to_string(row.inputs.size());
+        return row;
+    }
+    DesignTexts texts;
+    const auto columns = Columns(texts);
+    for (std::size_t i = 0; i < columns.size(); ++i) *columns[i] = row.inputs[i];
+    DesignInputs inputs;
+    try {
+        inputs = CheckDesignTexts(texts);
+    } catch (const InputError& e) {
+        row.message = e.Field() + ": " + e.Message();
+        return row;
+    }
+    JobResult job = RunDesignJob(inputs, std::nullopt);
+    row.status = job.status;
+    row.message = std::move(job.message);
+    row.results = std::move(job.results);
+    row.recalculations = job.recalculations;
+    return row;
+}
+
+void WriteRow(std::ostream& out, const Row& row) {
+    std::string text;
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (i < row.inputs.size()) text += CsvField(row.inputs[i]);
+        text += ';';
+    }
+    text += StatusName(row.status);
+    text += ';';
+    if (row.results) {
+        const ResultTexts& r = *row.results;
+        for (const std::string* value : {&r.aw, &r.mn, &r.z1, &r.z2, &r.d1, &r.d2}) {
+            text += CsvField(*value);
+            text += ';';
+        }
+    } else {
+        text += ";;;;;;";
+    }
+    if (row.recalculations) text += std::to_string(*row.recalculations);
+    text += ';';
+    text += CsvField(row.message);
+    text += '\n';
+    out << text;
+}
+
+void CheckHeader(std::istream& in, std::string& line) {
+    const std::string expected =
+        "первая строка должна быть заголовком " + std::string(kBatchInputHeader);
+    if (ReadLine(in, line) == LineRead::End) throw UsageError("Нет заголовка: " + expected);
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view header = line;
+    if (header.starts_with(kByteOrderMark)) header.remove_prefix(kByteOrderMark.size());
+    if (header != kBatchInputHeader) {
+        throw UsageError("Неверный заголовок «" + std::string(header) + "»: " + expected);
+    }
+}
+
+}  // namespace
+
+int RunBatch(std::istream& in, std::ostream& out, bool flushEachRow) {
+    std::string line;
+    CheckHeader(in, line);
+    out << kBatchOutputHeader << '\n';
+    bool allCompleted = true;
+    while (true) {
+        const LineRead read = ReadLine(in, line);
+        if (read == LineRead::End) break;
+        if (read == LineRead::Line && line.empty()) continue;
+        Row row;
+        if (read == LineRead::TooLong) {
+            row.message = "Строка длиннее " + std::to_string(kMaxBatchLine) + " байт";
+        } else if (auto fields = SplitCsvLine(line)) {
+            row = RunRow(std::move(*fields));
+        } else {
+            row.message = "Кавычки в строке расставлены неверно";
+        }
+        if (row.status != JobStatus::Completed) allCompleted = false;
+        WriteRow(out, row);
+        if (flushEachRow) out.flush();
+        if (!out) throw Error("Не удаётся записать результаты");
+    }
+    if (in.bad()) throw Error("Не удаётся прочитать входной файл");
+    return allCompleted ? 0 : 1;
+}
+
+}  // namespace gearpair

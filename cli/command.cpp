@@ -1,0 +1,148 @@
+// The command: modes, the single design with its optional files, and the batch.
+#include "cli/command.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include "cli/batch.h"
+#include "cli/command_line.h"
+#include "cli/design_job.h"
+#include "cli/input_check.h"
+#include "cli/json.h"
+#include "cli/text_output.h"
+#include "engine/input_validation.h"
+#include "report/file_ops.h"
+#include "report/program_dir.h"
+#include "report/rtf_writer.h"
+
+namespace gearpair {
+
+namespace {
+
+std::string HelpText() {
+    const DesignTexts defaults = DefaultDesignTexts();
+    return "Использование:\n"
+           "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
+           "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
+           "               [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ]\n"
+           "  gearpair-cli --batch ФАЙЛ|-\n"
+           "  gearpair-cli --help | --version\n"
+           "\n"
+           "Расчёт одноступенчатой цилиндрической передачи. Значения задаются так же, как в окне\n"
+           "ввода, с десятичной запятой; в скобках значение по умолчанию.\n"
+           "  --ratio ТЕКСТ        передаточное отношение: " +
+           ListText(kRatioTexts) + " (" + defaults.ratio +
+           ")\n"
+           "  --power ТЕКСТ        передаваемая мощность, Вт (" +
+           defaults.power +
+           ")\n"
+           "  --speed ТЕКСТ        частота вращения шестерни, мин-1 (" +
+           defaults.speed +
+           ")\n"
+           "  --hardness ТЕКСТ     твёрдость материала колеса, HB (" +
+           defaults.hardness +
+           ")\n"
+           "  --life ТЕКСТ         плановый срок службы, ч (" +
+           defaults.life +
+           ")\n"
+           "  --width ТЕКСТ        коэффициент ширины колеса: " +
+           ListText(kWidthTexts) + " (" + defaults.width +
+           ")\n"
+           "  --helix ТЕКСТ        угол наклона зубьев, градусы: " +
+           ListText(kHelixTexts) + " (" + defaults.helix +
+           ")\n"
+           "  --arrangement 1|2|3  расположение колёс: 1 консольное, 2 у опоры, 3 между опорами (" +
+           defaults.arrangement +
+           ")\n"
+           "  --json               результат одним объектом JSON\n"
+           "  --handoff-dir КАТАЛОГ  записать файлы для чертежей (numdir.num, dwgN, path.lsp,\n"
+           "                       transmit.txt) в этот каталог; без него на диск ничего не пишется\n"
+           "  --rtf ФАЙЛ           сохранить отчёт документом RTF\n"
+           "  --batch ФАЙЛ|-       пакетный расчёт по строкам файла с разделителем «;»\n"
+           "                       (- : стандартный ввод); первая строка — заголовок\n"
+           "                       " +
+           std::string(kBatchInputHeader) +
+           "\n"
+           "\n"
+           "Коды завершения: 0 расчёт выполнен; 1 расчёт остановлен или прерван ошибкой\n"
+           "(в пакете: не выполнена хотя бы одна строка); 2 ошибка в параметрах.\n";
+}
+
+// Saves the report as the details window's Save does; a failure is the job's error unless the
+// run already ended with one, whose message then stays the job's and this one goes to `err`.
+void SaveRtf(const std::string& file, JobResult& job, std::ostream& err) {
+    try {
+        ReplaceFileAtomically(file, ReportToRtf(job.report), file);
+    } catch (const Error& e) {
+        if (job.status == JobStatus::Completed) {
+            job.status = JobStatus::Failed;
+            job.message = ErrorBoxText(e.what());
+        } else {
+            err << ErrorBoxText(e.what()) << '\n';
+        }
+    }
+}
+
+int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const DesignInputs inputs = CheckDesignTexts(line.texts);
+    std::optional<std::string> baseDir;
+    if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
+    JobResult job = RunDesignJob(inputs, baseDir);
+    if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
+    if (line.json) {
+        out << JobJson(job) << '\n';
+    } else {
+        WriteJobText(job, out, err);
+    }
+    return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
+}
+
+int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out) {
+    if (source == "-") return RunBatch(in, out, true);
+    std::ifstream file(source, std::ios::binary);
+    if (!file) {
+        const int code = FileErrorCode(errno);
+        throw UsageError("Не удаётся открыть файл «" + source + "»: " + FileErrorMessage(code));
+    }
+    return RunBatch(file, out, false);
+}
+
+}  // namespace
+
+std::string HandoffDirectory(const std::string& directory) {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(directory, error);
+    if (error) throw UsageError("Каталог «" + directory + "» не найден");
+    if (!std::filesystem::is_directory(real, error)) {
+        throw UsageError("«" + directory + "» не является каталогом");
+    }
+    return ProgramDirectoryOfFolder(real.string());
+}
+
+int RunCommand(const std::vector<std::string_view>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    try {
+        const CommandLine line = ParseCommandLine(arguments);
+        switch (line.mode) {
+            case CliMode::Help:
+                out << HelpText();
+                return kExitCompleted;
+            case CliMode::Version:
+                out << "gearpair-cli " GEARPAIR_VERSION "\n";
+                return kExitCompleted;
+            case CliMode::Batch:
+                return RunBatchFrom(line.batchSource, in, out);
+            case CliMode::Design:
+                return RunSingleDesign(line, out, err);
+        }
+    } catch (const UsageError& e) {
+        err << e.what() << '\n';
+        return kExitUsage;
+    }
+    return kExitUsage;
+}
+
+}  // namespace gearpair

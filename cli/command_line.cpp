@@ -1,0 +1,107 @@
+// Parsing of the command line.
+#include "cli/command_line.h"
+
+#include <string>
+
+#include "engine/design_run.h"
+#include "engine/input_validation.h"
+
+namespace gearpair {
+
+namespace {
+
+// The field that an option's value goes to, or nothing for a name that takes no value.
+std::string* ValueTarget(CommandLine& line, std::string_view name) {
+    DesignTexts& texts = line.texts;
+    if (name == "--ratio") return &texts.ratio;
+    if (name == "--power") return &texts.power;
+    if (name == "--speed") return &texts.speed;
+    if (name == "--hardness") return &texts.hardness;
+    if (name == "--life") return &texts.life;
+    if (name == "--width") return &texts.width;
+    if (name == "--helix") return &texts.helix;
+    if (name == "--arrangement") return &texts.arrangement;
+    if (name == "--handoff-dir") return &line.handoffDir.emplace();
+    if (name == "--rtf") return &line.rtfFile.emplace();
+    if (name == "--batch") return &line.batchSource;
+    return nullptr;
+}
+
+std::string Quoted(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+}  // namespace
+
+DesignTexts DefaultDesignTexts() {
+    const DesignInputs defaults;
+    return DesignTexts{defaults.uzText,    defaults.powerText,
+                       defaults.nwText,    defaults.hkolText,
+                       defaults.tText,     std::string(kWidthTexts.at(defaults.psibaIndex)),
+                       defaults.bettaText, std::to_string(defaults.arrangement)};
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
+    CommandLine line;
+    std::vector<std::string_view> seen;
+    bool designOption = false;  // an input or output option of a single design
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--help" || argument == "--version") {
+            CommandLine only;
+            only.mode = argument == "--help" ? CliMode::Help : CliMode::Version;
+            return only;
+        }
+
+        std::string_view name = argument;
+        std::optional<std::string_view> value;
+        const auto equals = argument.find('=');
+        if (argument.starts_with("--") && equals != std::string_view::npos) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        for (const std::string_view earlier : seen) {
+            if (earlier == name) {
+                throw UsageError("Параметр " + std::string(name) + " указан дважды");
+            }
+        }
+        seen.push_back(name);
+
+        if (name == "--json") {
+            if (value) throw UsageError("Параметр --json не принимает значения");
+            line.json = true;
+            designOption = true;
+            continue;
+        }
+        std::string* target = ValueTarget(line, name);
+        if (target == nullptr) {
+            if (argument.starts_with("-") && argument != "-") {
+                throw UsageError("Неизвестный параметр " + Quoted(name));
+            }
+            throw UsageError("Лишний аргумент " + Quoted(argument));
+        }
+        if (!value) {
+            if (i + 1 == arguments.size()) {
+                throw UsageError("Не указано значение параметра " + std::string(name));
+            }
+            value = arguments[++i];
+        }
+        if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf")) {
+            throw UsageError("Не указано значение параметра " + std::string(name));
+        }
+        *target = std::string(*value);
+        if (name == "--batch") {
+            line.mode = CliMode::Batch;
+        } else {
+            designOption = true;
+        }
+    }
+    if (line.mode == CliMode::Batch && designOption) {
+        throw UsageError(
+            "Параметр --batch не сочетается с другими параметрами: входные значения берутся из "
+            "файла, результаты выводятся таблицей");
+    }
+    return line;
+}
+
+}  // namespace gearpair

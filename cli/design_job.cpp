@@ -1,0 +1,81 @@
+// One design job of the command line.
+#include "cli/design_job.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "report/errors.h"
+#include "report/handoff.h"
+
+namespace gearpair {
+
+namespace {
+
+int CountRecalculations(const std::vector<std::string>& report) {
+    return static_cast<int>(std::count_if(report.begin(), report.end(), [](const std::string& l) {
+        return l.starts_with(kRecalculationBanner);
+    }));
+}
+
+// The run number the hand-off wrote into "numdir.num", from the caption it set.
+std::optional<std::int64_t> RunNumberOf(const std::string& caption) {
+    std::int64_t number = 0;
+    const char* end = caption.data() + caption.size();
+    const auto [last, error] = std::from_chars(caption.data(), end, number);
+    if (caption.empty() || error != std::errc() || last != end) return std::nullopt;
+    return number;
+}
+
+}  // namespace
+
+std::string_view StatusName(JobStatus status) {
+    switch (status) {
+        case JobStatus::Completed:
+            return "ok";
+        case JobStatus::Stopped:
+            return "stopped";
+        case JobStatus::Failed:
+            return "error";
+        case JobStatus::Rejected:
+            return "invalid";
+    }
+    return "error";
+}
+
+std::string ErrorBoxText(std::string_view message) {
+    std::string text(message);
+    // Bytes compared unsigned: a UTF-8 letter ends in a byte above the full stop, as a code
+    // page 1251 letter is.
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir) {
+    GearSession session;
+    HandoffStep handoff = [](GearSession& s) { AppendHandoffList(s); };
+    if (baseDir) {
+        session.design.baseDir = *baseDir;
+        handoff = [](GearSession& s) { WriteHandoff(s); };
+    }
+    JobResult job;
+    try {
+        RunOutcome outcome = RunDesign(session, inputs, handoff);
+        if (outcome.completed) {
+            job.status = JobStatus::Completed;
+            job.results = std::move(outcome.results);
+            job.handoff = session.handoffList;
+        } else {
+            job.status = JobStatus::Stopped;
+            job.message = std::move(outcome.message);
+        }
+    } catch (const Error& e) {
+        job.status = JobStatus::Failed;
+        job.message = ErrorBoxText(e.what());
+    }
+    job.report = session.report.Lines();
+    job.recalculations = CountRecalculations(job.report);
+    if (baseDir) job.runNumber = RunNumberOf(session.runCaption);
+    return job;
+}
+
+}  // namespace gearpair

@@ -1,0 +1,44 @@
+// One design as the command line runs it: a fresh session, the design run with the hand-off
+// step wired in, and everything the outputs need, also when the run stops or fails.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/design_run.h"
+
+namespace gearpair {
+
+enum class JobStatus {
+    Completed,  // the results of the run
+    Stopped,    // a stop message of the run (no table value, series exhausted, tooth number)
+    Failed,     // an error raised by a step: conversion, floating-point, file
+    Rejected,   // an input the form would not accept (batch rows only)
+};
+
+// "ok", "stopped", "error", "invalid": the status as JSON and the batch output write it.
+std::string_view StatusName(JobStatus status);
+
+struct JobResult {
+    JobStatus status = JobStatus::Completed;
+    std::string message;                    // stop message or error box text; empty when completed
+    std::vector<std::string> report;        // the report as it stands at the end of the run
+    std::optional<ResultTexts> results;     // when completed
+    std::optional<std::string> handoff;     // the "transmit.txt" text, when completed
+    int recalculations = 0;                 // banner lines in the report
+    std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
+};
+
+// The message as the error box shows it: a full stop appended unless the last character is a
+// full stop or sorts below it (blanks, punctuation before the full stop).
+std::string ErrorBoxText(std::string_view message);
+
+// Runs one design in its own session. With a program directory (`baseDir`, trailing separator
+// included) the hand-off files are written there; without one the hand-off section and list
+// are built in memory and nothing touches the disk. Errors of the run end up in the result.
+JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir);
+
+}  // namespace gearpair

@@ -1,0 +1,31 @@
+// The plain-text form of one design job: the report, then the results as the results dialog
+// labels them.
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "cli/design_job.h"
+
+namespace gearpair {
+
+// Captions of the results dialog, top to bottom, beside aw, mn, z1, z2, d1 and d2.
+inline constexpr std::array<std::string_view, 6> kResultCaptions = {
+    "Выбрано межосевое расстояние",
+    "Выбран модуль",
+    "Число зубьев на шестерне",
+    "Число зубьев на колесе",
+    "Диаметр делительной окружности шестерни",
+    "Диаметр делительной окружности колеса"};
+
+// A message for a terminal: each carriage return (the no-data message separates its three
+// lines with them) becomes a line end, so that no line overwrites the one before it.
+std::string TerminalText(std::string_view message);
+
+// On `out`: the report, one line per line; for a completed run an empty line and the six
+// results as "caption: value". On `err`: the message of a run that did not complete.
+void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err);
+
+}  // namespace gearpair
