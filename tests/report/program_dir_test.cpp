@@ -1,0 +1,88 @@
+// The program directory by the Windows and the POSIX rule, and the parent of the drawing
+// directories derived from it.
+#include "report/program_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace gearpair {
+namespace {
+
+struct PathRow {
+    const char* input;
+    const char* expected;
+};
+
+void PrintTo(const PathRow& row, std::ostream* out) {
+    *out << row.input << " -> " << row.expected;
+}
+
+class WindowsProgramDirectory : public ::testing::TestWithParam<PathRow> {};
+
+TEST_P(WindowsProgramDirectory, LowerCasesAsciiAndEndsWithOneBackslash) {
+    EXPECT_EQ(ProgramDirectoryWindows(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Executables, WindowsProgramDirectory,
+                         ::testing::Values(PathRow{R"(c:\gears\trelmox.exe)", R"(c:\gears\)"},
+                                           PathRow{R"(C:\Program Files\Gears\TRELMOX.EXE)",
+                                                   R"(c:\program files\gears\)"},
+                                           PathRow{R"(c:\trelmox.exe)", R"(c:\\)"},
+                                           PathRow{R"(D:\Проекты\Редуктор\GEARS\a.exe)",
+                                                   R"(d:\Проекты\Редуктор\gears\)"},
+                                           PathRow{R"(c:trelmox.exe)", R"(c:\)"},
+                                           PathRow{R"(\\Server\Share\trelmox.exe)",
+                                                   R"(\\server\share\)"}));
+
+class PosixProgramDirectory : public ::testing::TestWithParam<PathRow> {};
+
+TEST_P(PosixProgramDirectory, KeepsCaseAndEndsWithOneSlash) {
+    EXPECT_EQ(ProgramDirectoryPosix(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Executables, PosixProgramDirectory,
+    ::testing::Values(PathRow{"/opt/Gears/gearpair", "/opt/Gears/"}, PathRow{"/gearpair", "/"},
+                      PathRow{"/home/Иван/Расчёт/gearpair", "/home/Иван/Расчёт/"},
+                      PathRow{"/opt//g/./bin/../gearpair", "/opt/g/"},
+                      PathRow{"/opt/C:\\x/gearpair", "/opt/C:\\x/"},
+                      PathRow{"bin/gearpair", "bin/"}, PathRow{"gearpair", "./"}));
+
+class DrawingParent : public ::testing::TestWithParam<PathRow> {};
+
+TEST_P(DrawingParent, WindowsDropsTheLastBackslashButKeepsTheRoot) {
+    EXPECT_EQ(DrawingParentWindows(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, DrawingParent,
+                         ::testing::Values(PathRow{R"(c:\gears\)", R"(c:\gears)"},
+                                           PathRow{R"(c:\\)", R"(c:\)"},
+                                           PathRow{R"(c:\a\\b\)", R"(c:\a\b)"},
+                                           PathRow{R"(\\server\share\)", R"(\\server\share)"}));
+
+TEST(DrawingParentPosix, DropsTheTrailingSlashAndLeavesTheRootEmpty) {
+    EXPECT_EQ(DrawingParentPosix("/opt/Gears/"), "/opt/Gears");
+    EXPECT_EQ(DrawingParentPosix("/"), "");
+}
+
+#ifndef _WIN32
+TEST(ProgramDirectory, UsesThePosixRuleWithAnAbsolutePath) {
+    EXPECT_EQ(ProgramDirectory("/opt/Gears/gearpair"), "/opt/Gears/");
+    const std::string current = std::filesystem::current_path().string();
+    EXPECT_EQ(ProgramDirectory("gearpair"), current + "/");
+    EXPECT_EQ(ProgramDirectory("bin/../gearpair"), current + "/");
+}
+
+TEST(ProgramDirectoryOfFolder, TakesTheFolderItself) {
+    EXPECT_EQ(ProgramDirectoryOfFolder("/tmp/Run"), "/tmp/Run/");
+    EXPECT_EQ(ProgramDirectoryOfFolder("/tmp/Run/"), "/tmp/Run/");
+    EXPECT_EQ(ProgramDirectoryOfFolder("/"), "/");
+    EXPECT_EQ(ProgramDirectoryOfFolder("run"),
+              (std::filesystem::current_path() / "run").string() + "/");
+}
+#endif
+
+}  // namespace
+}  // namespace gearpair
