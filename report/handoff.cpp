@@ -3,6 +3,9 @@
 #include "handoff.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "cp1251.h"
 #include "file_ops.h"
@@ -60,8 +63,8 @@ std::string PathLspBytes(std::string_view lispPath, std::string_view runNumber) 
     return std::move(*bytes);
 }
 
-// Hub, shaft and rim sizes share this floor: 0.5 x mn, but at least 3 mm.
-double RimFloor(double mn) {
+// The size handed off as nkol and nw: half the module, but at least 3 mm.
+double HalfModuleAtLeast3(double mn) {
     const double size = Checked(0.5 * mn);
     return size >= 3 ? size : 3;
 }
@@ -126,7 +129,7 @@ void AppendHandoffList(GearSession& session) {
     if (Checked(d.bkol + 15) > lstkol) lstkol = Checked(d.bkol + 20);
     const double ckol = Checked(0.3 * d.bkol);
     const double deltakol = Checked(3 * d.mn);
-    const double nkol = RimFloor(d.mn);
+    const double nkol = HalfModuleAtLeast3(d.mn);
     const double dbotvkol = Checked((d.da2 + dstkol) / 2);
     const double dotvkol = Checked((d.da2 - dstkol) / 6);
 
@@ -159,7 +162,7 @@ void AppendHandoffList(GearSession& session) {
     const double dstw = Checked(dvw + Checked((d.df1 - dvw) * 4 / 5));
     double lstw = Checked(1.5 * dvw);
     if (lstw < d.bw) lstw = Checked(d.bw + 10);
-    const double nw = RimFloor(d.mn);
+    const double nw = HalfModuleAtLeast3(d.mn);
 
     report.Add("--=Параметры шестерни=--");
     HandoffLine(session, "da1", d.da1);
