@@ -35,7 +35,7 @@ FileHandle OpenChecked(const std::string& path, int flags) {
     do {
         descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     } while (descriptor < 0 && errno == EINTR);
-    if (descriptor < 0) ThrowFileError(FileErrorCode(errno));
+    if (descriptor < 0) ThrowPosixError(errno);
     return FileHandle(descriptor);
 }
 
@@ -103,6 +103,14 @@ void ThrowFileError(int code) {
     throw FileError(code, FileErrorMessage(code));
 }
 
+void ThrowPosixError(int posixError) {
+    const int code = FileErrorCode(posixError);
+    // An errno without a Windows counterpart keeps its number, but is always reported as an
+    // I/O error: EIO (5) must not read "File access denied".
+    const bool mapped = code != posixError || posixError == ENOENT;
+    throw FileError(code, mapped ? FileErrorMessage(code) : "I/O error " + std::to_string(code));
+}
+
 bool FileExists(const std::string& path) {
     struct stat status;
     return ::stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
@@ -128,7 +136,7 @@ void FileHandle::Close() {
     // The descriptor is released even when close reports an error; retrying could close a
     // descriptor opened meanwhile.
     const int result = ::close(std::exchange(descriptor_, -1));
-    if (result != 0 && errno != EINTR) ThrowFileError(FileErrorCode(errno));
+    if (result != 0 && errno != EINTR) ThrowPosixError(errno);
 }
 
 FileHandle OpenForUpdate(const std::string& path) {
@@ -147,7 +155,7 @@ std::int32_t ReadRecord32(const FileHandle& file) {
             ::pread(file.Descriptor(), bytes + got, sizeof bytes - got, static_cast<off_t>(got));
         if (read < 0) {
             if (errno == EINTR) continue;
-            ThrowFileError(FileErrorCode(errno));
+            ThrowPosixError(errno);
         }
         if (read == 0) ThrowFileError(kReadBeyondEnd);
         got += static_cast<std::size_t>(read);
@@ -168,7 +176,7 @@ void WriteRecord32(const FileHandle& file, std::int32_t value) {
             ::pwrite(file.Descriptor(), bytes + put, sizeof bytes - put, static_cast<off_t>(put));
         if (written < 0) {
             if (errno == EINTR) continue;
-            ThrowFileError(FileErrorCode(errno));
+            ThrowPosixError(errno);
         }
         if (written == 0) ThrowFileError(kDiskFull);
         put += static_cast<std::size_t>(written);
@@ -177,12 +185,12 @@ void WriteRecord32(const FileHandle& file, std::int32_t value) {
 
 void WriteBytes(const FileHandle& file, std::string_view bytes) {
     if (const int error = WriteAll(file.Descriptor(), bytes); error != 0) {
-        ThrowFileError(FileErrorCode(error));
+        ThrowPosixError(error);
     }
 }
 
 void MakeDirectory(const std::string& path) {
-    if (::mkdir(path.c_str(), 0777) != 0) ThrowFileError(FileErrorCode(errno));
+    if (::mkdir(path.c_str(), 0777) != 0) ThrowPosixError(errno);
 }
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
@@ -210,7 +218,7 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     if (::close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        ThrowFileError(FileErrorCode(error));
+        ThrowPosixError(error);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         error = errno;

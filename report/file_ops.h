@@ -30,6 +30,10 @@ int FileErrorCode(int posixError);
 // Throws FileError(code, FileErrorMessage(code)).
 [[noreturn]] void ThrowFileError(int code);
 
+// Throws FileError for a failed POSIX call: the mapped code with its message, or for an errno
+// without a Windows counterpart its own number with "I/O error <number>".
+[[noreturn]] void ThrowPosixError(int posixError);
+
 // True when `path` names an existing file that is not a directory.
 bool FileExists(const std::string& path);
 

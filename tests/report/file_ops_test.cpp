@@ -43,6 +43,21 @@ INSTANTIATE_TEST_SUITE_P(
         CodeRow{EEXIST, 183, "I/O error 183"}, CodeRow{EFBIG, EFBIG, "I/O error 27"},
         CodeRow{EBUSY, EBUSY, "I/O error 16"}));
 
+TEST(ThrowPosixError, NamesOnlyErrorsWithAWindowsCounterpart) {
+    const auto messageOf = [](int posixError) {
+        try {
+            ThrowPosixError(posixError);
+        } catch (const FileError& error) {
+            return std::to_string(error.code()) + " " + error.what();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(messageOf(EACCES), "5 File access denied");
+    EXPECT_EQ(messageOf(ENOENT), "2 File not found");
+    EXPECT_EQ(messageOf(EIO), "5 I/O error 5");  // not "File access denied"
+    EXPECT_EQ(messageOf(EINTR), "4 I/O error 4");
+}
+
 TEST(FileErrorMessage, NamesTheRemainingWindowsCodes) {
     EXPECT_EQ(FileErrorMessage(100), "Read beyond end of file");
     EXPECT_EQ(FileErrorMessage(106), "Invalid numeric input");
