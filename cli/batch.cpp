@@ -64,8 +64,8 @@ Row RunRow(std::vector<std::string> fields) {
     Row row;
     row.inputs = std::move(fields);
     if (row.inputs.size() != 8) {
-        row.message = "Строка должна содержать 8 полей через «;», а содержит " +
-                      std::to_string(row.inputs.size());
+        row.message =
+            "Строка должна содержать 8 полей, а содержит " + std::to_string(row.inputs.size());
         return row;
     }
     DesignTexts texts;

@@ -1,0 +1,156 @@
+// Batch runs: the header check, one output row per input row in order, bad rows that do not
+// stop the batch, exit codes, and reading the next row only after the previous one is out.
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <streambuf>
+
+#include "cli/command_line.h"
+#include "engine/design_run.h"
+
+namespace gearpair {
+namespace {
+
+const std::string kHeader = std::string(kBatchInputHeader) + "\n";
+const std::string kOutputHeader = std::string(kBatchOutputHeader) + "\n";
+
+struct BatchRun {
+    int code = -1;
+    std::string output;
+};
+
+BatchRun RunRows(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    BatchRun run;
+    run.code = RunBatch(in, out, false);
+    run.output = out.str();
+    return run;
+}
+
+std::string HeaderError(const std::string& input, std::string& output) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    try {
+        RunBatch(in, out, false);
+    } catch (const UsageError& e) {
+        output = out.str();
+        return e.what();
+    }
+    return "(accepted)";
+}
+
+TEST(RunBatch, MissingOrWrongHeaderIsAUsageErrorAndWritesNothing) {
+    std::string output = "?";
+    EXPECT_EQ(HeaderError("", output),
+              "Нет заголовка: первая строка должна быть заголовком "
+              "ratio;power;speed;hardness;life;width;helix;arrangement");
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(HeaderError("2,8;6000;86,3;250;15000;0,5;14;3\n", output),
+              "Неверный заголовок «2,8;6000;86,3;250;15000;0,5;14;3»: первая строка должна быть "
+              "заголовком ratio;power;speed;hardness;life;width;helix;arrangement");
+    EXPECT_EQ(output, "");
+    EXPECT_TRUE(
+        HeaderError("ratio;power;speed;hardness;life;width;helix\n", output)
+            .starts_with("Неверный заголовок «ratio;power;speed;hardness;life;width;helix»"));
+    EXPECT_TRUE(HeaderError("RATIO;power;speed;hardness;life;width;helix;arrangement\n", output)
+                    .starts_with("Неверный заголовок «RATIO;"));
+}
+
+TEST(RunBatch, HeaderOnlyGivesTheOutputHeaderAndSuccess) {
+    const BatchRun run = RunRows(kHeader);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.output, kOutputHeader);
+    // A spreadsheet's byte-order mark and Windows line ends, with no line end after the last row.
+    EXPECT_EQ(RunRows("\xEF\xBB\xBF" + std::string(kBatchInputHeader) + "\r\n").output,
+              kOutputHeader);
+    EXPECT_EQ(RunRows(std::string(kBatchInputHeader)).output, kOutputHeader);
+}
+
+TEST(RunBatch, CompletedRowsGiveTheirResultsAndExitZero) {
+    const BatchRun run = RunRows(kHeader + "2,8;6000;86,3;250;15000;0,5;14;3\r\n" +
+                                 "2;6000;86,3;300;15000;0,315;14;3");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.output,
+              kOutputHeader +
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;0;\n"
+                  "2;6000;86,3;300;15000;0,315;14;3;ok;200;3,00;43;86;133,3;266,7;1;\n");
+}
+
+TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
+    const BatchRun run = RunRows(kHeader +
+                                 "2,8;6000;86.3;250;15000;0,5;14;3\n"   // rejected input
+                                 "\n"                                   // skipped
+                                 "2,8;6000;86,3;250;15000;0,63;14;1\n"  // no table value
+                                 "2,8;6000;86,3\n"                      // too few fields
+                                 "\"2,8;6000\n"                         // unclosed quote
+                                 "\"2;8\";6000;86,3;250;15000;0,5;14;3;x\n"
+                                 "2,8;6000;86,3;250;15000;0,5;14;3\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.output,
+              kOutputHeader +
+                  "2,8;6000;86.3;250;15000;0,5;14;3;invalid;;;;;;;;speed: Неправильно введено "
+                  "значение\n"
+                  "2,8;6000;86,3;250;15000;0,63;14;1;stopped;;;;;;;0;\"" +
+                  std::string(kNoDataMessage) +
+                  "\"\n"
+                  "2,8;6000;86,3;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а "
+                  "содержит 3\n"
+                  ";;;;;;;;invalid;;;;;;;;Кавычки в строке расставлены неверно\n"
+                  "\"2;8\";6000;86,3;250;15000;0,5;14;3;invalid;;;;;;;;Строка должна содержать 8 "
+                  "полей, а содержит 9\n"
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;0;\n");
+}
+
+TEST(RunBatch, OverlongLineIsABadRowNotAnAllocation) {
+    const std::string huge(kMaxBatchLine * 50, '1');
+    const BatchRun run = RunRows(kHeader + huge + "\n2,8;6000;86,3;250;15000;0,5;14;3\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.output,
+              kOutputHeader + ";;;;;;;;invalid;;;;;;;;Строка длиннее 4096 байт\n" +
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;0;\n");
+}
+
+// Hands out its text one line per refill and notes, when a line is asked for, how many lines
+// the output held by then.
+class LineByLineInput : public std::streambuf {
+public:
+    LineByLineInput(std::string text, const std::ostringstream& out)
+        : text_(std::move(text)), out_(out) {}
+
+    std::vector<std::size_t> outputLinesAtEachRead;
+
+protected:
+    int_type underflow() override {
+        if (position_ == text_.size()) return traits_type::eof();
+        const std::string output = out_.str();
+        outputLinesAtEachRead.push_back(
+            static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n')));
+        const std::size_t end = std::min(text_.find('\n', position_) + 1, text_.size());
+        char* begin = text_.data() + position_;
+        setg(begin, begin, text_.data() + end);
+        position_ = end;
+        return traits_type::to_int_type(*begin);
+    }
+
+private:
+    std::string text_;
+    const std::ostringstream& out_;
+    std::size_t position_ = 0;
+};
+
+TEST(RunBatch, WritesEachRowBeforeReadingTheNext) {
+    std::ostringstream out;
+    const std::string row = "2,8;6000;86,3;250;15000;0,5;14;3\n";
+    LineByLineInput buffer(kHeader + row + "bad\n" + row, out);
+    std::istream in(&buffer);
+    EXPECT_EQ(RunBatch(in, out, false), 1);
+    // Header read with nothing out; each row read after the header and the rows before it.
+    EXPECT_EQ(buffer.outputLinesAtEachRead, (std::vector<std::size_t>{0, 1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace gearpair

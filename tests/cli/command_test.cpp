@@ -1,0 +1,157 @@
+// The whole command as gearpair-cli runs it: modes, outputs, files on request, exit codes.
+#include "cli/command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "tests/cli/temp_dir.h"
+
+namespace gearpair {
+namespace {
+
+struct Outcome {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(std::vector<std::string_view> arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome outcome;
+    outcome.code = RunCommand(arguments, in, out, err);
+    outcome.out = out.str();
+    outcome.err = err.str();
+    return outcome;
+}
+
+TEST(RunCommand, HelpAndVersionExitZero) {
+    const Outcome help = RunCli({"--help"});
+    EXPECT_EQ(help.code, kExitCompleted);
+    EXPECT_TRUE(help.out.starts_with("Использование:\n  gearpair-cli [--ratio ТЕКСТ]"));
+    EXPECT_NE(help.out.find("передаточное отношение: 2; 2,24; 2,5; 2,8; 3,15; 3,55; 4; 4,5; 5,0; "
+                            "5,6; 6,3; 7,1 (2,8)"),
+              std::string::npos);
+    const Outcome version = RunCli({"--version"});
+    EXPECT_EQ(version.code, kExitCompleted);
+    EXPECT_TRUE(
+        std::regex_match(version.out, std::regex("gearpair-cli [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << version.out;
+}
+
+TEST(RunCommand, UsageAndInputErrorsExitTwoWithTheMessageOnly) {
+    const Outcome usage = RunCli({"--bogus"});
+    EXPECT_EQ(usage.code, kExitUsage);
+    EXPECT_EQ(usage.out, "");
+    EXPECT_EQ(usage.err, "Неизвестный параметр «--bogus»\n");
+
+    const Outcome input = RunCli({"--json", "--speed", "86.3"});
+    EXPECT_EQ(input.code, kExitUsage);
+    EXPECT_EQ(input.out, "");
+    EXPECT_EQ(input.err, "--speed: Неправильно введено значение\n");
+}
+
+TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
+    const Outcome run = RunCli({"--json"});
+    EXPECT_EQ(run.code, kExitCompleted);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+    EXPECT_TRUE(run.out.starts_with(
+        R"({"status": "ok", "message": null, "report": ["Введённые значения", "uz  2,800", )"));
+    EXPECT_NE(run.out.find(R"("results": {"aw": "200", "mn": "3,00", "z1": "34", "z2": "95", )"
+                           R"("d1": "105,4", "d2": "294,6"}, "handoff": "((aw 200.000) )"),
+              std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"j( (nw 3.000))", "recalculations": 0, "run_number": null})j"
+                                  "\n"));
+}
+
+TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
+    const Outcome json = RunCli({"--json", "--arrangement", "1", "--width", "0,63"});
+    EXPECT_EQ(json.code, kExitNotCompleted);
+    EXPECT_EQ(json.err, "");
+    EXPECT_TRUE(json.out.starts_with(
+        R"({"status": "stopped", "message": "                      Для таких значений в )"
+        R"(таблице отсутствуют данные.\rУменьшите )"));
+    EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
+                            R"("run_number": null})"),
+              std::string::npos);
+
+    const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
+    EXPECT_EQ(text.code, kExitNotCompleted);
+    EXPECT_TRUE(text.out.starts_with("Введённые значения\nuz  2,800\n"));
+    EXPECT_TRUE(text.err.ends_with("выберите другое расположение колёс\n"));
+}
+
+using RunCommandFiles = testing::CliTempDirTest;
+
+TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
+    const std::string dir = dir_.string();
+    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir})
+                    .out.ends_with(R"("run_number": 1})"
+                                   "\n"));
+    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
+                    .out.ends_with(R"("run_number": 2})"
+                                   "\n"));
+    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x02\x00\x00\x00", 4));
+    EXPECT_EQ(EntryCount(), 5u);  // numdir.num, dwg1, dwg2, path.lsp, transmit.txt
+}
+
+TEST_F(RunCommandFiles, HandoffDirectoryIsTheRealPathOfAnExistingDirectory) {
+    std::filesystem::create_directories(dir_ / "a" / "b");
+    std::filesystem::create_directory_symlink(dir_ / "a", dir_ / "link");
+    const std::string real = std::filesystem::canonical(dir_).string();
+    EXPECT_EQ(HandoffDirectory(PathOf("link/b/..")), real + "/a/");
+    { std::ofstream(PathOf("file")) << "x"; }
+
+    const Outcome missing = RunCli({"--handoff-dir", PathOf("none")});
+    EXPECT_EQ(missing.code, kExitUsage);
+    EXPECT_EQ(missing.err, "Каталог «" + PathOf("none") + "» не найден\n");
+    const Outcome file = RunCli({"--handoff-dir", PathOf("file")});
+    EXPECT_EQ(file.code, kExitUsage);
+    EXPECT_EQ(file.err, "«" + PathOf("file") + "» не является каталогом\n");
+}
+
+TEST_F(RunCommandFiles, RtfIsSavedAndAFailedSaveIsAnError) {
+    const Outcome saved = RunCli({"--rtf", PathOf("report.rtf")});
+    EXPECT_EQ(saved.code, kExitCompleted);
+    EXPECT_TRUE(ReadFile("report.rtf").starts_with("{\\rtf1"));
+
+    // A directory standing where the file must go.
+    std::filesystem::create_directory(dir_ / "taken");
+    const Outcome failed = RunCli({"--json", "--rtf", PathOf("taken")});
+    EXPECT_EQ(failed.code, kExitNotCompleted);
+    EXPECT_TRUE(failed.out.starts_with(R"({"status": "error", "message": "Cannot create file )" +
+                                       PathOf("taken") + ".\""));
+}
+
+TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
+    const std::string rows =
+        "ratio;power;speed;hardness;life;width;helix;arrangement\n"
+        "2,8;6000;86,3;250;15000;0,5;14;3\n";
+    { std::ofstream(PathOf("rows.csv")) << rows; }
+    const Outcome file = RunCli({"--batch", PathOf("rows.csv")});
+    EXPECT_EQ(file.code, kExitCompleted);
+    EXPECT_EQ(file.out,
+              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+              "recalculations;message\n"
+              "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;0;\n");
+    EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
+
+    EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,
+              kExitNotCompleted);
+    const Outcome header = RunCli({"--batch", "-"}, "2,8;6000\n");
+    EXPECT_EQ(header.code, kExitUsage);
+    EXPECT_EQ(header.out, "");
+    const Outcome missing = RunCli({"--batch", PathOf("none.csv")});
+    EXPECT_EQ(missing.code, kExitUsage);
+    EXPECT_EQ(missing.err,
+              "Не удаётся открыть файл «" + PathOf("none.csv") + "»: File not found\n");
+}
+
+}  // namespace
+}  // namespace gearpair
