@@ -1,0 +1,316 @@
+// The input form.
+#include "form_a.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <exception>
+
+#include "report/handoff.h"
+#include "report/program_dir.h"
+#include "ui/fonts.h"
+#include "ui/form_b.h"
+#include "ui/form_d.h"
+#include "ui/message_box.h"
+#include "ui/pictures.h"
+
+namespace gearpair {
+
+namespace {
+
+// The defaults the fixed lists select when the form is first shown: "2,8", "0,5", "14".
+constexpr int kDefaultRatioItem = 3;
+constexpr int kDefaultWidthItem = 4;
+constexpr int kDefaultHelixItem = 6;
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->resize(label->sizeHint());
+    return label;
+}
+
+template <std::size_t N>
+void AddItems(QComboBox* box, const std::array<std::string_view, N>& items) {
+    for (const std::string_view item : items) {
+        box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    }
+}
+
+QToolButton* AddArrangementButton(QWidget* parent, const char* name, int arrangement,
+                                  const QRect& geometry) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setIcon(ArrangementIcon(arrangement));
+    button->setIconSize(kArrangementPictureSize);
+    return button;
+}
+
+// Moves that take the focus to another control of the form; a message box opening, a popup
+// or a switch to another window are not a user leaving the field.
+bool LeavesForAnotherControl(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      session_(session),
+      executablePath_(std::move(executablePath)) {
+    setObjectName(QStringLiteral("FormA"));
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    setFont(FormFont(11));
+    setFixedSize(536, 243);
+    move(screen()->availableGeometry().center() - rect().center());
+
+    Label1 = AddLabel(this, "Label1", QStringLiteral("Передаточное отношение"), 16, 8);
+    ComboBox1 = AddList("ComboBox1", 16, 24, false);
+    AddItems(ComboBox1, kRatioTexts);
+    AddLabel(this, "Label2", QStringLiteral("Передаваемая мощность, Вт"), 16, 56);
+    ComboBox2 = AddList("ComboBox2", 16, 72, true);
+    ComboBox2->addItem(QStringLiteral("6000"));
+    AddLabel(this, "Label3", QStringLiteral("Частота вращения шестерни (мин-1)"), 16, 104);
+    ComboBox3 = AddList("ComboBox3", 16, 120, true);
+    ComboBox3->addItem(QStringLiteral("86,3"));
+    AddLabel(this, "Label4", QStringLiteral("Коэф-т ширины колеса"), 208, 136);
+    ComboBox4 = AddList("ComboBox4", 200, 152, false);
+    AddItems(ComboBox4, kWidthTexts);
+    ComboBox4->setToolTip(
+        QStringLiteral("Выберите коэффициент ширины колеса относительно межосевого расстояния"));
+    AddLabel(this, "Label6", QStringLiteral("Угол наклона зубьев"), 368, 8);
+    ComboBox6 = AddList("ComboBox6", 368, 24, false);
+    AddItems(ComboBox6, kHelixTexts);
+    AddLabel(this, "Label5", QStringLiteral("Твёрдость материала колеса"), 368, 56);
+    ComboBox5 = AddList("ComboBox5", 368, 72, true);
+    ComboBox5->addItem(QStringLiteral("250"));
+    AddLabel(this, "Label7", QStringLiteral("Плановый срок службы (часы)"), 368, 104);
+    ComboBox7 = AddList("ComboBox7", 368, 120, true);
+    for (int hours = 10000; hours <= 40000; hours += 5000)
+        ComboBox7->addItem(QString::number(hours));
+    ComboBox7->setCurrentIndex(1);  // 15000
+
+    // The fixed lists have no selection until the form is first shown.
+    for (QComboBox* box : {ComboBox1, ComboBox4, ComboBox6}) box->setCurrentIndex(-1);
+
+    BitBtn1 = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(224, 56, 81, 25);
+    BitBtn1->setCursor(Qt::PointingHandCursor);
+    BitBtn1->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    connect(BitBtn1, &QPushButton::clicked, this, &TFormA::BitBtn1Click);
+
+    SpeedButton2 = AddArrangementButton(this, "SpeedButton2", 2, QRect(16, 184, 161, 49));
+    SpeedButton3 = AddArrangementButton(this, "SpeedButton3", 3, QRect(184, 184, 161, 49));
+    SpeedButton4 = AddArrangementButton(this, "SpeedButton4", 1, QRect(352, 184, 153, 49));
+    arrangementGroup_ = new QButtonGroup(this);
+    arrangementGroup_->setExclusive(true);
+    for (QToolButton* button : {SpeedButton2, SpeedButton3, SpeedButton4}) {
+        arrangementGroup_->addButton(button);
+    }
+    SpeedButton3->setChecked(true);
+
+    typedBoxes_ = {{ComboBox5, TypedField::WheelHardness},
+                   {ComboBox7, TypedField::ServiceLife},
+                   {ComboBox2, TypedField::Power},
+                   {ComboBox3, TypedField::PinionSpeed}};
+    for (const TypedBox& typed : typedBoxes_) typed.box->installEventFilter(this);
+
+    QWidget* tabOrder[] = {ComboBox1, ComboBox4, ComboBox5, ComboBox6,
+                           ComboBox7, ComboBox2, ComboBox3, BitBtn1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+QComboBox* TFormA::AddList(const char* name, int left, int top, bool editable) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(left, top, 145, 21);
+    box->setCursor(Qt::PointingHandCursor);
+    box->setMaxVisibleItems(8);
+    if (editable) {
+        box->setEditable(true);
+        // New items come only from validation; Enter must not append an unchecked text.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        // A number is taken as typed: no completion from the items ("600" is not "6000").
+        box->setCompleter(nullptr);
+    }
+    return box;
+}
+
+void TFormA::SetResultWindows(TFormB& details, TFormD& results) {
+    details_ = &details;
+    results_ = &results;
+}
+
+void TFormA::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Restoring the minimised form shows it again; the user's choices must stay.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TFormA::FormShow() {
+    BitBtn1->setFocus();
+    ComboBox1->setCurrentIndex(kDefaultRatioItem);
+    ComboBox4->setCurrentIndex(kDefaultWidthItem);
+    ComboBox6->setCurrentIndex(kDefaultHelixItem);
+    session_.design.baseDir = ProgramDirectory(executablePath_.toStdString());
+}
+
+bool TFormA::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !givingFocusBack_) {
+        auto* box = static_cast<QComboBox*>(watched);
+        const QWidget* next = QApplication::focusWidget();
+        const bool toAnotherControl =
+            next && next != box && next->window() == this && !box->isAncestorOf(next);
+        if (toAnotherControl &&
+            LeavesForAnotherControl(static_cast<QFocusEvent*>(event)->reason())) {
+            // The message box must not open inside the focus change itself; the check runs
+            // as soon as the change is complete (or at once when it was a click on OK).
+            if (pendingExits_.empty()) {
+                QTimer::singleShot(0, this, [this] { RunPendingExits(); });
+            }
+            pendingExits_.push_back(box);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TFormA::RunPendingExits() {
+    if (validating_) return false;
+    while (!pendingExits_.empty()) {
+        QComboBox* box = pendingExits_.front();
+        pendingExits_.erase(pendingExits_.begin());
+        if (!ExitField(box)) {
+            // The focus is back in the rejected field; later fields were never really left.
+            pendingExits_.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TFormA::ExitField(QComboBox* box) {
+    if (box == ComboBox2) return ComboBox2Exit();
+    if (box == ComboBox3) return ComboBox3Exit();
+    if (box == ComboBox5) return ComboBox5Exit();
+    return ComboBox7Exit();
+}
+
+bool TFormA::ComboBox2Exit() {
+    return ValidateField({ComboBox2, TypedField::Power});
+}
+bool TFormA::ComboBox3Exit() {
+    return ValidateField({ComboBox3, TypedField::PinionSpeed});
+}
+bool TFormA::ComboBox5Exit() {
+    return ValidateField({ComboBox5, TypedField::WheelHardness});
+}
+bool TFormA::ComboBox7Exit() {
+    return ValidateField({ComboBox7, TypedField::ServiceLife});
+}
+
+bool TFormA::ValidateField(const TypedBox& typed) {
+    const QString text = typed.box->currentText();
+    if (const auto message = ValidateTypedInput(typed.field, text.toStdString())) {
+        validating_ = true;
+        ShowMessageBox(this, *message);
+        validating_ = false;
+        givingFocusBack_ = true;
+        typed.box->setFocus(Qt::OtherFocusReason);
+        givingFocusBack_ = false;
+        return false;
+    }
+    // Whole text, letters in any case, blanks counting: " 6000" is a new item beside "6000".
+    if (typed.box->findText(text, Qt::MatchFixedString) < 0) {
+        typed.box->addItem(text);
+        typed.box->setEditText(text);
+    }
+    return true;
+}
+
+bool TFormA::AcceptTypedFields() {
+    if (!RunPendingExits()) return false;
+    // A text that never went through validation must not reach a run either.
+    for (const TypedBox& typed : typedBoxes_) {
+        if (ValidateTypedInput(typed.field, typed.box->currentText().toStdString())) {
+            return ValidateField(typed);
+        }
+    }
+    return true;
+}
+
+DesignInputs TFormA::CollectInputs() const {
+    DesignInputs inputs;
+    inputs.uzText = ComboBox1->currentText().toStdString();
+    inputs.powerText = ComboBox2->currentText().toStdString();
+    inputs.nwText = ComboBox3->currentText().toStdString();
+    inputs.hkolText = ComboBox5->currentText().toStdString();
+    inputs.tText = ComboBox7->currentText().toStdString();
+    inputs.psibaIndex = ComboBox4->currentIndex();
+    inputs.bettaText = ComboBox6->currentText().toStdString();
+    // The buttons are asked in the order 2, 3, 4; the one that is down decides.
+    if (SpeedButton2->isChecked()) {
+        inputs.arrangement = 2;
+    } else if (SpeedButton3->isChecked()) {
+        inputs.arrangement = 3;
+    } else {
+        inputs.arrangement = 1;
+    }
+    return inputs;
+}
+
+void TFormA::ShowSessionOutputs() {
+    if (details_) details_->ShowReport();
+    if (!session_.runCaption.empty()) {
+        Label1->setText(QString::fromStdString(session_.runCaption));
+        Label1->resize(Label1->sizeHint());
+    }
+}
+
+void TFormA::BitBtn1Click() {
+    if (!AcceptTypedFields()) return;
+    if (details_) details_->TakeEdits();
+    RunOutcome outcome;
+    try {
+        outcome = RunDesign(session_, CollectInputs(), WriteHandoff);
+    } catch (const std::exception& error) {
+        ShowSessionOutputs();  // the report as far as the run wrote it
+        ShowErrorBox(this, error.what());
+        return;
+    }
+    ShowSessionOutputs();
+    if (!outcome.completed) {
+        ShowMessageBox(this, outcome.message);
+        return;
+    }
+    if (results_) results_->Execute(outcome.results);
+}
+
+}  // namespace gearpair

@@ -1,0 +1,93 @@
+// The input form: the seven input fields, the three arrangement buttons and the OK button
+// that starts a design run. The main window of the program.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+#include "engine/design_run.h"
+#include "engine/input_validation.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace gearpair {
+
+class TFormB;
+class TFormD;
+
+class TFormA : public QWidget {
+    Q_OBJECT
+
+public:
+    // `executablePath` gives the program directory for the hand-off files.
+    TFormA(GearSession& session, QString executablePath, QWidget* parent = nullptr);
+
+    // The details window that shows the report and the results dialog of a finished run.
+    void SetResultWindows(TFormB& details, TFormD& results);
+
+    // First showing: OK takes the focus, the fixed lists select their defaults and the
+    // program directory is taken from the executable's path.
+    void FormShow();
+
+    // Validation of a typed field when the focus has moved to another control of the form:
+    // false, after the message and with the focus back in the field, for a rejected text;
+    // an accepted text becomes an item of the list unless it is one already.
+    bool ComboBox2Exit();
+    bool ComboBox3Exit();
+    bool ComboBox5Exit();
+    bool ComboBox7Exit();
+
+    // OK: the design run, then the results dialog; stop messages and errors in their boxes.
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct TypedBox {
+        QComboBox* box;
+        TypedField field;
+    };
+
+    QComboBox* AddList(const char* name, int left, int top, bool editable);
+    bool ValidateField(const TypedBox& typed);
+    bool ExitField(QComboBox* box);
+    bool RunPendingExits();
+    bool AcceptTypedFields();
+    DesignInputs CollectInputs() const;
+    void ShowSessionOutputs();
+
+    GearSession& session_;
+    QString executablePath_;
+    TFormB* details_ = nullptr;
+    TFormD* results_ = nullptr;
+    bool shown_ = false;
+    // Fields left for another control whose validation has not run yet, oldest first.
+    std::vector<QComboBox*> pendingExits_;
+    bool validating_ = false;       // a validation message is open
+    bool givingFocusBack_ = false;  // the focus moves back into a rejected field
+
+    QLabel* Label1;
+    QComboBox* ComboBox1;
+    QComboBox* ComboBox2;
+    QComboBox* ComboBox3;
+    QComboBox* ComboBox4;
+    QComboBox* ComboBox5;
+    QComboBox* ComboBox6;
+    QComboBox* ComboBox7;
+    QPushButton* BitBtn1;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton4;
+    QButtonGroup* arrangementGroup_;
+    std::vector<TypedBox> typedBoxes_;  // in tab order
+};
+
+}  // namespace gearpair

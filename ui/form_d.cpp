@@ -1,0 +1,92 @@
+// The results dialog.
+#include "form_d.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "engine/design_run.h"
+#include "ui/fonts.h"
+#include "ui/form_b.h"
+#include "ui/pictures.h"
+
+namespace gearpair {
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->resize(label->sizeHint());
+    return label;
+}
+
+}  // namespace
+
+TFormD::TFormD(TFormB& details, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),  // no title-bar buttons
+      details_(details) {
+    setObjectName(QStringLiteral("FormD"));
+    setWindowTitle(QStringLiteral("Расчёты завершены"));
+    setFont(FormFont(11));
+    setFixedSize(413, 227);
+    // Blocks the input form only, so that the details window opened from here stays usable.
+    setWindowModality(Qt::WindowModal);
+
+    QLabel* headline =
+        AddLabel(this, "Label1", QStringLiteral("Расчёт произведен успешно."), 112, 8);
+    headline->setFont(FormFont(13));
+    headline->resize(headline->sizeHint());
+    AddLabel(this, "Label2", QStringLiteral("Выбрано межосевое расстояние"), 40, 40);
+    AddLabel(this, "Label3", QStringLiteral("Выбран модуль"), 40, 64);
+    AddLabel(this, "Label4", QStringLiteral("Число зубьев на шестерне"), 40, 88);
+    AddLabel(this, "Label5", QStringLiteral("Число зубьев на колесе"), 40, 112);
+    AddLabel(this, "Label6", QStringLiteral("Диаметр делительной окружности шестерни"), 40, 136);
+    AddLabel(this, "Label7", QStringLiteral("Диаметр делительной окружности колеса"), 40, 160);
+    Label8 = AddLabel(this, "Label8", QString(), 328, 40);
+    Label9 = AddLabel(this, "Label9", QString(), 328, 64);
+    Label10 = AddLabel(this, "Label10", QString(), 328, 88);
+    Label11 = AddLabel(this, "Label11", QString(), 328, 112);
+    Label12 = AddLabel(this, "Label12", QString(), 328, 136);
+    Label13 = AddLabel(this, "Label13", QString(), 328, 160);
+
+    BitBtn1 = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(168, 192, 75, 25);
+    BitBtn1->setToolTip(QStringLiteral("Нажмите OK для получения чертежей"));
+    BitBtn1->setCursor(Qt::PointingHandCursor);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFormD::BitBtn1Click);
+
+    BitBtn2 = new QPushButton(QStringLiteral("Подробно..."), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(336, 192, 75, 25);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFormD::BitBtn2Click);
+    setTabOrder(BitBtn1, BitBtn2);
+}
+
+void TFormD::Execute(const ResultTexts& results) {
+    const std::pair<QLabel*, const std::string*> values[] = {
+        {Label8, &results.aw},  {Label9, &results.mn},  {Label10, &results.z1},
+        {Label11, &results.z2}, {Label12, &results.d1}, {Label13, &results.d2}};
+    for (const auto& [label, text] : values) {
+        label->setText(QString::fromStdString(*text));
+        label->resize(label->sizeHint());
+    }
+    move(screen()->availableGeometry().center() - rect().center());
+    BitBtn1->setFocus();
+    exec();
+}
+
+void TFormD::BitBtn1Click() {
+    accept();
+    emit EndProgramRequested();
+}
+
+void TFormD::BitBtn2Click() {
+    details_.ShowInFront();
+}
+
+}  // namespace gearpair

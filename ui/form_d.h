@@ -1,0 +1,47 @@
+// The results dialog: the six values of a finished design, the way to the details window, and
+// the OK button that ends the program so that the drawing script can take over.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace gearpair {
+
+struct ResultTexts;
+class TFormB;
+
+class TFormD : public QDialog {
+    Q_OBJECT
+
+public:
+    // `parent` is the window the dialog blocks while it is open (the input form); the details
+    // window stays usable.
+    TFormD(TFormB& details, QWidget* parent = nullptr);
+
+    // Fills the six value labels, centres the dialog on the screen and runs it modally.
+    // Returns when the dialog closes.
+    void Execute(const ResultTexts& results);
+
+    // OK: closes the dialog and asks for the end of the program.
+    void BitBtn1Click();
+    // "Подробно...": the details window, modeless.
+    void BitBtn2Click();
+
+signals:
+    void EndProgramRequested();
+
+private:
+    TFormB& details_;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLabel* Label13;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+};
+
+}  // namespace gearpair

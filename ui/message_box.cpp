@@ -1,0 +1,39 @@
+// The message box and the error box.
+#include "message_box.h"
+
+#include <QMessageBox>
+
+namespace gearpair {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);
+    // Messages carry file names and typed texts: never let them be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
+    return message;
+}
+
+void ShowMessageBox(QWidget* parent, std::string_view text) {
+    // The stop messages separate their lines with a bare carriage return.
+    QString shown = FromUtf8(text);
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    ShowBox(parent, QMessageBox::NoIcon, shown);
+}
+
+void ShowErrorBox(QWidget* parent, std::string_view message) {
+    ShowBox(parent, QMessageBox::Critical, ErrorBoxText(FromUtf8(message)));
+}
+
+}  // namespace gearpair

@@ -1,0 +1,59 @@
+// Renders the three windows to PNG files for the documentation: the input form at start, the
+// results dialog after the default design, the details window with its report.
+// Usage: gearpair-screenshots <output directory>; run on Qt's offscreen platform.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "engine/gear_design.h"
+#include "ui/form_a.h"
+#include "ui/form_b.h"
+#include "ui/form_d.h"
+
+namespace {
+
+bool Save(QWidget& window, const QDir& directory, const char* name) {
+    const QString path = directory.filePath(QString::fromLatin1(name));
+    if (window.grab().save(path)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gearpair-screenshots <output directory>\n");
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    // The default run writes its hand-off files; they go to a scratch program directory.
+    QTemporaryDir programDir;
+    if (!programDir.isValid()) return 1;
+
+    gearpair::GearSession session;
+    gearpair::TFormA formA(session, programDir.filePath(QStringLiteral("gearpair")));
+    gearpair::TFormB formB(session);
+    gearpair::TFormD formD(formB, &formA);
+    formA.SetResultWindows(formB, formD);
+    formA.show();
+    QApplication::processEvents();
+    bool saved = Save(formA, output, "formA.png");
+
+    // The results dialog is modal: photograph it, and the details window opened from it,
+    // from inside its event loop, then dismiss it without ending the program.
+    QTimer::singleShot(0, &formD, [&] {
+        saved = Save(formD, output, "formD.png") && saved;
+        formD.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        QApplication::processEvents();
+        saved = Save(formB, output, "formB.png") && saved;
+        formD.reject();
+    });
+    formA.BitBtn1Click();
+    return saved ? 0 : 1;
+}
