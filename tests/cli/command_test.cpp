@@ -90,15 +90,22 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
 using RunCommandFiles = testing::CliTempDirTest;
 
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
-    const std::string dir = dir_.string();
+    const std::string dir = std::filesystem::canonical(dir_).string();
+    EXPECT_TRUE(RunCli({"--handoff-dir", dir})
+                    .out.ends_with("Диаметр делительной окружности "
+                                   "колеса: 294,6\n"));
+    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
     EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir})
-                    .out.ends_with(R"("run_number": 1})"
-                                   "\n"));
-    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
                     .out.ends_with(R"("run_number": 2})"
                                    "\n"));
-    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x02\x00\x00\x00", 4));
-    EXPECT_EQ(EntryCount(), 5u);  // numdir.num, dwg1, dwg2, path.lsp, transmit.txt
+    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
+                    .out.ends_with(R"("run_number": 3})"
+                                   "\n"));
+    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x03\x00\x00\x00", 4));
+    EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg3/\")");
+    EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dwg1"));
+    EXPECT_EQ(EntryCount(), 6u);  // numdir.num, dwg1 to dwg3, path.lsp, transmit.txt
 }
 
 TEST_F(RunCommandFiles, HandoffDirectoryIsTheRealPathOfAnExistingDirectory) {

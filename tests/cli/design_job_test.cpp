@@ -43,19 +43,6 @@ TEST_F(RunDesignJobTest, WithoutADirectoryBuildsTheHandoffInMemoryOnly) {
     EXPECT_EQ(EntryCount(), 0u);
 }
 
-TEST_F(RunDesignJobTest, WithADirectoryWritesTheHandoffThereAndNumbersTheRuns) {
-    const std::string base = dir_.string() + "/";
-    const JobResult first = RunDesignJob(DesignInputs{}, base);
-    EXPECT_EQ(first.runNumber, 1);
-    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
-    EXPECT_EQ(ReadFile("transmit.txt"), first.handoff.value_or("?"));
-    EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir_.string() + "/dwg1/\")");
-    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dwg1"));
-
-    EXPECT_EQ(RunDesignJob(DesignInputs{}, base).runNumber, 2);
-    EXPECT_EQ(ReadFile("numdir.num"), std::string("\x02\x00\x00\x00", 4));
-}
-
 TEST_F(RunDesignJobTest, HandoffErrorFailsTheJobButKeepsReportAndRunNumber) {
     std::filesystem::create_directory(dir_ / "dwg1");
     const JobResult job = RunDesignJob(DesignInputs{}, dir_.string() + "/");

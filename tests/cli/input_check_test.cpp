@@ -4,23 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/input_validation.h"
-
 namespace gearpair {
 namespace {
-
-TEST(CheckDesignTexts, TurnsTheDefaultsIntoTheRunsDefaults) {
-    const DesignInputs inputs = CheckDesignTexts(DefaultDesignTexts());
-    const DesignInputs expected;
-    EXPECT_EQ(inputs.uzText, expected.uzText);
-    EXPECT_EQ(inputs.powerText, expected.powerText);
-    EXPECT_EQ(inputs.nwText, expected.nwText);
-    EXPECT_EQ(inputs.hkolText, expected.hkolText);
-    EXPECT_EQ(inputs.tText, expected.tText);
-    EXPECT_EQ(inputs.psibaIndex, expected.psibaIndex);
-    EXPECT_EQ(inputs.bettaText, expected.bettaText);
-    EXPECT_EQ(inputs.arrangement, expected.arrangement);
-}
 
 TEST(CheckDesignTexts, MapsListTextsToTheirPlaceAndKeepsTypedTextsAsTyped) {
     DesignTexts texts = DefaultDesignTexts();
@@ -107,19 +92,6 @@ TEST(CheckDesignTexts, ReportsTheFirstRejectedFieldInColumnOrder) {
         FAIL();
     } catch (const InputError& e) {
         EXPECT_EQ(e.Field(), "speed");
-    }
-}
-
-TEST(CheckDesignTexts, AcceptsTheRangeBoundsAndEveryListText) {
-    DesignTexts texts = DefaultDesignTexts();
-    texts.power = "55000";
-    texts.speed = "1";
-    texts.hardness = "652";
-    texts.life = "10000";
-    EXPECT_NO_THROW(CheckDesignTexts(texts));
-    for (const std::string_view ratio : kRatioTexts) {
-        texts.ratio = ratio;
-        EXPECT_NO_THROW(CheckDesignTexts(texts)) << ratio;
     }
 }
 
