@@ -24,6 +24,7 @@ namespace {
 
 std::string HelpText() {
     const DesignTexts defaults = DefaultDesignTexts();
+    const std::string indent = "\n                         ";
     return "Использование:\n"
            "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
@@ -33,37 +34,37 @@ std::string HelpText() {
            "\n"
            "Расчёт одноступенчатой цилиндрической передачи. Значения задаются так же, как в окне\n"
            "ввода, с десятичной запятой; в скобках значение по умолчанию.\n"
-           "  --ratio ТЕКСТ        передаточное отношение: " +
-           ListText(kRatioTexts) + " (" + defaults.ratio +
-           ")\n"
-           "  --power ТЕКСТ        передаваемая мощность, Вт (" +
+           "  --ratio ТЕКСТ          передаточное отношение (" +
+           defaults.ratio + "):" + indent + ListText(kRatioTexts) +
+           "\n"
+           "  --power ТЕКСТ          передаваемая мощность, Вт (" +
            defaults.power +
            ")\n"
-           "  --speed ТЕКСТ        частота вращения шестерни, мин-1 (" +
+           "  --speed ТЕКСТ          частота вращения шестерни, мин-1 (" +
            defaults.speed +
            ")\n"
-           "  --hardness ТЕКСТ     твёрдость материала колеса, HB (" +
+           "  --hardness ТЕКСТ       твёрдость материала колеса, HB (" +
            defaults.hardness +
            ")\n"
-           "  --life ТЕКСТ         плановый срок службы, ч (" +
+           "  --life ТЕКСТ           плановый срок службы, ч (" +
            defaults.life +
            ")\n"
-           "  --width ТЕКСТ        коэффициент ширины колеса: " +
-           ListText(kWidthTexts) + " (" + defaults.width +
-           ")\n"
-           "  --helix ТЕКСТ        угол наклона зубьев, градусы: " +
-           ListText(kHelixTexts) + " (" + defaults.helix +
-           ")\n"
-           "  --arrangement 1|2|3  расположение колёс: 1 консольное, 2 у опоры, 3 между опорами (" +
-           defaults.arrangement +
-           ")\n"
-           "  --json               результат одним объектом JSON\n"
-           "  --handoff-dir КАТАЛОГ  записать файлы для чертежей (numdir.num, dwgN, path.lsp,\n"
-           "                       transmit.txt) в этот каталог; без него на диск ничего не пишется\n"
-           "  --rtf ФАЙЛ           сохранить отчёт документом RTF\n"
-           "  --batch ФАЙЛ|-       пакетный расчёт по строкам файла с разделителем «;»\n"
-           "                       (- : стандартный ввод); первая строка — заголовок\n"
-           "                       " +
+           "  --width ТЕКСТ          коэффициент ширины колеса (" +
+           defaults.width + "):" + indent + ListText(kWidthTexts) +
+           "\n"
+           "  --helix ТЕКСТ          угол наклона зубьев, градусы (" +
+           defaults.helix + "):" + indent + ListText(kHelixTexts) +
+           "\n"
+           "  --arrangement 1|2|3    расположение колёс относительно опор (" +
+           defaults.arrangement + "):" + indent +
+           "1 консольное, 2 несимметричное, 3 симметричное\n"
+           "  --json                 результат одним объектом JSON\n"
+           "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
+           indent +
+           "path.lsp, transmit.txt; без него на диск ничего не пишется\n"
+           "  --rtf ФАЙЛ             сохранить отчёт документом RTF\n"
+           "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" +
+           indent + "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
            "\n"
            "\n"
