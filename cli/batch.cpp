@@ -27,7 +27,12 @@ LineRead ReadLine(std::istream& in, std::string& line) {
     bool tooLong = false;
     bool any = false;
     while (true) {
-        const auto c = buffer->sbumpc();
+        std::char_traits<char>::int_type c = 0;
+        try {
+            c = buffer->sbumpc();
+        } catch (const std::ios_base::failure&) {
+            throw Error("Не удаётся прочитать входной файл");
+        }
         if (c == std::char_traits<char>::eof()) {
             in.setstate(std::ios::eofbit);
             if (!any) return LineRead::End;

@@ -103,9 +103,13 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
 
 int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out) {
     if (source == "-") return RunBatch(in, out, true);
-    std::ifstream file(source, std::ios::binary);
-    if (!file) {
-        const int code = FileErrorCode(errno);
+    std::error_code ignored;
+    // A directory opens like a file here but fails on the first read.
+    const bool directory = std::filesystem::is_directory(source, ignored);
+    std::ifstream file;
+    if (!directory) file.open(source, std::ios::binary);
+    if (!file.is_open()) {
+        const int code = FileErrorCode(directory ? EISDIR : errno);
         throw UsageError("Не удаётся открыть файл «" + source + "»: " + FileErrorMessage(code));
     }
     return RunBatch(file, out, false);

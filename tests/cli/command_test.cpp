@@ -159,6 +159,10 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     EXPECT_EQ(missing.code, kExitUsage);
     EXPECT_EQ(missing.err,
               "Не удаётся открыть файл «" + PathOf("none.csv") + "»: File not found\n");
+    const Outcome directory = RunCli({"--batch", dir_.string()});
+    EXPECT_EQ(directory.code, kExitUsage);
+    EXPECT_EQ(directory.err,
+              "Не удаётся открыть файл «" + dir_.string() + "»: File access denied\n");
 }
 
 }  // namespace
