@@ -184,7 +184,7 @@ void TFormA::FormShow() {
 }
 
 bool TFormA::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !givingFocusBack_) {
+    if (event->type() == QEvent::FocusOut) {
         auto* box = static_cast<QComboBox*>(watched);
         const QWidget* next = QApplication::focusWidget();
         const bool toAnotherControl =
@@ -207,11 +207,7 @@ bool TFormA::RunPendingExits() {
     while (!pendingExits_.empty()) {
         QComboBox* box = pendingExits_.front();
         pendingExits_.erase(pendingExits_.begin());
-        if (!ExitField(box)) {
-            // The focus is back in the rejected field; later fields were never really left.
-            pendingExits_.clear();
-            return false;
-        }
+        if (!ExitField(box)) return false;
     }
     return true;
 }
@@ -242,9 +238,10 @@ bool TFormA::ValidateField(const TypedBox& typed) {
         validating_ = true;
         ShowMessageBox(this, *message);
         validating_ = false;
-        givingFocusBack_ = true;
         typed.box->setFocus(Qt::OtherFocusReason);
-        givingFocusBack_ = false;
+        // The user stays in the field: neither the control the focus has just left for this
+        // (it was never really entered) nor fields left after this one are checked now.
+        pendingExits_.clear();
         return false;
     }
     // Whole text, letters in any case, blanks counting: " 6000" is a new item beside "6000".

@@ -71,8 +71,7 @@ private:
     bool shown_ = false;
     // Fields left for another control whose validation has not run yet, oldest first.
     std::vector<QComboBox*> pendingExits_;
-    bool validating_ = false;       // a validation message is open
-    bool givingFocusBack_ = false;  // the focus moves back into a rejected field
+    bool validating_ = false;  // a validation message is open
 
     QLabel* Label1;
     QComboBox* ComboBox1;

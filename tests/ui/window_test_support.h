@@ -1,0 +1,112 @@
+// Helpers of the window tests: the offscreen application, modal boxes answered by the test,
+// and the three windows of a program session in a scratch program directory.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "engine/gear_design.h"
+#include "ui/form_a.h"
+#include "ui/form_b.h"
+#include "ui/form_d.h"
+
+namespace gearpair {
+
+// What a message box showed.
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Runs `action` and answers every modal window it opens: message boxes are recorded, handed
+// to `onBox` and confirmed with OK; any other dialog goes to `onDialog`, which must close it.
+// A window still open after two seconds is closed, so that a fault fails the test instead of
+// hanging it.
+inline std::vector<ShownBox> AnswerModals(const std::function<void()>& action,
+                                          const std::function<void(QDialog&)>& onDialog = {},
+                                          const std::function<void(QMessageBox&)>& onBox = {}) {
+    std::vector<ShownBox> shown;
+    QElapsedTimer openFor;
+    QWidget* current = nullptr;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != current) openFor.start();
+        current = modal;
+        // Answered once the window system has activated it, so that no activation of a
+        // closed box arrives later and takes the focus from the form.
+        if (!modal || (QApplication::activeWindow() != modal && openFor.elapsed() < 2000)) return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            if (onBox) onBox(*box);
+            box->button(QMessageBox::Ok)->click();
+        } else if (openFor.elapsed() > 2000) {
+            ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
+            modal->close();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && onDialog) {
+            onDialog(*dialog);
+        }
+    });
+    timer.start();
+    action();
+    // Let deferred validations run, with their boxes answered too.
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    return shown;
+}
+
+// The program's three windows in a scratch program directory, which is also the current
+// directory for the duration of a test.
+class ProgramWindows : public testing::Test {
+protected:
+    ProgramWindows()
+        : formA(session, dir.filePath(QStringLiteral("gearpair"))),
+          formB(session),
+          formD(formB, &formA) {
+        formA.SetResultWindows(formB, formD);
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    ~ProgramWindows() override { QDir::setCurrent(previousDir); }
+
+    void ShowInputForm() {
+        formA.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&formA));
+    }
+
+    template <typename T>
+    T* A(const char* name) {
+        return formA.findChild<T*>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir dir;
+    GearSession session;
+    TFormA formA;
+    TFormB formB;
+    TFormD formD;
+    QString previousDir;
+};
+
+// The main of every window test program: Qt's offscreen platform, then the GoogleTest cases.
+inline int RunWindowTests(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+}  // namespace gearpair
