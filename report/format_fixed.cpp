@@ -2,8 +2,11 @@
 #include "format_fixed.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace gearpair {
 
@@ -11,53 +14,124 @@ namespace {
 
 constexpr int kMaxDigits = 18;
 
-void AppendZero(std::string& out, int digits, char separator) {
-    out.push_back('0');
-    if (digits > 0) {
-        out.push_back(separator);
-        out.append(static_cast<std::size_t>(digits), '0');
+// Every value of a report line passes through here, so the digits of the usual magnitudes are
+// found by integer arithmetic; the standard library's conversion serves the rest.
+__extension__ typedef unsigned __int128 Uint128;
+
+constexpr std::array<std::uint64_t, 20> kPowersOf10 = {
+    1ULL,
+    10ULL,
+    100ULL,
+    1000ULL,
+    10000ULL,
+    100000ULL,
+    1000000ULL,
+    10000000ULL,
+    100000000ULL,
+    1000000000ULL,
+    10000000000ULL,
+    100000000000ULL,
+    1000000000000ULL,
+    10000000000000ULL,
+    100000000000000ULL,
+    1000000000000000ULL,
+    10000000000000000ULL,
+    100000000000000000ULL,
+    1000000000000000000ULL,
+    10000000000000000000ULL,
+};
+
+// Writes the nine decimal digits of `value` (below 10^9) to out[0..8].
+void WriteNineDigits(std::uint32_t value, char* out) {
+    for (int i = 8; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
     }
 }
 
-}  // namespace
+// floor(|value| x 10^k) and whether the dropped part is above, at or below one half, for
+// |value| = m x 2^q.
+struct Scaled {
+    std::uint64_t whole;
+    int half;  // -1 below one half, 0 exactly one half, 1 above
+};
 
-void AppendFixed(std::string& out, double value, int precision, int digits, char separator) {
-    precision = std::clamp(precision, 2, kMaxDigits);
-    digits = std::clamp(digits, 0, kMaxDigits);
+Scaled Scale(std::uint64_t m, int q, int k) {
+    const Uint128 product = static_cast<Uint128>(m) * kPowersOf10[static_cast<std::size_t>(k)];
+    if (q >= 0) return {static_cast<std::uint64_t>(product << q), -1};
+    const int shift = -q;
+    const Uint128 rest = product & ((static_cast<Uint128>(1) << shift) - 1);
+    const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
+    return {static_cast<std::uint64_t>(product >> shift),
+            rest < half ? -1 : (rest == half ? 0 : 1)};
+}
 
-    if (std::isnan(value)) {
-        out.append("NAN");
-        return;
+// The first 18 significant digits of `magnitude`, the 18th rounded to nearest (an exact half
+// to the even digit), as characters, with the exponent e of magnitude = 0.d1d2... x 10^e.
+// Exact for 0.1 <= magnitude < 1e18: there magnitude = m x 2^q with a 53-bit m and q >= -56,
+// and m x 10^(18-e) fits in 128 bits. Returns false outside that range.
+bool ExactDigits(double magnitude, char* mantissa, int& e) {
+    if (!(magnitude >= 0.1 && magnitude < 1e18)) return false;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biased = static_cast<int>(bits >> 52);  // a normal number: no sign, exponent > 0
+    const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int q = biased - 1075;
+    const int binaryExponent = biased - 1023;  // 2^b <= magnitude < 2^(b+1)
+    // floor(b x log10(2)) + 1 integer digits, or one more; 78913 / 2^18 is log10(2) to within
+    // 1e-6, exact enough for |b| < 1000.
+    e = ((binaryExponent * 78913) >> 18) + 1;
+    Scaled scaled = Scale(m, q, kMaxDigits - e);
+    if (scaled.whole >= kPowersOf10[kMaxDigits]) {
+        ++e;
+        scaled = Scale(m, q, kMaxDigits - e);
     }
-    if (std::isinf(value)) {
-        out.append(value < 0 ? "-INF" : "INF");
-        return;
+    std::uint64_t rounded = scaled.whole;
+    if (scaled.half > 0 || (scaled.half == 0 && (rounded & 1) != 0)) ++rounded;
+    if (rounded == kPowersOf10[kMaxDigits]) {
+        rounded = kPowersOf10[kMaxDigits - 1];
+        ++e;
     }
-    if (value == 0) {
-        AppendZero(out, digits, separator);
-        return;
-    }
+    WriteNineDigits(static_cast<std::uint32_t>(rounded / 1000000000), mantissa);
+    WriteNineDigits(static_cast<std::uint32_t>(rounded % 1000000000), mantissa + 9);
+    return true;
+}
 
-    // The first 18 significant digits, the 18th rounded to nearest: d1.d2...d18e(x).
+// The same digits from the standard library's scientific notation with 17 decimals.
+void LibraryDigits(double magnitude, char* mantissa, int& e) {
     char sci[32];
-    const auto sciEnd = std::to_chars(sci, sci + sizeof sci, std::fabs(value),
+    const auto sciEnd = std::to_chars(sci, sci + sizeof sci, magnitude,
                                       std::chars_format::scientific, kMaxDigits - 1)
                             .ptr;
-    char mantissa[kMaxDigits + 1];
     mantissa[0] = sci[0];
     std::copy(sci + 2, sci + 1 + kMaxDigits, mantissa + 1);
-    mantissa[kMaxDigits] = '0';  // no 19th digit: nothing to round at full precision
     const char* exponentText = sci + 1 + kMaxDigits + 1;  // past "e"
     int exponent10 = 0;
     std::from_chars(exponentText + (*exponentText == '+' ? 1 : 0), sciEnd, exponent10);
-    int e = exponent10 + 1;  // value = 0.d1d2... x 10^e
+    e = exponent10 + 1;
+}
+
+// "0" and `digits` zero decimals.
+char* WriteZero(char* out, int digits, char separator) {
+    *out++ = '0';
+    if (digits > 0) {
+        *out++ = separator;
+        out = std::fill_n(out, digits, '0');
+    }
+    return out;
+}
+
+// The text of a finite non-zero value, written to `out`; returns its end.
+char* WriteFinite(char* out, double value, int precision, int digits, char separator) {
+    // d1.d2...d18 x 10^(e-1), and a 19th digit of 0: nothing to round at full precision.
+    char mantissa[kMaxDigits + 1];
+    int e = 0;
+    const double magnitude = std::fabs(value);
+    if (!ExactDigits(magnitude, mantissa, e)) LibraryDigits(magnitude, mantissa, e);
+    mantissa[kMaxDigits] = '0';
 
     // Keep n digits, rounding on digit n+1; n <= 0 leaves only the carry of d1 (n == 0).
     const int n = std::min(e + digits, precision);
-    if (n < 0) {
-        AppendZero(out, digits, separator);
-        return;
-    }
+    if (n < 0) return WriteZero(out, digits, separator);
     int kept = n;
     if (mantissa[n] >= '5') {
         int k = n - 1;
@@ -74,39 +148,54 @@ void AppendFixed(std::string& out, double value, int precision, int digits, char
         }
     }
     while (kept > 0 && mantissa[kept - 1] == '0') --kept;
-    if (kept == 0) {
-        AppendZero(out, digits, separator);
-        return;
-    }
+    if (kept == 0) return WriteZero(out, digits, separator);
 
-    if (value < 0) out.push_back('-');
+    if (value < 0) *out++ = '-';
     if (e > precision) {
-        out.push_back(mantissa[0]);
+        *out++ = mantissa[0];
         if (kept > 1) {
-            out.push_back(separator);
-            out.append(mantissa + 1, static_cast<std::size_t>(kept - 1));
+            *out++ = separator;
+            out = std::copy(mantissa + 1, mantissa + kept, out);
         }
-        out.push_back('E');
-        char exponentBuffer[8];
-        const auto exponentEnd =
-            std::to_chars(exponentBuffer, exponentBuffer + sizeof exponentBuffer, e - 1).ptr;
-        out.append(exponentBuffer, exponentEnd);
-        return;
+        *out++ = 'E';
+        return std::to_chars(out, out + 8, e - 1).ptr;
     }
 
     if (e <= 0) {
-        out.push_back('0');
+        *out++ = '0';
     } else {
         const int fromMantissa = std::min(e, kept);
-        out.append(mantissa, static_cast<std::size_t>(fromMantissa));
-        out.append(static_cast<std::size_t>(e - fromMantissa), '0');
+        out = std::copy(mantissa, mantissa + fromMantissa, out);
+        out = std::fill_n(out, e - fromMantissa, '0');
     }
     if (digits > 0) {
-        out.push_back(separator);
+        *out++ = separator;
         for (int place = e + 1; place <= e + digits; ++place) {
-            out.push_back(place >= 1 && place <= kept ? mantissa[place - 1] : '0');
+            *out++ = place >= 1 && place <= kept ? mantissa[place - 1] : '0';
         }
     }
+    return out;
+}
+
+}  // namespace
+
+void AppendFixed(std::string& out, double value, int precision, int digits, char separator) {
+    precision = std::clamp(precision, 2, kMaxDigits);
+    digits = std::clamp(digits, 0, kMaxDigits);
+
+    if (std::isnan(value)) {
+        out.append("NAN");
+        return;
+    }
+    if (std::isinf(value)) {
+        out.append(value < 0 ? "-INF" : "INF");
+        return;
+    }
+    // Sign, 18 integer digits, separator and 18 decimals at most.
+    char text[48];
+    const char* end = value == 0 ? WriteZero(text, digits, separator)
+                                 : WriteFinite(text, value, precision, digits, separator);
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 std::string FormatFixed(double value, int precision, int digits, char decimalSeparator) {

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace gearpair {
 namespace {
@@ -68,6 +73,51 @@ TEST(AppendFixed, AppendsToExistingText) {
     std::string text = "(aw ";
     AppendFixed(text, 200, 8, 3, '.');
     EXPECT_EQ(text, "(aw 200.000");
+}
+
+// With 18 significant digits and no decimals beyond them, FormatFixed shows the first 18
+// digits of the value exactly rounded, as the standard library's fixed notation does. Values
+// near powers of two and ten, and binary fractions whose exact expansion ends in a 5 just
+// after the 18th digit, probe the exponent and the rounding of the digit generation.
+TEST(FormatFixed, EighteenDigitsAreTheExactlyRoundedValue) {
+    std::vector<double> values;
+    for (int power = -3; power <= 59; ++power) {
+        double value = std::ldexp(1.0, power);
+        for (int step = 0; step < 3; ++step) value = std::nextafter(value, 0.0);
+        for (int step = 0; step < 6; ++step, value = std::nextafter(value, 1e300)) {
+            values.push_back(value);
+        }
+    }
+    for (int power = -1; power <= 17; ++power) {
+        double value = std::pow(10.0, power);
+        for (int step = 0; step < 3; ++step) value = std::nextafter(value, 0.0);
+        for (int step = 0; step < 6; ++step, value = std::nextafter(value, 1e300)) {
+            values.push_back(value);
+        }
+    }
+    for (int bits = 1; bits <= 52; ++bits) values.push_back(1 + std::ldexp(1.0, -bits));
+    std::uint64_t state = 1;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double mantissa = static_cast<double>(state >> 11);  // 53 bits
+        values.push_back(std::ldexp(mantissa, -static_cast<int>(state % 56) - 4));
+    }
+    for (const double value : values) {
+        if (!(value >= 0.1 && value < 1e18)) continue;
+        char integer[32];
+        const char* integerEnd = std::to_chars(integer, integer + sizeof integer, std::floor(value),
+                                               std::chars_format::fixed, 0)
+                                     .ptr;
+        const int integerDigits = value < 1 ? 0 : static_cast<int>(integerEnd - integer);
+        const int decimals = 18 - integerDigits;
+        char buffer[48];
+        const char* bufferEnd =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+                .ptr;
+        const std::string exact(static_cast<const char*>(buffer), bufferEnd);
+        ASSERT_EQ(FormatFixed(value, 18, decimals, '.'), exact) << "value " << value;
+        ASSERT_EQ(FormatFixed(-value, 18, decimals, '.'), "-" + exact) << "value " << -value;
+    }
 }
 
 }  // namespace
