@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,12 +16,18 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "engine/gear_design.h"
 #include "ui/form_a.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
+
+// Failed comparisons of texts print the text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
 
 namespace gearpair {
 
@@ -67,6 +74,17 @@ inline std::vector<ShownBox> AnswerModals(const std::function<void()>& action,
     // Let deferred validations run, with their boxes answered too.
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     return shown;
+}
+
+// Types `text` into `widget` key by key; unlike QTest::keyClicks it takes letters outside
+// ASCII, as a Russian keyboard layout delivers them.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
 }
 
 // The program's three windows in a scratch program directory, which is also the current

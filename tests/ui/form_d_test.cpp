@@ -1,0 +1,89 @@
+// The results dialog: its values and looks, the way to the details window while it is open,
+// and the OK button that ends the program.
+#include "ui/form_d.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTextEdit>
+
+#include "engine/design_run.h"
+#include "tests/ui/window_test_support.h"
+
+namespace gearpair {
+namespace {
+
+class FormD : public ProgramWindows {
+protected:
+    void SetUp() override { ShowInputForm(); }
+
+    // Runs the dialog as the design run does and hands it to `whileOpen`, which must close it.
+    void Execute(const std::function<void(QDialog&)>& whileOpen) {
+        const ResultTexts results{"125", "1,75", "37", "102", "66,5", "183,5"};
+        EXPECT_TRUE(AnswerModals([&] { formD.Execute(results); }, whileOpen).empty());
+    }
+
+    template <typename T>
+    T* D(const char* name) {
+        return formD.findChild<T*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(FormD, ShowsTheValuesAndEndsTheProgramOnEnter) {
+    QSignalSpy endRequests(&formD, &TFormD::EndProgramRequested);
+    QStringList values;
+    Execute([&](QDialog& dialog) {
+        for (const char* name : {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13"}) {
+            values << D<QLabel>(name)->text();
+        }
+        EXPECT_EQ(dialog.windowTitle(), u"Расчёты завершены");
+        EXPECT_EQ(D<QLabel>("Label1")->text(), u"Расчёт произведен успешно.");
+        EXPECT_EQ(dialog.size(), QSize(413, 227));
+        // centred, give or take the window frame
+        const QPoint offCentre =
+            dialog.geometry().center() - dialog.screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 8);
+        EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                                             Qt::WindowMinMaxButtonsHint));
+        EXPECT_EQ(D<QPushButton>("BitBtn1")->toolTip(), u"Нажмите OK для получения чертежей");
+        // The input form takes no input meanwhile: Space on its focused OK starts no run.
+        QTest::keyClick(formA.windowHandle(), Qt::Key_Space);
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    });
+    EXPECT_EQ(values.join(u"; "), u"125; 1,75; 37; 102; 66,5; 183,5");
+    EXPECT_EQ(formD.result(), QDialog::Accepted);
+    EXPECT_EQ(endRequests.count(), 1);
+    EXPECT_TRUE(session.report.Lines().empty());
+}
+
+TEST_F(FormD, DetailsPressedTwiceShowOneUsableWindow) {
+    session.report.Add("Геометрия");
+    formB.ShowReport();
+    QSignalSpy endRequests(&formD, &TFormD::EndProgramRequested);
+    Execute([&](QDialog& dialog) {
+        QTest::mouseClick(D<QPushButton>("BitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(D<QPushButton>("BitBtn2"), Qt::LeftButton);
+        int detailsWindows = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            detailsWindows +=
+                window->isVisible() && window->windowTitle() == u"Подробности расчёта";
+        }
+        EXPECT_EQ(detailsWindows, 1);
+        // Keys reach the report through the window system while the dialog is open.
+        auto* rtf = formB.findChild<QTextEdit*>("rtf");
+        rtf->setFocus();
+        rtf->moveCursor(QTextCursor::End);
+        QTest::keyClick(formB.windowHandle(), Qt::Key_A);
+        EXPECT_EQ(rtf->toPlainText(), u"Геометрияa");
+        dialog.reject();  // the window-close key: back to the input form, program goes on
+    });
+    EXPECT_EQ(endRequests.count(), 0);
+    EXPECT_TRUE(formB.isVisible());
+}
+
+}  // namespace
+}  // namespace gearpair
+
+int main(int argc, char** argv) {
+    return gearpair::RunWindowTests(argc, argv);
+}

@@ -1,0 +1,93 @@
+// The painted pictures: each arrangement shows its gear and bearings where the form's
+// buttons promise them, at 1x and 2x; the check mark is green, its disabled form grey.
+#include "ui/pictures.h"
+
+#include <QImage>
+
+#include "tests/ui/window_test_support.h"
+
+namespace gearpair {
+namespace {
+
+// Centres, in logical pixels, of the painted runs of a picture row.
+std::vector<double> PaintedRuns(const QPixmap& picture, int logicalRow) {
+    const QImage image = picture.toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const int y = static_cast<int>(logicalRow * ratio);
+    std::vector<double> centres;
+    int start = -1;
+    for (int x = 0; x <= image.width(); ++x) {
+        const bool painted = x < image.width() && qAlpha(image.pixel(x, y)) > 128;
+        if (painted && start < 0) start = x;
+        if (!painted && start >= 0) {
+            centres.push_back((start + x - 1) / 2.0 / ratio);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+class ArrangementPictureTest : public testing::TestWithParam<qreal> {};
+
+TEST_P(ArrangementPictureTest, PlacesTheGearAsTheButtonsDescribe) {
+    const qreal ratio = GetParam();
+    for (int arrangement : {1, 2, 3}) {
+        const QPixmap picture = ArrangementPicture(arrangement, ratio);
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(140, 50));
+        EXPECT_EQ(picture.size(), QSize(140, 50) * ratio);
+    }
+    // Row 10 crosses only the gear, row 20 the gear and the bearings.
+    const auto gear = [&](int arrangement) {
+        const auto runs = PaintedRuns(ArrangementPicture(arrangement, ratio), 10);
+        EXPECT_EQ(runs.size(), 1u) << arrangement;
+        return runs.empty() ? 0.0 : runs[0];
+    };
+    const auto bearings = [&](int arrangement) {
+        auto runs = PaintedRuns(ArrangementPicture(arrangement, ratio), 20);
+        std::erase_if(runs, [&](double x) { return std::abs(x - gear(arrangement)) < 2; });
+        return runs;
+    };
+    // overhanging: both bearings left of the gear, which sits at the right end
+    ASSERT_EQ(bearings(1).size(), 2u);
+    EXPECT_LT(bearings(1)[1], gear(1));
+    EXPECT_GT(gear(1), 100);
+    // near the left bearing
+    ASSERT_EQ(bearings(2).size(), 2u);
+    EXPECT_LT(gear(2) - bearings(2)[0], (bearings(2)[1] - gear(2)) / 2);
+    // midway
+    ASSERT_EQ(bearings(3).size(), 2u);
+    EXPECT_NEAR(gear(3) - bearings(3)[0], bearings(3)[1] - gear(3), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ArrangementPictureTest, testing::Values(1.0, 2.0));
+
+TEST(CheckMark, IsGreenAndGreyWhenDisabled) {
+    const auto count = [](const QPixmap& picture, auto test) {
+        const QImage image = picture.toImage();
+        int pixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                pixels += qAlpha(p) > 128 && test(qRed(p), qGreen(p), qBlue(p));
+            }
+        }
+        return pixels;
+    };
+    const auto green = [](int r, int g, int b) { return g > 2 * r && g > 2 * b; };
+    const auto grey = [](int r, int g, int b) { return r == g && g == b; };
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QPixmap enabled = CheckMarkPicture(true, ratio);
+        const QPixmap disabled = CheckMarkPicture(false, ratio);
+        EXPECT_EQ(enabled.size(), QSize(18, 18) * ratio);
+        EXPECT_GT(count(enabled, green), 20 * ratio * ratio);
+        EXPECT_EQ(count(disabled, green), 0);
+        EXPECT_GT(count(disabled, grey), 10 * ratio);
+    }
+}
+
+}  // namespace
+}  // namespace gearpair
+
+int main(int argc, char** argv) {
+    return gearpair::RunWindowTests(argc, argv);
+}
