@@ -1,6 +1,8 @@
 // Number conversion, rounding and the power function of the calculation.
 #include "numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -16,9 +18,38 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-}  // namespace
+// 10^0 to 10^22: every one is a double exactly.
+constexpr std::array<double, 23> kExactPowersOf10 = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
 
-bool TryTextToFloat(std::string_view text, char decimalSeparator, double& value) noexcept {
+// Largest integer below which every integer is a double exactly: 2^53.
+constexpr std::uint64_t kExactIntegers = 1ULL << 53;
+
+// Reads the unsigned number text[i, end), whose grammar is already checked, with the
+// standard library: the decimal separator becomes a full stop in a copy, on the stack for
+// the short texts of the form and the files.
+bool LibraryConversion(std::string_view number, std::size_t separatorAt, double& parsed) {
+    if (separatorAt == std::string_view::npos) {
+        const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed);
+        return result.ec == std::errc() && result.ptr == number.data() + number.size();
+    }
+    constexpr std::size_t kShortText = 64;
+    char shortCopy[kShortText];
+    std::string longCopy;
+    char* copy = shortCopy;
+    if (number.size() > kShortText) {
+        longCopy.resize(number.size());
+        copy = longCopy.data();
+    }
+    std::copy(number.begin(), number.end(), copy);
+    copy[separatorAt] = '.';
+    const auto result = std::from_chars(copy, copy + number.size(), parsed);
+    return result.ec == std::errc() && result.ptr == copy + number.size();
+}
+
+bool Convert(std::string_view text, char decimalSeparator, double& value) noexcept {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && text[begin] == ' ') ++begin;
@@ -31,46 +62,78 @@ bool TryTextToFloat(std::string_view text, char decimalSeparator, double& value)
         ++i;
     }
 
-    // Copy the unsigned number with '.' as the decimal mark, checking the grammar on the way.
-    // Texts typed into the form fit the small-string buffer, so this does not allocate.
-    std::string number;
-    number.reserve(end - i);
+    // Check the grammar of the unsigned number, and gather its digits as an integer while
+    // they fit: number = mantissa x 10^(exponent - decimals).
+    const std::size_t numberBegin = i;
+    std::size_t separatorAt = std::string_view::npos;
+    std::uint64_t mantissa = 0;
     int mantissaDigits = 0;
-    while (i < end && IsDigit(text[i])) {
-        number.push_back(text[i++]);
+    int decimals = 0;
+    bool mantissaFits = true;
+    const auto takeDigit = [&](char c) {
         ++mantissaDigits;
-    }
+        if (mantissa >= kExactIntegers / 10) {
+            mantissaFits = false;
+        } else {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    };
+    while (i < end && IsDigit(text[i])) takeDigit(text[i++]);
     if (i < end && text[i] == decimalSeparator) {
+        separatorAt = i - numberBegin;
         ++i;
-        number.push_back('.');
         while (i < end && IsDigit(text[i])) {
-            number.push_back(text[i++]);
-            ++mantissaDigits;
+            takeDigit(text[i++]);
+            ++decimals;
         }
     }
     if (mantissaDigits == 0) return false;
+    int exponent = 0;
+    bool exponentFits = true;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        number.push_back('e');
+        bool exponentNegative = false;
         if (i < end && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-') number.push_back('-');
+            exponentNegative = text[i] == '-';
             ++i;
         }
         int exponentDigits = 0;
         while (i < end && IsDigit(text[i])) {
-            number.push_back(text[i++]);
+            if (exponent < 1000) {
+                exponent = exponent * 10 + (text[i] - '0');
+            } else {
+                exponentFits = false;
+            }
+            ++i;
             ++exponentDigits;
         }
         if (exponentDigits == 0) return false;
+        if (exponentNegative) exponent = -exponent;
     }
     if (i != end) return false;
 
+    // A mantissa below 2^53 times or divided by a power of ten up to 10^22 is one correctly
+    // rounded operation on two exact doubles: the value the standard library's conversion
+    // gives, without its cost. Longer numbers and larger exponents go to the library.
     double parsed = 0;
-    const char* last = number.data() + number.size();
-    auto [ptr, ec] = std::from_chars(number.data(), last, parsed);
-    if (ec != std::errc() || ptr != last) return false;
+    const int scale = exponent - decimals;
+    if (mantissaFits && exponentFits && scale >= -22 && scale <= 22) {
+        const auto exact = static_cast<double>(mantissa);
+        parsed = scale >= 0 ? exact * kExactPowersOf10[static_cast<std::size_t>(scale)]
+                            : exact / kExactPowersOf10[static_cast<std::size_t>(-scale)];
+    } else if (!LibraryConversion(text.substr(numberBegin, end - numberBegin),
+                                  decimalSeparator == '.' ? std::string_view::npos : separatorAt,
+                                  parsed)) {
+        return false;
+    }
     value = negative ? -parsed : parsed;
     return true;
+}
+
+}  // namespace
+
+bool TryTextToFloat(std::string_view text, char decimalSeparator, double& value) noexcept {
+    return Convert(text, decimalSeparator, value);
 }
 
 std::string ConversionMessage(std::string_view text) {
@@ -82,8 +145,7 @@ std::string ConversionMessage(std::string_view text) {
 
 double TextToFloat(std::string_view text, char decimalSeparator) {
     double value = 0;
-    if (!TryTextToFloat(text, decimalSeparator, value))
-        throw ConversionError(ConversionMessage(text));
+    if (!Convert(text, decimalSeparator, value)) throw ConversionError(ConversionMessage(text));
     return value;
 }
 

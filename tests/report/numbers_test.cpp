@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "report/errors.h"
 
@@ -21,6 +24,38 @@ TEST(TextToFloat, AcceptsDecimalCommaBlanksSignAndExponent) {
     EXPECT_EQ(TextToFloat(",5", ','), 0.5);
     EXPECT_EQ(TextToFloat("5,", ','), 5.0);
     EXPECT_EQ(TextToFloat("1,025", ','), 1.025);
+}
+
+// Short numbers are converted without the standard library and long ones with it; either way
+// the value is the correctly rounded one that from_chars gives for the text with a full stop.
+// Mantissas of 15 to 17 digits and scales around 10^22 lie on the border of the two paths.
+TEST(TextToFloat, GivesTheCorrectlyRoundedValueOfEveryLength) {
+    std::uint64_t state = 7;
+    const auto next = [&state](std::uint64_t range) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (state >> 33) % range;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string whole;
+        std::string fraction;
+        const auto wholeDigits = next(19);
+        const auto fractionDigits = next(19);
+        for (std::uint64_t k = 0; k < wholeDigits; ++k) whole += static_cast<char>('0' + next(10));
+        for (std::uint64_t k = 0; k < fractionDigits; ++k) {
+            fraction += static_cast<char>('0' + next(10));
+        }
+        if (whole.empty() && fraction.empty()) whole = "9";
+        std::string exponent;
+        if (next(2) == 0) exponent = "e" + std::to_string(static_cast<int>(next(61)) - 30);
+        const std::string comma = whole + "," + fraction + exponent;
+        const std::string fullStop = whole + "." + fraction + exponent;
+        double expected = 0;
+        const auto result =
+            std::from_chars(fullStop.data(), fullStop.data() + fullStop.size(), expected);
+        ASSERT_EQ(result.ec, std::errc()) << fullStop;
+        ASSERT_EQ(TextToFloat(comma, ','), expected) << comma;
+        ASSERT_EQ(TextToFloat("-" + fullStop, '.'), -expected) << fullStop;
+    }
 }
 
 TEST(TextToFloat, FollowsTheSeparatorInForce) {
