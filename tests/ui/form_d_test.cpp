@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTextEdit>
 
 #include "engine/design_run.h"
@@ -79,6 +80,26 @@ TEST_F(FormD, DetailsPressedTwiceShowOneUsableWindow) {
     });
     EXPECT_EQ(endRequests.count(), 0);
     EXPECT_TRUE(formB.isVisible());
+}
+
+TEST_F(FormD, EveryTextFitsItsPlace) {
+    const auto check = [&](QDialog& dialog) {
+        const auto labels = formD.findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            EXPECT_TRUE(formD.rect().contains(label->geometry())) << label->text().toStdString();
+            for (QLabel* other : labels) {
+                EXPECT_TRUE(other == label || !label->geometry().intersects(other->geometry()))
+                    << label->text().toStdString() << " / " << other->text().toStdString();
+            }
+        }
+        auto* details = D<QPushButton>("BitBtn2");
+        const int margin = details->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        EXPECT_LE(details->fontMetrics().horizontalAdvance(details->text()) + 2 * margin,
+                  details->width());
+        dialog.reject();
+    };
+    const ResultTexts widest{"2500", "40,00", "1000", "7100", "1234,5", "8765,4"};
+    EXPECT_TRUE(AnswerModals([&] { formD.Execute(widest); }, check).empty());
 }
 
 }  // namespace
