@@ -245,10 +245,7 @@ bool TFormA::ValidateField(const TypedBox& typed) {
         return false;
     }
     // Whole text, letters in any case, blanks counting: " 6000" is a new item beside "6000".
-    if (typed.box->findText(text, Qt::MatchFixedString) < 0) {
-        typed.box->addItem(text);
-        typed.box->setEditText(text);
-    }
+    if (typed.box->findText(text, Qt::MatchFixedString) < 0) typed.box->addItem(text);
     return true;
 }
 
