@@ -14,6 +14,7 @@
 #include "cli/json.h"
 #include "cli/text_output.h"
 #include "engine/input_validation.h"
+#include "report/errors.h"
 #include "report/file_ops.h"
 #include "report/program_dir.h"
 #include "report/rtf_writer.h"

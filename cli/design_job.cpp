@@ -42,14 +42,6 @@ std::string_view StatusName(JobStatus status) {
     return "error";
 }
 
-std::string ErrorBoxText(std::string_view message) {
-    std::string text(message);
-    // Bytes compared unsigned: a UTF-8 letter ends in a byte above the full stop, as a code
-    // page 1251 letter is.
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-    return text;
-}
-
 JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir) {
     GearSession session;
     HandoffStep handoff = [](GearSession& s) { AppendHandoffList(s); };

@@ -32,10 +32,6 @@ struct JobResult {
     std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
 };
 
-// The message as the error box shows it: a full stop appended unless the last character is a
-// full stop or sorts below it (blanks, punctuation before the full stop).
-std::string ErrorBoxText(std::string_view message);
-
 // Runs one design in its own session. With a program directory (`baseDir`, trailing separator
 // included) the hand-off files are written there; without one the hand-off section and list
 // are built in memory and nothing touches the disk. Errors of the run end up in the result.

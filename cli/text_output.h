@@ -11,15 +11,6 @@
 
 namespace gearpair {
 
-// Captions of the results dialog, top to bottom, beside aw, mn, z1, z2, d1 and d2.
-inline constexpr std::array<std::string_view, 6> kResultCaptions = {
-    "Выбрано межосевое расстояние",
-    "Выбран модуль",
-    "Число зубьев на шестерне",
-    "Число зубьев на колесе",
-    "Диаметр делительной окружности шестерни",
-    "Диаметр делительной окружности колеса"};
-
 // A message for a terminal: each carriage return (the no-data message separates its three
 // lines with them) becomes a line end, so that no line overwrites the one before it.
 std::string TerminalText(std::string_view message);

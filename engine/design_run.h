@@ -2,6 +2,7 @@
 // hand-off and the six texts of the results dialog.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,16 @@ struct ResultTexts {
     std::string d1;  // "105,4"
     std::string d2;  // "294,6"
 };
+
+// Captions of the six results in the results dialog, top to bottom, beside aw, mn, z1, z2, d1
+// and d2.
+inline constexpr std::array<std::string_view, 6> kResultCaptions = {
+    "Выбрано межосевое расстояние",
+    "Выбран модуль",
+    "Число зубьев на шестерне",
+    "Число зубьев на колесе",
+    "Диаметр делительной окружности шестерни",
+    "Диаметр делительной окружности колеса"};
 
 // How a run ended when it raised no error: completed with its results, or stopped with a
 // message for the user (no table value, series exhausted, tooth number below the table).

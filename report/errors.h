@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace gearpair {
 
@@ -34,5 +35,10 @@ public:
 private:
     int code_;
 };
+
+// The text the error box shows for a message: a full stop is appended unless the message is
+// empty or its last character is a full stop or sorts below one (a blank, a closing
+// parenthesis, a hyphen). A UTF-8 letter ends in a byte above the full stop, as a code point.
+std::string ErrorBoxText(std::string_view message);
 
 }  // namespace gearpair

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <string>
+
 #include "engine/design_run.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
@@ -39,12 +41,13 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
         AddLabel(this, "Label1", QStringLiteral("Расчёт произведен успешно."), 112, 8);
     headline->setFont(FormFont(13));
     headline->resize(headline->sizeHint());
-    AddLabel(this, "Label2", QStringLiteral("Выбрано межосевое расстояние"), 40, 40);
-    AddLabel(this, "Label3", QStringLiteral("Выбран модуль"), 40, 64);
-    AddLabel(this, "Label4", QStringLiteral("Число зубьев на шестерне"), 40, 88);
-    AddLabel(this, "Label5", QStringLiteral("Число зубьев на колесе"), 40, 112);
-    AddLabel(this, "Label6", QStringLiteral("Диаметр делительной окружности шестерни"), 40, 136);
-    AddLabel(this, "Label7", QStringLiteral("Диаметр делительной окружности колеса"), 40, 160);
+    // Label2 to Label7: the captions of the six results, 24 pixels apart.
+    for (int row = 0; row < 6; ++row) {
+        const std::string_view caption = kResultCaptions[static_cast<std::size_t>(row)];
+        AddLabel(this, ("Label" + std::to_string(row + 2)).c_str(),
+                 QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), 40,
+                 40 + 24 * row);
+    }
     Label8 = AddLabel(this, "Label8", QString(), 328, 40);
     Label9 = AddLabel(this, "Label9", QString(), 328, 64);
     Label10 = AddLabel(this, "Label10", QString(), 328, 88);

@@ -3,6 +3,8 @@
 
 #include <QMessageBox>
 
+#include "report/errors.h"
+
 namespace gearpair {
 
 namespace {
@@ -20,11 +22,6 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
 
 }  // namespace
 
-QString ErrorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
-    return message;
-}
-
 void ShowMessageBox(QWidget* parent, std::string_view text) {
     // The stop messages separate their lines with a bare carriage return.
     QString shown = FromUtf8(text);
@@ -33,7 +30,7 @@ void ShowMessageBox(QWidget* parent, std::string_view text) {
 }
 
 void ShowErrorBox(QWidget* parent, std::string_view message) {
-    ShowBox(parent, QMessageBox::Critical, ErrorBoxText(FromUtf8(message)));
+    ShowBox(parent, QMessageBox::Critical, FromUtf8(ErrorBoxText(message)));
 }
 
 }  // namespace gearpair

@@ -13,10 +13,6 @@ namespace gearpair {
 // The application title: the main window's caption and the caption of every box.
 inline constexpr char kApplicationTitle[] = "Расчёт цилиндрической передачи";
 
-// The text the error box shows: a full stop is appended unless the message is empty or its
-// last character is a full stop or sorts below one (a closing parenthesis, a blank).
-QString ErrorBoxText(const QString& message);
-
 // Modal box with the application title, no icon and one OK button. A carriage return in the
 // text starts a new line.
 void ShowMessageBox(QWidget* parent, std::string_view text);

@@ -11,20 +11,6 @@
 namespace gearpair {
 namespace {
 
-TEST(ErrorBoxText, AppendsAFullStopUnlessTheLastCharacterSortsAtOrBelowIt) {
-    EXPECT_EQ(ErrorBoxText("Floating point overflow"), "Floating point overflow.");
-    EXPECT_EQ(ErrorBoxText("I/O error 183"), "I/O error 183.");
-    EXPECT_EQ(ErrorBoxText("'1,2,3' is not a valid floating point value"),
-              "'1,2,3' is not a valid floating point value.");
-    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
-    EXPECT_EQ(ErrorBoxText("Stop!"), "Stop!");
-    EXPECT_EQ(ErrorBoxText("list,"), "list,");
-    EXPECT_EQ(ErrorBoxText("a-"), "a-");
-    EXPECT_EQ(ErrorBoxText("end /"), "end /.");
-    EXPECT_EQ(ErrorBoxText("Нет данных"), "Нет данных.");
-    EXPECT_EQ(ErrorBoxText(""), "");
-}
-
 using RunDesignJobTest = testing::CliTempDirTest;
 
 TEST_F(RunDesignJobTest, WithoutADirectoryBuildsTheHandoffInMemoryOnly) {
