@@ -137,10 +137,27 @@ void BM_FormatSampleValuesNoHandoff(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatSampleValuesNoHandoff);
 
-constexpr std::array<gearpair::bench::RatioTarget, 3> kTargets = {{
+// The desktop program's way: one session for the life of the program, every run in it.
+void BM_DesignRunSampleOneSession(benchmark::State& state) {
+    std::size_t completed = 0;
+    gearpair::GearSession session;
+    for (auto _ : state) {
+        completed = 0;
+        for (const auto& inputs : Sample()) {
+            completed += RunOne(inputs, HandoffInMemory, session) ? 1 : 0;
+            benchmark::DoNotOptimize(session.report.Lines().data());
+        }
+    }
+    state.counters["completed"] = static_cast<double>(completed);
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(Sample().size()));
+}
+BENCHMARK(BM_DesignRunSampleOneSession);
+
+constexpr std::array<gearpair::bench::RatioTarget, 4> kTargets = {{
     {"BM_DesignRunDefaults", "BM_FormatDefaultsValues", "cpu_time", 2.0},
     {"BM_DesignRunSample", "BM_FormatSampleValues", "cpu_time", 2.0},
     {"BM_DesignRunSampleNoHandoff", "BM_FormatSampleValuesNoHandoff", "cpu_time", 2.0},
+    {"BM_DesignRunSampleOneSession", "BM_FormatSampleValues", "cpu_time", 2.0},
 }};
 
 }  // namespace

@@ -41,12 +41,32 @@ constexpr std::array<std::uint64_t, 20> kPowersOf10 = {
     10000000000000000000ULL,
 };
 
+// "00" to "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the four decimal digits of `value` (below 10^4) to out[0..3].
+void WriteFourDigits(std::uint32_t value, char* out) {
+    const std::size_t high = 2 * (value / 100);
+    const std::size_t low = 2 * (value % 100);
+    out[0] = kDigitPairs[high];
+    out[1] = kDigitPairs[high + 1];
+    out[2] = kDigitPairs[low];
+    out[3] = kDigitPairs[low + 1];
+}
+
 // Writes the nine decimal digits of `value` (below 10^9) to out[0..8].
 void WriteNineDigits(std::uint32_t value, char* out) {
-    for (int i = 8; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
+    out[0] = static_cast<char>('0' + value / 100000000);
+    value %= 100000000;
+    WriteFourDigits(value / 10000, out + 1);
+    WriteFourDigits(value % 10000, out + 5);
 }
 
 // floor(|value| x 10^k) and whether the dropped part is above, at or below one half, for
@@ -68,9 +88,11 @@ Scaled Scale(std::uint64_t m, int q, int k) {
 
 // The first 18 significant digits of `magnitude`, the 18th rounded to nearest (an exact half
 // to the even digit), as characters, with the exponent e of magnitude = 0.d1d2... x 10^e.
-// Exact for 0.1 <= magnitude < 1e18: there magnitude = m x 2^q with a 53-bit m and q >= -56,
-// and m x 10^(18-e) fits in 128 bits. Returns false outside that range.
-bool ExactDigits(double magnitude, char* mantissa, int& e) {
+// Only the digits up to the one that rounds the text (position e + digits, at most
+// precision) are written: the others are never read. Exact for 0.1 <= magnitude < 1e18:
+// there magnitude = m x 2^q with a 53-bit m and q >= -56, and m x 10^(18-e) fits in 128 bits.
+// Returns false outside that range.
+bool ExactDigits(double magnitude, int precision, int digits, char* mantissa, int& e) {
     if (!(magnitude >= 0.1 && magnitude < 1e18)) return false;
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int biased = static_cast<int>(bits >> 52);  // a normal number: no sign, exponent > 0
@@ -78,13 +100,13 @@ bool ExactDigits(double magnitude, char* mantissa, int& e) {
     const int q = biased - 1075;
     const int binaryExponent = biased - 1023;  // 2^b <= magnitude < 2^(b+1)
     // floor(b x log10(2)) + 1 integer digits, or one more; 78913 / 2^18 is log10(2) to within
-    // 1e-6, exact enough for |b| < 1000.
+    // 1e-6, exact enough for |b| < 1000. The powers of ten from 1 on are doubles exactly, and
+    // no double lies between 0.1 and its double, so the comparison settles which.
     e = ((binaryExponent * 78913) >> 18) + 1;
-    Scaled scaled = Scale(m, q, kMaxDigits - e);
-    if (scaled.whole >= kPowersOf10[kMaxDigits]) {
+    if (e < 0 || magnitude >= static_cast<double>(kPowersOf10[static_cast<std::size_t>(e)])) {
         ++e;
-        scaled = Scale(m, q, kMaxDigits - e);
     }
+    const Scaled scaled = Scale(m, q, kMaxDigits - e);
     std::uint64_t rounded = scaled.whole;
     if (scaled.half > 0 || (scaled.half == 0 && (rounded & 1) != 0)) ++rounded;
     if (rounded == kPowersOf10[kMaxDigits]) {
@@ -92,7 +114,9 @@ bool ExactDigits(double magnitude, char* mantissa, int& e) {
         ++e;
     }
     WriteNineDigits(static_cast<std::uint32_t>(rounded / 1000000000), mantissa);
-    WriteNineDigits(static_cast<std::uint32_t>(rounded % 1000000000), mantissa + 9);
+    if (std::min(e + digits, precision) >= 9) {
+        WriteNineDigits(static_cast<std::uint32_t>(rounded % 1000000000), mantissa + 9);
+    }
     return true;
 }
 
@@ -126,7 +150,9 @@ char* WriteFinite(char* out, double value, int precision, int digits, char separ
     char mantissa[kMaxDigits + 1];
     int e = 0;
     const double magnitude = std::fabs(value);
-    if (!ExactDigits(magnitude, mantissa, e)) LibraryDigits(magnitude, mantissa, e);
+    if (!ExactDigits(magnitude, precision, digits, mantissa, e)) {
+        LibraryDigits(magnitude, mantissa, e);
+    }
     mantissa[kMaxDigits] = '0';
 
     // Keep n digits, rounding on digit n+1; n <= 0 leaves only the carry of d1 (n == 0).

@@ -103,11 +103,14 @@ std::string NextRunNumber(GearSession& session) {
 
 void HandoffLine(GearSession& session, std::string_view label, double value) {
     session.report.ReportLine(label, value);
+    // The value as the report line just written holds it after "label  ": formatted once.
+    const std::string_view valueText =
+        std::string_view(session.report.Lines().back()).substr(label.size() + 2);
     std::string& list = session.handoffList;
     list += '(';
     list += label;
     list += ' ';
-    list += session.report.Format(value, 8, 3);
+    list += valueText;
     list += ") ";
 }
 

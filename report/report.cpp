@@ -6,7 +6,16 @@
 
 namespace gearpair {
 
+namespace {
+
+// A design's report with its hand-off section and a few recalculations: room for it from
+// the first line on, so that the list is not moved as it grows.
+constexpr std::size_t kUsualLineCount = 128;
+
+}  // namespace
+
 void Report::Add(std::string_view line) {
+    if (lines_.capacity() == 0) lines_.reserve(kUsualLineCount);
     lines_.emplace_back(line);
 }
 
@@ -16,6 +25,7 @@ void Report::ReportLine(std::string_view label, double value) {
     line.append(label);
     line.append("  ");
     AppendFixed(line, value, 8, 3, decimalSeparator_);
+    if (lines_.capacity() == 0) lines_.reserve(kUsualLineCount);
     lines_.push_back(std::move(line));
 }
 
