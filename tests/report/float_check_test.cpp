@@ -17,6 +17,8 @@ volatile double zero = 0.0;
 volatile double one = 1.0;
 volatile double huge = 1e308;
 volatile double tiny = 1e-308;
+volatile long double extendedOne = 1;
+volatile long double extendedZero = 0;
 
 std::string FaultOf(double (*compute)()) {
     ClearFloatFaults();
@@ -53,6 +55,22 @@ TEST(Checked, CatchesAFaultOfAnEarlierFormulaOfTheStep) {
     volatile double lost = std::log(-one);  // NaN, not used further
     (void)lost;
     EXPECT_THROW(Checked(one + one), FloatError);
+}
+
+// Extended precision runs on the x87 unit where there is one; its flags count as well as
+// those of double arithmetic, and clearing removes both.
+TEST(Checked, SeesFaultsOfExtendedPrecision) {
+    EXPECT_EQ(FaultOf([] {
+                  volatile long double quotient = extendedOne / extendedZero;
+                  (void)quotient;
+                  return 1.0;
+              }),
+              "Floating point division by zero");
+    ClearFloatFaults();
+    volatile long double lost = extendedZero / extendedZero;
+    (void)lost;
+    ClearFloatFaults();
+    EXPECT_NO_THROW(RaiseFloatFaults());
 }
 
 }  // namespace
