@@ -60,10 +60,13 @@ double Median(std::vector<double> values) {
     return (values[middle - 1] + values[middle]) / 2;
 }
 
-int RunWithRatios(int argc, char** argv, std::span<const RatioTarget> targets) {
+int RunWithRatios(int argc, char** argv, std::span<const RatioTarget> targets,
+                  std::span<const char* const> defaults) {
     // Defaults first, so that the same flags given on the command line win.
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::vector<char*> arguments{argv[0], repetitions.data()};
+    std::vector<std::string> defaultFlags{"--benchmark_repetitions=5"};
+    defaultFlags.insert(defaultFlags.end(), defaults.begin(), defaults.end());
+    std::vector<char*> arguments{argv[0]};
+    for (std::string& flag : defaultFlags) arguments.push_back(flag.data());
     arguments.insert(arguments.end(), argv + 1, argv + argc);
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());

@@ -21,10 +21,12 @@ struct RatioTarget {
 // Median of the values (the mean of the middle two for an even count); 0 for none.
 double Median(std::vector<double> values);
 
-// Initialises Google Benchmark with 5 repetitions unless the command line says otherwise,
-// runs the benchmarks with the console output, then prints one summary line per target:
-// "ratio <subject>/<floor> <measure>: 1.23 (target <= 1.50) held" (or "missed"; "not run"
+// Initialises Google Benchmark with 5 repetitions and the program's `defaults` (flags such as
+// "--benchmark_enable_random_interleaving=true") unless the command line says otherwise, runs
+// the benchmarks with the console output, then prints one summary line per target:
+// "ratio <subject> / <floor> (<measure>): 1.23 (target <= 1.50) held" (or "missed"; "not run"
 // when a filter left one side out). Returns 0, or 1 for a command-line error.
-int RunWithRatios(int argc, char** argv, std::span<const RatioTarget> targets);
+int RunWithRatios(int argc, char** argv, std::span<const RatioTarget> targets,
+                  std::span<const char* const> defaults = {});
 
 }  // namespace gearpair::bench

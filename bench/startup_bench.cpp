@@ -1,0 +1,115 @@
+// Desktop start-up on Qt's offscreen platform: from starting the process to the input form
+// painted, against a bare Qt Widgets window started and painted the same way. Each iteration
+// starts the probe program afresh and measures the wall time until it exits (it exits at its
+// first paint) and its peak resident memory.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/ratio_main.h"
+
+extern char** environ;
+
+namespace {
+
+// The probes are built beside this program.
+std::filesystem::path ProbePath(const char* name) {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / name;
+}
+
+// The environment of this process with the offscreen platform forced.
+std::vector<std::string> OffscreenEnvironment() {
+    std::vector<std::string> variables;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0) variables.emplace_back(*entry);
+    }
+    variables.emplace_back("QT_QPA_PLATFORM=offscreen");
+    return variables;
+}
+
+struct Start {
+    double seconds = 0;
+    long peakKilobytes = 0;
+    bool ok = false;
+};
+
+Start StartOnce(const std::string& program, const char* option,
+                std::vector<std::string>& environment) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    if (option != nullptr) argv.push_back(const_cast<char*>(option));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    Start start;
+    const auto begin = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        return start;
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child) return start;
+    start.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    start.peakKilobytes = usage.ru_maxrss;  // kilobytes on Linux
+    start.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return start;
+}
+
+void StartProbe(benchmark::State& state, const char* probe, const char* option = nullptr) {
+    const std::string program = ProbePath(probe).string();
+    std::vector<std::string> environment = OffscreenEnvironment();
+    double peakSum = 0;
+    for (auto _ : state) {
+        const Start start = StartOnce(program, option, environment);
+        if (!start.ok) {
+            state.SkipWithError((program + " did not start and paint").c_str());
+            break;
+        }
+        state.SetIterationTime(start.seconds);
+        peakSum += static_cast<double>(start.peakKilobytes);
+    }
+    state.counters["peak_kb"] = benchmark::Counter(peakSum, benchmark::Counter::kAvgIterations);
+}
+
+void BM_StartInputForm(benchmark::State& state) {
+    StartProbe(state, "gearpair-startup-form");
+}
+BENCHMARK(BM_StartInputForm)->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
+
+void BM_StartBareWindow(benchmark::State& state) {
+    StartProbe(state, "gearpair-startup-bare");
+}
+BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
+
+// Not a target: how much of the difference the font system alone makes.
+void BM_StartWindowWithLabel(benchmark::State& state) {
+    StartProbe(state, "gearpair-startup-bare", "--label");
+}
+BENCHMARK(BM_StartWindowWithLabel)->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
+
+constexpr std::array<gearpair::bench::RatioTarget, 4> kTargets = {{
+    {"BM_StartInputForm", "BM_StartBareWindow", "real_time", 1.3},
+    {"BM_StartInputForm", "BM_StartBareWindow", "peak_kb", 1.3},
+    {"BM_StartWindowWithLabel", "BM_StartBareWindow", "real_time", 1.3},
+    {"BM_StartWindowWithLabel", "BM_StartBareWindow", "peak_kb", 1.3},
+}};
+
+// The two programs take turns, so that a change in the machine's load falls on both.
+constexpr std::array<const char*, 1> kDefaults = {"--benchmark_enable_random_interleaving=true"};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return gearpair::bench::RunWithRatios(argc, argv, kTargets, kDefaults);
+}
