@@ -62,8 +62,11 @@ double Median(std::vector<double> values) {
 
 int RunWithRatios(int argc, char** argv, std::span<const RatioTarget> targets,
                   std::span<const char* const> defaults) {
-    // Defaults first, so that the same flags given on the command line win.
-    std::vector<std::string> defaultFlags{"--benchmark_repetitions=5"};
+    // Defaults first, so that the same flags given on the command line win. The repetitions
+    // of the subjects and the floors take turns, so that a change in the machine's load falls
+    // on both.
+    std::vector<std::string> defaultFlags{"--benchmark_repetitions=5",
+                                          "--benchmark_enable_random_interleaving=true"};
     defaultFlags.insert(defaultFlags.end(), defaults.begin(), defaults.end());
     std::vector<char*> arguments{argv[0]};
     for (std::string& flag : defaultFlags) arguments.push_back(flag.data());

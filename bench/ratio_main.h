@@ -21,8 +21,8 @@ struct RatioTarget {
 // Median of the values (the mean of the middle two for an even count); 0 for none.
 double Median(std::vector<double> values);
 
-// Initialises Google Benchmark with 5 repetitions and the program's `defaults` (flags such as
-// "--benchmark_enable_random_interleaving=true") unless the command line says otherwise, runs
+// Initialises Google Benchmark with 5 repetitions taken in random turns and the program's
+// `defaults` (flags such as "--benchmark_min_time=1") unless the command line says otherwise, runs
 // the benchmarks with the console output, then prints one summary line per target:
 // "ratio <subject> / <floor> (<measure>): 1.23 (target <= 1.50) held" (or "missed"; "not run"
 // when a filter left one side out). Returns 0, or 1 for a command-line error.

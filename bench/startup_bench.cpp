@@ -105,11 +105,8 @@ constexpr std::array<gearpair::bench::RatioTarget, 4> kTargets = {{
     {"BM_StartWindowWithLabel", "BM_StartBareWindow", "peak_kb", 1.3},
 }};
 
-// The two programs take turns, so that a change in the machine's load falls on both.
-constexpr std::array<const char*, 1> kDefaults = {"--benchmark_enable_random_interleaving=true"};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    return gearpair::bench::RunWithRatios(argc, argv, kTargets, kDefaults);
+    return gearpair::bench::RunWithRatios(argc, argv, kTargets);
 }

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace gearpair {
 
@@ -87,12 +88,11 @@ Scaled Scale(std::uint64_t m, int q, int k) {
 }
 
 // The first 18 significant digits of `magnitude`, the 18th rounded to nearest (an exact half
-// to the even digit), as characters, with the exponent e of magnitude = 0.d1d2... x 10^e.
-// Only the digits up to the one that rounds the text (position e + digits, at most
-// precision) are written: the others are never read. Exact for 0.1 <= magnitude < 1e18:
-// there magnitude = m x 2^q with a 53-bit m and q >= -56, and m x 10^(18-e) fits in 128 bits.
-// Returns false outside that range.
-bool ExactDigits(double magnitude, int precision, int digits, char* mantissa, int& e) {
+// to the even digit), as an integer of 18 digits, with the exponent e of
+// magnitude = 0.d1d2... x 10^e. Exact for 0.1 <= magnitude < 1e18: there magnitude = m x 2^q
+// with a 53-bit m and q >= -56, and m x 10^(18-e) fits in 128 bits. Returns false outside
+// that range.
+bool ExactDigits(double magnitude, std::uint64_t& digits18, int& e) {
     if (!(magnitude >= 0.1 && magnitude < 1e18)) return false;
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int biased = static_cast<int>(bits >> 52);  // a normal number: no sign, exponent > 0
@@ -107,17 +107,49 @@ bool ExactDigits(double magnitude, int precision, int digits, char* mantissa, in
         ++e;
     }
     const Scaled scaled = Scale(m, q, kMaxDigits - e);
-    std::uint64_t rounded = scaled.whole;
-    if (scaled.half > 0 || (scaled.half == 0 && (rounded & 1) != 0)) ++rounded;
-    if (rounded == kPowersOf10[kMaxDigits]) {
-        rounded = kPowersOf10[kMaxDigits - 1];
+    digits18 = scaled.whole;
+    if (scaled.half > 0 || (scaled.half == 0 && (digits18 & 1) != 0)) ++digits18;
+    if (digits18 == kPowersOf10[kMaxDigits]) {
+        digits18 = kPowersOf10[kMaxDigits - 1];
         ++e;
     }
-    WriteNineDigits(static_cast<std::uint32_t>(rounded / 1000000000), mantissa);
-    if (std::min(e + digits, precision) >= 9) {
-        WriteNineDigits(static_cast<std::uint32_t>(rounded % 1000000000), mantissa + 9);
-    }
     return true;
+}
+
+// The usual report value: at least one integer digit, at most 8 digits kept, fixed form, no
+// carry into a new leading digit. Then the text is the kept digits, rounded on the next one, with
+// the separator after the e-th and zeros after them up to `digits` decimals. Returns nullptr, with
+// nothing written, for any other case.
+char* WriteUsualFixed(char* out, bool negative, std::uint64_t digits18, int e, int n, int digits,
+                      char separator) {
+    // n = min(e + digits, precision): with e at most n the form is fixed, not scientific.
+    if (e < 1 || e > n || n > 8) return nullptr;
+    // The first 9 digits hold the n kept ones and the one that rounds them.
+    const auto first9 = static_cast<std::uint32_t>(digits18 / 1000000000);
+    const auto withNext = first9 / static_cast<std::uint32_t>(kPowersOf10[8 - n]);
+    std::uint32_t kept = withNext / 10 + (withNext % 10 >= 5 ? 1 : 0);
+    if (kept == kPowersOf10[n]) return nullptr;
+
+    // The kept digits left-aligned in a row of zeros: row[0..e) is the integer part and
+    // row[e..e+digits) the decimals.
+    char keptDigits[16];
+    WriteFourDigits(kept / 10000, keptDigits);
+    WriteFourDigits(kept % 10000, keptDigits + 4);
+    std::memset(keptDigits + 8, '0', 8);
+    char row[40];
+    std::memcpy(row, keptDigits + 8 - n, 8);
+    std::memset(row + 8, '0', sizeof row - 8);
+
+    // Fixed-size copies, then the end moves by the real length: `out` has room to spare.
+    if (negative) *out++ = '-';
+    std::memcpy(out, row, 8);
+    out += e;
+    if (digits > 0) {
+        *out++ = separator;
+        std::memcpy(out, row + e, 24);
+        out += digits;
+    }
+    return out;
 }
 
 // The same digits from the standard library's scientific notation with 17 decimals.
@@ -150,7 +182,15 @@ char* WriteFinite(char* out, double value, int precision, int digits, char separ
     char mantissa[kMaxDigits + 1];
     int e = 0;
     const double magnitude = std::fabs(value);
-    if (!ExactDigits(magnitude, precision, digits, mantissa, e)) {
+    std::uint64_t digits18 = 0;
+    if (ExactDigits(magnitude, digits18, e)) {
+        const int n = std::min(e + digits, precision);
+        if (char* end = WriteUsualFixed(out, value < 0, digits18, e, n, digits, separator)) {
+            return end;
+        }
+        WriteNineDigits(static_cast<std::uint32_t>(digits18 / 1000000000), mantissa);
+        WriteNineDigits(static_cast<std::uint32_t>(digits18 % 1000000000), mantissa + 9);
+    } else {
         LibraryDigits(magnitude, mantissa, e);
     }
     mantissa[kMaxDigits] = '0';

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -117,6 +118,45 @@ TEST(FormatFixed, EighteenDigitsAreTheExactlyRoundedValue) {
         const std::string exact(static_cast<const char*>(buffer), bufferEnd);
         ASSERT_EQ(FormatFixed(value, 18, decimals, '.'), exact) << "value " << value;
         ASSERT_EQ(FormatFixed(-value, 18, decimals, '.'), "-" + exact) << "value " << -value;
+    }
+}
+
+// A report value with up to 8 kept digits is its 18-digit text (checked above) rounded half up
+// at the last kept digit and padded with zeros to the decimals asked for.
+TEST(FormatFixed, KeptDigitsAreTheEighteenDigitTextRoundedHalfUp) {
+    std::uint64_t state = 3;
+    const auto next = [&state](std::uint64_t range) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (state >> 33) % range;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const int integerDigits = 1 + static_cast<int>(next(8));
+        double value = std::pow(10.0, integerDigits - 1) *
+                       (1 + static_cast<double>(next(1000000000)) / 1e9 * 8.999);
+        if (i % 4 == 0) value = std::round(value * 1000) / 1000 + 0.0005;  // near a half
+        if (!(value >= 1 && value < 1e8)) continue;
+        const int precision = 2 + static_cast<int>(next(7));
+        const int digits = static_cast<int>(next(7));
+        if (integerDigits > precision) continue;  // the scientific form: see the tables
+
+        std::string full = FormatFixed(value, 18, 18 - integerDigits, '.');
+        if (full.size() != 19 || full[static_cast<std::size_t>(integerDigits)] != '.') continue;
+        full.erase(static_cast<std::size_t>(integerDigits), 1);
+        const int kept = std::min(integerDigits + digits, precision);
+        std::uint64_t rounded = std::stoull(full.substr(0, static_cast<std::size_t>(kept)));
+        if (full[static_cast<std::size_t>(kept)] >= '5') ++rounded;
+        std::string keptText = std::to_string(rounded);
+        if (keptText.size() != static_cast<std::size_t>(kept)) continue;  // a carry: see tables
+        std::string expected = keptText.substr(0, static_cast<std::size_t>(integerDigits));
+        if (digits > 0) {
+            std::string decimals = keptText.substr(static_cast<std::size_t>(integerDigits));
+            decimals.resize(static_cast<std::size_t>(digits), '0');
+            expected += ',' + decimals;
+        }
+        ASSERT_EQ(FormatFixed(value, precision, digits, ','), expected)
+            << "value " << value << " precision " << precision << " digits " << digits;
+        ASSERT_EQ(FormatFixed(-value, precision, digits, ','), "-" + expected)
+            << "value " << -value << " precision " << precision << " digits " << digits;
     }
 }
 
