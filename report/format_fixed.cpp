@@ -42,6 +42,9 @@ constexpr std::array<std::uint64_t, 20> kPowersOf10 = {
     10000000000000000000ULL,
 };
 
+// Eight '0' characters in one word.
+constexpr std::uint64_t kZeroCharacters = 0x3030303030303030ULL;
+
 // "00" to "99".
 constexpr std::array<char, 200> kDigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -116,37 +119,49 @@ bool ExactDigits(double magnitude, std::uint64_t& digits18, int& e) {
     return true;
 }
 
+// The eight decimal digits of `value` (below 10^8) as characters in one word, the first digit
+// in the lowest byte: the halves, hundreds and tens are split in parallel lanes of the word.
+std::uint64_t EightDigitCharacters(std::uint32_t value) {
+    const std::uint64_t groups = value / 10000 | static_cast<std::uint64_t>(value % 10000) << 32;
+    const std::uint64_t hundreds = (groups * 10486 >> 20) & 0x0000007F0000007FULL;  // x / 100
+    const std::uint64_t pairs = hundreds | (groups - 100 * hundreds) << 16;
+    const std::uint64_t tens = (pairs * 103 >> 10) & 0x000F000F000F000FULL;  // x / 10
+    const std::uint64_t singles = tens | (pairs - 10 * tens) << 8;
+    return singles | kZeroCharacters;
+}
+
 // The usual report value: at least one integer digit, at most 8 digits kept, fixed form, no
-// carry into a new leading digit. Then the text is the kept digits, rounded on the next one, with
-// the separator after the e-th and zeros after them up to `digits` decimals. Returns nullptr, with
-// nothing written, for any other case.
+// carry into a new leading digit. Then the text is the kept digits, rounded on the next one,
+// with the separator after the e-th and zeros after them up to `digits` decimals. The digits
+// stay in a register word until they are stored. Returns nullptr, with nothing written, for
+// any other case.
 char* WriteUsualFixed(char* out, bool negative, std::uint64_t digits18, int e, int n, int digits,
                       char separator) {
     // n = min(e + digits, precision): with e at most n the form is fixed, not scientific.
-    if (e < 1 || e > n || n > 8) return nullptr;
+    if (e < 1 || e > n || n > 8 || std::endian::native != std::endian::little) return nullptr;
     // The first 9 digits hold the n kept ones and the one that rounds them.
     const auto first9 = static_cast<std::uint32_t>(digits18 / 1000000000);
     const auto withNext = first9 / static_cast<std::uint32_t>(kPowersOf10[8 - n]);
-    std::uint32_t kept = withNext / 10 + (withNext % 10 >= 5 ? 1 : 0);
+    const std::uint32_t kept = withNext / 10 + (withNext % 10 >= 5 ? 1 : 0);
     if (kept == kPowersOf10[n]) return nullptr;
 
-    // The kept digits left-aligned in a row of zeros: row[0..e) is the integer part and
-    // row[e..e+digits) the decimals.
-    char keptDigits[16];
-    WriteFourDigits(kept / 10000, keptDigits);
-    WriteFourDigits(kept % 10000, keptDigits + 4);
-    std::memset(keptDigits + 8, '0', 8);
-    char row[40];
-    std::memcpy(row, keptDigits + 8 - n, 8);
-    std::memset(row + 8, '0', sizeof row - 8);
+    // The n kept digits followed by zeros: the integer part, then the decimals.
+    const auto zerosFrom = [](int count) {  // '0' in the bytes from `count` on
+        return count >= 8 ? 0 : kZeroCharacters << (8 * count);
+    };
+    const std::uint64_t row = EightDigitCharacters(kept) >> (8 * (8 - n)) | zerosFrom(n);
+    const std::uint64_t decimals = e >= 8 ? kZeroCharacters : row >> (8 * e) | zerosFrom(8 - e);
 
-    // Fixed-size copies, then the end moves by the real length: `out` has room to spare.
+    // Whole words are stored and the end moves by the real length: `out` has room to spare.
     if (negative) *out++ = '-';
-    std::memcpy(out, row, 8);
+    std::memcpy(out, &row, sizeof row);
     out += e;
     if (digits > 0) {
         *out++ = separator;
-        std::memcpy(out, row + e, 24);
+        for (int word = 1; word < 3; ++word) {
+            std::memcpy(out + 8 * word, &kZeroCharacters, sizeof kZeroCharacters);
+        }
+        std::memcpy(out, &decimals, sizeof decimals);
         out += digits;
     }
     return out;
