@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace gearpair {
 
@@ -260,22 +261,21 @@ char* WriteFinite(char* out, double value, int precision, int digits, char separ
 
 }  // namespace
 
-void AppendFixed(std::string& out, double value, int precision, int digits, char separator) {
+char* WriteFixed(char* out, double value, int precision, int digits, char separator) {
     precision = std::clamp(precision, 2, kMaxDigits);
     digits = std::clamp(digits, 0, kMaxDigits);
+    const auto writeWord = [out](std::string_view word) {
+        return std::copy(word.begin(), word.end(), out);
+    };
+    if (std::isnan(value)) return writeWord("NAN");
+    if (std::isinf(value)) return writeWord(value < 0 ? "-INF" : "INF");
+    if (value == 0) return WriteZero(out, digits, separator);
+    return WriteFinite(out, value, precision, digits, separator);
+}
 
-    if (std::isnan(value)) {
-        out.append("NAN");
-        return;
-    }
-    if (std::isinf(value)) {
-        out.append(value < 0 ? "-INF" : "INF");
-        return;
-    }
-    // Sign, 18 integer digits, separator and 18 decimals at most.
-    char text[48];
-    const char* end = value == 0 ? WriteZero(text, digits, separator)
-                                 : WriteFinite(text, value, precision, digits, separator);
+void AppendFixed(std::string& out, double value, int precision, int digits, char separator) {
+    char text[kFixedTextRoom];
+    const char* end = WriteFixed(text, value, precision, digits, separator);
     out.append(text, static_cast<std::size_t>(end - text));
 }
 

@@ -1,6 +1,8 @@
 // The report line list and the decimal separator it shares with number conversion.
 #include "report.h"
 
+#include <cstring>
+
 #include "format_fixed.h"
 #include "numbers.h"
 
@@ -20,12 +22,24 @@ void Report::Add(std::string_view line) {
 }
 
 void Report::ReportLine(std::string_view label, double value) {
+    if (lines_.capacity() == 0) lines_.reserve(kUsualLineCount);
+    // The line is put together on the stack and copied once into its string.
+    constexpr std::size_t kLongestLabel = 160;
+    if (label.size() <= kLongestLabel) {
+        char text[kLongestLabel + 2 + kFixedTextRoom];
+        std::memcpy(text, label.data(), label.size());
+        char* number = text + label.size();
+        *number++ = ' ';
+        *number++ = ' ';
+        const char* end = WriteFixed(number, value, 8, 3, decimalSeparator_);
+        lines_.emplace_back(text, static_cast<std::size_t>(end - text));
+        return;
+    }
     std::string line;
-    line.reserve(label.size() + 24);
+    line.reserve(label.size() + 2 + kFixedTextRoom);
     line.append(label);
     line.append("  ");
     AppendFixed(line, value, 8, 3, decimalSeparator_);
-    if (lines_.capacity() == 0) lines_.reserve(kUsualLineCount);
     lines_.push_back(std::move(line));
 }
 
