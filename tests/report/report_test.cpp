@@ -26,6 +26,19 @@ TEST(Report, AppendsValueLinesWithTwoBlanksAndThreeDecimals) {
                      "----------------------------------------------"}));
 }
 
+// Short labels are joined with their value on the stack, long ones in the line itself: the
+// line is the same either way, however long the label and the value text are.
+TEST(Report, JoinsLabelsOfAnyLengthWithTheirValue) {
+    Report report;
+    for (const std::size_t length : {0, 1, 159, 160, 161, 400}) {
+        const std::string label(length, 'x');
+        report.ReportLine(label, -12345678.9);
+        report.ReportLine(label, 1e300);
+        EXPECT_EQ(report.Lines()[report.Lines().size() - 2], label + "  -12345679,000");
+        EXPECT_EQ(report.Lines().back(), label + "  1E300");
+    }
+}
+
 TEST(Report, SeparatorLineIsFortySixHyphens) {
     EXPECT_EQ(kSeparatorLine, std::string(46, '-'));
 }
