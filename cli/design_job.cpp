@@ -64,8 +64,8 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(e.what());
     }
-    job.report = session.report.Lines();
-    job.recalculations = CountRecalculations(job.report);
+    job.recalculations = CountRecalculations(session.report.Lines());
+    job.report = session.report.TakeLines();  // the session ends here: no copy
     if (baseDir) job.runNumber = RunNumberOf(session.runCaption);
     return job;
 }

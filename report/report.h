@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace gearpair {
@@ -23,6 +24,9 @@ public:
     void Clear() { lines_.clear(); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
+
+    // Hands the lines over to the caller and leaves the report empty.
+    std::vector<std::string> TakeLines() { return std::exchange(lines_, {}); }
 
     // The decimal separator of number conversion and formatting: the comma, except while the
     // hand-off list is written with the full stop.
