@@ -36,7 +36,8 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`; false for a malformed one.
+}  // namespace
+
 bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
     const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
     const std::uint8_t lead = byte(i);
@@ -67,8 +68,6 @@ bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
     i += static_cast<std::size_t>(length);
     return true;
 }
-
-}  // namespace
 
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     std::string out;

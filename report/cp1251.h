@@ -8,6 +8,10 @@
 
 namespace gearpair {
 
+// Decodes the UTF-8 sequence that starts at `i` into `c` and moves `i` past it; false, with
+// `i` unchanged, for a malformed, overlong or surrogate sequence.
+bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& c);
+
 // UTF-8 to code page 1251; nullopt when the text is not valid UTF-8 or holds a character
 // that the code page cannot represent.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);

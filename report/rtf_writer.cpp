@@ -20,36 +20,6 @@ constexpr std::string_view kHeader =
     "{\\fonttbl{\\f0\\fswiss\\fcharset204 MS Sans Serif;}}\n"
     "\\viewkind4\\uc1\\pard\\plain\\f0\\fs28 ";
 
-// Length of the UTF-8 sequence that starts at `i`, 0 when it is malformed.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i, char32_t& c) {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = byte(i);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    } else if (lead >= 0xC2 && lead < 0xE0) {
-        c = lead & 0x1F;
-        length = 2;
-    } else if (lead >= 0xE0 && lead < 0xF0) {
-        c = lead & 0x0F;
-        length = 3;
-    } else if (lead >= 0xF0 && lead < 0xF5) {
-        c = lead & 0x07;
-        length = 4;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (byte(i + k) & 0x3F);
-    }
-    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return length;
-}
-
 // \uN takes a signed 16-bit number; "?" is the one fallback character (\uc1) for readers
 // without Unicode.
 void AppendUnicodeEscape(std::string& out, char32_t c) {
@@ -76,14 +46,13 @@ void AppendByteEscape(std::string& out, std::uint8_t b) {
 void AppendParagraphText(std::string& out, std::string_view line) {
     for (std::size_t i = 0; i < line.size();) {
         char32_t c = 0;
-        const std::size_t length = Utf8SequenceLength(line, i, c);
-        if (length == 0) {
+        const std::size_t start = i;
+        if (!DecodeUtf8(line, i, c)) {
             AppendUnicodeEscape(out, 0xFFFD);  // a stray byte: the replacement character
             ++i;
             continue;
         }
-        const std::string_view sequence = line.substr(i, length);
-        i += length;
+        const std::string_view sequence = line.substr(start, i - start);
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);

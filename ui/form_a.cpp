@@ -16,6 +16,7 @@
 
 #include "report/handoff.h"
 #include "report/program_dir.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -31,18 +32,10 @@ constexpr int kDefaultRatioItem = 3;
 constexpr int kDefaultWidthItem = 4;
 constexpr int kDefaultHelixItem = 6;
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    label->resize(label->sizeHint());
-    return label;
-}
-
 template <std::size_t N>
 void AddItems(QComboBox* box, const std::array<std::string_view, N>& items) {
     for (const std::string_view item : items) {
-        box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+        box->addItem(FromUtf8(item));
     }
 }
 

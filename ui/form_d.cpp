@@ -8,23 +8,12 @@
 #include <string>
 
 #include "engine/design_run.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/pictures.h"
 
 namespace gearpair {
-
-namespace {
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    label->resize(label->sizeHint());
-    return label;
-}
-
-}  // namespace
 
 TFormD::TFormD(TFormB& details, QWidget* parent)
     : QDialog(parent,
@@ -44,8 +33,7 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     // Label2 to Label7: the captions of the six results, 24 pixels apart.
     for (int row = 0; row < 6; ++row) {
         const std::string_view caption = kResultCaptions[static_cast<std::size_t>(row)];
-        AddLabel(this, ("Label" + std::to_string(row + 2)).c_str(),
-                 QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), 40,
+        AddLabel(this, ("Label" + std::to_string(row + 2)).c_str(), FromUtf8(caption), 40,
                  40 + 24 * row);
     }
     Label8 = AddLabel(this, "Label8", QString(), 328, 40);

@@ -4,14 +4,11 @@
 #include <QMessageBox>
 
 #include "report/errors.h"
+#include "ui/controls.h"
 
 namespace gearpair {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), text, QMessageBox::Ok, parent);

@@ -9,10 +9,7 @@
 
 #include <cstdio>
 
-#include "engine/gear_design.h"
-#include "ui/form_a.h"
-#include "ui/form_b.h"
-#include "ui/form_d.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -36,11 +33,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir programDir;
     if (!programDir.isValid()) return 1;
 
-    gearpair::GearSession session;
-    gearpair::TFormA formA(session, programDir.filePath(QStringLiteral("gearpair")));
-    gearpair::TFormB formB(session);
-    gearpair::TFormD formD(formB, &formA);
-    formA.SetResultWindows(formB, formD);
+    gearpair::Program program(programDir.filePath(QStringLiteral("gearpair")));
+    gearpair::TFormA& formA = program.InputForm();
+    gearpair::TFormB& formB = program.DetailsWindow();
+    gearpair::TFormD& formD = program.ResultsDialog();
     formA.show();
     QApplication::processEvents();
     bool saved = Save(formA, output, "formA.png");

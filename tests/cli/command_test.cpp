@@ -8,7 +8,7 @@
 #include <regex>
 #include <sstream>
 
-#include "tests/cli/temp_dir.h"
+#include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {
@@ -88,7 +88,7 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
     EXPECT_TRUE(text.err.ends_with("выберите другое расположение колёс\n"));
 }
 
-using RunCommandFiles = testing::CliTempDirTest;
+using RunCommandFiles = testing::TempDirTest;
 
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
     const std::string dir = std::filesystem::canonical(dir_).string();

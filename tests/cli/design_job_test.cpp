@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "tests/cli/temp_dir.h"
+#include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {
 
-using RunDesignJobTest = testing::CliTempDirTest;
+using RunDesignJobTest = testing::TempDirTest;
 
 TEST_F(RunDesignJobTest, WithoutADirectoryBuildsTheHandoffInMemoryOnly) {
     const auto before = std::filesystem::current_path();

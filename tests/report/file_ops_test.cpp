@@ -10,7 +10,7 @@
 #include <string>
 
 #include "report/errors.h"
-#include "temp_dir.h"
+#include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "engine/design_run.h"
 #include "report/errors.h"
-#include "temp_dir.h"
+#include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {

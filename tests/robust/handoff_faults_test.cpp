@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "../report/temp_dir.h"
 #include "engine/design_run.h"
 #include "engine/input_validation.h"
 #include "report/errors.h"
 #include "report/handoff.h"
+#include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {

@@ -1,0 +1,30 @@
+// The desktop program as it starts: one session for the life of the program and the three
+// windows, created once in the order input form, details window, results dialog.
+#pragma once
+
+#include <QString>
+
+#include "engine/gear_design.h"
+#include "ui/form_a.h"
+#include "ui/form_b.h"
+#include "ui/form_d.h"
+
+namespace gearpair {
+
+class Program {
+public:
+    // `executablePath` gives the program directory of the hand-off files.
+    explicit Program(const QString& executablePath);
+
+    TFormA& InputForm() { return formA_; }
+    TFormB& DetailsWindow() { return formB_; }
+    TFormD& ResultsDialog() { return formD_; }
+
+private:
+    GearSession session_;
+    TFormA formA_;
+    TFormB formB_;
+    TFormD formD_;
+};
+
+}  // namespace gearpair
