@@ -32,9 +32,6 @@ constexpr std::array<FormFactorPoint, 10> kYfTable = {{{17, 4.28},
                                                        {100, 3.6},
                                                        {150, 3.6}}};
 
-// The radian factor with which the geometry converted the entered angle.
-constexpr double kRadiansPerDegree = 0.017453292;
-
 // Dynamic factor of the bending stress.
 constexpr double kKfv = 1.1;
 

@@ -11,6 +11,11 @@
 
 namespace gearpair {
 
+// Degrees to radians as the calculation has always taken it (not the exact pi / 180). The
+// geometry turns the entered helix angle into radians with it, and the bending check turns the
+// radians back into the entered degrees with the same factor.
+inline constexpr double kRadiansPerDegree = 0.017453292;
+
 // The one design record: every input, intermediate and result quantity of a run. Each step
 // overwrites the fields it writes; nothing resets the record between runs.
 struct TGearDesign {

@@ -10,12 +10,7 @@
 
 namespace gearpair {
 
-namespace {
-
-// Degrees to radians as the calculation has always taken it (not the exact pi / 180).
-constexpr double kRadiansPerDegree = 0.017453292;
-
-}  // namespace
+namespace {}  // namespace
 
 void ComputeGeometry(GearSession& session) {
     TGearDesign& d = session.design;
