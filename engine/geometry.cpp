@@ -10,8 +10,6 @@
 
 namespace gearpair {
 
-namespace {}  // namespace
-
 void ComputeGeometry(GearSession& session) {
     TGearDesign& d = session.design;
     ClearFloatFaults();
