@@ -13,8 +13,8 @@
 #include "bench/design_sample.h"
 #include "bench/ratio_main.h"
 #include "engine/design_run.h"
-#include "report/errors.h"
-#include "report/handoff.h"
+#include "core/errors.h"
+#include "files/handoff.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/ratio_main.h"
-#include "report/format_fixed.h"
+#include "core/format_fixed.h"
 
 namespace {
 

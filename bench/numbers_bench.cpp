@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/ratio_main.h"
-#include "report/numbers.h"
+#include "core/numbers.h"
 
 namespace {
 

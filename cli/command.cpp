@@ -14,10 +14,10 @@
 #include "cli/json.h"
 #include "cli/text_output.h"
 #include "engine/input_validation.h"
-#include "report/errors.h"
-#include "report/file_ops.h"
-#include "report/program_dir.h"
-#include "report/rtf_writer.h"
+#include "core/errors.h"
+#include "files/file_ops.h"
+#include "files/program_dir.h"
+#include "files/rtf_writer.h"
 
 namespace gearpair {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "report/errors.h"
-#include "report/handoff.h"
+#include "core/errors.h"
+#include "files/handoff.h"
 
 namespace gearpair {
 

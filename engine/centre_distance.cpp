@@ -3,8 +3,8 @@
 #include <array>
 
 #include "engine/gear_design.h"
-#include "report/float_check.h"
-#include "report/numbers.h"
+#include "core/float_check.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 

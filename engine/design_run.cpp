@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "report/numbers.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 

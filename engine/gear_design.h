@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/report.h"
+#include "core/report.h"
 
 namespace gearpair {
 

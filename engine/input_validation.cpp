@@ -1,7 +1,7 @@
 // Validation of the typed input fields.
 #include "engine/input_validation.h"
 
-#include "report/numbers.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 

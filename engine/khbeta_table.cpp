@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/gear_design.h"
-#include "report/numbers.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 

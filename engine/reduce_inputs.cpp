@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "engine/gear_design.h"
-#include "report/float_check.h"
+#include "core/float_check.h"
 
 namespace gearpair {
 

@@ -11,7 +11,7 @@
 
 #include "cli/batch.h"
 #include "cli/csv.h"
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "engine/design_run.h"
-#include "report/errors.h"
-#include "report/handoff.h"
+#include "core/errors.h"
+#include "files/handoff.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/format_fixed.h"
+#include "core/format_fixed.h"
 
 namespace {
 

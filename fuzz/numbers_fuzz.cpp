@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "report/errors.h"
-#include "report/numbers.h"
+#include "core/errors.h"
+#include "core/numbers.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Small helpers shared by the windows.
-#include "controls.h"
+#include "ui/controls.h"
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
 // The window fonts.
-#include "fonts.h"
+#include "ui/fonts.h"
 
 #include <QFontInfo>
 

@@ -1,5 +1,5 @@
 // The input form.
-#include "form_a.h"
+#include "ui/form_a.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "report/handoff.h"
-#include "report/program_dir.h"
+#include "files/handoff.h"
+#include "files/program_dir.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"

@@ -1,5 +1,5 @@
 // The details window.
-#include "form_b.h"
+#include "ui/form_b.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,8 +11,8 @@
 #include <exception>
 
 #include "engine/gear_design.h"
-#include "report/file_ops.h"
-#include "report/rtf_writer.h"
+#include "files/file_ops.h"
+#include "files/rtf_writer.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 

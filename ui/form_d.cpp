@@ -1,5 +1,5 @@
 // The results dialog.
-#include "form_d.h"
+#include "ui/form_d.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The message box and the error box.
-#include "message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 
-#include "report/errors.h"
+#include "core/errors.h"
 #include "ui/controls.h"
 
 namespace gearpair {

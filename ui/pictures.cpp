@@ -1,6 +1,6 @@
 // The arrangement pictures and the check mark. Coordinates are logical pixels; the painter's
 // scale turns them into device pixels, so 2x pictures carry the same drawing in finer lines.
-#include "pictures.h"
+#include "ui/pictures.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Program start: the windows wired to each other and to the end of the program.
-#include "program.h"
+#include "ui/program.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gear_design.h"
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 namespace {

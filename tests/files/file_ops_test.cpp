@@ -1,6 +1,6 @@
 // The file layer: codes and messages, the counter record, directory creation and the atomic
 // replacement, with file errors provoked as root can meet them.
-#include "report/file_ops.h"
+#include "files/file_ops.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,7 +9,7 @@
 #include <csignal>
 #include <string>
 
-#include "report/errors.h"
+#include "core/errors.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {

@@ -1,5 +1,5 @@
 // Number conversion, rounding and the power function of the calculation.
-#include "numbers.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <cmath>
 #include <system_error>
 
-#include "errors.h"
-#include "float_check.h"
+#include "core/errors.h"
+#include "core/float_check.h"
 
 namespace gearpair {
 

@@ -1,5 +1,5 @@
 // The error box's full stop.
-#include "report/errors.h"
+#include "core/errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Floating-point fault detection: which faults end a step, and with which message.
-#include "report/float_check.h"
+#include "core/float_check.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "report/errors.h"
-#include "report/numbers.h"
+#include "core/errors.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 namespace {

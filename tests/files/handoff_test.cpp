@@ -1,6 +1,6 @@
 // The drawing hand-off: the files it leaves in the program directory, its report section,
 // the derived wheel and pinion sizes, and what stays on disk when an operation fails.
-#include "report/handoff.h"
+#include "files/handoff.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/design_run.h"
-#include "report/errors.h"
+#include "core/errors.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {

@@ -1,5 +1,5 @@
 // Code page 1251 conversion.
-#include "report/cp1251.h"
+#include "core/cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The error box's rendering of a message.
-#include "errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 

@@ -1,5 +1,5 @@
 // The RTF document of the report.
-#include "report/rtf_writer.h"
+#include "files/rtf_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The program directory by the Windows and the POSIX rule, and the drawing directory's parent.
-#include "program_dir.h"
+#include "files/program_dir.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,5 @@
 // Number conversion, Round and Power.
-#include "report/numbers.h"
+#include "core/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 namespace {

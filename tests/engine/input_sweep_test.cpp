@@ -18,9 +18,9 @@
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
 #include "engine/input_validation.h"
-#include "report/errors.h"
-#include "report/format_fixed.h"
-#include "report/numbers.h"
+#include "core/errors.h"
+#include "core/format_fixed.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 namespace {

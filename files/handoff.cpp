@@ -1,17 +1,17 @@
 // The drawing hand-off: run counter, drawing directory, "path.lsp", the derived wheel and
 // pinion sizes, the report section and "transmit.txt".
-#include "handoff.h"
+#include "files/handoff.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "cp1251.h"
-#include "file_ops.h"
-#include "float_check.h"
-#include "numbers.h"
-#include "program_dir.h"
+#include "core/cp1251.h"
+#include "files/file_ops.h"
+#include "core/float_check.h"
+#include "core/numbers.h"
+#include "files/program_dir.h"
 
 namespace gearpair {
 

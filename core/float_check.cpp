@@ -1,9 +1,9 @@
 // Floating-point fault detection through the IEEE flags.
-#include "float_check.h"
+#include "core/float_check.h"
 
 #include <cfenv>
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 

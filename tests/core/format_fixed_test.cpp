@@ -1,5 +1,5 @@
 // FormatFixed: the report's number text, checked against worked values.
-#include "report/format_fixed.h"
+#include "core/format_fixed.h"
 
 #include <gtest/gtest.h>
 

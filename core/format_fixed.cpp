@@ -1,5 +1,5 @@
 // FormatFixed: the number format of the report, the results dialog and the hand-off list.
-#include "format_fixed.h"
+#include "core/format_fixed.h"
 
 #include <algorithm>
 #include <array>

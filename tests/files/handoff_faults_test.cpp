@@ -13,8 +13,8 @@
 
 #include "engine/design_run.h"
 #include "engine/input_validation.h"
-#include "report/errors.h"
-#include "report/handoff.h"
+#include "core/errors.h"
+#include "files/handoff.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {

@@ -1,6 +1,6 @@
 // The file layer on POSIX calls, with the errno of every failure mapped to its Windows-style
 // code and message.
-#include "file_ops.h"
+#include "files/file_ops.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 

@@ -1,6 +1,6 @@
 // The program directory by the Windows and the POSIX rule, and the parent of the drawing
 // directories derived from it.
-#include "report/program_dir.h"
+#include "files/program_dir.h"
 
 #include <gtest/gtest.h>
 

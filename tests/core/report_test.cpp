@@ -1,9 +1,9 @@
 // The report line list: plain lines, value lines, clearing and the decimal separator.
-#include "report/report.h"
+#include "core/report.h"
 
 #include <gtest/gtest.h>
 
-#include "report/errors.h"
+#include "core/errors.h"
 
 namespace gearpair {
 namespace {

@@ -1,10 +1,10 @@
 // The report line list and the decimal separator it shares with number conversion.
-#include "report.h"
+#include "core/report.h"
 
 #include <cstring>
 
-#include "format_fixed.h"
-#include "numbers.h"
+#include "core/format_fixed.h"
+#include "core/numbers.h"
 
 namespace gearpair {
 

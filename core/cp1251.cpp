@@ -1,5 +1,5 @@
 // Code page 1251 conversion for the drawing script's files and the RTF report.
-#include "cp1251.h"
+#include "core/cp1251.h"
 
 #include <array>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // The report as an RTF document for "result.rtf": code page 1251 header, the report font,
 // one paragraph per line, Cyrillic written as code page 1251 byte escapes.
-#include "rtf_writer.h"
+#include "files/rtf_writer.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 
-#include "cp1251.h"
+#include "core/cp1251.h"
 
 namespace gearpair {
 
