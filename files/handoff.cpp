@@ -8,9 +8,10 @@
 #include <utility>
 
 #include "core/cp1251.h"
-#include "files/file_ops.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/part_sizes.h"
+#include "files/file_ops.h"
 #include "files/program_dir.h"
 
 namespace gearpair {
@@ -61,12 +62,6 @@ std::string PathLspBytes(std::string_view lispPath, std::string_view runNumber) 
     std::optional<std::string> bytes = Utf8ToCp1251(text);
     if (!bytes) ThrowFileError(kInvalidFilename);
     return std::move(*bytes);
-}
-
-// The size handed off as nkol and nw: half the module, but at least 3 mm.
-double HalfModuleAtLeast3(double mn) {
-    const double size = Checked(0.5 * mn);
-    return size >= 3 ? size : 3;
 }
 
 // Puts the comma back however WriteHandoff is left.
@@ -121,20 +116,7 @@ void AppendHandoffList(GearSession& session) {
     Report& report = session.report;
 
     report.Add("Передаваемые результаты");
-
-    // Wheel: shaft from the torque (N*m to N*mm, over 0.2 x 20 MPa allowable torsion stress),
-    // hub 1.6 x shaft, hub length 1.5 x shaft unless the face width needs more, web 0.3 x width,
-    // rim 3 x module; the web holes sit midway between hub and tip circle.
-    ClearFloatFaults();
-    const double dvkol = Checked(CubeRoot(Checked(d.tkol * 1000 / 4)));
-    const double dstkol = Checked(1.6 * dvkol);
-    double lstkol = Checked(1.5 * dvkol);
-    if (Checked(d.bkol + 15) > lstkol) lstkol = Checked(d.bkol + 20);
-    const double ckol = Checked(0.3 * d.bkol);
-    const double deltakol = Checked(3 * d.mn);
-    const double nkol = HalfModuleAtLeast3(d.mn);
-    const double dbotvkol = Checked((d.da2 + dstkol) / 2);
-    const double dotvkol = Checked((d.da2 - dstkol) / 6);
+    const PartSizes s = DerivePartSizes(d);
 
     report.SetDecimalSeparator('.');
     session.handoffList += '(';
@@ -150,22 +132,14 @@ void AppendHandoffList(GearSession& session) {
     HandoffLine(session, "df2", d.df2);
     HandoffLine(session, "d2", d.d2);
     HandoffLine(session, "bkol", d.bkol);
-    HandoffLine(session, "dvkol", dvkol);
-    HandoffLine(session, "dstkol", dstkol);
-    HandoffLine(session, "lstkol", lstkol);
-    HandoffLine(session, "ckol", ckol);
-    HandoffLine(session, "deltakol", deltakol);
-    HandoffLine(session, "nkol", nkol);
-    HandoffLine(session, "DBotvkol", dbotvkol);
-    HandoffLine(session, "Dotvkol", dotvkol);
-
-    // Pinion: shaft from its torque as for the wheel, hub reaching four fifths of the way to
-    // the root circle, hub length 1.5 x shaft but never shorter than the face width.
-    const double dvw = Checked(CubeRoot(Checked(d.tw * 1000 / 4)));
-    const double dstw = Checked(dvw + Checked((d.df1 - dvw) * 4 / 5));
-    double lstw = Checked(1.5 * dvw);
-    if (lstw < d.bw) lstw = Checked(d.bw + 10);
-    const double nw = HalfModuleAtLeast3(d.mn);
+    HandoffLine(session, "dvkol", s.dvkol);
+    HandoffLine(session, "dstkol", s.dstkol);
+    HandoffLine(session, "lstkol", s.lstkol);
+    HandoffLine(session, "ckol", s.ckol);
+    HandoffLine(session, "deltakol", s.deltakol);
+    HandoffLine(session, "nkol", s.nkol);
+    HandoffLine(session, "DBotvkol", s.DBotvkol);
+    HandoffLine(session, "Dotvkol", s.Dotvkol);
 
     report.Add("--=Параметры шестерни=--");
     HandoffLine(session, "da1", d.da1);
@@ -173,10 +147,10 @@ void AppendHandoffList(GearSession& session) {
     HandoffLine(session, "d1", d.d1);
     HandoffLine(session, "z1", d.z1);
     HandoffLine(session, "bw", d.bw);
-    HandoffLine(session, "dvw", dvw);
-    HandoffLine(session, "dstw", dstw);
-    HandoffLine(session, "lstw", lstw);
-    HandoffLine(session, "nw", nw);
+    HandoffLine(session, "dvw", s.dvw);
+    HandoffLine(session, "dstw", s.dstw);
+    HandoffLine(session, "lstw", s.lstw);
+    HandoffLine(session, "nw", s.nw);
 
     session.handoffList.pop_back();
     session.handoffList += ')';
