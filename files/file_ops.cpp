@@ -1,54 +1,11 @@
-// The file layer on POSIX calls, with the errno of every failure mapped to its Windows-style
-// code and message.
+// The file layer's error codes and messages, the same on every system.
 #include "files/file_ops.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <utility>
 
 #include "core/errors.h"
 
 namespace gearpair {
-
-namespace {
-
-// Writes all of `bytes` at the current position; returns 0 or the errno of the failure.
-// A write that takes nothing although the system reports no error means a full disk.
-int WriteAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (written == 0) return ENOSPC;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-FileHandle OpenChecked(const std::string& path, int flags) {
-    int descriptor;
-    do {
-        descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    } while (descriptor < 0 && errno == EINTR);
-    if (descriptor < 0) ThrowPosixError(errno);
-    return FileHandle(descriptor);
-}
-
-// The temporary file's name: short, so that a long target name does not make it too long,
-// and unique within the process and among processes.
-std::string TemporaryName(const std::string& path, int attempt) {
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    return directory + ".gearpair-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) +
-           ".tmp";
-}
-
-}  // namespace
 
 std::string FileErrorMessage(int code) {
     switch (code) {
@@ -109,122 +66,6 @@ void ThrowPosixError(int posixError) {
     // I/O error: EIO (5) must not read "File access denied".
     const bool mapped = code != posixError || posixError == ENOENT;
     throw FileError(code, mapped ? FileErrorMessage(code) : "I/O error " + std::to_string(code));
-}
-
-bool FileExists(const std::string& path) {
-    struct stat status;
-    return ::stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
-}
-
-FileHandle::FileHandle(FileHandle&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)) {}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-    if (this != &other) {
-        if (descriptor_ >= 0) ::close(descriptor_);
-        descriptor_ = std::exchange(other.descriptor_, -1);
-    }
-    return *this;
-}
-
-FileHandle::~FileHandle() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-}
-
-void FileHandle::Close() {
-    if (descriptor_ < 0) return;
-    // The descriptor is released even when close reports an error; retrying could close a
-    // descriptor opened meanwhile.
-    const int result = ::close(std::exchange(descriptor_, -1));
-    if (result != 0 && errno != EINTR) ThrowPosixError(errno);
-}
-
-FileHandle OpenForUpdate(const std::string& path) {
-    return OpenChecked(path, O_RDWR);
-}
-
-FileHandle CreateOrTruncate(const std::string& path) {
-    return OpenChecked(path, O_RDWR | O_CREAT | O_TRUNC);
-}
-
-std::int32_t ReadRecord32(const FileHandle& file) {
-    unsigned char bytes[4];
-    std::size_t got = 0;
-    while (got < sizeof bytes) {
-        const ssize_t read =
-            ::pread(file.Descriptor(), bytes + got, sizeof bytes - got, static_cast<off_t>(got));
-        if (read < 0) {
-            if (errno == EINTR) continue;
-            ThrowPosixError(errno);
-        }
-        if (read == 0) ThrowFileError(kReadBeyondEnd);
-        got += static_cast<std::size_t>(read);
-    }
-    const std::uint32_t value = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                                std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
-    return static_cast<std::int32_t>(value);
-}
-
-void WriteRecord32(const FileHandle& file, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-    std::size_t put = 0;
-    while (put < sizeof bytes) {
-        const ssize_t written =
-            ::pwrite(file.Descriptor(), bytes + put, sizeof bytes - put, static_cast<off_t>(put));
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            ThrowPosixError(errno);
-        }
-        if (written == 0) ThrowFileError(kDiskFull);
-        put += static_cast<std::size_t>(written);
-    }
-}
-
-void WriteBytes(const FileHandle& file, std::string_view bytes) {
-    if (const int error = WriteAll(file.Descriptor(), bytes); error != 0) {
-        ThrowPosixError(error);
-    }
-}
-
-void MakeDirectory(const std::string& path) {
-    if (::mkdir(path.c_str(), 0777) != 0) ThrowPosixError(errno);
-}
-
-void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                           std::string_view nameInMessage) {
-    const auto cannotCreate = [&](int posixError) {
-        return FileError(FileErrorCode(posixError),
-                         "Cannot create file " + std::string(nameInMessage));
-    };
-
-    std::string temporary;
-    int descriptor = -1;
-    for (int attempt = 0; descriptor < 0; ++attempt) {
-        temporary = TemporaryName(path, attempt);
-        descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0) break;
-        // A leftover of an earlier process with the same id: try the next name.
-        if ((errno == EEXIST && attempt < 100) || errno == EINTR) continue;
-        throw cannotCreate(errno);
-    }
-
-    // Once the temporary file exists, every failure removes it and leaves the old file.
-    int error = WriteAll(descriptor, bytes);
-    // A file system that cannot sync (EINVAL) still holds the data once close succeeds.
-    if (error == 0 && ::fsync(descriptor) != 0 && errno != EINVAL) error = errno;
-    if (::close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        ThrowPosixError(error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        throw cannotCreate(error);
-    }
 }
 
 }  // namespace gearpair
