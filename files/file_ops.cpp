@@ -35,6 +35,9 @@ int FileErrorCode(int posixError) {
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
+#ifdef ELOOP
+        case ELOOP:  // symbolic links that lead round in a circle never name a file
+#endif
             return kInvalidFilename;
         case EMFILE:
         case ENFILE:

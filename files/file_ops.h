@@ -78,12 +78,19 @@ void WriteBytes(const FileHandle& file, std::string_view bytes);
 // Creates a directory; one that exists already (or any existing name) throws "I/O error 183".
 void MakeDirectory(const std::string& path);
 
-// Replaces the file at `path` by `bytes` atomically: a temporary file in the same directory,
-// then a rename over the old one. When the file cannot be brought into existence under its
-// name (the temporary file cannot be created, or the rename is refused, e.g. a directory of
-// that name) it throws FileError with the mapped code and "Cannot create file
-// <nameInMessage>"; a failed write throws the mapped code's message. On any failure the
-// previous file stays as it was and no temporary file is left behind.
+// Replaces the file at `path` by `bytes`, keeping what stands at that name:
+// - symbolic links are followed to the name at the end of the chain (a dangling link's target is
+//   created there), so that every link stays a link; a cycle of links is "Invalid filename" (3);
+// - a regular file (or none) is replaced atomically: a temporary file in the final name's
+//   directory, then a rename over the old one; the new file keeps the old one's permission
+//   bits, and its owner and group where the process may set them;
+// - anything else but a directory (a device, a named pipe) is opened for writing and written in
+//   place, waiting for a pipe's reader.
+// When the file cannot be brought into existence under its name (a directory of that name, a
+// cycle of links, a temporary file that cannot be created, a refused rename or open) it throws
+// FileError with the mapped code and "Cannot create file <nameInMessage>"; a failed or short
+// write throws the mapped code's message ("Disk full", 101, for a full device). On any failure
+// a replaced file stays as it was and no temporary file is left behind.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string_view nameInMessage);
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <utility>
 
 #include "core/errors.h"
@@ -45,6 +46,64 @@ std::string TemporaryName(const std::string& path, int attempt) {
     const std::string directory = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     return directory + ".gearpair-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) +
            ".tmp";
+}
+
+// Links followed before giving up, as the kernel's own limit for one path name.
+constexpr int kMaxLinks = 40;
+
+// Follows the chain of symbolic links that starts at `path` and leaves in `path` the name at its
+// end, which the caller then creates or replaces, so that every link stays a link. Returns 0 with
+// `status` of that final name, or the errno of its lookup (ENOENT: nothing stands there yet;
+// ELOOP: a cycle or a chain too long).
+int FinalTarget(std::string& path, struct stat& status) {
+    for (int links = 0;; ++links) {
+        if (::lstat(path.c_str(), &status) != 0) return errno;
+        if (!S_ISLNK(status.st_mode)) return 0;
+        if (links == kMaxLinks) return ELOOP;
+        // Some file systems report a link's size as 0; then the longest path is allowed for.
+        std::string link(status.st_size > 0 ? static_cast<std::size_t>(status.st_size) + 1
+                                            : std::size_t{PATH_MAX},
+                         '\0');
+        const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+        if (length < 0) return errno;
+        if (static_cast<std::size_t>(length) >= link.size()) return ENAMETOOLONG;
+        if (length == 0) return ENOENT;
+        link.resize(static_cast<std::size_t>(length));
+        // A relative link is read from the directory that holds the link.
+        const std::size_t slash = path.rfind('/');
+        if (link.front() != '/' && slash != std::string::npos) {
+            link.insert(0, path, 0, slash + 1);
+        }
+        path = std::move(link);
+    }
+}
+
+// Gives the temporary file the owner, group and permission bits of the file it replaces. The
+// owner is set first, as a change of owner clears the set-user-ID and set-group-ID bits; it is
+// left as it is where the process may not set it. Returns 0 or the errno of the mode change,
+// which must not fail: the new file would be readable by more users than the old one.
+int TakeOwnerAndMode(int descriptor, const struct stat& old) {
+    if (::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
+        // Not permitted to give the file away: it stays the process's own.
+    }
+    return ::fchmod(descriptor, old.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Writes into what stands at `path` and is neither a regular file nor a directory (a device, a
+// named pipe) without replacing it: opened for writing, waiting for a pipe's reader as any
+// writer does. A name that cannot be opened (a socket) is `cannotCreate`'s error; every failed
+// or short write throws its mapped code.
+template <typename CannotCreate>
+void WriteInPlace(const std::string& path, std::string_view bytes,
+                  const CannotCreate& cannotCreate) {
+    int descriptor;
+    do {
+        descriptor = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    } while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) throw cannotCreate(errno);
+    FileHandle file(descriptor);
+    WriteBytes(file, bytes);
+    file.Close();
 }
 
 }  // namespace
@@ -138,10 +197,21 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                          "Cannot create file " + std::string(nameInMessage));
     };
 
+    std::string target = path;
+    struct stat status {};
+    const int lookup = FinalTarget(target, status);
+    if (lookup != 0 && lookup != ENOENT) throw cannotCreate(lookup);
+    const bool exists = lookup == 0;
+    if (exists && S_ISDIR(status.st_mode)) throw cannotCreate(EISDIR);
+    if (exists && !S_ISREG(status.st_mode)) {
+        WriteInPlace(target, bytes, cannotCreate);
+        return;
+    }
+
     std::string temporary;
     int descriptor = -1;
     for (int attempt = 0; descriptor < 0; ++attempt) {
-        temporary = TemporaryName(path, attempt);
+        temporary = TemporaryName(target, attempt);
         descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0) break;
         // A leftover of an earlier process with the same id: try the next name.
@@ -150,7 +220,8 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     }
 
     // Once the temporary file exists, every failure removes it and leaves the old file.
-    int error = WriteAll(descriptor, bytes);
+    int error = exists ? TakeOwnerAndMode(descriptor, status) : 0;
+    if (error == 0) error = WriteAll(descriptor, bytes);
     // A file system that cannot sync (EINVAL) still holds the data once close succeeds.
     if (error == 0 && ::fsync(descriptor) != 0 && errno != EINVAL) error = errno;
     if (::close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
@@ -158,7 +229,7 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
         ::unlink(temporary.c_str());
         ThrowPosixError(error);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
         throw cannotCreate(error);

@@ -9,6 +9,15 @@
 #include <csignal>
 #include <string>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <future>
+#endif
+
 #include "core/errors.h"
 #include "tests/temp_dir.h"
 
@@ -36,12 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CodeRow{ENOENT, 2, "File not found"}, CodeRow{ENOTDIR, 3, "Invalid filename"},
         CodeRow{ENAMETOOLONG, 3, "Invalid filename"}, CodeRow{EINVAL, 3, "Invalid filename"},
-        CodeRow{EMFILE, 4, "Too many open files"}, CodeRow{ENFILE, 4, "Too many open files"},
-        CodeRow{EACCES, 5, "File access denied"}, CodeRow{EPERM, 5, "File access denied"},
-        CodeRow{EROFS, 5, "File access denied"}, CodeRow{EISDIR, 5, "File access denied"},
-        CodeRow{ENOSPC, 101, "Disk full"}, CodeRow{EDQUOT, 101, "Disk full"},
-        CodeRow{EEXIST, 183, "I/O error 183"}, CodeRow{EFBIG, EFBIG, "I/O error 27"},
-        CodeRow{EBUSY, EBUSY, "I/O error 16"}));
+        CodeRow{ELOOP, 3, "Invalid filename"}, CodeRow{EMFILE, 4, "Too many open files"},
+        CodeRow{ENFILE, 4, "Too many open files"}, CodeRow{EACCES, 5, "File access denied"},
+        CodeRow{EPERM, 5, "File access denied"}, CodeRow{EROFS, 5, "File access denied"},
+        CodeRow{EISDIR, 5, "File access denied"}, CodeRow{ENOSPC, 101, "Disk full"},
+        CodeRow{EDQUOT, 101, "Disk full"}, CodeRow{EEXIST, 183, "I/O error 183"},
+        CodeRow{EFBIG, EFBIG, "I/O error 27"}, CodeRow{EBUSY, EBUSY, "I/O error 16"}));
 
 TEST(ThrowPosixError, NamesOnlyErrorsWithAWindowsCounterpart) {
     const auto messageOf = [](int posixError) {
@@ -150,6 +159,91 @@ TEST_F(FileOps, ReplaceThatCannotCreateNamesTheFileAndLeavesNothing) {
                     "Cannot create file " + underFile);
     EXPECT_EQ(EntryCount(), 2u);
 }
+
+#ifndef _WIN32
+TEST_F(FileOps, ReplaceFollowsEveryLinkAndReplacesTheTargetBesideIt) {
+    std::filesystem::create_directory(dir_ / "real");
+    WriteFile("real/target.rtf", "old report, longer than the new one");
+    std::filesystem::create_symlink("real/target.rtf", dir_ / "inner");
+    std::filesystem::create_symlink(dir_ / "inner", dir_ / "link.rtf");
+    ReplaceFileAtomically(PathOf("link.rtf"), "{\\rtf1}", "link.rtf");
+    EXPECT_EQ(std::filesystem::read_symlink(dir_ / "link.rtf"), dir_ / "inner");
+    EXPECT_EQ(std::filesystem::read_symlink(dir_ / "inner"), "real/target.rtf");
+    EXPECT_EQ(ReadFile("real/target.rtf"), "{\\rtf1}");
+    EXPECT_EQ(EntryCount(), 3u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "real"),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(FileOps, ReplaceThroughADanglingLinkCreatesItsTarget) {
+    std::filesystem::create_directory(dir_ / "made");
+    std::filesystem::create_symlink("made/new.rtf", dir_ / "result.rtf");
+    ReplaceFileAtomically(PathOf("result.rtf"), "{\\rtf1}", "result.rtf");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "result.rtf"));
+    EXPECT_EQ(ReadFile("made/new.rtf"), "{\\rtf1}");
+}
+
+TEST_F(FileOps, ReplaceThroughALoopOfLinksWritesNothing) {
+    std::filesystem::create_symlink("b.rtf", dir_ / "a.rtf");
+    std::filesystem::create_symlink("a.rtf", dir_ / "b.rtf");
+    ExpectFileError([&] { ReplaceFileAtomically(PathOf("a.rtf"), "{\\rtf1}", "a.rtf"); }, 3,
+                    "Cannot create file a.rtf");
+    EXPECT_EQ(std::filesystem::read_symlink(dir_ / "a.rtf"), "b.rtf");
+    EXPECT_EQ(std::filesystem::read_symlink(dir_ / "b.rtf"), "a.rtf");
+    EXPECT_EQ(EntryCount(), 2u);
+}
+
+TEST_F(FileOps, ReplacedFileKeepsItsModeAndOwner) {
+    WriteFile("result.rtf", "old");
+    ASSERT_EQ(::chmod(PathOf("result.rtf").c_str(), 0600), 0);
+    // Only root may give a file away; others keep their own uid and gid anyway.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(PathOf("result.rtf").c_str(), 1234, 5678), 0);
+    }
+    ReplaceFileAtomically(PathOf("result.rtf"), "{\\rtf1}", "result.rtf");
+    struct stat status {};
+    ASSERT_EQ(::stat(PathOf("result.rtf").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+    if (root) {
+        EXPECT_EQ(status.st_uid, 1234u);
+        EXPECT_EQ(status.st_gid, 5678u);
+    }
+    EXPECT_EQ(ReadFile("result.rtf"), "{\\rtf1}");
+}
+
+// Everything a reader gets from the named pipe until its writer closes it; what came so far
+// when no writer appears within ten seconds, so that a pipe replaced by a file fails the test
+// instead of hanging it.
+std::string ReadPipe(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return "open failed";
+    std::string got;
+    pollfd ready{descriptor, POLLIN, 0};
+    while (::poll(&ready, 1, 10000) > 0) {
+        char chunk[4096];
+        const ssize_t read = ::read(descriptor, chunk, sizeof chunk);
+        if (read < 0 && errno == EAGAIN) continue;
+        if (read <= 0) break;
+        got.append(chunk, static_cast<std::size_t>(read));
+    }
+    ::close(descriptor);
+    return got;
+}
+
+TEST_F(FileOps, ReplaceWritesIntoANamedPipeForItsReader) {
+    ASSERT_EQ(::mkfifo(PathOf("p.rtf").c_str(), 0600), 0);
+    // More than a pipe holds, so that the writer has to wait for the reader.
+    std::string report;
+    for (int i = 0; report.size() < 200000; ++i) report += std::to_string(i) + "\\par\n";
+    auto reader = std::async(std::launch::async, ReadPipe, PathOf("p.rtf"));
+    ReplaceFileAtomically(PathOf("p.rtf"), report, "p.rtf");
+    EXPECT_TRUE(reader.get() == report);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "p.rtf"));
+    EXPECT_EQ(EntryCount(), 1u);
+}
+#endif
 
 // Lowers the file-size limit for one test, so that a write fails half-way (EFBIG), and puts
 // the limit and the signal's disposition back afterwards.
