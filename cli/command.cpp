@@ -13,8 +13,8 @@
 #include "cli/input_check.h"
 #include "cli/json.h"
 #include "cli/text_output.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
+#include "engine/input_validation.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
@@ -29,7 +29,7 @@ std::string HelpText() {
     return "Использование:\n"
            "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
-           "               [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ]\n"
+           "               [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
            "  gearpair-cli --batch ФАЙЛ|-\n"
            "  gearpair-cli --help | --version\n"
            "\n"
@@ -63,7 +63,9 @@ std::string HelpText() {
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
            indent +
            "path.lsp, transmit.txt; без него на диск ничего не пишется\n"
-           "  --rtf ФАЙЛ             сохранить отчёт документом RTF\n"
+           "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
+           indent +
+           "и тогда больше ничего в него не выводится)\n"
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" +
            indent + "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
@@ -93,6 +95,12 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
+    if (line.rtfFile == "-") {
+        // The document is all that goes to standard output, so that it can be piped on.
+        out << ReportToRtf(job.report);
+        if (job.status != JobStatus::Completed) err << TerminalText(job.message) << '\n';
+        return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
+    }
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
     if (line.json) {
         out << JobJson(job) << '\n';

@@ -101,6 +101,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             "Параметр --batch не сочетается с другими параметрами: входные значения берутся из "
             "файла, результаты выводятся таблицей");
     }
+    if (line.json && line.rtfFile == "-") {
+        throw UsageError(
+            "Параметр --rtf - не сочетается с --json: стандартный вывод занимает документ RTF");
+    }
     return line;
 }
 

@@ -8,6 +8,13 @@
 #include <regex>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cstdio>
+#endif
+
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -136,6 +143,39 @@ TEST_F(RunCommandFiles, RtfIsSavedAndAFailedSaveIsAnError) {
     EXPECT_TRUE(failed.out.starts_with(R"({"status": "error", "message": "Cannot create file )" +
                                        PathOf("taken") + ".\""));
 }
+
+#ifndef _WIN32
+TEST_F(RunCommandFiles, RtfOnAFullDeviceIsDiskFullAndLeavesTheDevice) {
+    // The full device made here, never taken from the system's own directory.
+    const std::string full = PathOf("full");
+    if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "making a character device is not permitted here";
+    }
+    const Outcome run = RunCli({"--rtf", full});
+    EXPECT_EQ(run.code, kExitNotCompleted);
+    EXPECT_EQ(run.err, "Disk full.\n");
+    struct stat status {};
+    ASSERT_EQ(::lstat(full.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(status.st_rdev, makedev(1, 7));
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(RunCommandFiles, RtfToStandardOutputIsAllThatThePipeCarries) {
+    ASSERT_EQ(RunCli({"--rtf", PathOf("saved.rtf")}).code, kExitCompleted);
+    // Run in the temporary directory, so that a "-" taken for a file name lands there.
+    const std::string command = "cd '" + dir_.string() + "' && '" GEARPAIR_CLI "' --rtf -";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string piped;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) piped.append(chunk, n);
+    EXPECT_EQ(::pclose(pipe), 0);
+    EXPECT_TRUE(piped == ReadFile("saved.rtf"));
+    EXPECT_TRUE(piped.starts_with("{\\rtf1"));
+    EXPECT_EQ(EntryCount(), 1u);
+}
+#endif
 
 TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     const std::string rows =
