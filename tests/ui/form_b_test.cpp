@@ -117,6 +117,24 @@ TEST_F(FormB, SaveWritesWhatTheControlHoldsAsAnRtfDocument) {
     EXPECT_EQ(expected.back(), u"(Ёё №) {x}\\y правка");
 }
 
+#ifndef _WIN32
+TEST_F(FormB, SaveThroughASymlinkedResultWritesItsTargetAndKeepsTheLink) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("kept")));
+    QFile old(dir.filePath(QStringLiteral("kept/report.rtf")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("kept/report.rtf"), QStringLiteral("result.rtf")));
+    EXPECT_TRUE(AnswerModals([&] { Trigger("Save1"); }).empty());
+    const QFileInfo link(dir.filePath(QStringLiteral("result.rtf")));
+    EXPECT_TRUE(link.isSymLink());
+    EXPECT_EQ(link.symLinkTarget(), dir.filePath(QStringLiteral("kept/report.rtf")));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readAll().startsWith("{\\rtf1"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"kept", "result.rtf"}));
+}
+#endif
+
 TEST_F(FormB, SaveThatCannotCreateTheFileShowsTheErrorBox) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("result.rtf")));
     const auto shown = AnswerModals([&] { Trigger("Save1"); });
