@@ -16,6 +16,13 @@ bool EndsWith(std::string_view text, char c) {
     return !text.empty() && text.back() == c;
 }
 
+// A directory path without its trailing separator (the root keeps its own).
+std::filesystem::path DirectoryPath(std::string_view text) {
+    std::filesystem::path path = std::filesystem::path(std::string(text)).lexically_normal();
+    if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+    return path;
+}
+
 }  // namespace
 
 std::string ProgramDirectoryWindows(std::string_view executablePath) {
@@ -68,6 +75,13 @@ std::string ProgramDirectoryOfFolder(std::string_view directory) {
     if (!inside.empty() && !EndsWith(inside, separator)) inside += separator;
     inside += "gearpair";
     return ProgramDirectory(inside);
+}
+
+bool IsInstalledProgramDirectory(std::string_view programDir, std::string_view installBinDir) {
+    const std::filesystem::path program = DirectoryPath(programDir);
+    const std::filesystem::path installed = DirectoryPath(installBinDir);
+    if (program.is_relative() || installed.is_relative()) return false;
+    return program == installed;
 }
 
 std::string DrawingParentWindows(std::string_view baseDir) {

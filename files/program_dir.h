@@ -25,6 +25,13 @@ std::string ProgramDirectory(std::string_view executablePath);
 // directory): `/tmp/run` gives `/tmp/run/`, `C:\Run` gives `c:\run\` on Windows.
 std::string ProgramDirectoryOfFolder(std::string_view directory);
 
+// Whether a program directory (`ProgramDirectory` of the executable) is the directory that
+// the build installs its programs into, `installBinDir` (absolute: the install prefix with
+// its `bin`). Paths are compared by components after lexical normalisation, so a trailing
+// separator does not count and `/usr2/bin/` is not `/usr/bin`; a relative path never
+// matches. An installed program lives in a system directory that its users cannot write.
+bool IsInstalledProgramDirectory(std::string_view programDir, std::string_view installBinDir);
+
 // The program directory P as the drawing directory is built from: `baseDir` without its
 // trailing separator. Windows: repeated backslashes folded, the backslash after a drive
 // colon kept (`c:\gears\` gives `c:\gears`, `c:\\` gives `c:\`). POSIX: `/opt/g/` gives

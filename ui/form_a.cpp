@@ -15,8 +15,8 @@
 #include <exception>
 
 #include "files/handoff.h"
-#include "files/program_dir.h"
 #include "ui/controls.h"
+#include "ui/desktop_program_dir.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -173,7 +173,7 @@ void TFormA::FormShow() {
     ComboBox1->setCurrentIndex(kDefaultRatioItem);
     ComboBox4->setCurrentIndex(kDefaultWidthItem);
     ComboBox6->setCurrentIndex(kDefaultHelixItem);
-    session_.design.baseDir = ProgramDirectory(executablePath_.toStdString());
+    session_.design.baseDir = DesktopProgramDirectory(executablePath_);
 }
 
 bool TFormA::eventFilter(QObject* watched, QEvent* event) {

@@ -32,7 +32,8 @@ public:
     void SetResultWindows(TFormB& details, TFormD& results);
 
     // First showing: OK takes the focus, the fixed lists select their defaults and the
-    // program directory is taken from the executable's path.
+    // program directory is taken from the executable's path (the user's documents folder for
+    // an installed program).
     void FormShow();
 
     // Validation of a typed field when the focus has moved to another control of the form:

@@ -67,6 +67,23 @@ TEST(DrawingParentPosix, DropsTheTrailingSlashAndLeavesTheRootEmpty) {
     EXPECT_EQ(DrawingParentPosix("/"), "");
 }
 
+TEST(IsInstalledProgramDirectory, MatchesOnlyTheInstalledDirectoryOfPrograms) {
+    EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin/", "/usr/bin"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin", "/usr/bin/"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/opt/g/bin/", "/opt//g/./lib/../bin"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/", "/"));
+    // A neighbour that shares the prefix's letters, a build directory under the prefix and
+    // the prefix itself are not where the programs were installed.
+    EXPECT_FALSE(IsInstalledProgramDirectory("/usr2/bin/", "/usr/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/bin2/", "/usr/bin"));
+    EXPECT_FALSE(
+        IsInstalledProgramDirectory("/usr/local/src/gearpair/build/ui/", "/usr/local/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/local/", "/usr/local/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/Bin/", "/usr/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("bin/", "bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/bin/", ""));
+}
+
 #ifndef _WIN32
 TEST(ProgramDirectory, UsesThePosixRuleWithAnAbsolutePath) {
     EXPECT_EQ(ProgramDirectory("/opt/Gears/gearpair"), "/opt/Gears/");
