@@ -41,7 +41,7 @@ void AddItems(QComboBox* box, const std::array<std::string_view, N>& items) {
 
 QToolButton* AddArrangementButton(QWidget* parent, const char* name, int arrangement,
                                   const QRect& geometry) {
-    auto* button = new QToolButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setCheckable(true);
