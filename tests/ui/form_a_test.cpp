@@ -89,7 +89,10 @@ TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
     const QString text = QString::fromUtf8(GetParam().text);
     const QStringList before = Items(box);
     Type(box, text);
-    const auto shown = AnswerModals([&] { QTest::keyClick(box, Qt::Key_Tab); });
+    QWidget* focusBehindTheMessage = nullptr;
+    const auto shown =
+        AnswerModals([&] { QTest::keyClick(box, Qt::Key_Tab); }, {},
+                     [&](QMessageBox&) { focusBehindTheMessage = formA.focusWidget(); });
     EXPECT_EQ(box->currentText(), text);
     if (*GetParam().message == '\0') {
         EXPECT_TRUE(shown.empty());
@@ -101,6 +104,7 @@ TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
     EXPECT_EQ(shown[0].title, QString::fromUtf8(kTitle));
     EXPECT_EQ(shown[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(shown[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(focusBehindTheMessage, box);
     EXPECT_EQ(formA.focusWidget(), box);
     EXPECT_EQ(Items(box), before);
 }
