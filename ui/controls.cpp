@@ -1,7 +1,10 @@
 // Small helpers shared by the windows.
 #include "ui/controls.h"
 
+#include <qdrawutil.h>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
 
 namespace gearpair {
 
@@ -15,6 +18,26 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int lef
     label->move(left, top);
     label->resize(label->sizeHint());
     return label;
+}
+
+void PictureButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const bool down = isDown() || isChecked();
+    QColor face = colours.color(QPalette::Button);
+    if (down) {
+        // one part highlight to two parts face
+        const QColor mark = colours.color(QPalette::Highlight);
+        face.setRgb((2 * face.red() + mark.red()) / 3, (2 * face.green() + mark.green()) / 3,
+                    (2 * face.blue() + mark.blue()) / 3);
+    }
+    painter.fillRect(rect(), face);
+    QRect place(QPoint(0, 0), iconSize());
+    place.moveCenter(rect().center());
+    if (down) place.translate(1, 1);
+    icon().paint(&painter, place, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    // The frame last: the picture is a pixel taller than the button and must not cover it.
+    qDrawWinPanel(&painter, rect(), colours, down);
 }
 
 }  // namespace gearpair

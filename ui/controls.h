@@ -1,8 +1,9 @@
-// Small helpers shared by the windows: UTF-8 texts of the calculation as QString, and a label
-// placed at its designer position.
+// Small helpers shared by the windows: UTF-8 texts of the calculation as QString, a label
+// placed at its designer position, and the picture button that stays down when chosen.
 #pragma once
 
 #include <QString>
+#include <QToolButton>
 
 #include <string_view>
 
@@ -16,5 +17,16 @@ QString FromUtf8(std::string_view text);
 
 // A label named `name` at (left, top), sized to its text.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
+
+// A picture button of a group in which one stays down, drawn as a speed button: a raised
+// frame when up; when down, a sunken frame over a face tinted with the highlight colour and
+// the picture shifted by one pixel, so that a glance tells which one is chosen.
+class PictureButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 }  // namespace gearpair

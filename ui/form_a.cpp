@@ -41,7 +41,7 @@ void AddItems(QComboBox* box, const std::array<std::string_view, N>& items) {
 
 QToolButton* AddArrangementButton(QWidget* parent, const char* name, int arrangement,
                                   const QRect& geometry) {
-    auto* button = new QToolButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setCheckable(true);
@@ -229,8 +229,11 @@ bool TFormA::ValidateField(const TypedBox& typed) {
     const QString text = typed.box->currentText();
     if (const auto message = ValidateTypedInput(typed.field, text.toStdString())) {
         validating_ = true;
+        // The field keeps the focus behind the message, not the control it was left for.
+        typed.box->setFocus(Qt::OtherFocusReason);
         ShowMessageBox(this, *message);
         validating_ = false;
+        // Again, for window systems that hand the focus elsewhere when the box closes.
         typed.box->setFocus(Qt::OtherFocusReason);
         // The user stays in the field: neither the control the focus has just left for this
         // (it was never really entered) nor fields left after this one are checked now.

@@ -2,11 +2,13 @@
 #include "ui/form_b.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
 
@@ -23,6 +25,9 @@ namespace {
 // The report is saved under its bare name, into the process's current directory.
 constexpr char kReportFileName[] = "result.rtf";
 
+// The window's size with its frame, pixels.
+constexpr QSize kOuterSize{544, 375};
+
 }  // namespace
 
 TFormB::TFormB(GearSession& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -31,7 +36,8 @@ TFormB::TFormB(GearSession& session, QWidget* parent) : QWidget(parent), session
     setFont(FormFont(11));
     // Where the details window has always opened, off the centre where the other two sit.
     move(213, 125);
-    resize(544, 375);
+    // Until the window system reports the frame, the client area takes the whole size.
+    resize(kOuterSize);
 
     rtf = new QTextEdit(this);
     rtf->setObjectName(QStringLiteral("rtf"));
@@ -112,6 +118,32 @@ void TFormB::Save1Click() {
     } catch (const std::exception& error) {
         ShowErrorBox(this, error.what());
     }
+}
+
+bool TFormB::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+        // The frame is known once the window manager has framed the window, which some report
+        // only after the window has been shown.
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            FitOuterSize();
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
+
+void TFormB::FitOuterSize() {
+    if (outerSizeFitted_ || !windowHandle() || (windowState() & ~Qt::WindowActive)) return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) return;
+    // Once only: later the size is the user's.
+    outerSizeFitted_ = true;
+    resize(kOuterSize.shrunkBy(frame));
 }
 
 void TFormB::rtfContextMenu(const QPoint& position) {

@@ -41,8 +41,12 @@ public:
     // Writes "result.rtf" into the current directory; a failure goes to the error box.
     void Save1Click();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void rtfContextMenu(const QPoint& position);
+    void FitOuterSize();
 
     GearSession& session_;
     QTextEdit* rtf;
@@ -51,6 +55,7 @@ private:
     QAction* Close1;
     QAction* Maximize1;
     QAction* Save1;
+    bool outerSizeFitted_ = false;
 };
 
 }  // namespace gearpair

@@ -1,6 +1,7 @@
 // The results dialog.
 #include "ui/form_d.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -69,6 +70,14 @@ void TFormD::Execute(const ResultTexts& results) {
     move(screen()->availableGeometry().center() - rect().center());
     BitBtn1->setFocus();
     exec();
+}
+
+void TFormD::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TFormD::BitBtn1Click() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -31,6 +32,11 @@ public:
 
 signals:
     void EndProgramRequested();
+
+protected:
+    // Escape does not dismiss the dialog: a stray key would send the user back to the input
+    // form, where the next OK makes a second hand-off under a new run number.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TFormB& details_;

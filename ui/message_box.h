@@ -14,7 +14,7 @@ namespace gearpair {
 inline constexpr char kApplicationTitle[] = "Расчёт цилиндрической передачи";
 
 // Modal box with the application title, no icon and one OK button. A carriage return in the
-// text starts a new line.
+// text starts a new line; a line is wrapped only when it is wider than the screen.
 void ShowMessageBox(QWidget* parent, std::string_view text);
 
 // Modal box with the application title, the error icon and one OK button.

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "tests/ui/window_test_support.h"
 
@@ -84,6 +85,12 @@ TEST_F(FormB, HoldsTheReportAndTheHiddenHandoffList) {
     QStringList menu;
     for (QAction* action : formB.findChild<QMenu*>("PopupMenu1")->actions()) menu << action->text();
     EXPECT_EQ(menu, (QStringList{"Close", "Maximize", "Save"}));
+}
+
+TEST_F(FormB, OuterSizeIncludesTheFrame) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&formB));
+    ASSERT_FALSE(formB.windowHandle()->frameMargins().isNull());
+    EXPECT_EQ(formB.frameGeometry(), QRect(213, 125, 544, 375));
 }
 
 TEST_F(FormB, ClosingHidesTheWindowAndKeepsTheUsersEdits) {

@@ -57,6 +57,20 @@ TEST_F(FormD, ShowsTheValuesAndEndsTheProgramOnEnter) {
     EXPECT_TRUE(session.report.Lines().empty());
 }
 
+TEST_F(FormD, EscapeLeavesItOpenAndOkStillEndsTheProgram) {
+    QSignalSpy endRequests(&formD, &TFormD::EndProgramRequested);
+    bool openAfterEscape = false;
+    Execute([&](QDialog& dialog) {
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        openAfterEscape = dialog.isVisible();
+        QTest::mouseClick(D<QPushButton>("BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_EQ(formD.result(), QDialog::Accepted);
+    EXPECT_EQ(endRequests.count(), 1);
+}
+
 TEST_F(FormD, DetailsPressedTwiceShowOneUsableWindow) {
     session.report.Add("Геометрия");
     formB.ShowReport();

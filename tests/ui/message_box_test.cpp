@@ -1,10 +1,24 @@
-// The message box and the error box: caption, icon, button and plain text.
+// The message box and the error box: caption, icon, button and plain text, every line of a
+// message shown as written, and room for the caption.
 #include "ui/message_box.h"
 
+#include <QLabel>
+
+#include "engine/design_run.h"
 #include "tests/ui/window_test_support.h"
 
 namespace gearpair {
 namespace {
+
+// Text lines a label shows: its height in line spacings; -1 when a line is wider than the
+// label, so that it is broken or cut.
+int ShownLines(const QLabel& label) {
+    const QFontMetrics metrics = label.fontMetrics();
+    for (const QString& line : label.text().split(u'\n')) {
+        if (metrics.horizontalAdvance(line) > label.contentsRect().width()) return -1;
+    }
+    return qRound(label.contentsRect().height() / double(metrics.lineSpacing()));
+}
 
 TEST(MessageBoxes, ShowTheTextAsPlainTextUnderTheApplicationTitle) {
     Qt::TextFormat format = Qt::RichText;
@@ -24,6 +38,26 @@ TEST(MessageBoxes, ShowTheTextAsPlainTextUnderTheApplicationTitle) {
         EXPECT_EQ(box.buttons, QMessageBox::Ok);
     }
     EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST(MessageBoxes, ShowTheNoDataMessageOnItsThreeLines) {
+    int lines = 0;
+    const auto shown = AnswerModals(
+        [] { ShowMessageBox(nullptr, kNoDataMessage); }, {},
+        [&](QMessageBox& box) { lines = ShownLines(*box.findChild<QLabel*>("qt_msgbox_label")); });
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(lines, 3);
+}
+
+TEST(MessageBoxes, AreWideEnoughForTheCaptionInABoldTitleFace) {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int caption = QFontMetrics(titleFont).horizontalAdvance(kApplicationTitle);
+    int width = 0;
+    AnswerModals([] { ShowMessageBox(nullptr, "Неправильно введено значение"); }, {},
+                 [&](QMessageBox& box) { width = box.width(); });
+    // and room for the close button
+    EXPECT_GE(width, caption + 60);
 }
 
 }  // namespace

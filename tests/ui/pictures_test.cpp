@@ -1,8 +1,10 @@
 // The painted pictures: each arrangement shows its gear and bearings where the form's
-// buttons promise them, at 1x and 2x; the check mark is green, its disabled form grey.
+// buttons promise them, at 1x and 2x; the chosen arrangement's button looks pressed; the
+// check mark is green, its disabled form grey.
 #include "ui/pictures.h"
 
 #include <QImage>
+#include <QToolButton>
 
 #include "tests/ui/window_test_support.h"
 
@@ -60,6 +62,26 @@ TEST_P(ArrangementPictureTest, PlacesTheGearAsTheButtonsDescribe) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ArrangementPictureTest, testing::Values(1.0, 2.0));
+
+class ArrangementButtons : public ProgramWindows {};
+
+TEST_F(ArrangementButtons, TheOneDownHasASunkenFrameOnAnotherFace) {
+    // SpeedButton3 is down at start.
+    const QImage up = A<QToolButton>("SpeedButton2")->grab().toImage();
+    const QImage down = A<QToolButton>("SpeedButton3")->grab().toImage();
+    const int middle = up.width() / 2;
+    const int bottom = up.height() - 1;
+    // raised: light above, dark below; sunken the other way round
+    EXPECT_GT(qGray(up.pixel(middle, 0)), qGray(down.pixel(middle, 0)) + 64);
+    EXPECT_LT(qGray(up.pixel(middle, bottom)) + 64, qGray(down.pixel(middle, bottom)));
+    // the face beside the picture
+    const QColor upFace = up.pixelColor(5, 10);
+    const QColor downFace = down.pixelColor(5, 10);
+    EXPECT_GT(std::abs(upFace.red() - downFace.red()) +
+                  std::abs(upFace.green() - downFace.green()) +
+                  std::abs(upFace.blue() - downFace.blue()),
+              60);
+}
 
 TEST(CheckMark, IsGreenAndAGreyOutlineWhenDisabled) {
     const auto colours = [](const QPixmap& picture) {
