@@ -67,10 +67,11 @@ struct TGearDesign {
 struct GearSession {
     TGearDesign design;
     Report report;
-    std::string handoffList;       // the Lisp list for "transmit.txt"
-    std::string runCaption;        // the run number shown in place of the gear-ratio caption
-    bool bettaInRadians = false;   // set by the first geometry pass, cleared by ReduceInputs
-    std::vector<CheckStep> steps;  // the geometry passes of the last project calculation
+    std::string handoffList;      // the Lisp list for "transmit.txt"
+    std::string runCaption;       // the run number shown in place of the gear-ratio caption
+    bool bettaInRadians = false;  // set by the first geometry pass, cleared by ReduceInputs
+    // The geometry passes of the last project calculation, in order.
+    std::vector<CheckStep> steps;
 };
 
 // The step of the current geometry pass, which ComputeGeometry opens and the checks fill; a
