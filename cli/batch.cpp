@@ -12,6 +12,7 @@
 #include "cli/csv.h"
 #include "cli/design_job.h"
 #include "cli/input_check.h"
+#include "core/format_fixed.h"
 
 namespace gearpair {
 
@@ -62,6 +63,8 @@ struct Row {
     JobStatus status = JobStatus::Rejected;
     std::string message;
     std::optional<ResultTexts> results;
+    // bw, bkol and the stresses and allowable stresses of the final checks, when completed.
+    std::optional<std::array<double, 6>> figures;
     std::optional<int> recalculations;
 };
 
@@ -87,6 +90,10 @@ Row RunRow(std::vector<std::string> fields) {
     row.status = job.status;
     row.message = std::move(job.message);
     row.results = std::move(job.results);
+    if (const CheckStep* last = FinalStep(job)) {
+        row.figures = {job.design->bw,           job.design->bkol,      last->contact->stress,
+                       last->contact->allowable, last->bending->stress, last->bending->allowable};
+    }
     row.recalculations = job.recalculations;
     return row;
 }
@@ -103,6 +110,15 @@ void WriteRow(std::ostream& out, const Row& row) {
         const ResultTexts& r = *row.results;
         for (const std::string* value : {&r.aw, &r.mn, &r.z1, &r.z2, &r.d1, &r.d2}) {
             text += CsvField(*value);
+            text += ';';
+        }
+    } else {
+        text += ";;;;;;";
+    }
+    if (row.figures) {
+        // As the report prints them.
+        for (const double value : *row.figures) {
+            AppendFixed(text, value, 8, 3, ',');
             text += ';';
         }
     } else {

@@ -42,6 +42,12 @@ std::string_view StatusName(JobStatus status) {
     return "error";
 }
 
+const CheckStep* FinalStep(const JobResult& job) {
+    if (!job.design || job.steps.empty()) return nullptr;
+    const CheckStep& last = job.steps.back();
+    return last.contact && last.bending ? &last : nullptr;
+}
+
 JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir) {
     GearSession session;
     HandoffStep handoff = [](GearSession& s) { AppendHandoffList(s); };
@@ -53,6 +59,8 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
     try {
         RunOutcome outcome = RunDesign(session, inputs, handoff);
         if (outcome.completed) {
+            job.sizes = DerivePartSizes(session.design);
+            job.design = session.design;
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
@@ -64,6 +72,7 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(e.what());
     }
+    job.steps = std::move(session.steps);
     job.recalculations = CountRecalculations(session.report.Lines());
     job.report = session.report.TakeLines();  // the session ends here: no copy
     if (baseDir) job.runNumber = RunNumberOf(session.runCaption);

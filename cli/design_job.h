@@ -8,7 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/check_steps.h"
 #include "engine/design_run.h"
+#include "engine/gear_design.h"
+#include "engine/part_sizes.h"
 
 namespace gearpair {
 
@@ -30,7 +33,14 @@ struct JobResult {
     std::optional<std::string> handoff;     // the "transmit.txt" text, when completed
     int recalculations = 0;                 // banner lines in the report
     std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
+    std::optional<TGearDesign> design;      // the record, when completed
+    std::optional<PartSizes> sizes;         // the part sizes of the hand-off, when completed
+    std::vector<CheckStep> steps;           // every geometry pass, also before a stop or error
 };
+
+// The last step of a job whose design completed: the pass that ran both checks and passed them;
+// nullptr when the design did not complete.
+const CheckStep* FinalStep(const JobResult& job);
 
 // Runs one design in its own session. With a program directory (`baseDir`, trailing separator
 // included) the hand-off files are written there; without one the hand-off section and list

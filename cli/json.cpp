@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "cli/figures_json.h"
+
 namespace gearpair {
 
 namespace {
@@ -141,6 +143,7 @@ std::string JobJson(const JobResult& job) {
     AppendKey(json, "run_number");
     AppendOptional(json, job.runNumber,
                    [&](std::int64_t number) { json += std::to_string(number); });
+    AppendFiguresJson(json, job);
     json += '}';
     return json;
 }

@@ -3,7 +3,18 @@
 
 #include <ostream>
 
+#include "core/format_fixed.h"
+
 namespace gearpair {
+
+namespace {
+
+// The margin of a check in per cent to one decimal: "15,2 %".
+std::string MarginPercent(double stress, double allowable) {
+    return FormatFixed(100 * CheckMargin(stress, allowable), 8, 1, ',') + " %";
+}
+
+}  // namespace
 
 std::string TerminalText(std::string_view message) {
     std::string text(message);
@@ -22,6 +33,13 @@ void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             out << kResultCaptions[i] << ": " << *values[i] << '\n';
         }
+    }
+    if (const CheckStep* last = FinalStep(job)) {
+        const BendingCheckFigures& bending = *last->bending;
+        out << "Запас по контактным напряжениям: "
+            << MarginPercent(last->contact->stress, last->contact->allowable) << '\n';
+        out << "Запас по изгибным напряжениям (" << (bending.pinion ? "шестерня" : "колесо")
+            << "): " << MarginPercent(bending.stress, bending.allowable) << '\n';
     }
     if (job.status != JobStatus::Completed) err << TerminalText(job.message) << '\n';
 }

@@ -1,5 +1,5 @@
 // The plain-text form of one design job: the report, then the results as the results dialog
-// labels them.
+// labels them and the margins of the checks.
 #pragma once
 
 #include <array>
@@ -15,8 +15,9 @@ namespace gearpair {
 // lines with them) becomes a line end, so that no line overwrites the one before it.
 std::string TerminalText(std::string_view message);
 
-// On `out`: the report, one line per line; for a completed run an empty line and the six
-// results as "caption: value". On `err`: the message of a run that did not complete.
+// On `out`: the report, one line per line; for a completed run an empty line, the six
+// results as "caption: value" and the margin of each final check in per cent. On `err`: the
+// message of a run that did not complete.
 void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err);
 
 }  // namespace gearpair

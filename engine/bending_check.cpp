@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <numbers>
 
-#include "engine/gear_design.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 
@@ -108,6 +108,7 @@ bool BendingCheck(GearSession& session, double aw, double mn) {
     report.ReportLine("Допускаемые изгибные напряжения", f.allowable);
 
     const bool passed = !(f.Gf > f.allowable);
+    CurrentStep(session).bending = BendingCheckFigures{f.pinionWeaker, f.Gf, f.allowable, passed};
     report.ReportLine(passed ? "Проверка на изгибную выносливость сошлась, Gf"
                              : "Проверка на изгибную выносливость не сошлась, Gf",
                       f.Gf);

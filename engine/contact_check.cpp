@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/gear_design.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 
@@ -65,6 +65,7 @@ bool ContactCheck(GearSession& session, double aw, double mn) {
     report.ReportLine("Допускаемые контактные напряжения", d.Ghp);
 
     const bool passed = !(Gh > d.Ghp);
+    CurrentStep(session).contact = ContactCheckFigures{Gh, d.Ghp, passed};
     report.ReportLine(passed ? "Проверка на контактную выносливость сошлась, Gh"
                              : "Проверка на контактную выносливость не сошлась, Gh",
                       Gh);

@@ -38,6 +38,7 @@ ResultTexts FormatResults(const GearSession& session) {
 int ProjectCalculation(GearSession& session) {
     TGearDesign& d = session.design;
     Report& report = session.report;
+    session.steps.clear();
     int seriesPosition = OpenProjectCalculation(session);
     ComputeGeometry(session);
     int recalcNumber = 1;
@@ -58,6 +59,7 @@ int ProjectCalculation(GearSession& session) {
 
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
     RunOutcome outcome;
+    session.steps.clear();  // a run that stops before the project calculation tried none
     Reduce(session, inputs);
     const bool knownArrangement = inputs.arrangement >= 1 && inputs.arrangement <= 3;
     const auto arrangement = static_cast<std::uint8_t>(knownArrangement ? inputs.arrangement : 0);

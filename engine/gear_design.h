@@ -6,8 +6,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/report.h"
+#include "engine/check_steps.h"
 
 namespace gearpair {
 
@@ -15,6 +17,10 @@ namespace gearpair {
 // geometry turns the entered helix angle into radians with it, and the bending check turns the
 // radians back into the entered degrees with the same factor.
 inline constexpr double kRadiansPerDegree = 0.017453292;
+
+// Radians to degrees, to the digits the drawing script's angle has always been given with: the
+// helix angle of the hand-off and of the design figures.
+inline constexpr double kDegreesPerRadian = 57.29577951308232087665;
 
 // The one design record: every input, intermediate and result quantity of a run. Each step
 // overwrites the fields it writes; nothing resets the record between runs.
@@ -64,7 +70,13 @@ struct GearSession {
     std::string handoffList;      // the Lisp list for "transmit.txt"
     std::string runCaption;       // the run number shown in place of the gear-ratio caption
     bool bettaInRadians = false;  // set by the first geometry pass, cleared by ReduceInputs
+    // The geometry passes of the last project calculation, in order.
+    std::vector<CheckStep> steps;
 };
+
+// The step of the current geometry pass, which ComputeGeometry opens and the checks fill; a
+// check run with no pass open opens one for its own figures.
+CheckStep& CurrentStep(GearSession& session);
 
 // Reads the six input texts and the face-width list index into the record, derives the wheel
 // speed, both torques, the pinion hardness and psibd, and reports "Введённые значения".
@@ -112,7 +124,8 @@ double CentreDistanceAt(int position);
 double SelectModule(const GearSession& session);
 
 // Tooth counts, diameters, peripheral speed and face widths for the current aw and mn, with
-// the "Геометрия" section. The first pass after ReduceInputs turns betta into radians.
+// the "Геометрия" section, and a new step for the pass. The first pass after ReduceInputs
+// turns betta into radians.
 void ComputeGeometry(GearSession& session);
 
 // Load-distribution factor K_H-alpha for the peripheral speed at the accuracy degree of the
@@ -122,7 +135,8 @@ double KhalphaForSpeed(double v);
 // Contact stress Gh, MPa, of the current design with the load-distribution factor Khalpha.
 double ContactStress(const TGearDesign& d, double Khalpha);
 
-// Contact fatigue check of the current design; true when it passes.
+// Contact fatigue check of the current design; true when it passes. Its figures go into the
+// current step.
 bool ContactCheck(GearSession& session, double aw, double mn);
 
 // Tooth form factor Y_F at an equivalent tooth number: linear between the table points, 3.6
@@ -145,12 +159,14 @@ struct BendingFactors {
 };
 BendingFactors WeakerGearBending(const TGearDesign& d, double Yfw, double Yfkol);
 
-// Bending fatigue check of the weaker gear; true when it passes. An equivalent tooth number
-// below the form-factor table stops the run with kToothNumberMessage.
+// Bending fatigue check of the weaker gear; true when it passes, its figures in the current
+// step. An equivalent tooth number below the form-factor table stops the run with
+// kToothNumberMessage.
 bool BendingCheck(GearSession& session, double aw, double mn);
 
 // The project calculation: the opening phase, the geometry and the checks, stepping to the
-// next standard centre distance until both checks pass. Returns the number of recalculations.
+// next standard centre distance until both checks pass. Returns the number of recalculations;
+// `session.steps` holds one step per geometry pass, also when the run stops.
 int ProjectCalculation(GearSession& session);
 
 }  // namespace gearpair

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <numbers>
 
-#include "engine/gear_design.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 
@@ -57,6 +57,7 @@ void ComputeGeometry(GearSession& session) {
     report.ReportLine("v", d.v);
     report.ReportLine("bkol", d.bkol);
     report.ReportLine("bw", d.bw);
+    session.steps.push_back(CheckStep{d.aw, d.mn, d.z1, d.z2, {}, {}});
 }
 
 }  // namespace gearpair

@@ -18,9 +18,6 @@ namespace gearpair {
 
 namespace {
 
-// Radians to degrees, to the digits the drawing script's angle has always been given with.
-constexpr double kDegreesPerRadian = 57.29577951308232087665;
-
 // The parent of the drawing directories and the path separator of this platform.
 #ifdef _WIN32
 constexpr char kSeparator = '\\';

@@ -1,6 +1,6 @@
 // Fuzz target of the batch reader over arbitrary bytes: it returns 0 or 1 or raises one of the
 // system's errors, and writes the output header and one row per non-empty input line, each row
-// reading back as 17 fields whose first eight are the row's own fields.
+// reading back as 23 fields whose first eight are the row's own fields.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool allCompleted = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto fields = gearpair::SplitCsvLine(rows[i + 1]);
-        Require(fields && fields->size() == 17, "a row reads back as 17 fields", rows[i + 1]);
+        Require(fields && fields->size() == 23, "a row reads back as 23 fields", rows[i + 1]);
         const std::string& statusName = (*fields)[8];
         Require(statusName == "ok" || statusName == "stopped" || statusName == "error" ||
                     statusName == "invalid",

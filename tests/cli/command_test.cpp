@@ -74,7 +74,16 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
     EXPECT_NE(run.out.find(R"("results": {"aw": "200", "mn": "3,00", "z1": "34", "z2": "95", )"
                            R"("d1": "105,4", "d2": "294,6"}, "handoff": "((aw 200.000) )"),
               std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"j( (nw 3.000))", "recalculations": 0, "run_number": null})j"
+    EXPECT_NE(run.out.find(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
+                           R"("design": {"aw": 200, "mn": 3, "z1": 34, "z2": 95, )"
+                           R"("betta": 13.99999958293221, "d1": 105.42635658914729, )"),
+              std::string::npos);
+    EXPECT_NE(run.out.find(R"("checks": {"contact": {"stress": 478.508201426983, )"
+                           R"("allowable": 564.2319416542335, "margin": 0.1519299669138242}, )"
+                           R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
+                           R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
+              std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"("lstw": 120, "chamfer_pinion": 3}})"
                                   "\n"));
 }
 
@@ -86,7 +95,8 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
         R"({"status": "stopped", "message": "                      Для таких значений в )"
         R"(таблице отсутствуют данные.\rУменьшите )"));
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
-                            R"("run_number": null})"),
+                            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
+                            R"("sizes": null})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
@@ -100,15 +110,16 @@ using RunCommandFiles = testing::TempDirTest;
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
     const std::string dir = std::filesystem::canonical(dir_).string();
     EXPECT_TRUE(RunCli({"--handoff-dir", dir})
-                    .out.ends_with("Диаметр делительной окружности "
-                                   "колеса: 294,6\n"));
+                    .out.ends_with("Диаметр делительной окружности колеса: 294,6\n"
+                                   "Запас по контактным напряжениям: 15,2 %\n"
+                                   "Запас по изгибным напряжениям (колесо): 21,1 %\n"));
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
-    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir})
-                    .out.ends_with(R"("run_number": 2})"
-                                   "\n"));
-    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
-                    .out.ends_with(R"("run_number": 3})"
-                                   "\n"));
+    EXPECT_NE(RunCli({"--json", "--handoff-dir", dir})
+                  .out.find(R"("run_number": 2, "design": {"aw": 200, )"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"--json", "--handoff-dir", dir + "/"})
+                  .out.find(R"("run_number": 3, "design": {"aw": 200, )"),
+              std::string::npos);
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x03\x00\x00\x00", 4));
     EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg3/\")");
     EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
@@ -185,9 +196,11 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     const Outcome file = RunCli({"--batch", PathOf("rows.csv")});
     EXPECT_EQ(file.code, kExitCompleted);
     EXPECT_EQ(file.out,
-              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;bw;"
+              "bkol;contact_stress;contact_allowable;bending_stress;bending_allowable;"
               "recalculations;message\n"
-              "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;0;\n");
+              "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
+              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
     EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
 
     EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,

@@ -56,7 +56,7 @@ TEST(RunDesignJob, StopKeepsTheReportAsItStands) {
     EXPECT_FALSE(job.handoff);
 }
 
-TEST(RunDesignJob, CountsTheRecalculationsAlsoWhenTheRunStopsAfterThem) {
+TEST(RunDesignJob, KeepsRecalculationsAndStepsAlsoWhenTheRunStopsAfterThem) {
     DesignInputs inputs;
     inputs.uzText = "2";
     inputs.psibaIndex = 0;
@@ -75,6 +75,11 @@ TEST(RunDesignJob, CountsTheRecalculationsAlsoWhenTheRunStopsAfterThem) {
     EXPECT_EQ(job.status, JobStatus::Stopped);
     EXPECT_EQ(job.message, kToothNumberMessage);
     EXPECT_EQ(job.recalculations, 1);
+    // Both passes are kept, the second without the bending check it stopped in.
+    ASSERT_EQ(job.steps.size(), 2u);
+    EXPECT_FALSE(job.steps[1].bending);
+    EXPECT_FALSE(job.design);
+    EXPECT_EQ(FinalStep(job), nullptr);
 }
 
 }  // namespace

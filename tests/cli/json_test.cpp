@@ -1,8 +1,13 @@
-// JSON encoding: string escapes, invalid bytes, and the object of a job with and without its
-// optional members.
+// JSON encoding: string escapes, invalid bytes, numbers, and the object of a job with and
+// without its optional members.
 #include "cli/json.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <locale>
+
+#include "cli/figures_json.h"
 
 namespace gearpair {
 namespace {
@@ -53,7 +58,7 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
     EXPECT_EQ(JobJson(job),
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
-              R"("run_number": null})");
+              R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -68,7 +73,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
-              R"("run_number": -7})");
+              R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null})");
 }
 
 TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
@@ -78,7 +83,52 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
     job.runNumber = 3;
     EXPECT_EQ(JobJson(job),
               R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
-              R"("handoff": null, "recalculations": 0, "run_number": 3})");
+              R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
+              R"("checks": null, "steps": [], "sizes": null})");
+}
+
+// A numpunct with the decimal comma, as a Russian locale has it.
+class CommaPunct : public std::numpunct<char> {
+protected:
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST(JsonNumber, ShortestTextThatReadsBackWithAFullStopWhateverTheLocale) {
+    const std::locale before =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+    const std::pair<double, const char*> cases[] = {
+        {200, "200"},
+        {0.315, "0.315"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {13.99999958293221, "13.99999958293221"},
+        {1e21, "1e+21"},
+        {5e-324, "5e-324"},
+        {-0.0, "-0"},
+        {std::numeric_limits<double>::infinity(), "null"},
+        {std::numeric_limits<double>::quiet_NaN(), "null"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(JsonNumber(value), text) << text;
+    std::locale::global(before);
+}
+
+TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
+    JobResult job;
+    job.status = JobStatus::Stopped;
+    job.message = "m";
+    job.steps = {CheckStep{180, 2.5, 47, 93, ContactCheckFigures{587.5, 686.25, true},
+                           BendingCheckFigures{false, 337.5, 270, false}},
+                 CheckStep{200, 3, 43, 86, ContactCheckFigures{700, 686.25, false}, {}},
+                 CheckStep{225, 3, 48, 97, {}, {}}};
+    const std::string json = JobJson(job);
+    EXPECT_TRUE(json.ends_with(
+        R"("design": null, "checks": null, "steps": [)"
+        R"({"aw": 180, "mn": 2.5, "z1": 47, "z2": 93, )"
+        R"("contact": {"stress": 587.5, "allowable": 686.25, "passed": true}, )"
+        R"("bending": {"gear": "wheel", "stress": 337.5, "allowable": 270, "passed": false}}, )"
+        R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
+        R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
+        R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
+        R"("sizes": null})"))
+        << json;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "core/errors.h"
+#include "core/format_fixed.h"
 
 namespace gearpair {
 namespace {
@@ -26,6 +27,11 @@ std::vector<std::string> Texts(const ResultTexts& r) {
     return {r.aw, r.mn, r.z1, r.z2, r.d1, r.d2};
 }
 
+// A figure as its report line shows it.
+std::string Shown(double value) {
+    return FormatFixed(value, 8, 3, ',');
+}
+
 TEST(RunDesign, DefaultDesignReportAndResults) {
     GearSession session;
     int handoffs = 0;
@@ -42,6 +48,23 @@ TEST(RunDesign, DefaultDesignReportAndResults) {
     const Lines golden = ReadGolden("default_report.golden");
     ASSERT_EQ(golden.size(), 79u);
     EXPECT_EQ(session.report.Lines(), golden);
+
+    // One pass, its figures the very values of its report lines.
+    ASSERT_EQ(session.steps.size(), 1u);
+    const CheckStep& step = session.steps[0];
+    EXPECT_EQ(step.aw, 200);
+    EXPECT_EQ(step.z2, 95);
+    ASSERT_TRUE(step.contact && step.bending);
+    EXPECT_EQ(golden[60], "Допускаемые контактные напряжения  " + Shown(step.contact->allowable));
+    EXPECT_EQ(golden[61],
+              "Проверка на контактную выносливость сошлась, Gh  " + Shown(step.contact->stress));
+    EXPECT_EQ(golden[61], "Проверка на контактную выносливость сошлась, Gh  478,508");
+    EXPECT_TRUE(step.contact->passed);
+    EXPECT_FALSE(step.bending->pinion);
+    EXPECT_EQ(golden[76], "Допускаемые изгибные напряжения  " + Shown(step.bending->allowable));
+    EXPECT_EQ(golden[77],
+              "Проверка на изгибную выносливость сошлась, Gf  " + Shown(step.bending->stress));
+    EXPECT_TRUE(step.bending->passed);
 }
 
 TEST(RunDesign, RepeatedRunOnTheSameSessionGivesTheSameReport) {
@@ -76,6 +99,17 @@ TEST(RunDesign, FailedBendingCheckStepsToTheNextCentreDistance) {
     EXPECT_EQ(lines.back(), "----------------------------------------------");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Геометрия"), 2);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Ориентировочно aw  169,857"), 1);
+
+    ASSERT_EQ(session.steps.size(), 2u);
+    const CheckStep& first = session.steps[0];
+    EXPECT_EQ(first.aw, 180);
+    EXPECT_EQ(first.mn, 2.5);
+    ASSERT_TRUE(first.contact && first.bending);
+    EXPECT_TRUE(first.contact->passed);
+    EXPECT_FALSE(first.bending->passed);
+    EXPECT_EQ(Shown(first.bending->stress), "337,635");
+    EXPECT_EQ(session.steps[1].aw, 200);
+    EXPECT_TRUE(session.steps[1].bending && session.steps[1].bending->passed);
 }
 
 TEST(RunDesign, SmallDriveStartsAtTheFirstSeriesValue) {
@@ -105,6 +139,7 @@ TEST(RunDesign, LoadConcentrationTableWithoutValueStopsBeforeTheCalculation) {
     EXPECT_EQ(outcome.message, kNoDataMessage);
     EXPECT_EQ(session.report.Lines().size(), reportBefore + 13);
     EXPECT_EQ(session.design.Khbeta, 1.03);  // kept from the earlier run
+    EXPECT_TRUE(session.steps.empty());      // nothing tried in this run
     outcome = RunDesign(session, inputs, handoff);
     EXPECT_EQ(session.report.Lines().size(), reportBefore + 26);
     EXPECT_FALSE(handedOff);
@@ -154,6 +189,10 @@ TEST(RunDesign, EquivalentToothNumberBelowTheTableStops) {
     EXPECT_FALSE(handedOff);
     EXPECT_EQ(session.report.Lines().back(), "zekol  119,000");
     EXPECT_EQ(session.report.Lines()[session.report.Lines().size() - 2], "zew  16,000");
+    // The pass that stopped keeps its contact check.
+    ASSERT_EQ(session.steps.size(), 1u);
+    EXPECT_TRUE(session.steps[0].contact);
+    EXPECT_FALSE(session.steps[0].bending);
 }
 
 TEST(ProjectCalculation, RecalculationPastTheLastSeriesValueStops) {

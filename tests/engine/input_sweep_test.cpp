@@ -1,7 +1,8 @@
 // A sweep of the valid input domain: every item of the three fixed lists and every arrangement,
 // crossed with the bounds and a few interior values of the four typed fields. Each design must
 // complete or stop with one of the three stop messages, and every completed design must be a
-// consistent one. Run with --wide for more interior values of the typed fields.
+// consistent one whose last pass passed both checks with room and whose earlier passes each
+// failed one. Run with --wide for more interior values of the typed fields.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,12 +16,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/gear_design.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
 #include "core/numbers.h"
+#include "engine/design_run.h"
+#include "engine/gear_design.h"
+#include "engine/input_validation.h"
 
 namespace gearpair {
 namespace {
@@ -141,6 +142,42 @@ std::vector<std::string> Inconsistencies(const GearSession& session, const Resul
     return faults;
 }
 
+// The faults of the step record of a completed design: one step per geometry pass, the last
+// with both checks passed and room left (margins not below zero), each earlier one stopped by
+// a check whose stress exceeds its allowable (a negative margin).
+std::vector<std::string> StepFaults(const std::vector<CheckStep>& steps, int recalculations) {
+    std::vector<std::string> faults;
+    if (steps.size() != static_cast<std::size_t>(recalculations) + 1) {
+        faults.push_back(std::to_string(steps.size()) + " steps for " +
+                         std::to_string(recalculations) + " recalculations");
+        return faults;
+    }
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const CheckStep& step = steps[i];
+        const bool last = i + 1 == steps.size();
+        const std::string pass = "step " + std::to_string(i + 1) + ": ";
+        if (!step.contact) {
+            faults.push_back(pass + "no contact check");
+            continue;
+        }
+        const double contact = CheckMargin(step.contact->stress, step.contact->allowable);
+        if (last || step.contact->passed) {
+            if (!step.contact->passed || !(contact >= 0)) faults.push_back(pass + "contact margin");
+            if (!step.bending) {
+                faults.push_back(pass + "no bending check after a passed contact check");
+                continue;
+            }
+            const double bending = CheckMargin(step.bending->stress, step.bending->allowable);
+            if (step.bending->passed != last || (last ? !(bending >= 0) : !(bending < 0))) {
+                faults.push_back(pass + "bending margin " + FormatFixed(bending, 8, 6, ','));
+            }
+        } else if (!(contact < 0) || step.bending) {
+            faults.push_back(pass + "failed contact check");
+        }
+    }
+    return faults;
+}
+
 // How the designs of a sweep ended.
 struct SweepCounts {
     long completed = 0;
@@ -186,7 +223,10 @@ void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
         return;
     }
     ++counts.completed;
-    const std::vector<std::string> faults = Inconsistencies(session, outcome.results);
+    std::vector<std::string> faults = Inconsistencies(session, outcome.results);
+    for (std::string& fault : StepFaults(session.steps, outcome.recalculations)) {
+        faults.push_back(std::move(fault));
+    }
     if (!faults.empty()) {
         ++counts.inconsistent;
         std::string text = Describe(inputs) + ":";

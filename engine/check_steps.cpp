@@ -1,0 +1,14 @@
+// The step record of the geometry passes.
+#include "engine/gear_design.h"
+
+namespace gearpair {
+
+CheckStep& CurrentStep(GearSession& session) {
+    if (session.steps.empty()) {
+        const TGearDesign& d = session.design;
+        session.steps.push_back(CheckStep{d.aw, d.mn, d.z1, d.z2, {}, {}});
+    }
+    return session.steps.back();
+}
+
+}  // namespace gearpair
