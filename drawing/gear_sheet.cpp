@@ -11,7 +11,7 @@ std::string MassText(double kg) {
     return DecimalText(kg, kg < 10 ? 2 : kg < 100 ? 1 : 0);
 }
 
-Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts) {
+Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts, Box* viewsBox) {
     const std::vector<std::string> lines = RequirementLines(texts.requirements);
     const ViewsExtent extent = GearViewsExtent(part);
     // Every part of the input domain fits A1 at 1:50; should one not, it is drawn there anyway.
@@ -31,7 +31,14 @@ Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts) {
         TitleBlockTexts{texts.name, sheet.scale, MassText(SteelMass(PartVolume(part)))});
     DrawParameterTable(sheet, frame, texts.table);
     DrawRequirements(sheet, frame, lines);
+    const std::size_t firstView = sheet.items.size();
     DrawGearViews(sheet, part, layout.viewsArea, layout.scale.factor);
+    if (viewsBox != nullptr) {
+        *viewsBox = ItemBox(sheet.items[firstView]);
+        for (std::size_t i = firstView + 1; i < sheet.items.size(); ++i) {
+            Include(*viewsBox, ItemBox(sheet.items[i]));
+        }
+    }
     return sheet;
 }
 

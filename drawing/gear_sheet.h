@@ -17,7 +17,8 @@ struct GearSheetTexts {
     std::vector<std::string> requirements;  // unnumbered
 };
 
-Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts);
+// With `viewsBox`, the box of everything the two views drew (paper mm) goes there.
+Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts, Box* viewsBox = nullptr);
 
 // The mass as the title block writes it, kg: two decimals below 10 kg, one below 100 kg.
 std::string MassText(double kg);

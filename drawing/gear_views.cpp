@@ -33,6 +33,12 @@ std::string HolesText(const GearPart& p) {
     return std::to_string(p.holes) + " отв. " + DiameterText(p.holeDiameter);
 }
 
+// Radius of what the views show: the tip circle, or a bore wider still (a pinion whose shaft
+// outgrows it, drawn as it is under its gear-shaft warning).
+double OuterRadius(const GearPart& p) {
+    return std::max(p.tip, p.bore) / 2;
+}
+
 double SectionHalfLength(const GearPart& p) {
     return p.HasHub() ? std::max(p.hubLength, p.face) / 2 : p.face / 2;
 }
@@ -58,7 +64,7 @@ double SideRightMargin(const GearPart& p) {
 std::vector<std::vector<Point>> HalfSection(const GearPart& p, double inner, bool cutHole) {
     const double b = p.face / 2;
     const double top = p.tip / 2;
-    const double n = std::min(p.chamfer, std::min(b, top - inner) / 2);
+    const double n = std::max(0.0, std::min(p.chamfer, std::min(b, top - inner) / 2));
     const double l = SectionHalfLength(p);
     const double hub = p.HasHub() ? p.hubDiameter / 2 : inner;
     // The rim's outline from its left face's foot over the chamfered tips to its right foot.
@@ -152,8 +158,8 @@ void DimensionSection(SheetPen& pen, const GearPart& p) {
     level -= kLevelStep;
     pen.VerticalDimension({-b, -top}, {-b, top}, level, DiameterText(p.tip));
     // Face width above, hub length below.
-    const double topY = f.origin.y + top * f.scale;
-    const double bottomY = f.origin.y - top * f.scale;
+    const double topY = f.origin.y + OuterRadius(p) * f.scale;
+    const double bottomY = f.origin.y - OuterRadius(p) * f.scale;
     pen.HorizontalDimension({-b, top}, {b, top}, topY + kFirstLevel, SizeText(p.face));
     if (p.HasHub() && p.hubLength > p.face) {
         pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {l, -p.hubDiameter / 2},
@@ -228,8 +234,8 @@ void DrawSideView(SheetPen& pen, const GearPart& p) {
 
 ViewsExtent GearViewsExtent(const GearPart& p) {
     ViewsExtent extent;
-    extent.partWidth = 2 * SectionHalfLength(p) + p.tip;
-    extent.partHeight = p.tip;
+    extent.partWidth = 2 * SectionHalfLength(p) + 2 * OuterRadius(p);
+    extent.partHeight = 2 * OuterRadius(p);
     extent.paperWidth =
         kLeftMargin + SectionRightMargin(p) + kGapBetweenViews + kAxisOverhang + SideRightMargin(p);
     extent.paperHeight = kTopMargin + kBottomMargin;
@@ -241,10 +247,10 @@ void DrawGearViews(Sheet& sheet, const GearPart& p, const Box& area, double scal
     const ViewsExtent extent = GearViewsExtent(p);
     const double left = area.left + (area.Width() - extent.Width(scale)) / 2;
     const double bottom = area.bottom + (area.Height() - extent.Height(scale)) / 2;
-    const double axisY = bottom + kBottomMargin + p.tip / 2 * scale;
+    const double axisY = bottom + kBottomMargin + OuterRadius(p) * scale;
     const double sectionX = left + kLeftMargin + SectionHalfLength(p) * scale;
     const double sideX = sectionX + SectionHalfLength(p) * scale + SectionRightMargin(p) +
-                         kGapBetweenViews + kAxisOverhang + p.tip / 2 * scale;
+                         kGapBetweenViews + kAxisOverhang + OuterRadius(p) * scale;
 
     SheetPen section(sheet, ViewFrame{{sectionX, axisY}, scale});
     DrawSection(section, p);
