@@ -13,15 +13,29 @@
 #include "cli/input_check.h"
 #include "cli/json.h"
 #include "cli/text_output.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
+#include "engine/input_validation.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
+#ifdef GEARPAIR_DRAWINGS
+#include "cli/drawing_step.h"
+#endif
 
 namespace gearpair {
 
 namespace {
+
+// The --drawings line of the help, where the build has the drawings.
+std::string DrawingsHelp() {
+#ifdef GEARPAIR_DRAWINGS
+    return "  --drawings КАТАЛОГ     записать в каталог (создаётся при необходимости) рабочие\n"
+           "                         чертежи колеса и шестерни: wheel.dxf, wheel.pdf, wheel.svg,\n"
+           "                         pinion.dxf, pinion.pdf, pinion.svg\n";
+#else
+    return "";
+#endif
+}
 
 std::string HelpText() {
     const DesignTexts defaults = DefaultDesignTexts();
@@ -63,9 +77,10 @@ std::string HelpText() {
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
            indent +
            "path.lsp, transmit.txt; без него на диск ничего не пишется\n"
-           "  --rtf ФАЙЛ             сохранить отчёт документом RTF\n"
-           "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" +
-           indent + "(- : стандартный ввод); первая строка — заголовок" + indent +
+           "  --rtf ФАЙЛ             сохранить отчёт документом RTF\n" +
+           DrawingsHelp() +
+           "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
+           "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
            "\n"
            "\n"
@@ -94,6 +109,9 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
+#ifdef GEARPAIR_DRAWINGS
+    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir);
+#endif
     if (line.json) {
         out << JobJson(job) << '\n';
     } else {

@@ -30,6 +30,9 @@ struct JobResult {
     std::optional<std::string> handoff;     // the "transmit.txt" text, when completed
     int recalculations = 0;                 // banner lines in the report
     std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
+    std::optional<TGearDesign> design;      // the record at the end of a completed run
+    std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::vector<std::string> warnings;                 // of the drawings, for the user
 };
 
 // Runs one design in its own session. With a program directory (`baseDir`, trailing separator

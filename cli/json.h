@@ -14,7 +14,8 @@ namespace gearpair {
 std::string JsonString(std::string_view text);
 
 // {"status": ..., "message": ..., "report": [...], "results": ..., "handoff": ...,
-//  "recalculations": N, "run_number": ...} on one line, without a line end.
+//  "recalculations": N, "run_number": ..., "drawings": [PATH, ...] or null, "warnings": [...]}
+// on one line, without a line end.
 std::string JobJson(const JobResult& job);
 
 }  // namespace gearpair

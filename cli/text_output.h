@@ -16,7 +16,8 @@ namespace gearpair {
 std::string TerminalText(std::string_view message);
 
 // On `out`: the report, one line per line; for a completed run an empty line and the six
-// results as "caption: value". On `err`: the message of a run that did not complete.
+// results as "caption: value", then the drawing files and the warnings. On `err`: the message of a
+// run that did not complete.
 void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err);
 
 }  // namespace gearpair

@@ -67,7 +67,8 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
     EXPECT_NE(run.out.find(R"("results": {"aw": "200", "mn": "3,00", "z1": "34", "z2": "95", )"
                            R"("d1": "105,4", "d2": "294,6"}, "handoff": "((aw 200.000) )"),
               std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"j( (nw 3.000))", "recalculations": 0, "run_number": null})j"
+    EXPECT_TRUE(run.out.ends_with(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
+                                  R"("drawings": null, "warnings": []})"
                                   "\n"));
 }
 
@@ -79,7 +80,7 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
         R"({"status": "stopped", "message": "                      Для таких значений в )"
         R"(таблице отсутствуют данные.\rУменьшите )"));
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
-                            R"("run_number": null})"),
+                            R"("run_number": null, "drawings": null, "warnings": []})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
@@ -97,10 +98,10 @@ TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
                                    "колеса: 294,6\n"));
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
     EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir})
-                    .out.ends_with(R"("run_number": 2})"
+                    .out.ends_with(R"("run_number": 2, "drawings": null, "warnings": []})"
                                    "\n"));
     EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
-                    .out.ends_with(R"("run_number": 3})"
+                    .out.ends_with(R"("run_number": 3, "drawings": null, "warnings": []})"
                                    "\n"));
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x03\x00\x00\x00", 4));
     EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg3/\")");

@@ -53,7 +53,7 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
     EXPECT_EQ(JobJson(job),
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
-              R"("run_number": null})");
+              R"("run_number": null, "drawings": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -64,11 +64,14 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
     job.handoff = "((aw 200.000) (nw 3.000))";
     job.recalculations = 2;
     job.runNumber = -7;
+    job.drawings = std::vector<std::string>{"d/wheel.dxf", "d/wheel.pdf"};
+    job.warnings = {"Шестерню выполнить заодно с валом"};
     EXPECT_EQ(JobJson(job),
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
-              R"("run_number": -7})");
+              R"("run_number": -7, "drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
 TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
@@ -78,7 +81,8 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
     job.runNumber = 3;
     EXPECT_EQ(JobJson(job),
               R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
-              R"("handoff": null, "recalculations": 0, "run_number": 3})");
+              R"("handoff": null, "recalculations": 0, "run_number": 3, "drawings": null, )"
+              R"("warnings": []})");
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// Drawing files of a design job.
+#include "cli/drawing_step.h"
+
+#include <QGuiApplication>
+
+#include <clocale>
+#include <filesystem>
+#include <optional>
+
+#include "core/errors.h"
+#include "drawing/drawing_files.h"
+#include "drawing/drawings.h"
+#include "engine/part_sizes.h"
+#include "files/file_ops.h"
+
+namespace gearpair {
+
+namespace {
+
+void MakeDirectories(const std::string& dir) {
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error || !std::filesystem::is_directory(dir)) {
+        const int code = FileErrorCode(error ? error.value() : ENOTDIR);
+        throw FileError(code, FileErrorMessage(code) + ": " + dir);
+    }
+}
+
+}  // namespace
+
+void WriteJobDrawings(JobResult& job, const std::string& dir) {
+    if (job.status != JobStatus::Completed || !job.design) return;
+    try {
+        MakeDirectories(dir);
+        const DrawingSet set = BuildDrawings(*job.design, DerivePartSizes(*job.design));
+        // The fonts of the PDF and SVG painters need an application object. Qt sets the
+        // locale from the environment; the numbers printed afterwards keep the C locale.
+        const std::string locale = std::setlocale(LC_ALL, nullptr);
+        int argc = 1;
+        char name[] = "gearpair-cli";
+        char* argv[] = {name, nullptr};
+        std::optional<QGuiApplication> app;
+        if (QGuiApplication::instance() == nullptr) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            }
+            app.emplace(argc, argv);
+        }
+        std::vector<std::string> paths;
+        try {
+            paths = WriteDrawings(set, dir, true);
+        } catch (...) {
+            app.reset();
+            std::setlocale(LC_ALL, locale.c_str());
+            throw;
+        }
+        app.reset();
+        std::setlocale(LC_ALL, locale.c_str());
+        job.drawings = std::move(paths);
+        job.warnings = set.warnings;
+    } catch (const Error& e) {
+        job.status = JobStatus::Failed;
+        job.message = ErrorBoxText(e.what());
+    }
+}
+
+}  // namespace gearpair
