@@ -31,6 +31,8 @@ public:
 
 signals:
     void EndProgramRequested();
+    // "Чертежи...": the drawing window of the run, modeless.
+    void DrawingsRequested();
 
 private:
     TFormB& details_;
@@ -42,6 +44,7 @@ private:
     QLabel* Label13;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
 };
 
 }  // namespace gearpair
