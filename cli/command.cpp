@@ -26,6 +26,18 @@ namespace gearpair {
 
 namespace {
 
+// What --handoff-dir writes besides the files for the drawing script, where the build has the
+// drawings.
+std::string HandoffDrawingsHelp(const std::string& indent) {
+#ifdef GEARPAIR_DRAWINGS
+    return ", затем чертежи в dwgN:" + indent + "wheel.dxf, wheel.pdf, pinion.dxf, pinion.pdf;" +
+           indent;
+#else
+    (void)indent;
+    return "; ";
+#endif
+}
+
 // The --drawings line of the help, where the build has the drawings.
 std::string DrawingsHelp() {
 #ifdef GEARPAIR_DRAWINGS
@@ -75,8 +87,8 @@ std::string HelpText() {
            "1 консольное, 2 несимметричное, 3 симметричное\n"
            "  --json                 результат одним объектом JSON\n"
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
-           indent +
-           "path.lsp, transmit.txt; без него на диск ничего не пишется\n"
+           indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
+           "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ             сохранить отчёт документом RTF\n" +
            DrawingsHelp() +
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
@@ -110,7 +122,9 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     JobResult job = RunDesignJob(inputs, baseDir);
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
 #ifdef GEARPAIR_DRAWINGS
-    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir);
+    // A hand-off's drawings go into its dwgN, as the desktop program writes them.
+    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
+    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
 #endif
     if (line.json) {
         out << JobJson(job) << '\n';

@@ -57,6 +57,7 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
             job.design = session.design;
+            if (baseDir) job.drawingDirectory = DrawingDirectory(session);
         } else {
             job.status = JobStatus::Stopped;
             job.message = std::move(outcome.message);

@@ -31,6 +31,7 @@ struct JobResult {
     int recalculations = 0;                 // banner lines in the report
     std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
     std::optional<TGearDesign> design;      // the record at the end of a completed run
+    std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
     std::optional<std::vector<std::string>> drawings;  // the drawing files written
     std::vector<std::string> warnings;                 // of the drawings, for the user
 };

@@ -28,7 +28,7 @@ void MakeDirectories(const std::string& dir) {
 
 }  // namespace
 
-void WriteJobDrawings(JobResult& job, const std::string& dir) {
+void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
     if (job.status != JobStatus::Completed || !job.design) return;
     try {
         MakeDirectories(dir);
@@ -48,7 +48,7 @@ void WriteJobDrawings(JobResult& job, const std::string& dir) {
         }
         std::vector<std::string> paths;
         try {
-            paths = WriteDrawings(set, dir, true);
+            paths = WriteDrawings(set, dir, withSvg);
         } catch (...) {
             app.reset();
             std::setlocale(LC_ALL, locale.c_str());
@@ -56,7 +56,8 @@ void WriteJobDrawings(JobResult& job, const std::string& dir) {
         }
         app.reset();
         std::setlocale(LC_ALL, locale.c_str());
-        job.drawings = std::move(paths);
+        if (!job.drawings) job.drawings.emplace();
+        job.drawings->insert(job.drawings->end(), paths.begin(), paths.end());
         job.warnings = set.warnings;
     } catch (const Error& e) {
         job.status = JobStatus::Failed;

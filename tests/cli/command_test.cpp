@@ -8,6 +8,7 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/file_size_limit.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -93,22 +94,46 @@ using RunCommandFiles = testing::TempDirTest;
 
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
     const std::string dir = std::filesystem::canonical(dir_).string();
-    EXPECT_TRUE(RunCli({"--handoff-dir", dir})
-                    .out.ends_with("Диаметр делительной окружности "
-                                   "колеса: 294,6\n"));
+    EXPECT_NE(
+        RunCli({"--handoff-dir", dir}).out.find("\nДиаметр делительной окружности колеса: 294,6\n"),
+        std::string::npos);
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
-    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir})
-                    .out.ends_with(R"("run_number": 2, "drawings": null, "warnings": []})"
-                                   "\n"));
-    EXPECT_TRUE(RunCli({"--json", "--handoff-dir", dir + "/"})
-                    .out.ends_with(R"("run_number": 3, "drawings": null, "warnings": []})"
-                                   "\n"));
+    EXPECT_NE(RunCli({"--json", "--handoff-dir", dir}).out.find(R"(, "run_number": 2, )"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"--json", "--handoff-dir", dir + "/"}).out.find(R"(, "run_number": 3, )"),
+              std::string::npos);
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x03\x00\x00\x00", 4));
     EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg3/\")");
     EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dwg1"));
     EXPECT_EQ(EntryCount(), 6u);  // numdir.num, dwg1 to dwg3, path.lsp, transmit.txt
 }
+
+#ifdef GEARPAIR_DRAWINGS
+TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndFiles) {
+    const std::string dir = std::filesystem::canonical(dir_).string();
+    const Outcome written = RunCli({"--handoff-dir", dir});
+    EXPECT_EQ(written.code, kExitCompleted);
+    EXPECT_EQ(written.err, "");
+    const std::string run = dir + "/dwg1/";
+    EXPECT_TRUE(written.out.ends_with("колеса: 294,6\n\nЧертежи:\n" + run + "wheel.dxf\n" + run +
+                                      "wheel.pdf\n" + run + "pinion.dxf\n" + run + "pinion.pdf\n"))
+        << written.out;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "dwg1"), {}), 4);
+
+    Outcome failed;
+    {
+        const FileSizeLimit limit(4096);  // the hand-off's files fit, a drawing does not
+        failed = RunCli({"--handoff-dir", dir});
+    }
+    EXPECT_EQ(failed.code, kExitNotCompleted);
+    EXPECT_EQ(failed.err, "I/O error 27.\n");  // EFBIG, as the file layer words it
+    EXPECT_TRUE(failed.out.ends_with("колеса: 294,6\n"));
+    EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg2/\")");
+    EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
+    EXPECT_TRUE(std::filesystem::is_empty(dir_ / "dwg2"));
+}
+#endif
 
 TEST_F(RunCommandFiles, HandoffDirectoryIsTheRealPathOfAnExistingDirectory) {
     std::filesystem::create_directories(dir_ / "a" / "b");
