@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "files/file_ops.h"
+#include "drawing/sheet_file.h"
 
 namespace gearpair {
 
@@ -287,7 +287,7 @@ std::string DxfText(const Sheet& sheet) {
 }
 
 void WriteDxf(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, DxfText(sheet), path);
+    ReplaceSheetFile(path, DxfText(sheet));
 }
 
 }  // namespace gearpair
