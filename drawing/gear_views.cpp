@@ -24,6 +24,9 @@ constexpr double kChamferShelf = 10;  // from the rim face to the chamfer leader
 constexpr double kSideShelf = 6;      // from three quarters of the tip radius
 constexpr double kAxisOverhang = 3;
 constexpr double kHatchPitch = 2.5;
+// A gear is not drawn smaller than this across its tips (mm of paper): small gears are
+// enlarged rather than shrunk to fit the smallest format.
+constexpr double kSmallestTipOnPaper = 50;
 
 double TextLength(const std::string& text) {
     return TextWidth(Text{{}, text, kTextHeight});
@@ -239,7 +242,7 @@ ViewsExtent GearViewsExtent(const GearPart& p) {
     extent.paperWidth =
         kLeftMargin + SectionRightMargin(p) + kGapBetweenViews + kAxisOverhang + SideRightMargin(p);
     extent.paperHeight = kTopMargin + kBottomMargin;
-    extent.legibleScale = 1 / p.chamfer;
+    extent.legibleScale = std::max(1 / p.chamfer, kSmallestTipOnPaper / p.tip);
     return extent;
 }
 

@@ -81,9 +81,9 @@ with tempfile.TemporaryDirectory() as temp:
               ["3", "34", "95", "14°", "Левое", "105,426", "Шестерня"],
               {"da1": sizes["da1"], "dvw": sizes["dvw"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
-    check(page_size(os.path.join(out, "pinion.pdf")) == "A4", "pinion.pdf is not A4")
+    check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
-    check_svg(os.path.join(out, "pinion.svg"), 210, 297)
+    check_svg(os.path.join(out, "pinion.svg"), 420, 297)
 
     # pinion.pdf cannot replace a directory: exit 1, the message names it, earlier files stay.
     blocked = os.path.join(temp, "blocked")

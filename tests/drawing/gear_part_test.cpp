@@ -73,6 +73,10 @@ TEST(GearShaft, APinionOnAKeyNeedsTwoAndAHalfModulesUnderItsRoots) {
               "толщина материала между впадинами зубьев и шпоночным пазом 6,7 мм меньше "
               "2,5 m = 7,5 мм");
     EXPECT_EQ(GearShaftReason(pinion, 2), "");
+    pinion.keyway.reset();  // 25 - 15 = 10 mm under the roots, the bore has no key
+    EXPECT_EQ(GearShaftReason(pinion, 4.5),
+              "толщина материала между впадинами зубьев и отверстием 10 мм меньше 2,5 m = "
+              "11,25 мм");
     pinion.hubDiameter = 30;
     EXPECT_EQ(GearShaftReason(pinion, 2),
               "диаметр ступицы 30 мм не больше диаметра отверстия 30 мм");
@@ -101,8 +105,8 @@ TEST(DefaultDesignSheets, FormatScaleTableAndDimensions) {
     EXPECT_TRUE(set.warnings.empty());
     EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:2");
     EXPECT_EQ(set.wheel.widthMm, 594);
-    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A4 1:2,5");
-    EXPECT_EQ(set.pinion.heightMm, 297);
+    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:2");
+    EXPECT_EQ(set.pinion.widthMm, 420);
     const auto wheel = Texts(set.wheel);
     for (const char* text : {"Колесо зубчатое",
                              "95",
