@@ -200,7 +200,8 @@ void DrawSideView(SheetPen& pen, const GearPart& p) {
         pen.DrawLine(Layer::Contour, {-half, wall}, {-half, k});
         pen.DrawLine(Layer::Contour, {-half, k}, {half, k});
         pen.DrawLine(Layer::Contour, {half, k}, {half, wall});
-        pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + k * f.scale + 5,
+        // The width above the view, where its text is clear of the circles.
+        pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + OuterRadius(p) * f.scale + 6,
                                 SizeText(p.keyway->width));
         pen.VerticalDimension({0, -bore}, {half, k}, f.origin.x + half * f.scale + 5,
                               SizeText(p.bore + p.keyway->hubDepth));
