@@ -29,7 +29,7 @@ constexpr double kHatchPitch = 2.5;
 constexpr double kSmallestTipOnPaper = 50;
 
 double TextLength(const std::string& text) {
-    return TextWidth(Text{{}, text, kTextHeight});
+    return TextWidth(text, kTextHeight);
 }
 
 std::string HolesText(const GearPart& p) {
