@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -26,6 +27,14 @@ void MakeDirectories(const std::string& dir) {
     }
 }
 
+// Qt's start-up notes (no runtime directory, no display) are not the command's output; its
+// critical messages still reach standard error.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
 }  // namespace
 
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
@@ -40,6 +49,7 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
         char name[] = "gearpair-cli";
         char* argv[] = {name, nullptr};
         std::optional<QGuiApplication> app;
+        const QtMessageHandler previous = qInstallMessageHandler(QuietQtMessages);
         if (QGuiApplication::instance() == nullptr) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -51,10 +61,12 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
             paths = WriteDrawings(set, dir, withSvg);
         } catch (...) {
             app.reset();
+            qInstallMessageHandler(previous);
             std::setlocale(LC_ALL, locale.c_str());
             throw;
         }
         app.reset();
+        qInstallMessageHandler(previous);
         std::setlocale(LC_ALL, locale.c_str());
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), paths.begin(), paths.end());

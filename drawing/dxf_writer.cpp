@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "files/file_ops.h"
+#include "drawing/sheet_file.h"
 
 namespace gearpair {
 
@@ -22,16 +22,26 @@ class StringDxfWriter : public DL_WriterA {
 public:
     StringDxfWriter() : DL_WriterA("", DL_Codes::AC1015) {}
 
+    // Six decimals (a millionth of a millimetre), trailing zeros dropped: sheet coordinates are
+    // far inside the range where the scaled value is an exact integer.
     void dxfReal(int gc, double value) const override {
-        char buffer[32];
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-        std::string_view number(buffer, static_cast<std::size_t>(result.ptr - buffer));
-        // Trailing zeros say nothing; "-0.000000" is zero.
-        while (number.ends_with('0')) number.remove_suffix(1);
-        if (number.ends_with('.')) number.remove_suffix(1);
-        if (number == "-0") number = "0";
-        Group(gc, number);
+        const long long scaled = std::llround(value * 1e6);
+        const unsigned long long magnitude = scaled < 0
+                                                 ? 0ULL - static_cast<unsigned long long>(scaled)
+                                                 : static_cast<unsigned long long>(scaled);
+        char buffer[40];
+        char* out = buffer;
+        if (scaled < 0) *out++ = '-';
+        out = std::to_chars(out, buffer + sizeof buffer, magnitude / 1000000).ptr;
+        unsigned long long fraction = magnitude % 1000000;
+        if (fraction != 0) {
+            *out++ = '.';
+            for (unsigned long long unit = 100000; unit > 0 && fraction != 0; unit /= 10) {
+                *out++ = static_cast<char>('0' + fraction / unit);
+                fraction %= unit;
+            }
+        }
+        Group(gc, std::string_view(buffer, static_cast<std::size_t>(out - buffer)));
     }
     void dxfInt(int gc, int value) const override { Group(gc, std::to_string(value)); }
     void dxfHex(int gc, int value) const override {
@@ -44,13 +54,17 @@ public:
     void dxfString(int gc, const char* value) const override { Group(gc, value); }
     void dxfString(int gc, const std::string& value) const override { Group(gc, value); }
 
+    void Reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string Take() { return std::move(text_); }
 
 private:
+    // The group code right-aligned in three columns, as AutoCAD writes it, then the value.
     void Group(int gc, std::string_view value) const {
         char code[8];
-        std::snprintf(code, sizeof code, "%3d", gc);
-        text_ += code;
+        const auto end = std::to_chars(code, code + sizeof code, gc).ptr;
+        const auto digits = static_cast<std::size_t>(end - code);
+        if (digits < 3) text_.append(3 - digits, ' ');
+        text_.append(code, digits);
         text_ += '\n';
         text_ += value;
         text_ += '\n';
@@ -275,6 +289,7 @@ std::string DxfEscaped(const std::string& utf8) {
 std::string DxfText(const Sheet& sheet) {
     DL_Dxf dxf;
     StringDxfWriter w;
+    w.Reserve(256 * sheet.items.size() + 16384);
     WriteHeaderVariables(dxf, w, sheet);
     WriteTables(dxf, w);
     w.sectionEntities();
@@ -287,7 +302,7 @@ std::string DxfText(const Sheet& sheet) {
 }
 
 void WriteDxf(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, DxfText(sheet), path);
+    ReplaceSheetFile(path, DxfText(sheet));
 }
 
 }  // namespace gearpair

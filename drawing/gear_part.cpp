@@ -78,7 +78,8 @@ std::string GearShaftReason(const GearPart& pinion, double mn) {
     }
     const double rim = pinion.root / 2 - pinion.KeywayRadius();
     if (rim < kKeyedRimModules * mn) {
-        return "толщина материала между впадинами зубьев и шпоночным пазом " + SizeText(rim) +
+        return std::string("толщина материала между впадинами зубьев и ") +
+               (pinion.keyway ? "шпоночным пазом " : "отверстием ") + SizeText(rim) +
                " мм меньше 2,5 m = " + SizeText(kKeyedRimModules * mn) + " мм";
     }
     return "";

@@ -24,9 +24,12 @@ constexpr double kChamferShelf = 10;  // from the rim face to the chamfer leader
 constexpr double kSideShelf = 6;      // from three quarters of the tip radius
 constexpr double kAxisOverhang = 3;
 constexpr double kHatchPitch = 2.5;
+// A gear is not drawn smaller than this across its tips (mm of paper): small gears are
+// enlarged rather than shrunk to fit the smallest format.
+constexpr double kSmallestTipOnPaper = 50;
 
 double TextLength(const std::string& text) {
-    return TextWidth(Text{{}, text, kTextHeight});
+    return TextWidth(text, kTextHeight);
 }
 
 std::string HolesText(const GearPart& p) {
@@ -197,7 +200,8 @@ void DrawSideView(SheetPen& pen, const GearPart& p) {
         pen.DrawLine(Layer::Contour, {-half, wall}, {-half, k});
         pen.DrawLine(Layer::Contour, {-half, k}, {half, k});
         pen.DrawLine(Layer::Contour, {half, k}, {half, wall});
-        pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + k * f.scale + 5,
+        // The width above the view, where its text is clear of the circles.
+        pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + OuterRadius(p) * f.scale + 6,
                                 SizeText(p.keyway->width));
         pen.VerticalDimension({0, -bore}, {half, k}, f.origin.x + half * f.scale + 5,
                               SizeText(p.bore + p.keyway->hubDepth));
@@ -239,7 +243,7 @@ ViewsExtent GearViewsExtent(const GearPart& p) {
     extent.paperWidth =
         kLeftMargin + SectionRightMargin(p) + kGapBetweenViews + kAxisOverhang + SideRightMargin(p);
     extent.paperHeight = kTopMargin + kBottomMargin;
-    extent.legibleScale = 1 / p.chamfer;
+    extent.legibleScale = std::max(1 / p.chamfer, kSmallestTipOnPaper / p.tip);
     return extent;
 }
 

@@ -71,8 +71,8 @@ struct ViewsExtent {
     double partHeight = 0;
     double paperWidth = 0;
     double paperHeight = 0;
-    // The smallest scale at which the finest drawn detail (the tooth-tip chamfer) stays
-    // legible, at least 1 mm on paper.
+    // The smallest scale at which the part stays legible (for a gear: the tooth-tip chamfer at
+    // least 1 mm and the tip circle at least 50 mm on paper).
     double legibleScale = 0;
 
     double Width(double scale) const { return partWidth * scale + paperWidth; }

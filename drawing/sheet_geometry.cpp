@@ -56,7 +56,11 @@ std::size_t CharacterCount(std::string_view utf8) {
 }
 
 double TextWidth(const Text& text) {
-    return kCharWidthPerHeight * text.height * static_cast<double>(CharacterCount(text.text));
+    return TextWidth(text.text, text.height);
+}
+
+double TextWidth(std::string_view utf8, double height) {
+    return kCharWidthPerHeight * height * static_cast<double>(CharacterCount(utf8));
 }
 
 Box ItemBox(const Item& item) {

@@ -35,6 +35,7 @@ std::size_t CharacterCount(std::string_view utf8);
 
 // Width of a text line in mm.
 double TextWidth(const Text& text);
+double TextWidth(std::string_view utf8, double height);
 
 // The box of an item: a text's rotated box from its anchor, width and height (descenders
 // included); an arc's whole circle.

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/sheet_file.h"
 #include "drawing/sheet_geometry.h"
-#include "files/file_ops.h"
 
 namespace gearpair {
 
@@ -180,11 +180,11 @@ std::string SvgBytes(const Sheet& sheet) {
 }
 
 void WritePdf(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, PdfBytes(sheet), path);
+    ReplaceSheetFile(path, PdfBytes(sheet));
 }
 
 void WriteSvg(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, SvgBytes(sheet), path);
+    ReplaceSheetFile(path, SvgBytes(sheet));
 }
 
 }  // namespace gearpair

@@ -154,7 +154,7 @@ void SheetPen::InnerDimension(Point a, Point b, const std::string& text) {
     const Point pa = frame_.ToPaper(a);
     const Point pb = frame_.ToPaper(b);
     // Arrows from outside towards the two faces, the line carried on as the text's shelf.
-    const double width = TextWidth(Text{{}, text, kTextHeight});
+    const double width = TextWidth(text, kTextHeight);
     PaperLine(Layer::Dimension, {pa.x - 2 * kArrowLength, pa.y},
               {pb.x + 2 * kArrowLength + width + 2, pb.y});
     Arrow(pa, {1, 0});
@@ -165,7 +165,7 @@ void SheetPen::InnerDimension(Point a, Point b, const std::string& text) {
 
 void SheetPen::Leader(Point target, Point shelf, const std::string& text, bool leftward) {
     const Point tip = frame_.ToPaper(target);
-    const double width = TextWidth(Text{{}, text, kTextHeight}) + 2;
+    const double width = TextWidth(text, kTextHeight) + 2;
     const Point end{leftward ? shelf.x - width : shelf.x + width, shelf.y};
     PaperLine(Layer::Dimension, tip, shelf);
     PaperLine(Layer::Dimension, shelf, end);

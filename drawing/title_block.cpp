@@ -130,8 +130,7 @@ std::vector<std::string> RequirementLines(const std::vector<std::string>& requir
             const std::string word = text.substr(start, end - start);
             const std::string longer =
                 line.empty() ? word : line + (line.back() == ' ' ? "" : " ") + word;
-            if (!line.empty() && line.back() != ' ' &&
-                TextWidth(Text{{}, longer, kTextHeight}) > room) {
+            if (!line.empty() && line.back() != ' ' && TextWidth(longer, kTextHeight) > room) {
                 lines.push_back(line);
                 line = "    " + word;
             } else {

@@ -127,7 +127,7 @@ TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndF
         failed = RunCli({"--handoff-dir", dir});
     }
     EXPECT_EQ(failed.code, kExitNotCompleted);
-    EXPECT_EQ(failed.err, "I/O error 27.\n");  // EFBIG, as the file layer words it
+    EXPECT_EQ(failed.err, "I/O error 27: " + dir + "/dwg2/wheel.dxf.\n");  // EFBIG
     EXPECT_TRUE(failed.out.ends_with("колеса: 294,6\n"));
     EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg2/\")");
     EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));

@@ -285,7 +285,7 @@ TEST_F(DrawingsOfARun, ADrawingThatCannotBeWrittenKeepsTheHandoffAndStillOpensTh
     }
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes[0].text, u"I/O error 27.");  // EFBIG, from the file layer
+    EXPECT_EQ(boxes[0].text, QStringLiteral("I/O error 27: %1/dwg1/wheel.dxf.").arg(dir.path()));
     EXPECT_TRUE(resultsAfterError);
     const QDir base(dir.path());
     EXPECT_TRUE(base.exists(QStringLiteral("transmit.txt")));
