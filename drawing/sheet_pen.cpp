@@ -74,27 +74,37 @@ void SheetPen::DrawAxis(Point from, Point to, double overhang) {
 }
 
 void SheetPen::Hatch(const std::vector<Point>& polygon, double pitch) {
-    // Lines x - y = k in paper coordinates, clipped by the even-odd rule.
-    std::vector<Point> paper;
-    paper.reserve(polygon.size());
-    for (const Point& p : polygon) paper.push_back(frame_.ToPaper(p));
-    double low = paper.front().x - paper.front().y;
-    double high = low;
-    for (const Point& p : paper) {
-        low = std::min(low, p.x - p.y);
-        high = std::max(high, p.x - p.y);
+    // Lines x - y = k in paper coordinates, clipped by the even-odd rule. Each corner as its
+    // (x - y, x + y): the first says which side of a line it lies on, the second where along
+    // the line a crossing falls.
+    struct Corner {
+        double across;
+        double along;
+    };
+    std::vector<Corner> corners;
+    corners.reserve(polygon.size());
+    for (const Point& part : polygon) {
+        const Point p = frame_.ToPaper(part);
+        corners.push_back({p.x - p.y, p.x + p.y});
     }
-    std::vector<double> crossings;  // positions t along the line (x + y)
+    double low = corners.front().across;
+    double high = low;
+    for (const Corner& c : corners) {
+        low = std::min(low, c.across);
+        high = std::max(high, c.across);
+    }
+    std::vector<double> crossings;  // x + y of the crossings
     for (double k = std::floor(low / pitch) * pitch + pitch / 2; k < high; k += pitch) {
         crossings.clear();
-        for (std::size_t i = 0; i < paper.size(); ++i) {
-            const Point& p = paper[i];
-            const Point& q = paper[(i + 1) % paper.size()];
-            const double fp = p.x - p.y - k;
-            const double fq = q.x - q.y - k;
-            if ((fp < 0) == (fq < 0)) continue;
-            const double t = fp / (fp - fq);
-            crossings.push_back((p.x + t * (q.x - p.x)) + (p.y + t * (q.y - p.y)));
+        const Corner* previous = &corners.back();
+        for (const Corner& corner : corners) {
+            const double fp = previous->across - k;
+            const double fq = corner.across - k;
+            if ((fp < 0) != (fq < 0)) {
+                crossings.push_back(previous->along +
+                                    fp / (fp - fq) * (corner.along - previous->along));
+            }
+            previous = &corner;
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {

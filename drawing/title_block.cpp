@@ -119,26 +119,36 @@ void DrawParameterTable(Sheet& sheet, const Box& frame, const std::vector<TableR
 
 std::vector<std::string> RequirementLines(const std::vector<std::string>& requirements) {
     std::vector<std::string> lines;
-    const double room = kTitleBlockWidth - 10;
+    // Characters a line of the requirements' width holds.
+    const auto room =
+        static_cast<std::size_t>((kTitleBlockWidth - 10) / (kCharWidthPerHeight * kTextHeight));
     for (std::size_t i = 0; i < requirements.size(); ++i) {
         std::string line = std::to_string(i + 1) + ". ";
+        std::size_t count = line.size();
+        bool first = true;  // no word on the line yet
+        const std::string_view text = requirements[i];
         std::size_t start = 0;
-        const std::string& text = requirements[i];
         while (start < text.size()) {
             std::size_t end = text.find(' ', start);
-            if (end == std::string::npos) end = text.size();
-            const std::string word = text.substr(start, end - start);
-            const std::string longer =
-                line.empty() ? word : line + (line.back() == ' ' ? "" : " ") + word;
-            if (!line.empty() && line.back() != ' ' && TextWidth(longer, kTextHeight) > room) {
-                lines.push_back(line);
-                line = "    " + word;
-            } else {
-                line = longer;
+            if (end == std::string_view::npos) end = text.size();
+            const std::string_view word = text.substr(start, end - start);
+            const std::size_t wordCount = CharacterCount(word);
+            if (!first && count + 1 + wordCount > room) {
+                lines.push_back(std::move(line));
+                line = "    ";
+                count = line.size();
+                first = true;
             }
+            if (!first) {
+                line += ' ';
+                ++count;
+            }
+            line += word;
+            count += wordCount;
+            first = false;
             start = end + 1;
         }
-        lines.push_back(line);
+        lines.push_back(std::move(line));
     }
     return lines;
 }

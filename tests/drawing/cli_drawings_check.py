@@ -2,8 +2,8 @@
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
 layers, the parameter-table texts, the tip and bore circles at the sheet's scale), pdfinfo (one
-page of an ISO A format) and an XML parser (the SVG, sized in mm). A file error exits 1 and
-keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
+page of an ISO A format) and an XML parser (the SVG, sized in mm). A stopped design writes
+nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
 import json
 import os
 import re
@@ -84,6 +84,13 @@ with tempfile.TemporaryDirectory() as temp:
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
     check_svg(os.path.join(out, "pinion.svg"), 420, 297)
+
+    # A stopped design draws nothing, not even the directory.
+    stopped = os.path.join(temp, "stopped")
+    run = subprocess.run([CLI, "--json", "--arrangement", "1", "--width", "0,63",
+                          "--drawings", stopped], capture_output=True, text=True)
+    check(run.returncode == 1 and json.loads(run.stdout)["drawings"] is None, "stopped: drew")
+    check(not os.path.exists(stopped), "stopped: the directory was made")
 
     # pinion.pdf cannot replace a directory: exit 1, the message names it, earlier files stay.
     blocked = os.path.join(temp, "blocked")
