@@ -18,10 +18,36 @@
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
+#ifdef GEARPAIR_DRAWINGS
+#include "cli/drawing_step.h"
+#endif
 
 namespace gearpair {
 
 namespace {
+
+// What --handoff-dir writes besides the files for the drawing script, where the build has the
+// drawings.
+std::string HandoffDrawingsHelp(const std::string& indent) {
+#ifdef GEARPAIR_DRAWINGS
+    return ", затем чертежи в dwgN:" + indent + "wheel.dxf, wheel.pdf, pinion.dxf, pinion.pdf;" +
+           indent;
+#else
+    (void)indent;
+    return "; ";
+#endif
+}
+
+// The --drawings line of the help, where the build has the drawings.
+std::string DrawingsHelp() {
+#ifdef GEARPAIR_DRAWINGS
+    return "  --drawings КАТАЛОГ     записать в каталог (создаётся при необходимости) рабочие\n"
+           "                         чертежи колеса и шестерни: wheel.dxf, wheel.pdf, wheel.svg,\n"
+           "                         pinion.dxf, pinion.pdf, pinion.svg\n";
+#else
+    return "";
+#endif
+}
 
 std::string HelpText() {
     const DesignTexts defaults = DefaultDesignTexts();
@@ -61,13 +87,14 @@ std::string HelpText() {
            "1 консольное, 2 несимметричное, 3 симметричное\n"
            "  --json                 результат одним объектом JSON\n"
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
-           indent +
-           "path.lsp, transmit.txt; без него на диск ничего не пишется\n"
+           indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
+           "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
            indent +
-           "и тогда больше ничего в него не выводится)\n"
-           "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" +
-           indent + "(- : стандартный ввод); первая строка — заголовок" + indent +
+           "и тогда больше ничего в него не выводится)\n" +
+           DrawingsHelp() +
+           "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
+           "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
            "\n"
            "\n"
@@ -102,6 +129,11 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
         return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
     }
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
+#ifdef GEARPAIR_DRAWINGS
+    // A hand-off's drawings go into its dwgN, as the desktop program writes them.
+    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
+    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
+#endif
     if (line.json) {
         out << JobJson(job) << '\n';
     } else {

@@ -23,6 +23,9 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--arrangement") return &texts.arrangement;
     if (name == "--handoff-dir") return &line.handoffDir.emplace();
     if (name == "--rtf") return &line.rtfFile.emplace();
+#ifdef GEARPAIR_DRAWINGS
+    if (name == "--drawings") return &line.drawingsDir.emplace();
+#endif
     if (name == "--batch") return &line.batchSource;
     return nullptr;
 }
@@ -86,7 +89,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             }
             value = arguments[++i];
         }
-        if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf")) {
+        if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
+                               name == "--drawings")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
         }
         *target = std::string(*value);

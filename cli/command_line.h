@@ -40,8 +40,9 @@ struct CommandLine {
     DesignTexts texts = DefaultDesignTexts();
     bool json = false;
     std::optional<std::string> handoffDir;
-    std::optional<std::string> rtfFile;  // a file name, or "-" for standard output
-    std::string batchSource;             // a file name, or "-" for standard input
+    std::optional<std::string> rtfFile;      // a file name, or "-" for standard output
+    std::optional<std::string> drawingsDir;  // --drawings, where the build has the drawings
+    std::string batchSource;                 // a file name, or "-" for standard input
 };
 
 // Parses the arguments after the program name. An option's value is the next argument (or

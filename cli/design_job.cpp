@@ -64,6 +64,8 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
+            job.design = session.design;
+            if (baseDir) job.drawingDirectory = DrawingDirectory(session);
         } else {
             job.status = JobStatus::Stopped;
             job.message = std::move(outcome.message);

@@ -36,6 +36,9 @@ struct JobResult {
     std::optional<TGearDesign> design;      // the record, when completed
     std::optional<PartSizes> sizes;         // the part sizes of the hand-off, when completed
     std::vector<CheckStep> steps;           // every geometry pass, also before a stop or error
+    std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
+    std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::vector<std::string> warnings;                 // of the drawings, for the user
 };
 
 // The last step of a job whose design completed: the pass that ran both checks and passed them;

@@ -105,6 +105,19 @@ std::string JsonString(std::string_view text) {
     return json;
 }
 
+namespace {
+
+void AppendTexts(std::string& json, const std::vector<std::string>& texts) {
+    json += '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) json += ", ";
+        json += JsonString(texts[i]);
+    }
+    json += ']';
+}
+
+}  // namespace
+
 std::string JobJson(const JobResult& job) {
     std::string json = "{";
     AppendKey(json, "status");
@@ -144,6 +157,13 @@ std::string JobJson(const JobResult& job) {
     AppendOptional(json, job.runNumber,
                    [&](std::int64_t number) { json += std::to_string(number); });
     AppendFiguresJson(json, job);
+    json += ", ";
+    AppendKey(json, "drawings");
+    AppendOptional(json, job.drawings,
+                   [&](const std::vector<std::string>& paths) { AppendTexts(json, paths); });
+    json += ", ";
+    AppendKey(json, "warnings");
+    AppendTexts(json, job.warnings);
     json += '}';
     return json;
 }

@@ -15,7 +15,8 @@ std::string JsonString(std::string_view text);
 
 // {"status": ..., "message": ..., "report": [...], "results": ..., "handoff": ...,
 //  "recalculations": N, "run_number": ..., "design": ..., "checks": ..., "steps": [...],
-//  "sizes": ...} on one line, without a line end.
+//  "sizes": ..., "drawings": [PATH, ...] or null, "warnings": [...]} on one line, without a
+// line end.
 std::string JobJson(const JobResult& job);
 
 }  // namespace gearpair

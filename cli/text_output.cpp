@@ -41,6 +41,14 @@ void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
         out << "Запас по изгибным напряжениям (" << (bending.pinion ? "шестерня" : "колесо")
             << "): " << MarginPercent(bending.stress, bending.allowable) << '\n';
     }
+    if (job.drawings) {
+        out << "\nЧертежи:\n";
+        for (const std::string& path : *job.drawings) out << path << '\n';
+    }
+    if (!job.warnings.empty()) {
+        out << '\n';
+        for (const std::string& warning : job.warnings) out << "Внимание: " << warning << '\n';
+    }
     if (job.status != JobStatus::Completed) err << TerminalText(job.message) << '\n';
 }
 

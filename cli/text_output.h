@@ -16,8 +16,8 @@ namespace gearpair {
 std::string TerminalText(std::string_view message);
 
 // On `out`: the report, one line per line; for a completed run an empty line, the six
-// results as "caption: value" and the margin of each final check in per cent. On `err`: the
-// message of a run that did not complete.
+// results as "caption: value", the margin of each final check in per cent, then the drawing
+// files and the warnings. On `err`: the message of a run that did not complete.
 void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err);
 
 }  // namespace gearpair

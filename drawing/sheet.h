@@ -11,13 +11,13 @@ namespace gearpair {
 
 // Layers of a sheet, each with its line type and weight in every output.
 enum class Layer {
-    Contour,     // main contour, solid 0.5 mm
-    Thin,        // extension lines and other thin solid lines, 0.25 mm
-    Axis,        // axes and pitch lines, dash-dot 0.25 mm
-    Hatch,       // section hatching, 0.25 mm
-    Dimension,   // dimension lines and arrows, 0.25 mm
-    Text,        // texts
-    Frame,       // sheet edge, inner frame, title block and table grids
+    Contour,    // main contour, solid 0.5 mm
+    Thin,       // extension lines and other thin solid lines, 0.25 mm
+    Axis,       // axes and pitch lines, dash-dot 0.25 mm
+    Hatch,      // section hatching, 0.25 mm
+    Dimension,  // dimension lines and arrows, 0.25 mm
+    Text,       // texts
+    Frame,      // sheet edge, inner frame, title block and table grids
 };
 
 struct Point {

@@ -31,6 +31,15 @@ std::string DrawingParent(std::string_view baseDir) {
 }
 #endif
 
+// "dwg<N>" under the parent P, as the hand-off creates it and the drawings are written to.
+std::string DrawingDirectoryOf(std::string_view parent, std::string_view runNumber) {
+    std::string directory(parent);
+    directory += kSeparator;
+    directory += "dwg";
+    directory += runNumber;
+    return directory;
+}
+
 // The directory path as the drawing script reads it inside a Lisp string: forward slashes,
 // and a double quote or a backslash that is part of a name escaped, so that no directory name
 // can end the string early.
@@ -165,7 +174,7 @@ void WriteHandoff(GearSession& session) {
 
     const std::string runNumber = NextRunNumber(session);
     FileHandle pathLsp = CreateOrTruncate(d.baseDir + "path.lsp");
-    MakeDirectory(parent + kSeparator + "dwg" + runNumber);
+    MakeDirectory(DrawingDirectoryOf(parent, runNumber));
     WriteBytes(pathLsp, PathLspBytes(lispPath, runNumber));
     pathLsp.Close();
 
@@ -174,6 +183,11 @@ void WriteHandoff(GearSession& session) {
     // Labels and numbers are ASCII: the same bytes in code page 1251.
     const std::string transmit = d.baseDir + "transmit.txt";
     ReplaceFileAtomically(transmit, session.handoffList, transmit);
+}
+
+std::string DrawingDirectory(const GearSession& session) {
+    if (session.runCaption.empty()) return {};
+    return DrawingDirectoryOf(DrawingParent(session.design.baseDir), session.runCaption);
 }
 
 }  // namespace gearpair

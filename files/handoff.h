@@ -33,4 +33,9 @@ void AppendHandoffList(GearSession& session);
 // any file is touched) or FloatError.
 void WriteHandoff(GearSession& session);
 
+// The drawing directory "dwg<N>" that the last hand-off of the session created (N from
+// `session.runCaption`), without a trailing separator; empty before the first hand-off. The
+// front ends write the drawings of the run there.
+std::string DrawingDirectory(const GearSession& session);
+
 }  // namespace gearpair

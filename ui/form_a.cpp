@@ -14,9 +14,13 @@
 #include <algorithm>
 #include <exception>
 
+#include "drawing/drawing_files.h"
+#include "drawing/drawings.h"
+#include "engine/part_sizes.h"
 #include "files/handoff.h"
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
+#include "ui/drawing_window.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -157,6 +161,10 @@ QComboBox* TFormA::AddList(const char* name, int left, int top, bool editable) {
 void TFormA::SetResultWindows(TFormB& details, TFormD& results) {
     details_ = &details;
     results_ = &results;
+}
+
+void TFormA::SetDrawingWindow(DrawingWindow& drawings) {
+    drawings_ = &drawings;
 }
 
 void TFormA::showEvent(QShowEvent* event) {
@@ -300,7 +308,22 @@ void TFormA::BitBtn1Click() {
         ShowMessageBox(this, outcome.message);
         return;
     }
+    if (drawings_) MakeDrawings();
     if (results_) results_->Execute(outcome.results);
+}
+
+void TFormA::MakeDrawings() {
+    // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
+    // here leaves the results dialog to open after the error box.
+    const std::string directory = DrawingDirectory(session_);
+    DrawingSet drawings;
+    try {
+        drawings = BuildDrawings(session_.design, DerivePartSizes(session_.design));
+        WriteDrawings(drawings, directory, false);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error.what());
+    }
+    drawings_->SetDrawings(std::move(drawings), QString::fromStdString(directory));
 }
 
 }  // namespace gearpair

@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace gearpair {
 
+class DrawingWindow;
 class TFormB;
 class TFormD;
 
@@ -30,6 +31,9 @@ public:
 
     // The details window that shows the report and the results dialog of a finished run.
     void SetResultWindows(TFormB& details, TFormD& results);
+    // The window that shows the sheets of a finished run; with it, every finished run also
+    // writes its drawings into the run's drawing directory.
+    void SetDrawingWindow(DrawingWindow& drawings);
 
     // First showing: OK takes the focus, the fixed lists select their defaults and the
     // program directory is taken from the executable's path (the user's documents folder for
@@ -64,11 +68,15 @@ private:
     bool AcceptTypedFields();
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
+    // The sheets of the finished run into the drawing window and their files into the run's
+    // drawing directory; a failure goes to the error box.
+    void MakeDrawings();
 
     GearSession& session_;
     QString executablePath_;
     TFormB* details_ = nullptr;
     TFormD* results_ = nullptr;
+    DrawingWindow* drawings_ = nullptr;
     bool shown_ = false;
     // Fields left for another control whose validation has not run yet, oldest first.
     std::vector<QComboBox*> pendingExits_;

@@ -57,6 +57,13 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     BitBtn2->setGeometry(336, 192, 75, 25);
     connect(BitBtn2, &QPushButton::clicked, this, &TFormD::BitBtn2Click);
     setTabOrder(BitBtn1, BitBtn2);
+
+    // The lower-left corner mirrors "Подробно..." in the lower-right one.
+    BitBtn3 = new QPushButton(QStringLiteral("Чертежи..."), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setGeometry(2, 192, 75, 25);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFormD::DrawingsRequested);
+    setTabOrder(BitBtn2, BitBtn3);
 }
 
 void TFormD::Execute(const ResultTexts& results) {

@@ -32,6 +32,8 @@ public:
 
 signals:
     void EndProgramRequested();
+    // "Чертежи...": the drawing window of the run, modeless.
+    void DrawingsRequested();
 
 protected:
     // Escape does not dismiss the dialog: a stray key would send the user back to the input
@@ -48,6 +50,7 @@ private:
     QLabel* Label13;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
 };
 
 }  // namespace gearpair

@@ -1,10 +1,12 @@
 // The desktop program as it starts: one session for the life of the program and the three
-// windows, created once in the order input form, details window, results dialog.
+// windows, created once in the order input form, details window, results dialog, then the
+// drawing window of the finished runs.
 #pragma once
 
 #include <QString>
 
 #include "engine/gear_design.h"
+#include "ui/drawing_window.h"
 #include "ui/form_a.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -19,12 +21,14 @@ public:
     TFormA& InputForm() { return formA_; }
     TFormB& DetailsWindow() { return formB_; }
     TFormD& ResultsDialog() { return formD_; }
+    DrawingWindow& Drawings() { return drawings_; }
 
 private:
     GearSession session_;
     TFormA formA_;
     TFormB formB_;
     TFormD formD_;
+    DrawingWindow drawings_;
 };
 
 }  // namespace gearpair

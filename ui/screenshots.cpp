@@ -1,5 +1,6 @@
-// Renders the three windows to PNG files for the documentation: the input form at start, the
-// results dialog after the default design, the details window with its report.
+// Renders the windows to PNG files for the documentation: the input form at start, the results
+// dialog after the default design, the details window with its report and the drawing window
+// with the wheel's sheet.
 // Usage: gearpair-screenshots <output directory>; run on Qt's offscreen platform.
 #include <QApplication>
 #include <QDir>
@@ -48,6 +49,9 @@ int main(int argc, char* argv[]) {
         formD.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
         QApplication::processEvents();
         saved = Save(formB, output, "formB.png") && saved;
+        formD.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+        QApplication::processEvents();
+        saved = Save(program.Drawings(), output, "drawing_window.png") && saved;
         formD.reject();
     });
     formA.BitBtn1Click();

@@ -15,6 +15,8 @@
 #include <cstdio>
 #endif
 
+#include "tests/file_size_limit.h"
+
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -83,7 +85,8 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                            R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
                            R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
               std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"("lstw": 120, "chamfer_pinion": 3}})"
+    EXPECT_TRUE(run.out.ends_with(R"("lstw": 120, "chamfer_pinion": 3}, "drawings": null, )"
+                                  R"("warnings": []})"
                                   "\n"));
 }
 
@@ -96,7 +99,7 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
         R"(таблице отсутствуют данные.\rУменьшите )"));
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
                             R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-                            R"("sizes": null})"),
+                            R"("sizes": null, "drawings": null, "warnings": []})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
@@ -109,10 +112,11 @@ using RunCommandFiles = testing::TempDirTest;
 
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
     const std::string dir = std::filesystem::canonical(dir_).string();
-    EXPECT_TRUE(RunCli({"--handoff-dir", dir})
-                    .out.ends_with("Диаметр делительной окружности колеса: 294,6\n"
-                                   "Запас по контактным напряжениям: 15,2 %\n"
-                                   "Запас по изгибным напряжениям (колесо): 21,1 %\n"));
+    EXPECT_NE(RunCli({"--handoff-dir", dir})
+                  .out.find("Диаметр делительной окружности колеса: 294,6\n"
+                            "Запас по контактным напряжениям: 15,2 %\n"
+                            "Запас по изгибным напряжениям (колесо): 21,1 %\n"),
+              std::string::npos);
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x01\x00\x00\x00", 4));
     EXPECT_NE(RunCli({"--json", "--handoff-dir", dir})
                   .out.find(R"("run_number": 2, "design": {"aw": 200, )"),
@@ -126,6 +130,32 @@ TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dwg1"));
     EXPECT_EQ(EntryCount(), 6u);  // numdir.num, dwg1 to dwg3, path.lsp, transmit.txt
 }
+
+#ifdef GEARPAIR_DRAWINGS
+TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndFiles) {
+    const std::string dir = std::filesystem::canonical(dir_).string();
+    const Outcome written = RunCli({"--handoff-dir", dir});
+    EXPECT_EQ(written.code, kExitCompleted);
+    EXPECT_EQ(written.err, "");
+    const std::string run = dir + "/dwg1/";
+    EXPECT_TRUE(written.out.ends_with("(колесо): 21,1 %\n\nЧертежи:\n" + run + "wheel.dxf\n" + run +
+                                      "wheel.pdf\n" + run + "pinion.dxf\n" + run + "pinion.pdf\n"))
+        << written.out;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "dwg1"), {}), 4);
+
+    Outcome failed;
+    {
+        const FileSizeLimit limit(4096);  // the hand-off's files fit, a drawing does not
+        failed = RunCli({"--handoff-dir", dir});
+    }
+    EXPECT_EQ(failed.code, kExitNotCompleted);
+    EXPECT_EQ(failed.err, "I/O error 27: " + dir + "/dwg2/wheel.dxf.\n");  // EFBIG
+    EXPECT_TRUE(failed.out.ends_with("(колесо): 21,1 %\n"));
+    EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg2/\")");
+    EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
+    EXPECT_TRUE(std::filesystem::is_empty(dir_ / "dwg2"));
+}
+#endif
 
 TEST_F(RunCommandFiles, HandoffDirectoryIsTheRealPathOfAnExistingDirectory) {
     std::filesystem::create_directories(dir_ / "a" / "b");

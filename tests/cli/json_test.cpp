@@ -58,7 +58,8 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
     EXPECT_EQ(JobJson(job),
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
-              R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null})");
+              R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
+              R"("drawings": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -69,11 +70,15 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
     job.handoff = "((aw 200.000) (nw 3.000))";
     job.recalculations = 2;
     job.runNumber = -7;
+    job.drawings = std::vector<std::string>{"d/wheel.dxf", "d/wheel.pdf"};
+    job.warnings = {"Шестерню выполнить заодно с валом"};
     EXPECT_EQ(JobJson(job),
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
-              R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null})");
+              R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
+              R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
 TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
@@ -84,7 +89,7 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
     EXPECT_EQ(JobJson(job),
               R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
               R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
-              R"("checks": null, "steps": [], "sizes": null})");
+              R"("checks": null, "steps": [], "sizes": null, "drawings": null, "warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -127,7 +132,7 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
-        R"("sizes": null})"))
+        R"("sizes": null, "drawings": null, "warnings": []})"))
         << json;
 }
 

@@ -117,6 +117,7 @@ protected:
 };
 
 TEST_F(Handoff, DefaultDesignWritesCounterDirectoryPathAndList) {
+    EXPECT_EQ(DrawingDirectory(session_), "");
     WriteHandoff(session_);
     EXPECT_EQ(ReadFile("transmit.txt"), kDefaultTransmit);
     EXPECT_EQ(ReadFile("path.lsp"), PathLsp("1"));
@@ -140,6 +141,7 @@ TEST_F(Handoff, CounterAt41GivesRun42AndKeepsLaterBytes) {
     WriteHandoff(session_);
     EXPECT_EQ(session_.runCaption, "43");
     EXPECT_EQ(ReadFile("numdir.num"), std::string("\x2B\0\0\0\x7F\x01", 6));
+    EXPECT_EQ(DrawingDirectory(session_), (dir_ / "dwg43").string());
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dwg43"));
     EXPECT_EQ(ReadFile("path.lsp"), PathLsp("43"));
     EXPECT_EQ(ReadFile("transmit.txt"), kDefaultTransmit);

@@ -1,0 +1,61 @@
+// A gear as the sheet draws it: the toothed rim, the web with its holes (wheel) or none, the
+// hub and the bore with its keyway, from the design record and the part sizes. The decisions
+// of the drawing live here: the solid disc, the hole count, the gear shaft.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "drawing/keyway.h"
+#include "engine/gear_design.h"
+#include "engine/part_sizes.h"
+
+namespace gearpair {
+
+// All sizes in mm of the part.
+struct GearPart {
+    double tip = 0;      // da
+    double root = 0;     // df
+    double pitch = 0;    // d
+    double face = 0;     // b, the toothed rim's width
+    double chamfer = 0;  // n x 45 degrees at the tooth tips
+    double hubDiameter = 0;
+    double hubLength = 0;
+    double bore = 0;
+    std::optional<Keyway> keyway;  // none outside the key table
+    // The web between rim and hub; a solid disc has none.
+    bool web = false;
+    double rimInner = 0;  // df - 2 x rim thickness
+    double webThickness = 0;
+    int holes = 0;          // 0 on a solid disc
+    double holeCircle = 0;  // diameter through the hole centres
+    double holeDiameter = 0;
+
+    // The hub is drawn only when it is larger than the bore.
+    bool HasHub() const { return hubDiameter > bore; }
+    // Radius of the keyway's bottom in the hub, or of the bore without a keyway.
+    double KeywayRadius() const { return bore / 2 + (keyway ? keyway->hubDepth : 0); }
+};
+
+// Web holes that fit on the hole circle with at least one hole diameter of web between two
+// neighbours, at most 8; fewer than 4 give 0.
+int WebHoleCount(double holeCircle, double holeDiameter);
+
+// The wheel: a web with holes when the rim's inner diameter exceeds the hub diameter and 4 or
+// more holes fit between them, otherwise a solid disc.
+GearPart WheelPart(const TGearDesign& d, const PartSizes& sizes);
+
+// The pinion: always solid.
+GearPart PinionPart(const TGearDesign& d, const PartSizes& sizes);
+
+// Why a pinion on a key would break, or empty: the material between the root circle and the
+// keyway's bottom thinner than 2.5 x mn, or a hub no larger than the bore.
+std::string GearShaftReason(const GearPart& pinion, double mn);
+
+// Volume of the drawn part, mm^3: rim, web less its holes, hub, less keyway and chamfers.
+double PartVolume(const GearPart& part);
+
+// Mass of steel (7850 kg/m^3) for a volume in mm^3, kg.
+double SteelMass(double volume);
+
+}  // namespace gearpair

@@ -1,0 +1,17 @@
+// The hub keyway of a prismatic key (ГОСТ 23360, the sizes of ISO/DIN 6885) for a bore.
+#pragma once
+
+#include <optional>
+
+namespace gearpair {
+
+struct Keyway {
+    double width = 0;     // b, mm
+    double hubDepth = 0;  // t2, depth into the hub from the bore surface, mm
+};
+
+// The keyway for a bore of diameter `bore` in mm: the row whose range "over .. up to" holds it
+// (6 itself falls in the first row). No standard key outside 6 to 500 mm: nothing.
+std::optional<Keyway> KeywayForBore(double bore);
+
+}  // namespace gearpair

@@ -1,0 +1,47 @@
+// Extents on a sheet: the box a text takes by the drafting font's proportions, and the boxes of
+// items, so that layout and tests can check that nothing leaves the frame or overlaps.
+#pragma once
+
+#include <string_view>
+
+#include "drawing/sheet.h"
+
+namespace gearpair {
+
+// Advance of one character of the narrow drafting font (type B), relative to the capital
+// height: letter 0.5 to 0.6 h plus the 0.2 h spacing. The painters squeeze a text whose font
+// runs wider so that every text stays inside the box laid out with it.
+inline constexpr double kCharWidthPerHeight = 0.7;
+
+struct Box {
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+
+    double Width() const { return right - left; }
+    double Height() const { return top - bottom; }
+    bool Overlaps(const Box& other) const {
+        return left < other.right && other.left < right && bottom < other.top && other.bottom < top;
+    }
+    bool Contains(const Box& other) const {
+        return other.left >= left && other.right <= right && other.bottom >= bottom &&
+               other.top <= top;
+    }
+};
+
+// Characters of a UTF-8 text (code points).
+std::size_t CharacterCount(std::string_view utf8);
+
+// Width of a text line in mm.
+double TextWidth(const Text& text);
+double TextWidth(std::string_view utf8, double height);
+
+// The box of an item: a text's rotated box from its anchor, width and height (descenders
+// included); an arc's whole circle.
+Box ItemBox(const Item& item);
+
+// Grows `box` to hold `other`.
+void Include(Box& box, const Box& other);
+
+}  // namespace gearpair

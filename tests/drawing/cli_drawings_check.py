@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""gearpair-cli --drawings end to end: the six files of the default design in a directory that
+did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
+layers, the parameter-table texts, the tip and bore circles at the sheet's scale), pdfinfo (one
+page of an ISO A format) and an XML parser (the SVG, sized in mm). A stopped design writes
+nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+import ezdxf
+
+CLI = sys.argv[1]
+LAYERS = {"CONTOUR", "THIN", "AXIS", "HATCH", "DIMENSION", "TEXT", "FRAME"}
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def unescaped(text):
+    return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
+
+
+def check_dxf(path, expected_texts, radii):
+    doc = ezdxf.readfile(path)
+    auditor = doc.audit()
+    check(not auditor.has_errors, f"{path}: audit errors {[e.message for e in auditor.errors]}")
+    check(doc.dxfversion >= "AC1015", f"{path}: version {doc.dxfversion}")
+    check(doc.header.get("$INSUNITS") == 4, f"{path}: $INSUNITS {doc.header.get('$INSUNITS')}")
+    check(doc.header.get("$MEASUREMENT") == 1, f"{path}: $MEASUREMENT")
+    layers = {layer.dxf.name for layer in doc.layers}
+    check(LAYERS <= layers, f"{path}: layers {layers}")
+    check(doc.layers.get("CONTOUR").dxf.lineweight == 50, f"{path}: contour weight")
+    check(doc.layers.get("AXIS").dxf.linetype == "DASHDOT", f"{path}: axis line type")
+    msp = doc.modelspace()
+    texts = {unescaped(t.dxf.text) for t in msp.query("TEXT")}
+    for text in expected_texts:
+        check(text in texts, f"{path}: no text {text!r}")
+    scale_text = next(t for t in texts if re.fullmatch(r"\d+(,\d+)?:\d+(,\d+)?", t))
+    left, right = (float(part.replace(",", ".")) for part in scale_text.split(":"))
+    scale = left / right
+    found = [c.dxf.radius for c in msp.query("CIRCLE")] + [a.dxf.radius for a in msp.query("ARC")]
+    for name, diameter in radii.items():
+        check(any(abs(r - diameter / 2 * scale) < 0.001 for r in found),
+              f"{path}: no circle of {name} {diameter} at {scale_text}")
+
+
+def page_size(path):
+    info = subprocess.run(["pdfinfo", path], capture_output=True, text=True, check=True).stdout
+    check("Pages:           1\n" in info, f"{path}: not one page")
+    return re.search(r"Page size:.*\((\w+)\)", info).group(1)
+
+
+def check_svg(path, width, height):
+    root = ElementTree.parse(path).getroot()
+    check(root.get("width") == f"{width}mm" and root.get("height") == f"{height}mm",
+          f"{path}: size {root.get('width')} x {root.get('height')}")
+
+
+with tempfile.TemporaryDirectory() as temp:
+    out = os.path.join(temp, "new", "drawings")
+    run = subprocess.run([CLI, "--json", "--drawings", out], capture_output=True, text=True)
+    check(run.returncode == 0, f"exit {run.returncode}: {run.stderr}")
+    result = json.loads(run.stdout)
+    names = ["wheel.dxf", "wheel.pdf", "wheel.svg", "pinion.dxf", "pinion.pdf", "pinion.svg"]
+    check(result["drawings"] == [os.path.join(out, n) for n in names], f"{result['drawings']}")
+    check(result["warnings"] == [], f"warnings {result['warnings']}")
+    sizes = {k: float(v) for k, v in re.findall(r"\((\w+) ([-\d.]+)\)", result["handoff"])}
+
+    check_dxf(os.path.join(out, "wheel.dxf"),
+              ["3", "95", "34", "14°", "Правое", "294,574", "200", "Колесо зубчатое"],
+              {"da2": sizes["da2"], "dvkol": sizes["dvkol"]})
+    check_dxf(os.path.join(out, "pinion.dxf"),
+              ["3", "34", "95", "14°", "Левое", "105,426", "Шестерня"],
+              {"da1": sizes["da1"], "dvw": sizes["dvw"]})
+    check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
+    check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
+    check_svg(os.path.join(out, "wheel.svg"), 594, 420)
+    check_svg(os.path.join(out, "pinion.svg"), 420, 297)
+
+    # A stopped design draws nothing, not even the directory.
+    stopped = os.path.join(temp, "stopped")
+    run = subprocess.run([CLI, "--json", "--arrangement", "1", "--width", "0,63",
+                          "--drawings", stopped], capture_output=True, text=True)
+    check(run.returncode == 1 and json.loads(run.stdout)["drawings"] is None, "stopped: drew")
+    check(not os.path.exists(stopped), "stopped: the directory was made")
+
+    # pinion.pdf cannot replace a directory: exit 1, the message names it, earlier files stay.
+    blocked = os.path.join(temp, "blocked")
+    os.makedirs(os.path.join(blocked, "pinion.pdf"))
+    run = subprocess.run([CLI, "--drawings", blocked], capture_output=True, text=True)
+    check(run.returncode == 1, f"blocked: exit {run.returncode}")
+    check("pinion.pdf" in run.stderr, f"blocked: message {run.stderr!r}")
+    check(sorted(os.listdir(blocked)) == ["pinion.dxf", "pinion.pdf", "wheel.dxf", "wheel.pdf",
+                                          "wheel.svg"], f"blocked: {os.listdir(blocked)}")
+
+for failure in failures:
+    print("FAILED:", failure)
+sys.exit(1 if failures else 0)

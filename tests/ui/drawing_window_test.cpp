@@ -1,0 +1,303 @@
+// The drawing window: its tabs and warning line, fit, zoom and pan, the save actions and a
+// save that fails; and the way to it from the results dialog of a finished run.
+#include "ui/drawing_window.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTabWidget>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/errors.h"
+#include "drawing/dxf_writer.h"
+#include "drawing/sheet_painter.h"
+#include "tests/file_size_limit.h"
+#include "tests/ui/window_test_support.h"
+#include "ui/program.h"
+#include "ui/sheet_view.h"
+
+namespace gearpair {
+namespace {
+
+// A sheet of the given format with its edge and one contour line: enough to see and save.
+Sheet SheetOf(double widthMm, double heightMm) {
+    const Point corners[] = {{0, 0}, {widthMm, 0}, {widthMm, heightMm}, {0, heightMm}};
+    return Sheet{
+        widthMm > 300 ? "A3" : "A4",
+        widthMm,
+        heightMm,
+        "1:1",
+        {Item{Layer::Frame, Polyline{{std::begin(corners), std::end(corners)}, true}},
+         Item{Layer::Contour, Line{{40, 40}, {120, 90}}}, Item{Layer::Axis, Circle{{100, 70}, 30}},
+         Item{Layer::Text, Text{{70, 60}, "Ø77,46", 3.5, Anchor::BottomCentre, 30}}}};
+}
+
+std::string Bytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class Drawings : public testing::Test {
+protected:
+    void SetUp() override {
+        DrawingSet set;
+        set.wheel = SheetOf(420, 297);
+        set.pinion = SheetOf(210, 297);
+        set.warnings = {"Шестерню выполнить заодно с валом"};
+        window.SetDrawings(std::move(set), dir.path());
+        window.resize(900, 640);
+        window.ShowInFront();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    SheetView& View(const char* name) {
+        return *window.findChild<SheetView*>(QString::fromLatin1(name));
+    }
+
+    // The zoom at which the whole sheet fits the view with its 12-pixel margins.
+    static double FitScale(const SheetView& view, double widthMm, double heightMm) {
+        return std::min((view.width() - 24) / widthMm, (view.height() - 24) / heightMm);
+    }
+
+    QTemporaryDir dir;
+    DrawingWindow window;
+};
+
+TEST_F(Drawings, OpensFittedOnTheWheelWithTheWarningAboveBothTabs) {
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    EXPECT_EQ(window.windowTitle(), u"Чертежи");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), u"Колесо");
+    EXPECT_EQ(tabs->tabText(1), u"Шестерня");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+
+    SheetView& wheel = View("wheelView");
+    EXPECT_TRUE(wheel.IsFitted());
+    EXPECT_DOUBLE_EQ(wheel.Scale(), FitScale(wheel, 420, 297));
+    EXPECT_DOUBLE_EQ(2 * wheel.Origin().x() + 420 * wheel.Scale(), wheel.width());
+    EXPECT_DOUBLE_EQ(2 * wheel.Origin().y() + 297 * wheel.Scale(), wheel.height());
+
+    auto* warning = window.findChild<QLabel*>(QStringLiteral("warning"));
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_EQ(warning->text(), u"Шестерню выполнить заодно с валом");
+    EXPECT_LE(warning->geometry().bottom(), tabs->geometry().top());
+
+    tabs->setCurrentIndex(1);
+    SheetView& pinion = View("pinionView");
+    EXPECT_DOUBLE_EQ(pinion.Scale(), FitScale(pinion, 210, 297));
+    EXPECT_EQ(&window.CurrentView(), &pinion);
+
+    window.SetDrawings(DrawingSet{SheetOf(420, 297), SheetOf(210, 297), {}}, dir.path());
+    EXPECT_FALSE(warning->isVisible());
+}
+
+TEST_F(Drawings, WheelZoomsAboutTheCursorDragPansAndHomeOrDoubleClickFits) {
+    SheetView& view = View("wheelView");
+    const double fit = view.Scale();
+    const QPointF at(300, 200);
+    const QPointF paper = view.PaperAt(at);
+    QWheelEvent notch(at, view.mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &notch);
+    EXPECT_DOUBLE_EQ(view.Scale(), fit * 1.2);
+    EXPECT_NEAR(view.PaperAt(at).x(), paper.x(), 1e-9);
+    EXPECT_NEAR(view.PaperAt(at).y(), paper.y(), 1e-9);
+    EXPECT_FALSE(view.IsFitted());
+
+    // A resize keeps the user's zoom; a fitted view follows the window.
+    window.resize(800, 600);
+    EXPECT_DOUBLE_EQ(view.Scale(), fit * 1.2);
+
+    const QPointF origin = view.Origin();
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&view, QPoint(150, 130));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(150, 130));
+    EXPECT_EQ(view.Origin(), origin + QPointF(50, 30));
+
+    // The zoom stops a quarter below the fitted one.
+    for (int i = 0; i < 20; ++i) view.ZoomAt(at, 0.5);
+    EXPECT_DOUBLE_EQ(view.Scale(), FitScale(view, 420, 297) / 4);
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Home);
+    EXPECT_TRUE(view.IsFitted());
+    EXPECT_DOUBLE_EQ(view.Scale(), FitScale(view, 420, 297));
+    window.resize(900, 640);
+    EXPECT_DOUBLE_EQ(view.Scale(), FitScale(view, 420, 297));
+
+    view.ZoomAt(at, 2);
+    QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_TRUE(view.IsFitted());
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Drawings, AZoomedInRepaintShowsWhatTheWholeSheetWouldShow) {
+    SheetView& view = View("wheelView");
+    // Well inside the paper, where the line, the circle and the text cross the view's edges.
+    const QPointF paperPoint(85, 297 - 70);
+    view.ZoomAt(view.Origin() + paperPoint * view.Scale(), 12);
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage whole(shown.size(), QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(view.Origin());
+    painter.scale(view.Scale(), view.Scale());
+    PaintSheet(painter, SheetOf(420, 297));
+    painter.end();
+    EXPECT_EQ(shown, whole);
+}
+
+TEST_F(Drawings, SaveActionsOpenInTheRunDirectoryAndWriteTheShownSheet) {
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("menu"));
+    QStringList items;
+    for (QAction* action : menu->actions()) items << action->text();
+    EXPECT_EQ(items.join(u"|"), u"Сохранить DXF...|Сохранить PDF...|Сохранить SVG...||Вписать");
+
+    window.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+    const QDir saved(dir.path());
+    for (const char* name : {"saveDxf", "savePdf", "saveSvg"}) {
+        const QString suffix = QString::fromLatin1(name + 4).toLower();
+        QStringList offered;
+        const auto answer = [&](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            offered << QDir(files.directory()).canonicalPath() << files.selectedFiles().value(0);
+            // as the user types it
+            files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("copy.") + suffix);
+            dialog.accept();
+        };
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_TRUE(AnswerModals([&] { action->trigger(); }, answer).empty()) << name;
+        ASSERT_EQ(offered.size(), 2) << name;
+        EXPECT_EQ(offered[0], saved.canonicalPath());
+        EXPECT_TRUE(offered[1].endsWith(QStringLiteral("/pinion.") + suffix)) << name;
+        EXPECT_FALSE(Bytes(saved.filePath(QStringLiteral("copy.") + suffix)).empty()) << name;
+    }
+    EXPECT_EQ(Bytes(saved.filePath(QStringLiteral("copy.dxf"))), DxfText(SheetOf(210, 297)));
+}
+
+TEST_F(Drawings, AFailedSaveShowsTheFileLayersMessageAndLosesNothing) {
+    const std::filesystem::path taken =
+        std::filesystem::path(dir.path().toStdString()) / "wheel.dxf";
+    std::filesystem::create_directory(taken);
+    std::ofstream(taken / "kept") << "kept";
+    std::string expected;
+    try {
+        WriteDxf(SheetOf(420, 297), taken.string());
+    } catch (const Error& error) {
+        expected = ErrorBoxText(error.what());
+    }
+    ASSERT_NE(expected.find("wheel.dxf"), std::string::npos) << expected;
+
+    bool written = true;
+    const std::vector<ShownBox> boxes = AnswerModals([&] {
+        written = window.SaveSheet(DrawingWindow::FileKind::Dxf, QString::fromStdString(taken));
+    });
+    EXPECT_FALSE(written);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].text, QString::fromStdString(expected));
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+    EXPECT_EQ(Bytes(QString::fromStdString((taken / "kept").string())), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
+                            std::filesystem::directory_iterator()),
+              1);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(View("wheelView").IsFitted());
+}
+
+// The program as it starts, in a scratch program directory that is also the current one.
+class DrawingsOfARun : public testing::Test {
+protected:
+    DrawingsOfARun() : program(dir.filePath(QStringLiteral("gearpair"))) {
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    ~DrawingsOfARun() override { QDir::setCurrent(previousDir); }
+
+    QTemporaryDir dir;
+    Program program;
+    QString previousDir;
+};
+
+TEST_F(DrawingsOfARun, ResultsDialogOpensOneDrawingWindowAndTheRunDirectoryHoldsTheFourFiles) {
+    TFormA& formA = program.InputForm();
+    formA.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&formA));
+    DrawingWindow& drawings = program.Drawings();
+    const auto whileOpen = [&](QDialog& dialog) {
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        auto* details = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+        auto* button = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+        EXPECT_EQ(button->text(), u"Чертежи...");
+        EXPECT_EQ(button->geometry(), QRect(2, 192, 75, 25));
+        EXPECT_EQ(button->font(), details->font());
+        EXPECT_EQ(dialog.size(), QSize(413, 227));
+        EXPECT_EQ(ok->nextInFocusChain(), details);
+        EXPECT_EQ(details->nextInFocusChain(), button);
+        // The drawings are on disk before the dialog opens.
+        const QDir run(dir.filePath(QStringLiteral("dwg1")));
+        EXPECT_EQ(run.entryList(QDir::Files, QDir::Name).join(u" "),
+                  u"pinion.dxf pinion.pdf wheel.dxf wheel.pdf");
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
+        int shown = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            shown += window->isVisible() && window->windowTitle() == u"Чертежи";
+        }
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(drawings.findChild<QTabWidget*>(QStringLiteral("tabs"))->currentIndex(), 0);
+        EXPECT_TRUE(drawings.CurrentView().IsFitted());
+        QTest::mouseClick(ok, Qt::LeftButton);
+    };
+    EXPECT_TRUE(AnswerModals([&] { formA.BitBtn1Click(); }, whileOpen).empty());
+    EXPECT_EQ(program.ResultsDialog().result(), QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("transmit.txt"))));
+}
+
+TEST_F(DrawingsOfARun, ADrawingThatCannotBeWrittenKeepsTheHandoffAndStillOpensTheResults) {
+    TFormA& formA = program.InputForm();
+    formA.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&formA));
+    bool errorShown = false;
+    bool resultsAfterError = false;
+    std::vector<ShownBox> boxes;
+    {
+        const FileSizeLimit limit(4096);
+        boxes = AnswerModals([&] { formA.BitBtn1Click(); },
+                             [&](QDialog& dialog) {
+                                 resultsAfterError = errorShown;
+                                 dialog.reject();
+                             },
+                             [&](QMessageBox&) { errorShown = true; });
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("I/O error 27: %1/dwg1/wheel.dxf.").arg(dir.path()));
+    EXPECT_TRUE(resultsAfterError);
+    const QDir base(dir.path());
+    EXPECT_TRUE(base.exists(QStringLiteral("transmit.txt")));
+    EXPECT_TRUE(base.exists(QStringLiteral("path.lsp")));
+    EXPECT_EQ(QDir(base.filePath(QStringLiteral("dwg1"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList());
+    EXPECT_NE(program.DetailsWindow().ReportLines().size(), 0u);
+}
+
+}  // namespace
+}  // namespace gearpair
+
+int main(int argc, char** argv) {
+    return gearpair::RunWindowTests(argc, argv);
+}
