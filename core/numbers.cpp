@@ -1,8 +1,6 @@
 // Number conversion, rounding and the power function of the calculation.
 #include "core/numbers.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -18,35 +16,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// 10^0 to 10^22: every one is a double exactly.
-constexpr std::array<double, 23> kExactPowersOf10 = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
-// Largest integer below which every integer is a double exactly: 2^53.
-constexpr std::uint64_t kExactIntegers = 1ULL << 53;
-
-// Reads the unsigned number text[i, end), whose grammar is already checked, with the
-// standard library: the decimal separator becomes a full stop in a copy, on the stack for
-// the short texts of the form and the files.
+// Reads the unsigned number, whose grammar is already checked, with the standard library: a
+// decimal separator becomes a full stop in a copy. A value outside the range of double fails.
 bool LibraryConversion(std::string_view number, std::size_t separatorAt, double& parsed) {
-    if (separatorAt == std::string_view::npos) {
-        const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed);
-        return result.ec == std::errc() && result.ptr == number.data() + number.size();
-    }
-    constexpr std::size_t kShortText = 64;
-    char shortCopy[kShortText];
-    std::string longCopy;
-    char* copy = shortCopy;
-    if (number.size() > kShortText) {
-        longCopy.resize(number.size());
-        copy = longCopy.data();
-    }
-    std::copy(number.begin(), number.end(), copy);
-    copy[separatorAt] = '.';
-    const auto result = std::from_chars(copy, copy + number.size(), parsed);
-    return result.ec == std::errc() && result.ptr == copy + number.size();
+    std::string copy(number);
+    if (separatorAt != std::string_view::npos) copy[separatorAt] = '.';
+    const auto result = std::from_chars(copy.data(), copy.data() + copy.size(), parsed);
+    return result.ec == std::errc() && result.ptr == copy.data() + copy.size();
 }
 
 bool Convert(std::string_view text, char decimalSeparator, double& value) noexcept {
@@ -62,68 +38,28 @@ bool Convert(std::string_view text, char decimalSeparator, double& value) noexce
         ++i;
     }
 
-    // Check the grammar of the unsigned number, and gather its digits as an integer while
-    // they fit: number = mantissa x 10^(exponent - decimals).
+    // Check the grammar of the unsigned number, which the standard library's conversion does
+    // not share (it reads no separator but the full stop, and reads "inf" and "nan").
     const std::size_t numberBegin = i;
     std::size_t separatorAt = std::string_view::npos;
-    std::uint64_t mantissa = 0;
-    int mantissaDigits = 0;
-    int decimals = 0;
-    bool mantissaFits = true;
-    const auto takeDigit = [&](char c) {
-        ++mantissaDigits;
-        if (mantissa >= kExactIntegers / 10) {
-            mantissaFits = false;
-        } else {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        }
-    };
-    while (i < end && IsDigit(text[i])) takeDigit(text[i++]);
+    int digits = 0;
+    for (; i < end && IsDigit(text[i]); ++i) ++digits;
     if (i < end && text[i] == decimalSeparator) {
         separatorAt = i - numberBegin;
-        ++i;
-        while (i < end && IsDigit(text[i])) {
-            takeDigit(text[i++]);
-            ++decimals;
-        }
+        for (++i; i < end && IsDigit(text[i]); ++i) ++digits;
     }
-    if (mantissaDigits == 0) return false;
-    int exponent = 0;
-    bool exponentFits = true;
+    if (digits == 0) return false;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        bool exponentNegative = false;
-        if (i < end && (text[i] == '+' || text[i] == '-')) {
-            exponentNegative = text[i] == '-';
-            ++i;
-        }
+        if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
         int exponentDigits = 0;
-        while (i < end && IsDigit(text[i])) {
-            if (exponent < 1000) {
-                exponent = exponent * 10 + (text[i] - '0');
-            } else {
-                exponentFits = false;
-            }
-            ++i;
-            ++exponentDigits;
-        }
+        for (; i < end && IsDigit(text[i]); ++i) ++exponentDigits;
         if (exponentDigits == 0) return false;
-        if (exponentNegative) exponent = -exponent;
     }
     if (i != end) return false;
 
-    // A mantissa below 2^53 times or divided by a power of ten up to 10^22 is one correctly
-    // rounded operation on two exact doubles: the value the standard library's conversion
-    // gives, without its cost. Longer numbers and larger exponents go to the library.
     double parsed = 0;
-    const int scale = exponent - decimals;
-    if (mantissaFits && exponentFits && scale >= -22 && scale <= 22) {
-        const auto exact = static_cast<double>(mantissa);
-        parsed = scale >= 0 ? exact * kExactPowersOf10[static_cast<std::size_t>(scale)]
-                            : exact / kExactPowersOf10[static_cast<std::size_t>(-scale)];
-    } else if (!LibraryConversion(text.substr(numberBegin, end - numberBegin),
-                                  decimalSeparator == '.' ? std::string_view::npos : separatorAt,
-                                  parsed)) {
+    if (!LibraryConversion(text.substr(numberBegin, end - numberBegin), separatorAt, parsed)) {
         return false;
     }
     value = negative ? -parsed : parsed;
@@ -164,18 +100,9 @@ double Power(double base, double exponent) {
     if (exponent == 0) return 1;
     if (base == 0 && exponent > 0) return 0;
     if (std::trunc(exponent) == exponent && std::fabs(exponent) <= 2147483647.0) {
-        auto count = static_cast<std::int64_t>(std::fabs(exponent));
+        const auto count = static_cast<std::int64_t>(std::fabs(exponent));
         double product = 1;
-        if (count <= 64) {
-            // The small exponents of the calculation (0.5^6, 0.3^6) as the plain product.
-            for (std::int64_t k = 0; k < count; ++k) product *= base;
-        } else {
-            double factor = base;
-            for (; count > 0; count >>= 1) {
-                if (count & 1) product *= factor;
-                factor *= factor;
-            }
-        }
+        for (std::int64_t k = 0; k < count; ++k) product *= base;
         return exponent < 0 ? 1 / product : product;
     }
     return std::exp(exponent * std::log(base));
