@@ -113,6 +113,19 @@ TEST_F(FileOps, OpenFailuresCarryTheirMappedCodes) {
     ExpectFileError([&] { CreateOrTruncate(PathOf("numdir.num")); }, 5, "File access denied");
     ExpectFileError([&] { OpenForUpdate(PathOf("numdir.num")); }, 5, "File access denied");
     ExpectFileError([&] { CreateOrTruncate(PathOf("no/such/dir")); }, 2, "File not found");
+    ExpectFileError([&] { OpenForReading(PathOf("missing")); }, 2, "File not found");
+    ExpectFileError([&] { OpenForReading(PathOf("numdir.num")); }, 5, "File access denied");
+}
+
+TEST_F(FileOps, ReadingGivesTheBytesInChunksThenZero) {
+    WriteFile("rows.csv", "abcde");
+    const FileHandle file = OpenForReading(PathOf("rows.csv"));
+    char buffer[3];
+    std::string read;
+    for (std::size_t count; (count = ReadBytes(file, buffer, sizeof buffer)) > 0;) {
+        read.append(buffer, count);
+    }
+    EXPECT_EQ(read, "abcde");
 }
 
 TEST_F(FileOps, ExistingNameMakesDirectoryCreationFailWith183) {
