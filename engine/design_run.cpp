@@ -19,11 +19,6 @@ const std::string_view kRecalculationBanner = "                            --===
 
 namespace {
 
-void Reduce(GearSession& session, const DesignInputs& inputs) {
-    ReduceInputs(session, inputs.uzText, inputs.powerText, inputs.nwText, inputs.hkolText,
-                 inputs.tText, inputs.psibaIndex, inputs.bettaText);
-}
-
 ResultTexts FormatResults(const GearSession& session) {
     const TGearDesign& d = session.design;
     const Report& report = session.report;
@@ -58,17 +53,16 @@ int ProjectCalculation(GearSession& session) {
 
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
     RunOutcome outcome;
-    Reduce(session, inputs);
-    const bool knownArrangement = inputs.arrangement >= 1 && inputs.arrangement <= 3;
-    const auto arrangement = static_cast<std::uint8_t>(knownArrangement ? inputs.arrangement : 0);
-    const double factor = LookupKhbeta(session, arrangement, session.design.psibd);
-    if (factor == -1) {
+    ReduceInputs(session, inputs);
+    const auto arrangement = static_cast<std::uint8_t>(inputs.arrangement);
+    const std::optional<double> factor = LookupKhbeta(session, arrangement, session.design.psibd);
+    if (!factor) {
         outcome.message = kNoDataMessage;
         return outcome;
     }
-    session.design.Khbeta = factor;
+    session.design.Khbeta = *factor;
     session.report.Clear();
-    Reduce(session, inputs);  // the report of the run opens with its inputs
+    ReduceInputs(session, inputs);  // the report of the run opens with its inputs
     AllowableContactStress(session);
     AllowableBendingStress(session);
     try {

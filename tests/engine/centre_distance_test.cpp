@@ -74,9 +74,13 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SeriesPosition,
                                            PositionCase{2499, 32}, PositionCase{2500, 33},
                                            PositionCase{1e12, 33}));
 
-TEST(CentreDistanceAt, ReadsNothingOutsideTheSeries) {
-    EXPECT_EQ(CentreDistanceAt(1), 40);
-    EXPECT_EQ(CentreDistanceAt(32), 2500);
+TEST(CentreDistanceAt, GivesEveryPositionOfTheSeriesAndNothingOutside) {
+    constexpr int kSeries[32] = {40,  50,   63,   80,   100,  125,  140,  160,  180,  200, 225,
+                                 250, 280,  315,  355,  400,  450,  500,  560,  630,  710, 800,
+                                 900, 1000, 1120, 1250, 1400, 1600, 1800, 2000, 2240, 2500};
+    for (int position = 1; position <= 32; ++position) {
+        EXPECT_EQ(CentreDistanceAt(position), kSeries[position - 1]) << "position " << position;
+    }
     EXPECT_THROW(CentreDistanceAt(33), DesignStop);
     EXPECT_THROW(CentreDistanceAt(0), DesignStop);
 }

@@ -15,12 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/gear_design.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
 #include "core/numbers.h"
+#include "engine/design_inputs.h"
+#include "engine/design_run.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 namespace {

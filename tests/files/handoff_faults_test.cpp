@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/design_run.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 #include "core/errors.h"
 #include "files/handoff.h"
 #include "tests/temp_dir.h"

@@ -57,6 +57,8 @@ TEST_F(FormA, StartsWithTheDefaultsAndOkFocused) {
         texts << A<QComboBox>(name)->currentText();
     }
     EXPECT_EQ(texts.join(u"; "), u"2,8; 6000; 86,3; 0,5; 250; 14; 15000");
+    EXPECT_EQ(Items(A<QComboBox>("ComboBox7")).join(u"; "),
+              u"10000; 15000; 20000; 25000; 30000; 35000; 40000");
     EXPECT_TRUE(A<QToolButton>("SpeedButton3")->isChecked());
     EXPECT_FALSE(A<QToolButton>("SpeedButton2")->isChecked() ||
                  A<QToolButton>("SpeedButton4")->isChecked());
@@ -120,6 +122,16 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"FullStopAsDecimalMark", "ComboBox2", "6000.5", "Неправильно введено значение"},
         Typed{"Letters", "ComboBox2", "abc", "Неправильно введено значение"}),
     [](const testing::TestParamInfo<Typed>& info) { return info.param.name; });
+
+TEST_F(FormA, LeavingBackwardsWithShiftTabValidatesAsTabDoes) {
+    auto* life = A<QComboBox>("ComboBox7");
+    Type(life, QStringLiteral("40001"));
+    const auto shown =
+        AnswerModals([&] { QTest::keyClick(life, Qt::Key_Backtab, Qt::ShiftModifier); });
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Значение может быть от 10000 до 40000");
+    EXPECT_EQ(formA.focusWidget(), life);
+}
 
 TEST_F(FormA, AppendsOnlyTextsThatAreNoItemYet) {
     auto* power = A<QComboBox>("ComboBox2");
