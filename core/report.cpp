@@ -7,14 +7,24 @@
 namespace gearpair {
 
 void Report::Add(std::string_view line) {
+    ReserveForADesign();
     lines_.emplace_back(line);
 }
 
 void Report::ReportLine(std::string_view label, double value) {
-    std::string line(label);
-    line += "  ";
-    AppendFixed(line, value, 8, 3, decimalSeparator_);
+    ReserveForADesign();
+    // The line gets its exact length at once: a short one stays in the string's own buffer.
+    const std::string number = FormatFixed(value, 8, 3, decimalSeparator_);
+    std::string line;
+    line.reserve(label.size() + 2 + number.size());
+    line.append(label).append("  ").append(number);
     lines_.push_back(std::move(line));
+}
+
+void Report::ReserveForADesign() {
+    // A design's report with its hand-off section and a few recalculations.
+    constexpr std::size_t kUsualLineCount = 128;
+    if (lines_.capacity() == 0) lines_.reserve(kUsualLineCount);
 }
 
 double Report::ToNumber(std::string_view text) const {
