@@ -3,18 +3,18 @@
 #include "files/file_ops.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cerrno>
-#include <csignal>
 #include <string>
 
 #include "core/errors.h"
+#include "tests/file_size_limit.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::TempDirTest;
 
 struct CodeRow {
@@ -163,27 +163,6 @@ TEST_F(FileOps, ReplaceThatCannotCreateNamesTheFileAndLeavesNothing) {
                     "Cannot create file " + underFile);
     EXPECT_EQ(EntryCount(), 2u);
 }
-
-// Lowers the file-size limit for one test, so that a write fails half-way (EFBIG), and puts
-// the limit and the signal's disposition back afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     const std::string previous = "((aw 160.000) (mn 2.500))";
