@@ -67,7 +67,7 @@ TEST_F(FormA, StartsWithTheDefaultsAndOkFocused) {
     EXPECT_EQ(formA.size(), QSize(536, 243));
     EXPECT_EQ(A<QComboBox>("ComboBox4")->toolTip(),
               u"Выберите коэффициент ширины колеса относительно межосевого расстояния");
-    EXPECT_EQ(session.design.baseDir, dir.path().toStdString() + "/");
+    EXPECT_EQ(session.design.baseDir, DirPath().toStdString() + "/");
 }
 
 TEST_F(FormA, RestoringTheFormKeepsTheUsersChoices) {
@@ -84,7 +84,7 @@ struct Typed {
     const char* message;  // empty: accepted
 };
 
-class FormATyped : public FormA, public testing::WithParamInterface<Typed> {};
+class FormATyped : public FormA, public ::testing::WithParamInterface<Typed> {};
 
 TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
     auto* box = A<QComboBox>(GetParam().box);
@@ -109,7 +109,7 @@ TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FormATyped,
-    testing::Values(
+    ::testing::Values(
         Typed{"PowerUpperBound", "ComboBox2", "55000", ""},
         Typed{"PowerWithExponentAsTyped", "ComboBox2", "1e3", ""},
         Typed{"HardnessLowerBound", "ComboBox5", "207", ""},
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"EmptyPower", "ComboBox2", "", "Неправильно введено значение"},
         Typed{"FullStopAsDecimalMark", "ComboBox2", "6000.5", "Неправильно введено значение"},
         Typed{"Letters", "ComboBox2", "abc", "Неправильно введено значение"}),
-    [](const testing::TestParamInfo<Typed>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<Typed>& info) { return info.param.name; });
 
 TEST_F(FormA, LeavingBackwardsWithShiftTabValidatesAsTabDoes) {
     auto* life = A<QComboBox>("ComboBox7");
@@ -187,7 +187,7 @@ TEST_F(FormA, DefaultRunFromTheEnterKeyShowsTheResults) {
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(values.join(u"; "), u"200; 3,00; 34; 95; 105,4; 294,6");
     EXPECT_EQ(A<QLabel>("Label1")->text(), u"1");  // the run number of the hand-off
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("transmit.txt"))));
+    EXPECT_TRUE(QFile::exists(FilePath(QStringLiteral("transmit.txt"))));
     const QString report = formB.findChild<QTextEdit*>("rtf")->toPlainText();
     EXPECT_TRUE(report.startsWith(u"Введённые значения\nuz  2,800\n"))
         << report.left(80).toStdString();
@@ -221,7 +221,7 @@ TEST_F(FormA, RejectedValueStopsTheRunStartedByClickingOk) {
 
 TEST_F(FormA, RunErrorGoesToTheErrorBoxAndTheFormStaysOpen) {
     // A directory where the run counter must be: the hand-off cannot read it.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("numdir.num")));
+    ASSERT_TRUE(QDir(DirPath()).mkdir(QStringLiteral("numdir.num")));
     QStringList values;
     const auto shown = RunDesignFromForm(values);
     ASSERT_EQ(shown.size(), 1u);

@@ -118,14 +118,14 @@ TEST_F(FormB, SaveWritesWhatTheControlHoldsAsAnRtfDocument) {
 }
 
 TEST_F(FormB, SaveThatCannotCreateTheFileShowsTheErrorBox) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("result.rtf")));
+    ASSERT_TRUE(QDir(DirPath()).mkdir(QStringLiteral("result.rtf")));
     const auto shown = AnswerModals([&] { Trigger("Save1"); });
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"Cannot create file result.rtf.");
     EXPECT_EQ(shown[0].icon, QMessageBox::Critical);
     EXPECT_EQ(shown[0].title, u"Расчёт цилиндрической передачи");
     EXPECT_EQ(formB.ReportLines().size(), 6u);
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("result.rtf"))).isDir());
+    EXPECT_TRUE(QFileInfo(FilePath(QStringLiteral("result.rtf"))).isDir());
 }
 
 }  // namespace
