@@ -3,7 +3,9 @@
 // texts of the results dialog.
 #include "engine/design_run.h"
 
+#include <cassert>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -54,6 +56,7 @@ int ProjectCalculation(GearSession& session) {
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
     RunOutcome outcome;
     ReduceInputs(session, inputs);
+    assert(inputs.arrangement >= 1 && inputs.arrangement <= 3);  // one of the three buttons
     const auto arrangement = static_cast<std::uint8_t>(inputs.arrangement);
     const std::optional<double> factor = LookupKhbeta(session, arrangement, session.design.psibd);
     if (!factor) {
