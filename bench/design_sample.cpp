@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair::bench {
 

@@ -107,9 +107,8 @@ void WriteRow(std::ostream& out, const Row& row) {
     text += StatusName(row.status);
     text += ';';
     if (row.results) {
-        const ResultTexts& r = *row.results;
-        for (const std::string* value : {&r.aw, &r.mn, &r.z1, &r.z2, &r.d1, &r.d2}) {
-            text += CsvField(*value);
+        for (const ResultField& field : kResultFields) {
+            text += CsvField((*row.results).*field.text);
             text += ';';
         }
     } else {

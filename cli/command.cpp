@@ -1,11 +1,11 @@
 // The command: modes, the single design with its optional files, and the batch.
 #include "cli/command.h"
 
-#include <cerrno>
+#include <array>
 #include <filesystem>
-#include <fstream>
 #include <istream>
 #include <ostream>
+#include <streambuf>
 
 #include "cli/batch.h"
 #include "cli/command_line.h"
@@ -14,7 +14,7 @@
 #include "cli/json.h"
 #include "cli/text_output.h"
 #include "core/errors.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
@@ -142,18 +142,41 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
 }
 
+// A batch file read through the file layer. A failed read ends the batch as a stream's
+// read failure does.
+class BatchFileBuffer : public std::streambuf {
+public:
+    explicit BatchFileBuffer(FileHandle file) : file_(std::move(file)) {}
+
+protected:
+    int_type underflow() override {
+        std::size_t count = 0;
+        try {
+            count = ReadBytes(file_, buffer_.data(), buffer_.size());
+        } catch (const FileError& e) {
+            throw std::ios_base::failure(e.what());
+        }
+        if (count == 0) return traits_type::eof();
+        setg(buffer_.data(), buffer_.data(), buffer_.data() + count);
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    FileHandle file_;
+    std::array<char, 65536> buffer_;
+};
+
 int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out) {
     if (source == "-") return RunBatch(in, out, true);
-    std::error_code ignored;
-    // A directory opens like a file here but fails on the first read.
-    const bool directory = std::filesystem::is_directory(source, ignored);
-    std::ifstream file;
-    if (!directory) file.open(source, std::ios::binary);
-    if (!file.is_open()) {
-        const int code = FileErrorCode(directory ? EISDIR : errno);
-        throw UsageError("Не удаётся открыть файл «" + source + "»: " + FileErrorMessage(code));
+    FileHandle file;
+    try {
+        file = OpenForReading(source);
+    } catch (const FileError& e) {
+        throw UsageError("Не удаётся открыть файл «" + source + "»: " + e.what());
     }
-    return RunBatch(file, out, false);
+    BatchFileBuffer buffer(std::move(file));
+    std::istream stream(&buffer);
+    return RunBatch(stream, out, false);
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "engine/design_run.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair {
 

@@ -2,22 +2,19 @@
 #include "cli/input_check.h"
 
 #include <algorithm>
-#include <array>
 
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair {
 
 namespace {
-
-constexpr std::array<std::string_view, 3> kArrangementTexts = {"1", "2", "3"};
 
 // Position of the text in its list; InputError naming every allowed text otherwise.
 int ListIndex(std::string_view field, std::span<const std::string_view> items,
               std::string_view text) {
     const auto found = std::find(items.begin(), items.end(), text);
     if (found != items.end()) return static_cast<int>(found - items.begin());
-    throw InputError(field, "Значение может быть одним из: " + ListText(items));
+    throw InputError(field, NotInListMessage(items));
 }
 
 void CheckTyped(std::string_view field, TypedField kind, std::string_view text) {
@@ -25,15 +22,6 @@ void CheckTyped(std::string_view field, TypedField kind, std::string_view text) 
 }
 
 }  // namespace
-
-std::string ListText(std::span<const std::string_view> items) {
-    std::string text;
-    for (const std::string_view item : items) {
-        if (!text.empty()) text += "; ";
-        text += item;
-    }
-    return text;
-}
 
 InputError::InputError(std::string_view field, std::string_view message)
     : UsageError("--" + std::string(field) + ": " + std::string(message)),

@@ -2,7 +2,6 @@
 // the design run's inputs.
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,10 +23,6 @@ private:
     std::string field_;
     std::string message_;
 };
-
-// The items of a list as the messages and the help name them: "2; 2,24; 2,5" (the items
-// carry decimal commas, so semicolons separate them).
-std::string ListText(std::span<const std::string_view> items);
 
 // Checks the texts in the order ratio, power, speed, hardness, life, width, helix,
 // arrangement and throws InputError for the first one rejected. The typed fields get the

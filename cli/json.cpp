@@ -5,41 +5,11 @@
 #include <cstdio>
 
 #include "cli/figures_json.h"
+#include "core/cp1251.h"
 
 namespace gearpair {
 
 namespace {
-
-// Length of the valid UTF-8 sequence at the start of `text`, or 0 when its first byte does not
-// start one (a stray continuation byte, an overlong form, a surrogate, a value past U+10FFFF,
-// a sequence cut short).
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // range of the second byte, narrower for some leads
-    unsigned char high = 0xBF;
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    if (byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    }
-    return length;
-}
 
 void AppendKey(std::string& json, std::string_view key) {
     json += JsonString(key);
@@ -62,6 +32,7 @@ std::string JsonString(std::string_view text) {
     json.reserve(text.size() + 2);
     json += '"';
     std::size_t i = 0;
+    char32_t codePoint = 0;
     while (i < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         switch (c) {
@@ -91,9 +62,9 @@ std::string JsonString(std::string_view text) {
                     char escape[8];
                     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
                     json += escape;
-                } else if (const std::size_t length = Utf8SequenceLength(text.substr(i))) {
-                    json.append(text.substr(i, length));
-                    i += length;
+                } else if (std::size_t next = i; DecodeUtf8(text, next, codePoint)) {
+                    json.append(text.substr(i, next - i));
+                    i = next;
                     continue;
                 } else {
                     json += "\\ufffd";
@@ -135,14 +106,11 @@ std::string JobJson(const JobResult& job) {
     json += "], ";
     AppendKey(json, "results");
     AppendOptional(json, job.results, [&](const ResultTexts& results) {
-        const std::pair<std::string_view, const std::string*> fields[] = {
-            {"aw", &results.aw}, {"mn", &results.mn}, {"z1", &results.z1},
-            {"z2", &results.z2}, {"d1", &results.d1}, {"d2", &results.d2}};
         json += '{';
-        for (std::size_t i = 0; i < std::size(fields); ++i) {
-            if (i > 0) json += ", ";
-            AppendKey(json, fields[i].first);
-            json += JsonString(*fields[i].second);
+        for (const ResultField& field : kResultFields) {
+            if (&field != &kResultFields.front()) json += ", ";
+            AppendKey(json, field.key);
+            json += JsonString(results.*field.text);
         }
         json += '}';
     });

@@ -27,11 +27,9 @@ std::string TerminalText(std::string_view message) {
 void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
     for (const std::string& line : job.report) out << line << '\n';
     if (job.results) {
-        const ResultTexts& r = *job.results;
-        const std::array<const std::string*, 6> values = {&r.aw, &r.mn, &r.z1, &r.z2, &r.d1, &r.d2};
         out << '\n';
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            out << kResultCaptions[i] << ": " << *values[i] << '\n';
+        for (const ResultField& field : kResultFields) {
+            out << field.caption << ": " << (*job.results).*field.text << '\n';
         }
     }
     if (const CheckStep* last = FinalStep(job)) {

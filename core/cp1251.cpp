@@ -8,7 +8,7 @@ namespace gearpair {
 
 namespace {
 
-// Unicode code points of the bytes 0x80 to 0xFF; 0x98 is unassigned.
+// Unicode code points of the bytes 0x80 to 0xFF; 0x98 is unassigned (U+FFFD, never matched).
 constexpr std::array<char16_t, 128> kHighHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
     0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -22,19 +22,6 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
 
 }  // namespace
 
@@ -88,16 +75,6 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
             }
         }
         if (!found) return std::nullopt;
-    }
-    return out;
-}
-
-std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (const char byte : bytes) {
-        const auto b = static_cast<std::uint8_t>(byte);
-        AppendUtf8(out, b < 0x80 ? char32_t{b} : char32_t{kHighHalf[b - 0x80]});
     }
     return out;
 }

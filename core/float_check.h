@@ -18,10 +18,8 @@ void ClearFloatFaults() noexcept;
 void RaiseFloatFaults();
 
 // Tests the flags once the value has been computed and returns it unchanged: wrap each stored
-// quantity, `d.nkol = Checked(d.nw / d.uz);`.
-inline double Checked(double value) {
-    RaiseFloatFaults();
-    return value;
-}
+// quantity, `d.nkol = Checked(d.nw / d.uz);`. Defined out of line: the value arrives computed,
+// so no inlining can move its arithmetic past the reading of the flags.
+double Checked(double value);
 
 }  // namespace gearpair

@@ -2,7 +2,6 @@
 // value in the report, the results dialog and the hand-off list.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 namespace gearpair {
@@ -12,14 +11,6 @@ namespace gearpair {
 // than `precision` is written in the short scientific form (1,2345679E8). A value that rounds
 // to zero has no sign. Infinities and NaN are written INF, -INF and NAN.
 std::string FormatFixed(double value, int precision, int digits, char decimalSeparator);
-
-// Room that WriteFixed needs: the longest text (a sign, 18 integer digits, the separator and
-// 18 decimals) and whole words stored past its end.
-inline constexpr std::size_t kFixedTextRoom = 48;
-
-// Writes the same text to `out`, which has room for kFixedTextRoom characters, and returns
-// the end of the text; for callers that put it together with other text themselves.
-char* WriteFixed(char* out, double value, int precision, int digits, char decimalSeparator);
 
 // Appends the same text to `out`, for callers that build long texts.
 void AppendFixed(std::string& out, double value, int precision, int digits, char decimalSeparator);

@@ -1,7 +1,6 @@
 // Number conversion, rounding and the power function of the calculation.
 #include "core/numbers.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -27,26 +26,13 @@ constexpr std::array<double, 23> kExactPowersOf10 = {
 // Largest integer below which every integer is a double exactly: 2^53.
 constexpr std::uint64_t kExactIntegers = 1ULL << 53;
 
-// Reads the unsigned number text[i, end), whose grammar is already checked, with the
-// standard library: the decimal separator becomes a full stop in a copy, on the stack for
-// the short texts of the form and the files.
+// Reads the unsigned number, whose grammar is already checked, with the standard library: a
+// decimal separator becomes a full stop in a copy. A value outside the range of double fails.
 bool LibraryConversion(std::string_view number, std::size_t separatorAt, double& parsed) {
-    if (separatorAt == std::string_view::npos) {
-        const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed);
-        return result.ec == std::errc() && result.ptr == number.data() + number.size();
-    }
-    constexpr std::size_t kShortText = 64;
-    char shortCopy[kShortText];
-    std::string longCopy;
-    char* copy = shortCopy;
-    if (number.size() > kShortText) {
-        longCopy.resize(number.size());
-        copy = longCopy.data();
-    }
-    std::copy(number.begin(), number.end(), copy);
-    copy[separatorAt] = '.';
-    const auto result = std::from_chars(copy, copy + number.size(), parsed);
-    return result.ec == std::errc() && result.ptr == copy + number.size();
+    std::string copy(number);
+    if (separatorAt != std::string_view::npos) copy[separatorAt] = '.';
+    const auto result = std::from_chars(copy.data(), copy.data() + copy.size(), parsed);
+    return result.ec == std::errc() && result.ptr == copy.data() + copy.size();
 }
 
 bool Convert(std::string_view text, char decimalSeparator, double& value) noexcept {
@@ -62,8 +48,10 @@ bool Convert(std::string_view text, char decimalSeparator, double& value) noexce
         ++i;
     }
 
-    // Check the grammar of the unsigned number, and gather its digits as an integer while
-    // they fit: number = mantissa x 10^(exponent - decimals).
+    // Check the grammar of the unsigned number, which the standard library's conversion does
+    // not share (it reads no separator but the full stop, and reads "inf" and "nan"), and
+    // gather its digits as an integer while they fit: number = mantissa x 10^(exponent -
+    // decimals).
     const std::size_t numberBegin = i;
     std::size_t separatorAt = std::string_view::npos;
     std::uint64_t mantissa = 0;
@@ -98,31 +86,29 @@ bool Convert(std::string_view text, char decimalSeparator, double& value) noexce
             ++i;
         }
         int exponentDigits = 0;
-        while (i < end && IsDigit(text[i])) {
+        for (; i < end && IsDigit(text[i]); ++i, ++exponentDigits) {
             if (exponent < 1000) {
                 exponent = exponent * 10 + (text[i] - '0');
             } else {
                 exponentFits = false;
             }
-            ++i;
-            ++exponentDigits;
         }
         if (exponentDigits == 0) return false;
         if (exponentNegative) exponent = -exponent;
     }
     if (i != end) return false;
 
-    // A mantissa below 2^53 times or divided by a power of ten up to 10^22 is one correctly
-    // rounded operation on two exact doubles: the value the standard library's conversion
-    // gives, without its cost. Longer numbers and larger exponents go to the library.
+    // Every text of the form and the files converts in the time of the library's conversion
+    // only this way: a mantissa below 2^53 times or divided by a power of ten up to 10^22 is
+    // one correctly rounded operation on two exact doubles, the value the library gives.
+    // Longer numbers and larger exponents go to the library.
     double parsed = 0;
     const int scale = exponent - decimals;
     if (mantissaFits && exponentFits && scale >= -22 && scale <= 22) {
         const auto exact = static_cast<double>(mantissa);
         parsed = scale >= 0 ? exact * kExactPowersOf10[static_cast<std::size_t>(scale)]
                             : exact / kExactPowersOf10[static_cast<std::size_t>(-scale)];
-    } else if (!LibraryConversion(text.substr(numberBegin, end - numberBegin),
-                                  decimalSeparator == '.' ? std::string_view::npos : separatorAt,
+    } else if (!LibraryConversion(text.substr(numberBegin, end - numberBegin), separatorAt,
                                   parsed)) {
         return false;
     }
@@ -164,18 +150,9 @@ double Power(double base, double exponent) {
     if (exponent == 0) return 1;
     if (base == 0 && exponent > 0) return 0;
     if (std::trunc(exponent) == exponent && std::fabs(exponent) <= 2147483647.0) {
-        auto count = static_cast<std::int64_t>(std::fabs(exponent));
+        const auto count = static_cast<std::int64_t>(std::fabs(exponent));
         double product = 1;
-        if (count <= 64) {
-            // The small exponents of the calculation (0.5^6, 0.3^6) as the plain product.
-            for (std::int64_t k = 0; k < count; ++k) product *= base;
-        } else {
-            double factor = base;
-            for (; count > 0; count >>= 1) {
-                if (count & 1) product *= factor;
-                factor *= factor;
-            }
-        }
+        for (std::int64_t k = 0; k < count; ++k) product *= base;
         return exponent < 0 ? 1 / product : product;
     }
     return std::exp(exponent * std::log(base));

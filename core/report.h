@@ -40,6 +40,10 @@ public:
     std::string Format(double value, int precision, int digits) const;
 
 private:
+    // Room for a whole design's lines from the first line on, so that the list is not moved
+    // as it grows.
+    void ReserveForADesign();
+
     std::vector<std::string> lines_;
     char decimalSeparator_ = ',';
 };

@@ -3,7 +3,9 @@
 // texts of the results dialog.
 #include "engine/design_run.h"
 
+#include <cassert>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/numbers.h"
@@ -18,11 +20,6 @@ const std::string_view kNoDataMessage =
 const std::string_view kRecalculationBanner = "                            --====ПЕРЕРАСЧЁТ====--";
 
 namespace {
-
-void Reduce(GearSession& session, const DesignInputs& inputs) {
-    ReduceInputs(session, inputs.uzText, inputs.powerText, inputs.nwText, inputs.hkolText,
-                 inputs.tText, inputs.psibaIndex, inputs.bettaText);
-}
 
 ResultTexts FormatResults(const GearSession& session) {
     const TGearDesign& d = session.design;
@@ -60,17 +57,17 @@ int ProjectCalculation(GearSession& session) {
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
     RunOutcome outcome;
     session.steps.clear();  // a run that stops before the project calculation tried none
-    Reduce(session, inputs);
-    const bool knownArrangement = inputs.arrangement >= 1 && inputs.arrangement <= 3;
-    const auto arrangement = static_cast<std::uint8_t>(knownArrangement ? inputs.arrangement : 0);
-    const double factor = LookupKhbeta(session, arrangement, session.design.psibd);
-    if (factor == -1) {
+    ReduceInputs(session, inputs);
+    assert(inputs.arrangement >= 1 && inputs.arrangement <= 3);  // one of the three buttons
+    const auto arrangement = static_cast<std::uint8_t>(inputs.arrangement);
+    const std::optional<double> factor = LookupKhbeta(session, arrangement, session.design.psibd);
+    if (!factor) {
         outcome.message = kNoDataMessage;
         return outcome;
     }
-    session.design.Khbeta = factor;
+    session.design.Khbeta = *factor;
     session.report.Clear();
-    Reduce(session, inputs);  // the report of the run opens with its inputs
+    ReduceInputs(session, inputs);  // the report of the run opens with its inputs
     AllowableContactStress(session);
     AllowableBendingStress(session);
     try {

@@ -11,18 +11,6 @@
 
 namespace gearpair {
 
-// The input form's texts, list index and arrangement, with the form's defaults.
-struct DesignInputs {
-    std::string uzText = "2,8";
-    std::string powerText = "6000";
-    std::string nwText = "86,3";
-    std::string hkolText = "250";
-    std::string tText = "15000";
-    int psibaIndex = 4;  // "0,5"
-    std::string bettaText = "14";
-    int arrangement = 3;  // 1: overhanging, 2: near a bearing, 3: midway
-};
-
 // The six values of the results dialog, Label8 to Label13, as the dialog shows them.
 struct ResultTexts {
     std::string aw;  // "200"
@@ -33,15 +21,23 @@ struct ResultTexts {
     std::string d2;  // "294,6"
 };
 
-// Captions of the six results in the results dialog, top to bottom, beside aw, mn, z1, z2, d1
-// and d2.
-inline constexpr std::array<std::string_view, 6> kResultCaptions = {
-    "Выбрано межосевое расстояние",
-    "Выбран модуль",
-    "Число зубьев на шестерне",
-    "Число зубьев на колесе",
-    "Диаметр делительной окружности шестерни",
-    "Диаметр делительной окружности колеса"};
+// One result as every output names it: its key (JSON member, batch column), its caption in the
+// results dialog and the text output, and its text in ResultTexts.
+struct ResultField {
+    std::string_view key;
+    std::string_view caption;
+    std::string ResultTexts::*text;
+};
+
+// The six results in the order of the results dialog, top to bottom.
+inline constexpr std::array<ResultField, 6> kResultFields = {{
+    {"aw", "Выбрано межосевое расстояние", &ResultTexts::aw},
+    {"mn", "Выбран модуль", &ResultTexts::mn},
+    {"z1", "Число зубьев на шестерне", &ResultTexts::z1},
+    {"z2", "Число зубьев на колесе", &ResultTexts::z2},
+    {"d1", "Диаметр делительной окружности шестерни", &ResultTexts::d1},
+    {"d2", "Диаметр делительной окружности колеса", &ResultTexts::d2},
+}};
 
 // How a run ended when it raised no error: completed with its results, or stopped with a
 // message for the user (no table value, series exhausted, tooth number below the table).
@@ -62,8 +58,9 @@ extern const std::string_view kNoDataMessage;
 // recalculation number, so the report holds one such line per recalculation.
 extern const std::string_view kRecalculationBanner;
 
-// Runs one design. Errors (conversion, floating-point, file) propagate as exceptions and
-// leave the report as far as it was written.
+// Runs one design; the arrangement must be 1 to 3. Errors (conversion, floating-point, a width
+// index outside the list, file) propagate as exceptions and leave the report as far as it was
+// written.
 RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs,
                      const HandoffStep& handoff = {});
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "core/report.h"
 #include "engine/check_steps.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair {
 
@@ -80,14 +82,15 @@ CheckStep& CurrentStep(GearSession& session);
 
 // Reads the six input texts and the face-width list index into the record, derives the wheel
 // speed, both torques, the pinion hardness and psibd, and reports "Введённые значения".
-// Throws ConversionError for a text that is not a number, FloatError for a zero divisor.
-void ReduceInputs(GearSession& session, std::string_view uzText, std::string_view powerText,
-                  std::string_view nwText, std::string_view hkolText, std::string_view tText,
-                  int psibaIndex, std::string_view bettaText);
+// Throws ConversionError for a text that is not a number, FloatError for a zero divisor, and
+// Error with NotInListMessage(kWidthTexts) for a width index outside the list; nothing is
+// reported then. The arrangement is not read here.
+void ReduceInputs(GearSession& session, const DesignInputs& inputs);
 
-// Load-concentration factor for the arrangement (1 to 3), psibd and the pinion hardness, or
-// exactly -1 where the table has no value. Writes khbetaRow; no report line.
-double LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd);
+// Load-concentration factor for the arrangement (1 to 3, which the caller guarantees), psibd
+// and the pinion hardness, or nothing where the table has no value. Writes khbetaRow; no
+// report line.
+std::optional<double> LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd);
 
 // Allowable contact stress Ghp, with its report section.
 void AllowableContactStress(GearSession& session);

@@ -1,9 +1,10 @@
 // The load-concentration factor K_H-beta by gear arrangement, psibd and pinion hardness.
 #include <array>
-#include <string_view>
+#include <cassert>
+#include <charconv>
+#include <optional>
 
 #include "engine/gear_design.h"
-#include "core/numbers.h"
 
 namespace gearpair {
 
@@ -15,19 +16,35 @@ constexpr std::array<float, 8> kPsibdBreakpoints = {0.2f, 0.4f, 0.6f, 0.8f, 1.0f
 // Pinion hardness up to which the softer class applies, HB.
 constexpr double kHardnessSplit = 350;
 
-// [arrangement 1..3][hardness class: up to 350 HB, above][row 1..8]; "n/a": no value.
-constexpr std::string_view kKhbetaTable[3][2][8] = {
-    {{"1,05", "1,12", "1,2", "1,27", "n/a", "n/a", "n/a", "n/a"},
-     {"1,1", "1,25", "1,45", "n/a", "n/a", "n/a", "n/a", "n/a"}},
-    {{"1,03", "1,03", "1,04", "1,05", "1,07", "1,1", "1,13", "1,15"},
-     {"1,02", "1,05", "1,08", "1,14", "1,2", "1,25", "1,31", "n/a"}},
-    {{"1,01", "1,02", "1,025", "1,025", "1,03", "1,04", "1,05", "1,06"},
-     {"1,01", "1,02", "1,025", "1,03", "1,06", "1,08", "1,12", "1,16"}},
+using Entry = std::optional<float>;
+constexpr Entry kNone = std::nullopt;
+
+// [arrangement 1..3][hardness class: up to 350 HB, above][row 1..8], in single precision as
+// the table was drawn up; empty where the table has no value.
+constexpr Entry kKhbetaTable[3][2][8] = {
+    {{1.05f, 1.12f, 1.2f, 1.27f, kNone, kNone, kNone, kNone},
+     {1.1f, 1.25f, 1.45f, kNone, kNone, kNone, kNone, kNone}},
+    {{1.03f, 1.03f, 1.04f, 1.05f, 1.07f, 1.1f, 1.13f, 1.15f},
+     {1.02f, 1.05f, 1.08f, 1.14f, 1.2f, 1.25f, 1.31f, kNone}},
+    {{1.01f, 1.02f, 1.025f, 1.025f, 1.03f, 1.04f, 1.05f, 1.06f},
+     {1.01f, 1.02f, 1.025f, 1.03f, 1.06f, 1.08f, 1.12f, 1.16f}},
 };
+
+// The factor as the calculation uses it: the double nearest to the entry's decimal value
+// (1.05, not the single-precision 1.0499999523...). The shortest text that reads back as the
+// same float is that decimal value.
+double DecimalValue(float entry) {
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, entry).ptr;
+    double value = 0;
+    std::from_chars(text, end, value);
+    return value;
+}
 
 }  // namespace
 
-double LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd) {
+std::optional<double> LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd) {
+    assert(arrangement >= 1 && arrangement <= 3);
     TGearDesign& d = session.design;
 
     // Coarse row: the number of breakpoints at or below psibd (each widened to double).
@@ -46,11 +63,9 @@ double LookupKhbeta(GearSession& session, std::uint8_t arrangement, double psibd
     d.khbetaRow = row;
 
     const int hardnessClass = d.hw > kHardnessSplit ? 1 : 0;
-    std::string_view entry;
-    if (arrangement >= 1 && arrangement <= 3)
-        entry = kKhbetaTable[arrangement - 1][hardnessClass][row - 1];
-    if (entry == "n/a") return -1;
-    return TextToFloat(entry, ',');
+    const Entry entry = kKhbetaTable[arrangement - 1][hardnessClass][row - 1];
+    if (!entry) return std::nullopt;
+    return DecimalValue(*entry);
 }
 
 }  // namespace gearpair

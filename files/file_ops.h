@@ -62,6 +62,13 @@ private:
 // Opens an existing file for reading and writing without truncating it.
 FileHandle OpenForUpdate(const std::string& path);
 
+// Opens an existing file for reading; a directory is refused as "File access denied" (5).
+FileHandle OpenForReading(const std::string& path);
+
+// Reads up to `size` bytes at the current position into `buffer`; returns how many were read,
+// 0 at the end of the file.
+std::size_t ReadBytes(const FileHandle& file, char* buffer, std::size_t size);
+
 // Creates the file, or truncates an existing one, open for reading and writing.
 FileHandle CreateOrTruncate(const std::string& path);
 

@@ -140,6 +140,23 @@ FileHandle OpenForUpdate(const std::string& path) {
     return OpenChecked(path, O_RDWR);
 }
 
+FileHandle OpenForReading(const std::string& path) {
+    FileHandle file = OpenChecked(path, O_RDONLY);
+    // A directory opens for reading here, where Windows refuses it.
+    struct stat status;
+    if (::fstat(file.Descriptor(), &status) != 0) ThrowPosixError(errno);
+    if (S_ISDIR(status.st_mode)) ThrowPosixError(EISDIR);
+    return file;
+}
+
+std::size_t ReadBytes(const FileHandle& file, char* buffer, std::size_t size) {
+    while (true) {
+        const ssize_t count = ::read(file.Descriptor(), buffer, size);
+        if (count >= 0) return static_cast<std::size_t>(count);
+        if (errno != EINTR) ThrowPosixError(errno);
+    }
+}
+
 FileHandle CreateOrTruncate(const std::string& path) {
     return OpenChecked(path, O_RDWR | O_CREAT | O_TRUNC);
 }

@@ -8,7 +8,7 @@
 namespace gearpair {
 
 // The Windows rule for an executable's full path: ASCII letters lower-cased (Cyrillic keeps its
-// case), cut at the last backslash or drive colon, plus one backslash. `C:\Gears\trelmox.exe`
+// case), cut at the last backslash or drive colon, plus one backslash. `C:\Gears\gearpair.exe`
 // gives `c:\gears\`; a program in the root, `c:\x.exe`, gives `c:\\`.
 std::string ProgramDirectoryWindows(std::string_view executablePath);
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/design_run.h"
 #include "core/errors.h"
+#include "engine/design_run.h"
 #include "files/handoff.h"
 
 namespace {
@@ -44,10 +44,10 @@ bool IsSystemMessage(std::string_view message, const DesignInputs& in) {
         const std::string expected = "'" + *text + "' is not a valid floating point value";
         if (message == expected.c_str()) return true;
     }
-    // An arrangement outside 1 to 3 selects no table entry, and the empty entry fails the
-    // number conversion.
-    const bool knownArrangement = in.arrangement >= 1 && in.arrangement <= 3;
-    if (!knownArrangement && message == "'' is not a valid floating point value") return true;
+    // A width index outside the list is refused with the list's items.
+    const bool widthInList =
+        in.psibaIndex >= 0 && in.psibaIndex < static_cast<int>(gearpair::kWidthTexts.size());
+    if (!widthInList && message == gearpair::NotInListMessage(gearpair::kWidthTexts)) return true;
     return message == "Floating point division by zero" ||
            message == "Invalid floating point operation" || message == "Floating point overflow";
 }
@@ -64,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     inputs.tText = Text(input);
     inputs.bettaText = Text(input);
     inputs.psibaIndex = input.ConsumeIntegralInRange<int>(-2, 8);
-    inputs.arrangement = input.ConsumeIntegralInRange<int>(-1, 4);
+    // The arrangement comes from three buttons: 1 to 3 is the run's precondition.
+    inputs.arrangement = input.ConsumeIntegralInRange<int>(1, 3);
     if (input.ConsumeBool()) inputs.psibaIndex = input.ConsumeIntegral<int>();
-    if (input.ConsumeBool()) inputs.arrangement = input.ConsumeIntegral<int>();
 
     gearpair::GearSession session;
     // The hand-off's derived sizes, without its files.

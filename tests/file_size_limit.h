@@ -1,34 +1,33 @@
-// A file size limit for the life of a scope: files larger than the limit cannot be written
-// (EFBIG, as on a full disk), so that a late write fails after the small early ones succeeded.
-// Root is not exempt, unlike from permissions.
+// Lowers the file-size limit of this process for one test, so that a write fails half-way
+// (EFBIG) as on a full disk; the signal such a write raises is ignored. The limit and the
+// signal's disposition are put back afterwards.
 #pragma once
 
 #include <sys/resource.h>
 
 #include <csignal>
 
-namespace gearpair {
+namespace gearpair::testing {
 
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        // A write over the limit fails instead of ending the process.
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous_;
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
         limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
     }
 
 private:
-    rlimit previous_{};
-    void (*previousSignal_)(int) = nullptr;
+    rlimit saved_{};
+    void (*savedHandler_)(int) = nullptr;
 };
 
-}  // namespace gearpair
+}  // namespace gearpair::testing

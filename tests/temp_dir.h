@@ -1,5 +1,5 @@
-// A fresh temporary directory per test, removed afterwards, and small helpers to set up and
-// read back the files the tests leave there.
+// The temporary directory of a test: a fresh one per test, removed afterwards, and small
+// helpers to set up and read back the files the test leaves there.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,29 +8,49 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace gearpair::testing {
 
-class TempDirTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+// A fresh directory named after the running test (and this process), removed with the object;
+// for fixtures that need the directory while they are constructed.
+class TempDir {
+public:
+    TempDir() {
         const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name) {
             if (c == '/') c = '_';
         }
-        dir_ = std::filesystem::temp_directory_path() /
-               ("gearpair-" + std::to_string(::getpid()) + "-" + name);
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        path_ = std::filesystem::temp_directory_path() /
+                ("gearpair-" + std::to_string(::getpid()) + "-" + name);
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
     }
 
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A test with its own TempDir and small helpers to set up and read back the files it leaves.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        scratch_.emplace();
+        dir_ = scratch_->Path();
     }
+
+    void TearDown() override { scratch_.reset(); }
 
     // The directory with a trailing '/', as a program directory is written.
     std::string Base() const { return dir_.string() + "/"; }
@@ -55,6 +75,9 @@ protected:
     }
 
     std::filesystem::path dir_;
+
+private:
+    std::optional<TempDir> scratch_;
 };
 
 }  // namespace gearpair::testing

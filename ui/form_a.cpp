@@ -31,11 +31,6 @@ namespace gearpair {
 
 namespace {
 
-// The defaults the fixed lists select when the form is first shown: "2,8", "0,5", "14".
-constexpr int kDefaultRatioItem = 3;
-constexpr int kDefaultWidthItem = 4;
-constexpr int kDefaultHelixItem = 6;
-
 template <std::size_t N>
 void AddItems(QComboBox* box, const std::array<std::string_view, N>& items) {
     for (const std::string_view item : items) {
@@ -88,12 +83,13 @@ TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
     Label1 = AddLabel(this, "Label1", QStringLiteral("Передаточное отношение"), 16, 8);
     ComboBox1 = AddList("ComboBox1", 16, 24, false);
     AddItems(ComboBox1, kRatioTexts);
+    const DesignInputs defaults;
     AddLabel(this, "Label2", QStringLiteral("Передаваемая мощность, Вт"), 16, 56);
     ComboBox2 = AddList("ComboBox2", 16, 72, true);
-    ComboBox2->addItem(QStringLiteral("6000"));
+    ComboBox2->addItem(QString::fromStdString(defaults.powerText));
     AddLabel(this, "Label3", QStringLiteral("Частота вращения шестерни (мин-1)"), 16, 104);
     ComboBox3 = AddList("ComboBox3", 16, 120, true);
-    ComboBox3->addItem(QStringLiteral("86,3"));
+    ComboBox3->addItem(QString::fromStdString(defaults.nwText));
     AddLabel(this, "Label4", QStringLiteral("Коэф-т ширины колеса"), 208, 136);
     ComboBox4 = AddList("ComboBox4", 200, 152, false);
     AddItems(ComboBox4, kWidthTexts);
@@ -104,12 +100,11 @@ TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
     AddItems(ComboBox6, kHelixTexts);
     AddLabel(this, "Label5", QStringLiteral("Твёрдость материала колеса"), 368, 56);
     ComboBox5 = AddList("ComboBox5", 368, 72, true);
-    ComboBox5->addItem(QStringLiteral("250"));
+    ComboBox5->addItem(QString::fromStdString(defaults.hkolText));
     AddLabel(this, "Label7", QStringLiteral("Плановый срок службы (часы)"), 368, 104);
     ComboBox7 = AddList("ComboBox7", 368, 120, true);
-    for (int hours = 10000; hours <= 40000; hours += 5000)
-        ComboBox7->addItem(QString::number(hours));
-    ComboBox7->setCurrentIndex(1);  // 15000
+    AddItems(ComboBox7, kLifeTexts);
+    ComboBox7->setCurrentIndex(static_cast<int>(kDefaultLifeItem));
 
     // The fixed lists have no selection until the form is first shown.
     for (QComboBox* box : {ComboBox1, ComboBox4, ComboBox6}) box->setCurrentIndex(-1);
@@ -178,9 +173,9 @@ void TFormA::showEvent(QShowEvent* event) {
 
 void TFormA::FormShow() {
     BitBtn1->setFocus();
-    ComboBox1->setCurrentIndex(kDefaultRatioItem);
-    ComboBox4->setCurrentIndex(kDefaultWidthItem);
-    ComboBox6->setCurrentIndex(kDefaultHelixItem);
+    ComboBox1->setCurrentIndex(static_cast<int>(kDefaultRatioItem));
+    ComboBox4->setCurrentIndex(static_cast<int>(kDefaultWidthItem));
+    ComboBox6->setCurrentIndex(static_cast<int>(kDefaultHelixItem));
     session_.design.baseDir = DesktopProgramDirectory(executablePath_);
 }
 

@@ -7,8 +7,8 @@
 
 #include <vector>
 
+#include "engine/design_inputs.h"
 #include "engine/design_run.h"
-#include "engine/input_validation.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -31,18 +31,16 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
         AddLabel(this, "Label1", QStringLiteral("Расчёт произведен успешно."), 112, 8);
     headline->setFont(FormFont(13));
     headline->resize(headline->sizeHint());
-    // Label2 to Label7: the captions of the six results, 24 pixels apart.
-    for (int row = 0; row < 6; ++row) {
-        const std::string_view caption = kResultCaptions[static_cast<std::size_t>(row)];
-        AddLabel(this, ("Label" + std::to_string(row + 2)).c_str(), FromUtf8(caption), 40,
-                 40 + 24 * row);
+    // Label2 to Label7: the captions of the six results, 24 pixels apart; Label8 to Label13
+    // beside them: their values.
+    for (std::size_t row = 0; row < kResultFields.size(); ++row) {
+        AddLabel(this, ("Label" + std::to_string(row + 2)).c_str(),
+                 FromUtf8(kResultFields[row].caption), 40, 40 + 24 * static_cast<int>(row));
     }
-    Label8 = AddLabel(this, "Label8", QString(), 328, 40);
-    Label9 = AddLabel(this, "Label9", QString(), 328, 64);
-    Label10 = AddLabel(this, "Label10", QString(), 328, 88);
-    Label11 = AddLabel(this, "Label11", QString(), 328, 112);
-    Label12 = AddLabel(this, "Label12", QString(), 328, 136);
-    Label13 = AddLabel(this, "Label13", QString(), 328, 160);
+    for (std::size_t row = 0; row < kResultFields.size(); ++row) {
+        values_[row] = AddLabel(this, ("Label" + std::to_string(row + 8)).c_str(), QString(), 328,
+                                40 + 24 * static_cast<int>(row));
+    }
 
     BitBtn1 = new QPushButton(CheckMarkIcon(), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -67,12 +65,9 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
 }
 
 void TFormD::Execute(const ResultTexts& results) {
-    const std::pair<QLabel*, const std::string*> values[] = {
-        {Label8, &results.aw},  {Label9, &results.mn},  {Label10, &results.z1},
-        {Label11, &results.z2}, {Label12, &results.d1}, {Label13, &results.d2}};
-    for (const auto& [label, text] : values) {
-        label->setText(QString::fromStdString(*text));
-        label->resize(label->sizeHint());
+    for (std::size_t row = 0; row < kResultFields.size(); ++row) {
+        values_[row]->setText(QString::fromStdString(results.*kResultFields[row].text));
+        values_[row]->resize(values_[row]->sizeHint());
     }
     move(screen()->availableGeometry().center() - rect().center());
     BitBtn1->setFocus();

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -42,12 +44,7 @@ protected:
 
 private:
     TFormB& details_;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label11;
-    QLabel* Label12;
-    QLabel* Label13;
+    std::array<QLabel*, 6> values_;  // Label8 to Label13, the texts of kResultFields
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;

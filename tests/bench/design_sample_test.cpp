@@ -10,7 +10,7 @@
 
 #include "cli/csv.h"
 #include "cli/input_check.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair::bench {
 namespace {

@@ -108,14 +108,21 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
             "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
 }
 
-TEST(RunBatch, OverlongLineIsABadRowNotAnAllocation) {
-    const std::string huge(kMaxBatchLine * 50, '1');
-    const BatchRun run = RunRows(kHeader + huge + "\n2,8;6000;86,3;250;15000;0,5;14;3\n");
+// A line of exactly the limit is read as a row; one byte more, or far more, is a bad row that
+// is skipped without being held.
+TEST(RunBatch, LineLimitIsExactAndLongerLinesAreBadRows) {
+    const std::string atLimit(kMaxBatchLine, '1');
+    const std::string tooLong = ";;;;;;;;invalid;;;;;;;;;;;;;;Строка длиннее 4096 байт\n";
+    const BatchRun run =
+        RunRows(kHeader + atLimit + "\n" + atLimit + "1\n" + std::string(kMaxBatchLine * 50, '1') +
+                "\n2,8;6000;86,3;250;15000;0,5;14;3\n");
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.output, kOutputHeader +
-                              ";;;;;;;;invalid;;;;;;;;;;;;;;Строка длиннее 4096 байт\n" +
-                              "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+    EXPECT_EQ(run.output,
+              kOutputHeader + atLimit +
+                  ";;;;;;;;invalid;;;;;;;;;;;;;;Строка должна содержать 8 полей, а содержит 1\n" +
+                  tooLong + tooLong +
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
+                  "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
 }
 
 // Hands out its text one line per refill and notes, when a line is asked for, how many lines

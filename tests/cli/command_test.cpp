@@ -145,7 +145,7 @@ TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndF
 
     Outcome failed;
     {
-        const FileSizeLimit limit(4096);  // the hand-off's files fit, a drawing does not
+        const testing::FileSizeLimit limit(4096);  // the hand-off's files fit, a drawing does not
         failed = RunCli({"--handoff-dir", dir});
     }
     EXPECT_EQ(failed.code, kExitNotCompleted);

@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"\xE0\xEB\xFF", R"("\ufffd\ufffd\ufffd")"},           // code page 1251 letters
         EscapeCase{"\xD0", R"("\ufffd")"},                               // cut short
         EscapeCase{"\xD0\x20", R"("\ufffd ")"},                          // no continuation
-        EscapeCase{"\xC0\xAF", R"("\ufffd\ufffd")"},                     // overlong '/'
+        EscapeCase{"\xE0\x80\xAF", R"("\ufffd\ufffd\ufffd")"},           // overlong '/'
         EscapeCase{"\xED\xA0\x80", R"("\ufffd\ufffd\ufffd")"},           // surrogate
         EscapeCase{"\xF4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd")"}  // past U+10FFFF
         ));

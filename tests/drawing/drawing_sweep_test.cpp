@@ -21,7 +21,7 @@
 #include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
 #include "engine/design_run.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 #include "engine/part_sizes.h"
 
 namespace gearpair {

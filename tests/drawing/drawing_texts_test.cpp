@@ -5,7 +5,7 @@
 
 #include "core/numbers.h"
 #include "drawing/gear_tables.h"
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 namespace gearpair {
 namespace {

@@ -1,8 +1,8 @@
 // Allowable contact and bending stresses: the default design and the life-factor limits.
 #include <gtest/gtest.h>
 
-#include "engine/gear_design.h"
 #include "core/errors.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 namespace {
@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 
 GearSession ReducedDefaults() {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "250", "15000", 4, "14"});
     session.report.Clear();
     return session;
 }
@@ -42,7 +42,7 @@ TEST(AllowableBendingStress, DefaultDesignSection) {
 
 TEST(AllowableContactStress, LifeFactorFallsBelowOneForManyCycles) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "10000", "250", "40000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "10000", "250", "40000", 4, "14"});
     session.report.Clear();
     AllowableContactStress(session);
     const Lines& lines = session.report.Lines();
@@ -53,7 +53,7 @@ TEST(AllowableContactStress, LifeFactorFallsBelowOneForManyCycles) {
 
 TEST(AllowableBendingStress, LifeFactorRisesForFewCyclesAndStopsAtOne) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "1", "250", "10000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "1", "250", "10000", 4, "14"});
     session.report.Clear();
     AllowableBendingStress(session);
     const Lines& lines = session.report.Lines();
@@ -62,12 +62,12 @@ TEST(AllowableBendingStress, LifeFactorRisesForFewCyclesAndStopsAtOne) {
     EXPECT_GT(session.design.Gfpw, 504 / 1.8 * 0.9);
 
     // 4000000 cycles: 0.205052 x t x 60 x n; t = 40000 and n = 8.128 give just above it.
-    ReduceInputs(session, "2,8", "6000", "8,13", "250", "40000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "8,13", "250", "40000", 4, "14"});
     session.report.Clear();
     AllowableBendingStress(session);
     EXPECT_EQ(session.report.Lines()[5], "Kflw  1,000");
     EXPECT_EQ(session.design.Gfpw, 252);
-    ReduceInputs(session, "2,8", "6000", "8,12", "250", "40000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "8,12", "250", "40000", 4, "14"});
     session.report.Clear();
     AllowableBendingStress(session);
     EXPECT_GT(session.design.Gfpw, 252);
@@ -75,7 +75,7 @@ TEST(AllowableBendingStress, LifeFactorRisesForFewCyclesAndStopsAtOne) {
 
 TEST(AllowableStresses, ZeroLifeIsAFloatingPointError) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "0", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "250", "0", 4, "14"});
     EXPECT_THROW(AllowableContactStress(session), FloatError);
 }
 

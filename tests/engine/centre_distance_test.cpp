@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/gear_design.h"
+#include "tests/engine/standard_series.h"
 
 namespace gearpair {
 namespace {
@@ -74,39 +75,18 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SeriesPosition,
                                            PositionCase{2499, 32}, PositionCase{2500, 33},
                                            PositionCase{1e12, 33}));
 
-TEST(CentreDistanceAt, ReadsNothingOutsideTheSeries) {
-    EXPECT_EQ(CentreDistanceAt(1), 40);
-    EXPECT_EQ(CentreDistanceAt(32), 2500);
+// Every position of the series, and for each centre distance its module.
+TEST(CentreDistanceAt, GivesEveryPositionOfTheSeriesWithItsModule) {
+    for (int position = 1; position <= 32; ++position) {
+        const testing::SeriesEntry& entry = testing::kStandardSeries[position - 1];
+        EXPECT_EQ(CentreDistanceAt(position), entry.aw) << "position " << position;
+        GearSession session;
+        session.design.aw = entry.aw;
+        EXPECT_EQ(SelectModule(session), entry.mn) << "aw " << entry.aw;
+    }
     EXPECT_THROW(CentreDistanceAt(33), DesignStop);
     EXPECT_THROW(CentreDistanceAt(0), DesignStop);
 }
-
-struct ModuleCase {
-    double aw;
-    double mn;
-};
-
-class ModuleForDistance : public ::testing::TestWithParam<ModuleCase> {};
-
-TEST_P(ModuleForDistance, IsTheLargestStandardModuleNotAboveOnePointFivePercent) {
-    GearSession session;
-    session.design.aw = GetParam().aw;
-    EXPECT_EQ(SelectModule(session), GetParam().mn) << "aw " << GetParam().aw;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WholeSeries, ModuleForDistance,
-    ::testing::Values(ModuleCase{40, 0.6}, ModuleCase{50, 0.7}, ModuleCase{63, 0.9},
-                      ModuleCase{80, 1.125}, ModuleCase{100, 1.5}, ModuleCase{125, 1.75},
-                      ModuleCase{140, 2.0}, ModuleCase{160, 2.25}, ModuleCase{180, 2.5},
-                      ModuleCase{200, 3.0}, ModuleCase{225, 3.0}, ModuleCase{250, 3.5},
-                      ModuleCase{280, 4.0}, ModuleCase{315, 4.5}, ModuleCase{355, 5.0},
-                      ModuleCase{400, 6.0}, ModuleCase{450, 6.0}, ModuleCase{500, 7.0},
-                      ModuleCase{560, 8.0}, ModuleCase{630, 9.0}, ModuleCase{710, 10.0},
-                      ModuleCase{800, 12.0}, ModuleCase{900, 12.0}, ModuleCase{1000, 14.0},
-                      ModuleCase{1120, 16.0}, ModuleCase{1250, 18.0}, ModuleCase{1400, 20.0},
-                      ModuleCase{1600, 22.0}, ModuleCase{1800, 25.0}, ModuleCase{2000, 28.0},
-                      ModuleCase{2240, 32.0}, ModuleCase{2500, 36.0}));
 
 }  // namespace
 }  // namespace gearpair

@@ -19,9 +19,10 @@
 #include "core/errors.h"
 #include "core/format_fixed.h"
 #include "core/numbers.h"
+#include "engine/design_inputs.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
-#include "engine/input_validation.h"
+#include "tests/engine/standard_series.h"
 
 namespace gearpair {
 namespace {
@@ -46,17 +47,6 @@ const TypedDomain kWideDomain = {
     {"1", "1,5", "86,3", "960", "1450", "3000", "10000"},
     {"207", "230", "285", "320", "320,5", "350", "451", "652"},
     {"10000", "15000", "25000", "40000"},
-};
-
-// The standard module for each centre distance the run can choose (the series and the
-// fallback 400 mm): the largest module not above 1.5 % of the centre distance.
-const std::map<int, double> kModuleForCentreDistance = {
-    {40, 0.6},    {50, 0.7},    {63, 0.9},    {80, 1.125},  {100, 1.5},   {125, 1.75},
-    {140, 2.0},   {160, 2.25},  {180, 2.5},   {200, 3.0},   {225, 3.0},   {250, 3.5},
-    {280, 4.0},   {315, 4.5},   {355, 5.0},   {400, 6.0},   {450, 6.0},   {500, 7.0},
-    {560, 8.0},   {630, 9.0},   {710, 10.0},  {800, 12.0},  {900, 12.0},  {1000, 14.0},
-    {1120, 16.0}, {1250, 18.0}, {1400, 20.0}, {1600, 22.0}, {1800, 25.0}, {2000, 28.0},
-    {2240, 32.0}, {2500, 36.0},
 };
 
 // Relative tolerance of a centre distance rebuilt from the two pitch diameters.
@@ -117,10 +107,13 @@ std::vector<std::string> Inconsistencies(const GearSession& session, const Resul
     if (d.bkol <= 0 || fifths != std::trunc(fifths)) faults.push_back("bkol not a multiple of 5");
     if (d.bw != d.bkol + 10) faults.push_back("bw is not bkol + 10");
 
-    const auto module = kModuleForCentreDistance.find(static_cast<int>(d.aw));
-    if (module == kModuleForCentreDistance.end() || module->first != d.aw) {
+    // The run chooses a value of the series (or the fallback 400 mm, which is one too).
+    const auto module =
+        std::find_if(testing::kStandardSeries.begin(), testing::kStandardSeries.end(),
+                     [&](const testing::SeriesEntry& entry) { return entry.aw == d.aw; });
+    if (module == testing::kStandardSeries.end()) {
         faults.push_back("aw " + FormatFixed(d.aw, 18, 6, ',') + " is not a standard value");
-    } else if (module->second != d.mn) {
+    } else if (module->mn != d.mn) {
         faults.push_back("mn " + FormatFixed(d.mn, 8, 3, ',') + " is not the table's module");
     }
 

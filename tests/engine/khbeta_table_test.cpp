@@ -1,9 +1,8 @@
-// The load-concentration table: rows by psibd with single-precision midpoints, hardness
-// classes and the entries without a value.
+// The load-concentration table: rows by psibd with single-precision midpoints, every cell
+// with the hardness classes and the cells without a value.
 #include <gtest/gtest.h>
 
 #include "engine/gear_design.h"
-#include "core/errors.h"
 
 namespace gearpair {
 namespace {
@@ -31,42 +30,42 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{1.100000023841858, 6}, RowCase{1.3, 7}, RowCase{1.4999, 7},
                       RowCase{1.5, 8}, RowCase{2.5515, 8}));
 
-struct EntryCase {
-    int arrangement;
-    double hw;
-    double psibd;
-    double factor;
-};
-
-class KhbetaEntry : public ::testing::TestWithParam<EntryCase> {};
-
-TEST_P(KhbetaEntry, GivesTheTableValue) {
-    const EntryCase& c = GetParam();
-    GearSession session;
-    session.design.hw = c.hw;
-    EXPECT_EQ(LookupKhbeta(session, static_cast<std::uint8_t>(c.arrangement), c.psibd), c.factor);
+// Every cell: arrangement 1 to 3, up to 350 HB and above, rows 1 to 8; 0 where the table has
+// no value. Each psibd lies inside its row's range.
+TEST(LookupKhbeta, GivesEveryCellOfTheTable) {
+    constexpr double kNoValue = 0;
+    constexpr double kPsibdOfRow[8] = {0.25, 0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6};
+    constexpr double kCells[3][2][8] = {
+        {{1.05, 1.12, 1.2, 1.27, kNoValue, kNoValue, kNoValue, kNoValue},
+         {1.1, 1.25, 1.45, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue}},
+        {{1.03, 1.03, 1.04, 1.05, 1.07, 1.1, 1.13, 1.15},
+         {1.02, 1.05, 1.08, 1.14, 1.2, 1.25, 1.31, kNoValue}},
+        {{1.01, 1.02, 1.025, 1.025, 1.03, 1.04, 1.05, 1.06},
+         {1.01, 1.02, 1.025, 1.03, 1.06, 1.08, 1.12, 1.16}},
+    };
+    for (int arrangement = 1; arrangement <= 3; ++arrangement) {
+        for (int hardnessClass = 0; hardnessClass < 2; ++hardnessClass) {
+            for (int row = 1; row <= 8; ++row) {
+                GearSession session;
+                session.design.hw = hardnessClass == 0 ? 280 : 400;
+                const std::optional<double> factor = LookupKhbeta(
+                    session, static_cast<std::uint8_t>(arrangement), kPsibdOfRow[row - 1]);
+                ASSERT_EQ(session.design.khbetaRow, row);
+                EXPECT_EQ(factor.value_or(kNoValue),
+                          kCells[arrangement - 1][hardnessClass][row - 1])
+                    << "arrangement " << arrangement << ", class " << hardnessClass << ", row "
+                    << row;
+            }
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, KhbetaEntry,
-    ::testing::Values(EntryCase{3, 280, 0.95, 1.03},  // the default design
-                      EntryCase{1, 350, 0.8, 1.27},   // 350 HB is the softer class
-                      EntryCase{1, 350.5, 0.8, -1},   // above it the harder class, no value
-                      EntryCase{1, 280, 0.9, -1}, EntryCase{1, 280, 0.8999, 1.27},
-                      EntryCase{1, 400, 0.6999, 1.45}, EntryCase{2, 400, 1.5, -1},
-                      EntryCase{2, 400, 1.49, 1.31}, EntryCase{2, 280, 2.5515, 1.15},
-                      EntryCase{3, 280, 0.6, 1.025}, EntryCase{3, 400, 0.3, 1.01},
-                      EntryCase{2, 280, 1.2, 1.1}));
-
-TEST(LookupKhbeta, UnknownArrangementFailsTheConversionOfAnEmptyEntry) {
+TEST(LookupKhbeta, PinionHardnessOf350IsTheSofterClass) {
     GearSession session;
-    session.design.hw = 280;
-    try {
-        LookupKhbeta(session, 4, 0.95);
-        FAIL();
-    } catch (const ConversionError& error) {
-        EXPECT_STREQ(error.what(), "'' is not a valid floating point value");
-    }
+    session.design.hw = 350;
+    EXPECT_EQ(LookupKhbeta(session, 1, 0.8), 1.27);
+    session.design.hw = 350.5;
+    EXPECT_EQ(LookupKhbeta(session, 1, 0.8), std::nullopt);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Input reduction: the default design of the input form and the failure cases.
 #include <gtest/gtest.h>
 
-#include "engine/gear_design.h"
 #include "core/errors.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 namespace {
@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 constexpr double kTight = 1e-9;  // relative tolerance for quantities derived in one formula
 
 void ReduceDefaults(GearSession& session) {
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "250", "15000", 4, "14"});
 }
 
 TEST(ReduceInputs, DefaultDesignOfTheInputForm) {
@@ -47,35 +47,43 @@ TEST(ReduceInputs, AppendsASecondSectionUnlessCleared) {
 
 TEST(ReduceInputs, PinionHardnessFollowsTheWheel) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "86,3", "320", "15000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "320", "15000", 4, "14"});
     EXPECT_EQ(session.design.hw, 350);
-    ReduceInputs(session, "2,8", "6000", "86,3", "320,5", "15000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "320,5", "15000", 4, "14"});
     EXPECT_EQ(session.design.hw, 350.5);
 }
 
 TEST(ReduceInputs, WidthCoefficientsFromTheTable) {
     GearSession session;
-    ReduceInputs(session, "2", "6000", "86,3", "250", "15000", 0, "14");
+    ReduceInputs(session, DesignInputs{"2", "6000", "86,3", "250", "15000", 0, "14"});
     EXPECT_EQ(session.design.psiba, 0.315);
     EXPECT_DOUBLE_EQ(session.design.psibd, 0.4725);
-    ReduceInputs(session, "7,1", "6000", "86,3", "250", "15000", 6, "14");
+    ReduceInputs(session, DesignInputs{"7,1", "6000", "86,3", "250", "15000", 6, "14"});
     EXPECT_EQ(session.design.psiba, 0.63);
     EXPECT_DOUBLE_EQ(session.design.psibd, 2.5515);
 }
 
-TEST(ReduceInputs, IndexOutsideTheListKeepsPsiba) {
+// The width list's index comes from a list; one outside it is refused, not ignored, so
+// that no run goes on with the previous run's coefficient.
+TEST(ReduceInputs, WidthIndexOutsideTheListIsRejected) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", -1, "14");
-    EXPECT_EQ(session.design.psiba, 0);
-    EXPECT_EQ(session.design.psibd, 0);
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", 2, "14");
-    ReduceInputs(session, "2,8", "6000", "86,3", "250", "15000", 7, "14");
-    EXPECT_EQ(session.design.psiba, 0.4);
+    ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "250", "15000", 2, "14"});
+    session.report.Clear();
+    for (const int index : {-1, 7}) {
+        try {
+            ReduceInputs(session, DesignInputs{"2,8", "6000", "86,3", "250", "15000", index, "14"});
+            FAIL() << "accepted index " << index;
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(),
+                         "Значение может быть одним из: 0,315; 0,355; 0,4; 0,45; 0,5; 0,56; 0,63");
+        }
+    }
+    EXPECT_TRUE(session.report.Lines().empty());
 }
 
 TEST(ReduceInputs, BlanksAroundAnInputAreAccepted) {
     GearSession session;
-    ReduceInputs(session, "2,8", "6000", " 86,3 ", "250", "15000", 4, "14");
+    ReduceInputs(session, DesignInputs{"2,8", "6000", " 86,3 ", "250", "15000", 4, "14"});
     EXPECT_EQ(session.design.nw, 86.3);
 }
 
@@ -84,7 +92,7 @@ TEST(ReduceInputs, FirstBadTextStopsTheStepWithoutReportLines) {
     ReduceDefaults(session);
     session.report.Clear();
     try {
-        ReduceInputs(session, "2", "5000", "86.3", "abc", "15000", 4, "14");
+        ReduceInputs(session, DesignInputs{"2", "5000", "86.3", "abc", "15000", 4, "14"});
         FAIL() << "accepted 86.3";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'86.3' is not a valid floating point value");
@@ -98,13 +106,13 @@ TEST(ReduceInputs, FirstBadTextStopsTheStepWithoutReportLines) {
 TEST(ReduceInputs, ZeroRatioOrSpeedIsAFloatingPointError) {
     GearSession session;
     try {
-        ReduceInputs(session, "0", "6000", "86,3", "250", "15000", 4, "14");
+        ReduceInputs(session, DesignInputs{"0", "6000", "86,3", "250", "15000", 4, "14"});
         FAIL();
     } catch (const FloatError& error) {
         EXPECT_STREQ(error.what(), "Floating point division by zero");
     }
     try {
-        ReduceInputs(session, "2,8", "6000", "0", "250", "15000", 4, "14");
+        ReduceInputs(session, DesignInputs{"2,8", "6000", "0", "250", "15000", 4, "14"});
         FAIL();
     } catch (const FloatError& error) {
         EXPECT_STREQ(error.what(), "Floating point division by zero");

@@ -3,10 +3,8 @@
 #include "files/file_ops.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cerrno>
-#include <csignal>
 #include <string>
 
 #ifndef _WIN32
@@ -19,11 +17,13 @@
 #endif
 
 #include "core/errors.h"
+#include "tests/file_size_limit.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::TempDirTest;
 
 struct CodeRow {
@@ -122,6 +122,19 @@ TEST_F(FileOps, OpenFailuresCarryTheirMappedCodes) {
     ExpectFileError([&] { CreateOrTruncate(PathOf("numdir.num")); }, 5, "File access denied");
     ExpectFileError([&] { OpenForUpdate(PathOf("numdir.num")); }, 5, "File access denied");
     ExpectFileError([&] { CreateOrTruncate(PathOf("no/such/dir")); }, 2, "File not found");
+    ExpectFileError([&] { OpenForReading(PathOf("missing")); }, 2, "File not found");
+    ExpectFileError([&] { OpenForReading(PathOf("numdir.num")); }, 5, "File access denied");
+}
+
+TEST_F(FileOps, ReadingGivesTheBytesInChunksThenZero) {
+    WriteFile("rows.csv", "abcde");
+    const FileHandle file = OpenForReading(PathOf("rows.csv"));
+    char buffer[3];
+    std::string read;
+    for (std::size_t count; (count = ReadBytes(file, buffer, sizeof buffer)) > 0;) {
+        read.append(buffer, count);
+    }
+    EXPECT_EQ(read, "abcde");
 }
 
 TEST_F(FileOps, ExistingNameMakesDirectoryCreationFailWith183) {
@@ -244,27 +257,6 @@ TEST_F(FileOps, ReplaceWritesIntoANamedPipeForItsReader) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 #endif
-
-// Lowers the file-size limit for one test, so that a write fails half-way (EFBIG), and puts
-// the limit and the signal's disposition back afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     const std::string previous = "((aw 160.000) (mn 2.500))";

@@ -2,8 +2,6 @@
 // directory, and a hand-off broken at each of its file steps, after which the next run works
 // and nothing the earlier runs left on disk is lost.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -11,45 +9,24 @@
 #include <string>
 #include <vector>
 
-#include "engine/design_run.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
+#include "engine/design_inputs.h"
+#include "engine/design_run.h"
 #include "files/handoff.h"
+#include "tests/file_size_limit.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileSizeLimit;
 
 std::string CounterBytes(std::uint32_t value) {
     std::string bytes(4, '\0');
     for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(i)] = char(value >> (8 * i));
     return bytes;
 }
-
-// Limits the size of any file this process writes, so that writing the hand-off list fails
-// as on a full disk; the signal such a write raises is ignored, the write fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, savedHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
-};
 
 class HandoffFaults : public testing::TempDirTest {
 protected:

@@ -26,14 +26,14 @@ TEST_P(WindowsProgramDirectory, LowerCasesAsciiAndEndsWithOneBackslash) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Executables, WindowsProgramDirectory,
-                         ::testing::Values(PathRow{R"(c:\gears\trelmox.exe)", R"(c:\gears\)"},
-                                           PathRow{R"(C:\Program Files\Gears\TRELMOX.EXE)",
+                         ::testing::Values(PathRow{R"(c:\gears\gearpair.exe)", R"(c:\gears\)"},
+                                           PathRow{R"(C:\Program Files\Gears\GEARPAIR.EXE)",
                                                    R"(c:\program files\gears\)"},
-                                           PathRow{R"(c:\trelmox.exe)", R"(c:\\)"},
+                                           PathRow{R"(c:\gearpair.exe)", R"(c:\\)"},
                                            PathRow{R"(D:\Проекты\Редуктор\GEARS\a.exe)",
                                                    R"(d:\Проекты\Редуктор\gears\)"},
-                                           PathRow{R"(c:trelmox.exe)", R"(c:\)"},
-                                           PathRow{R"(\\Server\Share\trelmox.exe)",
+                                           PathRow{R"(c:gearpair.exe)", R"(c:\)"},
+                                           PathRow{R"(\\Server\Share\gearpair.exe)",
                                                    R"(\\server\share\)"}));
 
 class PosixProgramDirectory : public ::testing::TestWithParam<PathRow> {};

@@ -45,7 +45,7 @@ std::string Bytes(const QString& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-class Drawings : public testing::Test {
+class Drawings : public ::testing::Test {
 protected:
     void SetUp() override {
         DrawingSet set;
@@ -218,7 +218,7 @@ TEST_F(Drawings, AFailedSaveShowsTheFileLayersMessageAndLosesNothing) {
 }
 
 // The program as it starts, in a scratch program directory that is also the current one.
-class DrawingsOfARun : public testing::Test {
+class DrawingsOfARun : public ::testing::Test {
 protected:
     DrawingsOfARun() : program(dir.filePath(QStringLiteral("gearpair"))) {
         previousDir = QDir::currentPath();
@@ -275,7 +275,7 @@ TEST_F(DrawingsOfARun, ADrawingThatCannotBeWrittenKeepsTheHandoffAndStillOpensTh
     bool resultsAfterError = false;
     std::vector<ShownBox> boxes;
     {
-        const FileSizeLimit limit(4096);
+        const testing::FileSizeLimit limit(4096);
         boxes = AnswerModals([&] { formA.BitBtn1Click(); },
                              [&](QDialog& dialog) {
                                  resultsAfterError = errorShown;

@@ -57,6 +57,8 @@ TEST_F(FormA, StartsWithTheDefaultsAndOkFocused) {
         texts << A<QComboBox>(name)->currentText();
     }
     EXPECT_EQ(texts.join(u"; "), u"2,8; 6000; 86,3; 0,5; 250; 14; 15000");
+    EXPECT_EQ(Items(A<QComboBox>("ComboBox7")).join(u"; "),
+              u"10000; 15000; 20000; 25000; 30000; 35000; 40000");
     EXPECT_TRUE(A<QToolButton>("SpeedButton3")->isChecked());
     EXPECT_FALSE(A<QToolButton>("SpeedButton2")->isChecked() ||
                  A<QToolButton>("SpeedButton4")->isChecked());
@@ -65,7 +67,7 @@ TEST_F(FormA, StartsWithTheDefaultsAndOkFocused) {
     EXPECT_EQ(formA.size(), QSize(536, 243));
     EXPECT_EQ(A<QComboBox>("ComboBox4")->toolTip(),
               u"Выберите коэффициент ширины колеса относительно межосевого расстояния");
-    EXPECT_EQ(session.design.baseDir, dir.path().toStdString() + "/");
+    EXPECT_EQ(session.design.baseDir, DirPath().toStdString() + "/");
 }
 
 TEST_F(FormA, RestoringTheFormKeepsTheUsersChoices) {
@@ -82,7 +84,7 @@ struct Typed {
     const char* message;  // empty: accepted
 };
 
-class FormATyped : public FormA, public testing::WithParamInterface<Typed> {};
+class FormATyped : public FormA, public ::testing::WithParamInterface<Typed> {};
 
 TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
     auto* box = A<QComboBox>(GetParam().box);
@@ -111,7 +113,7 @@ TEST_P(FormATyped, ValidatesWhenTheFocusMovesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FormATyped,
-    testing::Values(
+    ::testing::Values(
         Typed{"PowerUpperBound", "ComboBox2", "55000", ""},
         Typed{"PowerWithExponentAsTyped", "ComboBox2", "1e3", ""},
         Typed{"HardnessLowerBound", "ComboBox5", "207", ""},
@@ -123,7 +125,17 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"EmptyPower", "ComboBox2", "", "Неправильно введено значение"},
         Typed{"FullStopAsDecimalMark", "ComboBox2", "6000.5", "Неправильно введено значение"},
         Typed{"Letters", "ComboBox2", "abc", "Неправильно введено значение"}),
-    [](const testing::TestParamInfo<Typed>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<Typed>& info) { return info.param.name; });
+
+TEST_F(FormA, LeavingBackwardsWithShiftTabValidatesAsTabDoes) {
+    auto* life = A<QComboBox>("ComboBox7");
+    Type(life, QStringLiteral("40001"));
+    const auto shown =
+        AnswerModals([&] { QTest::keyClick(life, Qt::Key_Backtab, Qt::ShiftModifier); });
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Значение может быть от 10000 до 40000");
+    EXPECT_EQ(formA.focusWidget(), life);
+}
 
 TEST_F(FormA, AppendsOnlyTextsThatAreNoItemYet) {
     auto* power = A<QComboBox>("ComboBox2");
@@ -179,7 +191,7 @@ TEST_F(FormA, DefaultRunFromTheEnterKeyShowsTheResults) {
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(values.join(u"; "), u"200; 3,00; 34; 95; 105,4; 294,6");
     EXPECT_EQ(A<QLabel>("Label1")->text(), u"1");  // the run number of the hand-off
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("transmit.txt"))));
+    EXPECT_TRUE(QFile::exists(FilePath(QStringLiteral("transmit.txt"))));
     const QString report = formB.findChild<QTextEdit*>("rtf")->toPlainText();
     EXPECT_TRUE(report.startsWith(u"Введённые значения\nuz  2,800\n"))
         << report.left(80).toStdString();
@@ -213,7 +225,7 @@ TEST_F(FormA, RejectedValueStopsTheRunStartedByClickingOk) {
 
 TEST_F(FormA, RunErrorGoesToTheErrorBoxAndTheFormStaysOpen) {
     // A directory where the run counter must be: the hand-off cannot read it.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("numdir.num")));
+    ASSERT_TRUE(QDir(DirPath()).mkdir(QStringLiteral("numdir.num")));
     QStringList values;
     const auto shown = RunDesignFromForm(values);
     ASSERT_EQ(shown.size(), 1u);

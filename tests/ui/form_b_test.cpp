@@ -126,31 +126,32 @@ TEST_F(FormB, SaveWritesWhatTheControlHoldsAsAnRtfDocument) {
 
 #ifndef _WIN32
 TEST_F(FormB, SaveThroughASymlinkedResultWritesItsTargetAndKeepsTheLink) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("kept")));
-    QFile old(dir.filePath(QStringLiteral("kept/report.rtf")));
+    const QDir here(QString::fromStdString(dir.Path().string()));
+    ASSERT_TRUE(here.mkpath(QStringLiteral("kept")));
+    QFile old(here.filePath(QStringLiteral("kept/report.rtf")));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     ASSERT_TRUE(QFile::link(QStringLiteral("kept/report.rtf"), QStringLiteral("result.rtf")));
     EXPECT_TRUE(AnswerModals([&] { Trigger("Save1"); }).empty());
-    const QFileInfo link(dir.filePath(QStringLiteral("result.rtf")));
+    const QFileInfo link(here.filePath(QStringLiteral("result.rtf")));
     EXPECT_TRUE(link.isSymLink());
-    EXPECT_EQ(link.symLinkTarget(), dir.filePath(QStringLiteral("kept/report.rtf")));
+    EXPECT_EQ(link.symLinkTarget(), here.filePath(QStringLiteral("kept/report.rtf")));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_TRUE(old.readAll().startsWith("{\\rtf1"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+    EXPECT_EQ(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{"kept", "result.rtf"}));
 }
 #endif
 
 TEST_F(FormB, SaveThatCannotCreateTheFileShowsTheErrorBox) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("result.rtf")));
+    ASSERT_TRUE(QDir(DirPath()).mkdir(QStringLiteral("result.rtf")));
     const auto shown = AnswerModals([&] { Trigger("Save1"); });
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"Cannot create file result.rtf.");
     EXPECT_EQ(shown[0].icon, QMessageBox::Critical);
     EXPECT_EQ(shown[0].title, u"Расчёт цилиндрической передачи");
     EXPECT_EQ(formB.ReportLines().size(), 6u);
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("result.rtf"))).isDir());
+    EXPECT_TRUE(QFileInfo(FilePath(QStringLiteral("result.rtf"))).isDir());
 }
 
 }  // namespace

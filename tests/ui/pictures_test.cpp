@@ -29,7 +29,7 @@ std::vector<double> PaintedRuns(const QPixmap& picture, int logicalRow) {
     return centres;
 }
 
-class ArrangementPictureTest : public testing::TestWithParam<qreal> {};
+class ArrangementPictureTest : public ::testing::TestWithParam<qreal> {};
 
 TEST_P(ArrangementPictureTest, PlacesTheGearAsTheButtonsDescribe) {
     const qreal ratio = GetParam();
@@ -61,7 +61,7 @@ TEST_P(ArrangementPictureTest, PlacesTheGearAsTheButtonsDescribe) {
     EXPECT_NEAR(gear(3) - bearings(3)[0], bearings(3)[1] - gear(3), 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, ArrangementPictureTest, testing::Values(1.0, 2.0));
+INSTANTIATE_TEST_SUITE_P(Scales, ArrangementPictureTest, ::testing::Values(1.0, 2.0));
 
 class ArrangementButtons : public ProgramWindows {};
 

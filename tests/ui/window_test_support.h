@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "engine/gear_design.h"
+#include "tests/temp_dir.h"
 #include "ui/form_a.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -89,15 +89,15 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 // The program's three windows in a scratch program directory, which is also the current
 // directory for the duration of a test.
-class ProgramWindows : public testing::Test {
+class ProgramWindows : public ::testing::Test {
 protected:
     ProgramWindows()
-        : formA(session, dir.filePath(QStringLiteral("gearpair"))),
+        : formA(session, FilePath(QStringLiteral("gearpair"))),
           formB(session),
           formD(formB, &formA) {
         formA.SetResultWindows(formB, formD);
         previousDir = QDir::currentPath();
-        QDir::setCurrent(dir.path());
+        QDir::setCurrent(DirPath());
     }
     ~ProgramWindows() override { QDir::setCurrent(previousDir); }
 
@@ -111,7 +111,10 @@ protected:
         return formA.findChild<T*>(QString::fromLatin1(name));
     }
 
-    QTemporaryDir dir;
+    QString DirPath() const { return QString::fromStdString(dir.Path().string()); }
+    QString FilePath(const QString& name) const { return DirPath() + u'/' + name; }
+
+    gearpair::testing::TempDir dir;
     GearSession session;
     TFormA formA;
     TFormB formB;
@@ -123,7 +126,7 @@ protected:
 inline int RunWindowTests(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
 

@@ -1,5 +1,5 @@
-// Validation of the typed input fields.
-#include "engine/input_validation.h"
+// Validation of the typed input fields and the messages of the lists.
+#include "engine/design_inputs.h"
 
 #include "core/numbers.h"
 
@@ -35,6 +35,19 @@ std::optional<std::string_view> ValidateTypedInput(TypedField field, std::string
     const FieldRange range = RangeOf(field);
     if (value < range.lower || value > range.upper) return range.message;
     return std::nullopt;
+}
+
+std::string ListText(std::span<const std::string_view> items) {
+    std::string text;
+    for (const std::string_view item : items) {
+        if (!text.empty()) text += "; ";
+        text += item;
+    }
+    return text;
+}
+
+std::string NotInListMessage(std::span<const std::string_view> items) {
+    return "Значение может быть одним из: " + ListText(items);
 }
 
 }  // namespace gearpair

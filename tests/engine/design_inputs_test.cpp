@@ -1,5 +1,5 @@
 // Validation of the typed fields: bounds included, the form's messages.
-#include "engine/input_validation.h"
+#include "engine/design_inputs.h"
 
 #include <gtest/gtest.h>
 
