@@ -13,11 +13,12 @@
 #include "cli/input_check.h"
 #include "cli/json.h"
 #include "cli/text_output.h"
-#include "engine/input_validation.h"
 #include "core/errors.h"
+#include "engine/input_validation.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
+#include "files/utf8_path.h"
 
 namespace gearpair {
 
@@ -106,9 +107,10 @@ int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out)
     if (source == "-") return RunBatch(in, out, true);
     std::error_code ignored;
     // A directory opens like a file here but fails on the first read.
-    const bool directory = std::filesystem::is_directory(source, ignored);
+    const std::filesystem::path path = Utf8Path(source);
+    const bool directory = std::filesystem::is_directory(path, ignored);
     std::ifstream file;
-    if (!directory) file.open(source, std::ios::binary);
+    if (!directory) file.open(path, std::ios::binary);
     if (!file.is_open()) {
         const int code = FileErrorCode(directory ? EISDIR : errno);
         throw UsageError("Не удаётся открыть файл «" + source + "»: " + FileErrorMessage(code));
@@ -120,12 +122,12 @@ int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out)
 
 std::string HandoffDirectory(const std::string& directory) {
     std::error_code error;
-    const std::filesystem::path real = std::filesystem::canonical(directory, error);
+    const std::filesystem::path real = std::filesystem::canonical(Utf8Path(directory), error);
     if (error) throw UsageError("Каталог «" + directory + "» не найден");
     if (!std::filesystem::is_directory(real, error)) {
         throw UsageError("«" + directory + "» не является каталогом");
     }
-    return ProgramDirectoryOfFolder(real.string());
+    return ProgramDirectoryOfFolder(PathUtf8(real));
 }
 
 int RunCommand(const std::vector<std::string_view>& arguments, std::istream& in, std::ostream& out,

@@ -9,6 +9,7 @@
 
 #include "core/errors.h"
 #include "core/float_check.h"
+#include "core/ieee_math.h"
 
 namespace gearpair {
 
@@ -178,12 +179,12 @@ double Power(double base, double exponent) {
         }
         return exponent < 0 ? 1 / product : product;
     }
-    return std::exp(exponent * std::log(base));
+    return Exp(exponent * Log(base));
 }
 
 double CubeRoot(double value) {
     if (value == 0) return 0;
-    return std::exp(std::log(value) / 3);
+    return Exp(Log(value) / 3);
 }
 
 }  // namespace gearpair
