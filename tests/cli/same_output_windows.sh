@@ -72,7 +72,7 @@ same middle --json --ratio 4,5 --power 1234,5 --speed 733,3 --hardness 401 --lif
 same exponent --json --power 6e3 --speed " 8,63E1 "
 
 # A sample of the input domain in one batch: every list value crossed with the arrangements
-# and three helix angles, each row with typed values drawn from their ranges.
+# and every helix angle, each row with typed values drawn from their ranges.
 ratios=(2 2,24 2,5 2,8 3,15 3,55 4 4,5 5,0 5,6 6,3 7,1)
 widths=(0,315 0,355 0,4 0,45 0,5 0,56 0,63)
 powers=(60 600 6000 12500,5 25000 55000 333)
@@ -85,7 +85,7 @@ lives=(10000 15000 22222 40000)
     for ratio in "${ratios[@]}"; do
         for width in "${widths[@]}"; do
             for arrangement in 1 2 3; do
-                for helix in 8 14 20; do
+                for helix in {8..20}; do
                     row=$((row + 1))
                     echo "$ratio;${powers[row % 7]};${speeds[row % 8]};${hardnesses[row % 6]};${lives[row % 4]};$width;$helix;$arrangement"
                 done
