@@ -18,6 +18,7 @@
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
+#include "files/utf8_path.h"
 #ifdef GEARPAIR_DRAWINGS
 #include "cli/drawing_step.h"
 #endif
@@ -183,12 +184,12 @@ int RunBatchFrom(const std::string& source, std::istream& in, std::ostream& out)
 
 std::string HandoffDirectory(const std::string& directory) {
     std::error_code error;
-    const std::filesystem::path real = std::filesystem::canonical(directory, error);
+    const std::filesystem::path real = std::filesystem::canonical(Utf8Path(directory), error);
     if (error) throw UsageError("Каталог «" + directory + "» не найден");
     if (!std::filesystem::is_directory(real, error)) {
         throw UsageError("«" + directory + "» не является каталогом");
     }
-    return ProgramDirectoryOfFolder(real.string());
+    return ProgramDirectoryOfFolder(PathUtf8(real));
 }
 
 int RunCommand(const std::vector<std::string_view>& arguments, std::istream& in, std::ostream& out,

@@ -8,6 +8,7 @@
 
 #include "core/errors.h"
 #include "core/float_check.h"
+#include "core/ieee_math.h"
 
 namespace gearpair {
 
@@ -155,12 +156,12 @@ double Power(double base, double exponent) {
         for (std::int64_t k = 0; k < count; ++k) product *= base;
         return exponent < 0 ? 1 / product : product;
     }
-    return std::exp(exponent * std::log(base));
+    return Exp(exponent * Log(base));
 }
 
 double CubeRoot(double value) {
     if (value == 0) return 0;
-    return std::exp(std::log(value) / 3);
+    return Exp(Log(value) / 3);
 }
 
 }  // namespace gearpair

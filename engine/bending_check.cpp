@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "core/float_check.h"
+#include "core/ieee_math.h"
 #include "core/numbers.h"
 #include "engine/gear_design.h"
 
@@ -66,7 +67,7 @@ BendingFactors WeakerGearBending(const TGearDesign& d, double Yfw, double Yfkol)
 
     f.ybetta = Checked(1 - (d.betta / kRadiansPerDegree) / 140);
     // Axial overlap ratio, always with the pinion face width.
-    f.eb = Checked(std::sin(d.betta) * d.bw / (std::numbers::pi * d.mn));
+    f.eb = Checked(Sin(d.betta) * d.bw / (std::numbers::pi * d.mn));
     const int degreeAboveFive = TGearDesign::accuracyDegree - 5;
     f.kfalpha = f.eb < 1.0 ? Checked(((d.ea - 1) * degreeAboveFive + 4) / (4 * d.ea)) : 1.0;
     f.kfbetta = Checked(1.15 * d.Khbeta);
@@ -83,7 +84,7 @@ bool BendingCheck(GearSession& session, double aw, double mn) {
     d.aw = aw;
     d.mn = mn;
 
-    const double c = std::cos(d.betta);
+    const double c = Cos(d.betta);
     const double cosCubed = c * c * c;
     const std::int32_t zew = Round(Checked(d.z1 / cosCubed));
     const std::int32_t zekol = Round(Checked(d.z2 / cosCubed));

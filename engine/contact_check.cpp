@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/float_check.h"
+#include "core/ieee_math.h"
 #include "core/numbers.h"
 #include "engine/gear_design.h"
 
@@ -43,8 +44,8 @@ double KhalphaForSpeed(double v) {
 
 double ContactStress(const TGearDesign& d, double Khalpha) {
     const double u1 = d.uz + 1;
-    return Checked(22.4 * (1.76 * std::cos(d.betta)) * 275 * std::sqrt(1 / d.ea) / d.aw *
-                   std::sqrt(u1 * u1 * u1 * d.tw * Khalpha * d.Khbeta / (d.bkol * d.uz)));
+    return Checked(22.4 * (1.76 * Cos(d.betta)) * 275 * Sqrt(1 / d.ea) / d.aw *
+                   Sqrt(u1 * u1 * u1 * d.tw * Khalpha * d.Khbeta / (d.bkol * d.uz)));
 }
 
 bool ContactCheck(GearSession& session, double aw, double mn) {
@@ -55,7 +56,7 @@ bool ContactCheck(GearSession& session, double aw, double mn) {
     d.mn = mn;
 
     report.Add(kSeparatorLine);
-    d.ea = Checked(std::cos(d.betta) * (1.88 - 3.2 * (1.0 / d.z1 + 1.0 / d.z2)));
+    d.ea = Checked(Cos(d.betta) * (1.88 - 3.2 * (1.0 / d.z1 + 1.0 / d.z2)));
     report.ReportLine("ea", d.ea);
 
     const double Khalpha = KhalphaForSpeed(d.v);

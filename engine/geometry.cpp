@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "core/float_check.h"
+#include "core/ieee_math.h"
 #include "core/numbers.h"
 #include "engine/gear_design.h"
 
@@ -20,7 +21,7 @@ void ComputeGeometry(GearSession& session) {
         session.bettaInRadians = true;
     }
 
-    const std::int32_t zs = Round(Checked(std::cos(d.betta) * (2 * d.aw) / d.mn));
+    const std::int32_t zs = Round(Checked(Cos(d.betta) * (2 * d.aw) / d.mn));
     d.z1 = Round(Checked(zs / (d.uz + 1)));
     d.z2 = static_cast<std::int32_t>(static_cast<std::uint32_t>(zs) -
                                      static_cast<std::uint32_t>(d.z1));

@@ -59,6 +59,21 @@ int FileErrorCode(int posixError) {
     }
 }
 
+int WindowsFileErrorCode(unsigned long systemError) {
+    constexpr unsigned long kHandleEof = 38;
+    constexpr unsigned long kHandleDiskFull = 39;
+    constexpr unsigned long kSystemDiskFull = 112;
+    switch (systemError) {
+        case kHandleEof:
+            return kReadBeyondEnd;
+        case kHandleDiskFull:
+        case kSystemDiskFull:
+            return kDiskFull;
+        default:
+            return static_cast<int>(systemError);
+    }
+}
+
 void ThrowFileError(int code) {
     throw FileError(code, FileErrorMessage(code));
 }

@@ -1,6 +1,6 @@
 // The file layer: file and directory operations that report every failure as a FileError
-// with a Windows-style code and its message, the same on every system. POSIX calls underneath,
-// so that the errno behind each code is exact.
+// with a Windows-style code and its message, the same on every system. POSIX calls underneath
+// (the errno behind each code exact), the Windows API on Windows (its own codes passed on).
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,11 @@ std::string FileErrorMessage(int code);
 
 // The Windows-style code for a POSIX errno value.
 int FileErrorCode(int posixError);
+
+// The code for an error the Windows API reports (GetLastError): the system's own code, except
+// that a full disk (39, 112) is "Disk full" (101) and the end of a file (38) "Read beyond end
+// of file" (100), as the messages name them.
+int WindowsFileErrorCode(unsigned long systemError);
 
 // Throws FileError(code, FileErrorMessage(code)).
 [[noreturn]] void ThrowFileError(int code);

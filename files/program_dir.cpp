@@ -3,6 +3,13 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "files/wide_text.h"
+#endif
 
 namespace gearpair {
 
@@ -42,17 +49,88 @@ std::string ProgramDirectoryWindows(std::string_view executablePath) {
 }
 
 std::string ProgramDirectoryPosix(std::string_view executablePath) {
-    const std::filesystem::path normal =
-        std::filesystem::path(std::string(executablePath)).lexically_normal();
-    std::string directory = normal.parent_path().generic_string();
-    if (directory.empty()) return "./";
-    if (!EndsWith(directory, '/')) directory += '/';
-    return directory;
+    // Lexical, not through the file system's path type, so that the rule reads a POSIX path
+    // the same way on every system (a backslash is a letter of a name here).
+    const bool absolute = !executablePath.empty() && executablePath.front() == '/';
+    const std::size_t lastSlash = executablePath.rfind('/');
+    const std::string_view directory = lastSlash == std::string_view::npos
+                                           ? std::string_view()
+                                           : executablePath.substr(0, lastSlash);
+    std::vector<std::string_view> segments;
+    std::size_t start = 0;
+    while (start <= directory.size()) {
+        std::size_t end = directory.find('/', start);
+        if (end == std::string_view::npos) end = directory.size();
+        const std::string_view segment = directory.substr(start, end - start);
+        start = end + 1;
+        if (segment.empty() || segment == ".") continue;
+        if (segment == "..") {
+            if (!segments.empty() && segments.back() != "..") {
+                segments.pop_back();
+            } else if (!absolute) {
+                segments.push_back(segment);  // above the root there is nothing to fold
+            }
+            continue;
+        }
+        segments.push_back(segment);
+    }
+    std::string result = absolute ? "/" : "";
+    for (const std::string_view segment : segments) {
+        result += segment;
+        result += '/';
+    }
+    return result.empty() ? "./" : result;
+}
+
+#ifdef _WIN32
+namespace {
+
+// The full, normalised path the system makes of a name: relative to the current directory of
+// its drive, forward slashes turned into backslashes, `.` and `..` resolved. A name it cannot
+// take stays as it is.
+std::string FullPathName(std::string_view path) {
+    const std::optional<std::wstring> wide = Utf8ToUtf16(path);
+    if (!wide) return std::string(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(wide->c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return std::string(path);
+        if (length < full.size()) {
+            full.resize(length);
+            return Utf16ToUtf8(full);
+        }
+        full.resize(length);
+    }
+}
+
+}  // namespace
+#endif
+
+std::string ExecutablePath() {
+#ifdef _WIN32
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return std::string();
+        // A path that fills the buffer may have been cut: try again with a larger one.
+        if (length < path.size()) {
+            path.resize(length);
+            return Utf16ToUtf8(path);
+        }
+        path.resize(path.size() * 2);
+    }
+#else
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : path.string();
+#endif
 }
 
 std::string ProgramDirectory(std::string_view executablePath) {
 #ifdef _WIN32
-    return ProgramDirectoryWindows(executablePath);
+    return ProgramDirectoryWindows(FullPathName(executablePath));
 #else
     std::filesystem::path path{std::string(executablePath)};
     if (path.is_relative()) {
@@ -68,11 +146,13 @@ std::string ProgramDirectoryOfFolder(std::string_view directory) {
     // A stand-in file name inside the folder, so that the executable's rule applies.
 #ifdef _WIN32
     const char separator = '\\';
+    const bool ended = EndsWith(directory, '\\') || EndsWith(directory, '/');
 #else
     const char separator = '/';
+    const bool ended = EndsWith(directory, '/');
 #endif
     std::string inside(directory);
-    if (!inside.empty() && !EndsWith(inside, separator)) inside += separator;
+    if (!inside.empty() && !ended) inside += separator;
     inside += "gearpair";
     return ProgramDirectory(inside);
 }

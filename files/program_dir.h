@@ -17,9 +17,14 @@ std::string ProgramDirectoryWindows(std::string_view executablePath);
 // one trailing `/`. `/opt/Gears/gearpair` gives `/opt/Gears/`; `/gearpair` gives `/`.
 std::string ProgramDirectoryPosix(std::string_view executablePath);
 
-// The rule of the platform this was built for. On POSIX a relative path is first made
-// absolute against the current directory, so that the drawing script gets a full path.
+// The rule of the platform this was built for, on the full path: on Windows the system's
+// full, normalised path name (forward slashes become backslashes), on POSIX a relative path
+// made absolute against the current directory, so that the drawing script gets a full path.
 std::string ProgramDirectory(std::string_view executablePath);
+
+// The full path of the running program: GetModuleFileNameW on Windows, /proc/self/exe on
+// Linux; empty when the system does not tell.
+std::string ExecutablePath();
 
 // The same for a path that names the directory itself (the command line's hand-off
 // directory): `/tmp/run` gives `/tmp/run/`, `C:\Run` gives `c:\run\` on Windows.

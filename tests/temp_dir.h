@@ -3,7 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +18,32 @@
 #include <string_view>
 
 namespace gearpair::testing {
+
+inline int ProcessId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return ::getpid();
+#endif
+}
+
+// Paths from and to UTF-8 text, which Windows would otherwise read in its narrow code page.
+inline std::filesystem::path Utf8Path(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+inline std::string PathUtf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+// A name in a directory that does not exist: "path not found", Windows' own code.
+inline constexpr int kMissingDirectoryCode = 3;
+#else
+inline constexpr char kSeparator = '/';
+inline constexpr int kMissingDirectoryCode = 2;  // ENOENT
+#endif
 
 // A fresh directory named after the running test (and this process), removed with the object;
 // for fixtures that need the directory while they are constructed.
@@ -25,7 +56,7 @@ public:
             if (c == '/') c = '_';
         }
         path_ = std::filesystem::temp_directory_path() /
-                ("gearpair-" + std::to_string(::getpid()) + "-" + name);
+                ("gearpair-" + std::to_string(ProcessId()) + "-" + name);
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -52,21 +83,29 @@ protected:
 
     void TearDown() override { scratch_.reset(); }
 
-    // The directory with a trailing '/', as a program directory is written.
-    std::string Base() const { return dir_.string() + "/"; }
-    std::string PathOf(std::string_view name) const { return (dir_ / name).string(); }
+    // The directory with a trailing separator, as a program directory is written, in UTF-8.
+    std::string Base() const { return PathUtf8(dir_) + kSeparator; }
+    std::string PathOf(std::string_view name) const { return PathUtf8(dir_ / Utf8Path(name)); }
+
+    // The directory as the drawing script reads it: forward slashes on every system.
+    std::string ScriptPath() const {
+        const std::u8string text = dir_.generic_u8string();
+        return std::string(text.begin(), text.end());
+    }
 
     void WriteFile(std::string_view name, std::string_view bytes) const {
-        std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
+        std::ofstream out(dir_ / Utf8Path(name), std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
     std::string ReadFile(std::string_view name) const {
-        std::ifstream in(PathOf(name), std::ios::binary);
+        std::ifstream in(dir_ / Utf8Path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    bool Exists(std::string_view name) const { return std::filesystem::exists(dir_ / name); }
+    bool Exists(std::string_view name) const {
+        return std::filesystem::exists(dir_ / Utf8Path(name));
+    }
 
     // Names in the directory, to show that nothing stray was left behind.
     std::size_t EntryCount() const {

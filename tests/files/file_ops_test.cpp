@@ -17,13 +17,17 @@
 #endif
 
 #include "core/errors.h"
-#include "tests/file_size_limit.h"
 #include "tests/temp_dir.h"
+#ifndef _WIN32
+#include "tests/file_size_limit.h"
+#endif
 
 namespace gearpair {
 namespace {
 
+#ifndef _WIN32
 using testing::FileSizeLimit;
+#endif
 using testing::TempDirTest;
 
 struct CodeRow {
@@ -40,17 +44,28 @@ TEST_P(FileErrorMapping, GivesTheWindowsCodeAndItsMessage) {
     EXPECT_EQ(FileErrorMessage(row.code), row.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Errno, FileErrorMapping,
-    ::testing::Values(
-        CodeRow{ENOENT, 2, "File not found"}, CodeRow{ENOTDIR, 3, "Invalid filename"},
-        CodeRow{ENAMETOOLONG, 3, "Invalid filename"}, CodeRow{EINVAL, 3, "Invalid filename"},
-        CodeRow{ELOOP, 3, "Invalid filename"}, CodeRow{EMFILE, 4, "Too many open files"},
-        CodeRow{ENFILE, 4, "Too many open files"}, CodeRow{EACCES, 5, "File access denied"},
-        CodeRow{EPERM, 5, "File access denied"}, CodeRow{EROFS, 5, "File access denied"},
-        CodeRow{EISDIR, 5, "File access denied"}, CodeRow{ENOSPC, 101, "Disk full"},
-        CodeRow{EDQUOT, 101, "Disk full"}, CodeRow{EEXIST, 183, "I/O error 183"},
-        CodeRow{EFBIG, EFBIG, "I/O error 27"}, CodeRow{EBUSY, EBUSY, "I/O error 16"}));
+const CodeRow kErrnoRows[] = {
+    {ENOENT, 2, "File not found"},
+    {ENOTDIR, 3, "Invalid filename"},
+    {ENAMETOOLONG, 3, "Invalid filename"},
+    {EINVAL, 3, "Invalid filename"},
+    {ELOOP, 3, "Invalid filename"},
+    {EMFILE, 4, "Too many open files"},
+    {ENFILE, 4, "Too many open files"},
+    {EACCES, 5, "File access denied"},
+    {EPERM, 5, "File access denied"},
+    {EROFS, 5, "File access denied"},
+    {EISDIR, 5, "File access denied"},
+    {ENOSPC, 101, "Disk full"},
+#ifdef EDQUOT  // no disk quotas in the Windows C runtime
+    {EDQUOT, 101, "Disk full"},
+#endif
+    {EEXIST, 183, "I/O error 183"},
+    {EFBIG, EFBIG, "I/O error 27"},
+    {EBUSY, EBUSY, "I/O error 16"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Errno, FileErrorMapping, ::testing::ValuesIn(kErrnoRows));
 
 TEST(ThrowPosixError, NamesOnlyErrorsWithAWindowsCounterpart) {
     const auto messageOf = [](int posixError) {
@@ -71,6 +86,15 @@ TEST(FileErrorMessage, NamesTheRemainingWindowsCodes) {
     EXPECT_EQ(FileErrorMessage(100), "Read beyond end of file");
     EXPECT_EQ(FileErrorMessage(106), "Invalid numeric input");
     EXPECT_EQ(FileErrorMessage(32), "I/O error 32");
+}
+
+TEST(WindowsFileErrorCode, PassesSystemCodesOnButFullDiskAndEndOfFile) {
+    for (const unsigned long code : {2ul, 3ul, 4ul, 5ul, 32ul, 80ul, 123ul, 183ul, 206ul}) {
+        EXPECT_EQ(WindowsFileErrorCode(code), static_cast<int>(code));
+    }
+    EXPECT_EQ(WindowsFileErrorCode(112), 101);  // ERROR_DISK_FULL
+    EXPECT_EQ(WindowsFileErrorCode(39), 101);   // ERROR_HANDLE_DISK_FULL
+    EXPECT_EQ(WindowsFileErrorCode(38), 100);   // ERROR_HANDLE_EOF
 }
 
 // Expects `action` to throw FileError with exactly this code and message.
@@ -115,13 +139,17 @@ TEST_F(FileOps, ShortRecordIsReadBeyondEndAndStaysAsItWas) {
 TEST_F(FileOps, OpenFailuresCarryTheirMappedCodes) {
     WriteFile("plain", "x");
     std::filesystem::create_directory(dir_ / "numdir.num");
-    const std::string tooLong(300, 'n');
     ExpectFileError([&] { OpenForUpdate(PathOf("missing")); }, 2, "File not found");
     ExpectFileError([&] { OpenForUpdate(PathOf("plain") + "/numdir.num"); }, 3, "Invalid filename");
-    ExpectFileError([&] { CreateOrTruncate(PathOf(tooLong)); }, 3, "Invalid filename");
     ExpectFileError([&] { CreateOrTruncate(PathOf("numdir.num")); }, 5, "File access denied");
     ExpectFileError([&] { OpenForUpdate(PathOf("numdir.num")); }, 5, "File access denied");
-    ExpectFileError([&] { CreateOrTruncate(PathOf("no/such/dir")); }, 2, "File not found");
+    ExpectFileError([&] { CreateOrTruncate(PathOf("no/such/dir")); },
+                    testing::kMissingDirectoryCode,
+                    FileErrorMessage(testing::kMissingDirectoryCode));
+#ifndef _WIN32  // Windows' answer depends on its path-length limit (3, 206 or 123)
+    ExpectFileError([&] { CreateOrTruncate(PathOf(std::string(300, 'n'))); }, 3,
+                    "Invalid filename");
+#endif
     ExpectFileError([&] { OpenForReading(PathOf("missing")); }, 2, "File not found");
     ExpectFileError([&] { OpenForReading(PathOf("numdir.num")); }, 5, "File access denied");
 }
@@ -143,7 +171,8 @@ TEST_F(FileOps, ExistingNameMakesDirectoryCreationFailWith183) {
     WriteFile("dwg8", "");
     ExpectFileError([&] { MakeDirectory(PathOf("dwg7")); }, 183, "I/O error 183");
     ExpectFileError([&] { MakeDirectory(PathOf("dwg8")); }, 183, "I/O error 183");
-    ExpectFileError([&] { MakeDirectory(PathOf("gone/dwg1")); }, 2, "File not found");
+    ExpectFileError([&] { MakeDirectory(PathOf("gone/dwg1")); }, testing::kMissingDirectoryCode,
+                    FileErrorMessage(testing::kMissingDirectoryCode));
 }
 
 TEST_F(FileOps, ReplaceWritesExactBytesOverTheOldFile) {
@@ -163,9 +192,11 @@ TEST_F(FileOps, ReplaceThatCannotCreateNamesTheFileAndLeavesNothing) {
                     "Cannot create file " + full);
     EXPECT_TRUE(std::filesystem::is_empty(dir_ / "transmit.txt"));
 
+#ifndef _WIN32
     const std::string tooLong = PathOf(std::string(300, 't'));
     ExpectFileError([&] { ReplaceFileAtomically(tooLong, "x", "long.txt"); }, 3,
                     "Cannot create file long.txt");
+#endif
 
     const std::string underFile = PathOf("plain") + "/transmit.txt";
     ExpectFileError([&] { ReplaceFileAtomically(underFile, "x", underFile); }, 3,
@@ -256,7 +287,6 @@ TEST_F(FileOps, ReplaceWritesIntoANamedPipeForItsReader) {
     EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "p.rtf"));
     EXPECT_EQ(EntryCount(), 1u);
 }
-#endif
 
 TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     const std::string previous = "((aw 160.000) (mn 2.500))";
@@ -271,6 +301,7 @@ TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     EXPECT_EQ(ReadFile("transmit.txt"), previous);
     EXPECT_EQ(EntryCount(), 1u);
 }
+#endif
 
 }  // namespace
 }  // namespace gearpair

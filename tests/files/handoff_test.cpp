@@ -110,7 +110,7 @@ protected:
     }
 
     std::string PathLsp(const std::string& run) const {
-        return "(setq savedwg \"" + dir_.string() + "/dwg" + run + "/\")";
+        return "(setq savedwg \"" + ScriptPath() + "/dwg" + run + "/\")";
     }
 
     GearSession session_;
@@ -232,7 +232,9 @@ INSTANTIATE_TEST_SUITE_P(
                                         [](const std::filesystem::path& dir, TGearDesign& d) {
                                             d.baseDir = (dir / "gone").string() + "/";
                                         },
-                                        2, "File not found"},
+                                        testing::kMissingDirectoryCode,
+                                        testing::kMissingDirectoryCode == 2 ? "File not found"
+                                                                            : "Invalid filename"},
                       UnopenableCounter{"NameTooLong",
                                         [](const std::filesystem::path& dir, TGearDesign& d) {
                                             d.baseDir =
@@ -253,6 +255,7 @@ TEST_F(Handoff, UncreatableListFileNamesItWithTheSectionComplete) {
     ExpectCommaInForce();
 }
 
+#ifndef _WIN32
 TEST_F(Handoff, PathFileEscapesQuoteAndBackslashAndIsCodePage1251) {
     const std::filesystem::path odd = dir_ / "Расчёт \"x\\y";
     std::filesystem::create_directory(odd);
@@ -263,11 +266,24 @@ TEST_F(Handoff, PathFileEscapesQuoteAndBackslashAndIsCodePage1251) {
     EXPECT_EQ(text,
               "(setq savedwg \"" + dir_.string() + "/\xD0\xE0\xF1\xF7\xB8\xF2 \\\"x\\\\y/dwg1/\")");
 }
+#else
+// Windows names hold neither quotes nor backslashes; every backslash of the path is a slash
+// for the drawing script.
+TEST_F(Handoff, PathFileHasForwardSlashesAndIsCodePage1251) {
+    std::filesystem::create_directories(dir_ / testing::Utf8Path("Расчёт") / "Gears");
+    session_.design.baseDir = Base() + "Расчёт\\Gears\\";
+    WriteHandoff(session_);
+    EXPECT_EQ(ReadFile("Расчёт/Gears/path.lsp"),
+              "(setq savedwg \"" + ScriptPath() + "/\xD0\xE0\xF1\xF7\xB8\xF2/Gears/dwg1/\")");
+    EXPECT_TRUE(
+        std::filesystem::is_directory(dir_ / testing::Utf8Path("Расчёт") / "Gears" / "dwg1"));
+}
+#endif
 
 TEST_F(Handoff, PathOutsideCodePage1251StopsBeforeAnyFile) {
-    const std::filesystem::path foreign = dir_ / "歯車";
+    const std::filesystem::path foreign = dir_ / testing::Utf8Path("歯車");
     std::filesystem::create_directory(foreign);
-    session_.design.baseDir = foreign.string() + "/";
+    session_.design.baseDir = testing::PathUtf8(foreign) + testing::kSeparator;
     ExpectFileError(3, "Invalid filename");
     EXPECT_TRUE(std::filesystem::is_empty(foreign));
     EXPECT_EQ(session_.runCaption, "");

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+
+#include "files/utf8_path.h"
 
 namespace gearpair {
 namespace {
@@ -99,7 +102,43 @@ TEST(ProgramDirectoryOfFolder, TakesTheFolderItself) {
     EXPECT_EQ(ProgramDirectoryOfFolder("run"),
               (std::filesystem::current_path() / "run").string() + "/");
 }
+#else
+TEST(ProgramDirectory, UsesTheWindowsRuleOnTheFullPathName) {
+    EXPECT_EQ(ProgramDirectory(R"(C:\Program Files\Gears\TRELMOX.EXE)"),
+              R"(c:\program files\gears\)");
+    // The form a Qt program gives: forward slashes, a `..` segment.
+    EXPECT_EQ(ProgramDirectory("C:/Gears/Bin/../trelmox.exe"), R"(c:\gears\)");
+    EXPECT_EQ(ProgramDirectory(R"(C:\trelmox.exe)"), R"(c:\\)");
+    std::string current = PathUtf8(std::filesystem::current_path());
+    std::transform(current.begin(), current.end(), current.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    EXPECT_EQ(ProgramDirectory("Trelmox.exe"), current + "\\");
+}
+
+TEST(ProgramDirectoryOfFolder, TakesTheFolderItselfByTheWindowsRule) {
+    EXPECT_EQ(ProgramDirectoryOfFolder(R"(C:\Run)"), R"(c:\run\)");
+    EXPECT_EQ(ProgramDirectoryOfFolder("C:/Run/"), R"(c:\run\)");
+    EXPECT_EQ(ProgramDirectoryOfFolder(R"(D:\)"), R"(d:\\)");
+}
 #endif
+
+// The running program's own path through the system (GetModuleFileNameW on Windows), and
+// the rule of the platform applied to it, name the folder this test program is in.
+TEST(ExecutablePath, GivesTheDirectoryOfTheRunningProgram) {
+#ifdef _WIN32
+    const std::string name = "files_program_dir_test.exe";
+#else
+    const std::string name = "files_program_dir_test";
+#endif
+    const std::string directory = ProgramDirectory(ExecutablePath());
+    EXPECT_TRUE(std::filesystem::is_regular_file(Utf8Path(directory + name))) << directory;
+#ifdef _WIN32
+    EXPECT_TRUE(directory.ends_with('\\'));
+    EXPECT_EQ(std::count_if(directory.begin(), directory.end(),
+                            [](char c) { return c >= 'A' && c <= 'Z'; }),
+              0);
+#endif
+}
 
 }  // namespace
 }  // namespace gearpair
