@@ -15,7 +15,9 @@
 #include <cstdio>
 #endif
 
+#ifdef GEARPAIR_DRAWINGS  // the drawings are built on POSIX systems only
 #include "tests/file_size_limit.h"
+#endif
 
 #include "tests/temp_dir.h"
 

@@ -70,6 +70,7 @@ TEST(DrawingParentPosix, DropsTheTrailingSlashAndLeavesTheRootEmpty) {
     EXPECT_EQ(DrawingParentPosix("/"), "");
 }
 
+#ifndef _WIN32  // an installed program is told apart on Linux; Windows paths have a drive
 TEST(IsInstalledProgramDirectory, MatchesOnlyTheInstalledDirectoryOfPrograms) {
     EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin/", "/usr/bin"));
     EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin", "/usr/bin/"));
@@ -86,6 +87,7 @@ TEST(IsInstalledProgramDirectory, MatchesOnlyTheInstalledDirectoryOfPrograms) {
     EXPECT_FALSE(IsInstalledProgramDirectory("bin/", "bin"));
     EXPECT_FALSE(IsInstalledProgramDirectory("/usr/bin/", ""));
 }
+#endif
 
 #ifndef _WIN32
 TEST(ProgramDirectory, UsesThePosixRuleWithAnAbsolutePath) {
