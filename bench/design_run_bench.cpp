@@ -12,8 +12,8 @@
 
 #include "bench/design_sample.h"
 #include "bench/ratio_main.h"
-#include "engine/design_run.h"
 #include "core/errors.h"
+#include "engine/design_run.h"
 #include "files/handoff.h"
 
 namespace {

@@ -91,9 +91,7 @@ std::string HelpText() {
            indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
            "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
-           indent +
-           "и тогда больше ничего в него не выводится)\n" +
-           DrawingsHelp() +
+           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() +
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
            "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +

@@ -1,8 +1,8 @@
 // Allowable contact and bending stresses of pinion and wheel from their hardness, speeds and
 // the planned service life under a fixed three-level load spectrum.
-#include "engine/gear_design.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 

@@ -2,9 +2,9 @@
 // centre distances and the standard module that suits a centre distance.
 #include <array>
 
-#include "engine/gear_design.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 

@@ -53,9 +53,9 @@ DWORD WriteAll(HANDLE handle, std::string_view bytes) {
 FileHandle OpenChecked(const std::string& path, DWORD disposition,
                        DWORD access = GENERIC_READ | GENERIC_WRITE) {
     const std::wstring name = WideName(path);
-    HANDLE handle = CreateFileW(name.c_str(), access,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(name.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) ThrowSystemError(GetLastError());
     const int descriptor = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_BINARY);
     if (descriptor < 0) {

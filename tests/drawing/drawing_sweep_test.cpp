@@ -20,8 +20,8 @@
 #include "drawing/gear_tables.h"
 #include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
-#include "engine/design_run.h"
 #include "engine/design_inputs.h"
+#include "engine/design_run.h"
 #include "engine/part_sizes.h"
 
 namespace gearpair {
