@@ -1,5 +1,6 @@
 // The file layer's operations on POSIX calls; every failure goes through ThrowPosixError.
 #include "files/file_ops.h"
+#include "files/record32.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -162,11 +163,11 @@ FileHandle CreateOrTruncate(const std::string& path) {
 }
 
 std::int32_t ReadRecord32(const FileHandle& file) {
-    unsigned char bytes[4];
+    std::array<unsigned char, 4> bytes;
     std::size_t got = 0;
-    while (got < sizeof bytes) {
-        const ssize_t read =
-            ::pread(file.Descriptor(), bytes + got, sizeof bytes - got, static_cast<off_t>(got));
+    while (got < bytes.size()) {
+        const ssize_t read = ::pread(file.Descriptor(), bytes.data() + got, bytes.size() - got,
+                                     static_cast<off_t>(got));
         if (read < 0) {
             if (errno == EINTR) continue;
             ThrowPosixError(errno);
@@ -174,20 +175,15 @@ std::int32_t ReadRecord32(const FileHandle& file) {
         if (read == 0) ThrowFileError(kReadBeyondEnd);
         got += static_cast<std::size_t>(read);
     }
-    const std::uint32_t value = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                                std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
-    return static_cast<std::int32_t>(value);
+    return Record32Value(bytes);
 }
 
 void WriteRecord32(const FileHandle& file, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
+    const std::array<unsigned char, 4> bytes = Record32Bytes(value);
     std::size_t put = 0;
-    while (put < sizeof bytes) {
-        const ssize_t written =
-            ::pwrite(file.Descriptor(), bytes + put, sizeof bytes - put, static_cast<off_t>(put));
+    while (put < bytes.size()) {
+        const ssize_t written = ::pwrite(file.Descriptor(), bytes.data() + put, bytes.size() - put,
+                                         static_cast<off_t>(put));
         if (written < 0) {
             if (errno == EINTR) continue;
             ThrowPosixError(errno);

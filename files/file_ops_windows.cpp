@@ -13,6 +13,7 @@
 
 #include "core/errors.h"
 #include "files/file_ops.h"
+#include "files/record32.h"
 #include "files/wide_text.h"
 
 namespace gearpair {
@@ -156,34 +157,29 @@ FileHandle CreateOrTruncate(const std::string& path) {
 
 std::int32_t ReadRecord32(const FileHandle& file) {
     const RecordAccess access(file);
-    unsigned char bytes[4];
+    std::array<unsigned char, 4> bytes;
     std::size_t got = 0;
-    while (got < sizeof bytes) {
+    while (got < bytes.size()) {
         OVERLAPPED at = AtOffset(got);
         DWORD read = 0;
-        if (!ReadFile(access.Handle(), bytes + got, static_cast<DWORD>(sizeof bytes - got), &read,
-                      &at)) {
+        if (!ReadFile(access.Handle(), bytes.data() + got, static_cast<DWORD>(bytes.size() - got),
+                      &read, &at)) {
             ThrowSystemError(GetLastError());
         }
         if (read == 0) ThrowFileError(kReadBeyondEnd);
         got += read;
     }
-    const std::uint32_t value = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                                std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
-    return static_cast<std::int32_t>(value);
+    return Record32Value(bytes);
 }
 
 void WriteRecord32(const FileHandle& file, std::int32_t value) {
     const RecordAccess access(file);
-    const auto bits = static_cast<std::uint32_t>(value);
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
+    const std::array<unsigned char, 4> bytes = Record32Bytes(value);
     std::size_t put = 0;
-    while (put < sizeof bytes) {
+    while (put < bytes.size()) {
         OVERLAPPED at = AtOffset(put);
         DWORD written = 0;
-        if (!WriteFile(access.Handle(), bytes + put, static_cast<DWORD>(sizeof bytes - put),
+        if (!WriteFile(access.Handle(), bytes.data() + put, static_cast<DWORD>(bytes.size() - put),
                        &written, &at)) {
             ThrowSystemError(GetLastError());
         }
