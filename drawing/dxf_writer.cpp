@@ -58,7 +58,7 @@ public:
     std::string Take() { return std::move(text_); }
 
 private:
-    // The group code right-aligned in three columns, as AutoCAD writes it, then the value.
+    // The group code right-aligned in three columns, as CAD programs write it, then the value.
     void Group(int gc, std::string_view value) const {
         char code[8];
         const auto end = std::to_chars(code, code + sizeof code, gc).ptr;

@@ -1,4 +1,4 @@
-// DXF of a sheet: AutoCAD 2000 (AC1015) text DXF in millimetres, one layer per sheet layer
+// DXF of a sheet: R2000 (AC1015) text DXF in millimetres, one layer per sheet layer
 // with its line type and line weight, texts with Cyrillic as \U+XXXX, written through dxflib.
 #pragma once
 
