@@ -2,6 +2,8 @@
 // directory, and a hand-off broken at each of its file steps, after which the next run works
 // and nothing the earlier runs left on disk is lost.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -106,7 +108,14 @@ void Replace(const fs::path& file, const std::function<void(const fs::path&)>& m
 }
 
 const auto kMakeDirectory = [](const fs::path& path) { fs::create_directory(path); };
-const auto kLinkToFullDisk = [](const fs::path& path) { fs::create_symlink("/dev/full", path); };
+// A full device (character device 1, 7) made in the test's own directory, never taken from the
+// system's: reads give zeros, writes "Disk full". Where making devices is not permitted the
+// test is skipped.
+const auto kFullDevice = [](const fs::path& path) {
+    if (::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "making a character device is not permitted here";
+    }
+};
 const auto kRestoreCounter2 = [](const fs::path& dir) {
     fs::remove_all(dir / "numdir.num");
     std::ofstream(dir / "numdir.num", std::ios::binary) << CounterBytes(2);
@@ -125,6 +134,7 @@ TEST_P(HandoffInterrupted, NextRunWorksAndEarlierRunsKeepTheirFiles) {
     DesignInputs next;
     next.uzText = "4";
     fault.arrange(dir_);
+    if (IsSkipped()) return;
     try {
         if (fault.limitFileSize) {
             const FileSizeLimit limit(256);
@@ -193,14 +203,14 @@ INSTANTIATE_TEST_SUITE_P(
               [](const fs::path& dir) { Replace(dir / "numdir.num", kMakeDirectory); },
               kRestoreCounter2, 5, "File access denied", "", false, PathFile::kFromRun2, 3},
         Fault{"CounterOnAFullDisk",
-              [](const fs::path& dir) { Replace(dir / "numdir.num", kLinkToFullDisk); },
+              [](const fs::path& dir) { Replace(dir / "numdir.num", kFullDevice); },
               kRestoreCounter2, 101, "Disk full", "", false, PathFile::kFromRun2, 3},
         Fault{"PathFileIsADirectory",
               [](const fs::path& dir) { Replace(dir / "path.lsp", kMakeDirectory); },
               [](const fs::path& dir) { fs::remove_all(dir / "path.lsp"); }, 5,
               "File access denied", CounterBytes(3), false, PathFile::kNotChecked, 4},
         Fault{"PathFileOnAFullDisk",
-              [](const fs::path& dir) { Replace(dir / "path.lsp", kLinkToFullDisk); },
+              [](const fs::path& dir) { Replace(dir / "path.lsp", kFullDevice); },
               [](const fs::path& dir) { fs::remove(dir / "path.lsp"); }, 101, "Disk full",
               CounterBytes(3), true, PathFile::kNotChecked, 4},
         Fault{"DrawingDirectoryExists",

@@ -72,20 +72,20 @@ TEST(DrawingParentPosix, DropsTheTrailingSlashAndLeavesTheRootEmpty) {
 
 #ifndef _WIN32  // an installed program is told apart on Linux; Windows paths have a drive
 TEST(IsInstalledProgramDirectory, MatchesOnlyTheInstalledDirectoryOfPrograms) {
-    EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin/", "/usr/bin"));
-    EXPECT_TRUE(IsInstalledProgramDirectory("/usr/bin", "/usr/bin/"));
-    EXPECT_TRUE(IsInstalledProgramDirectory("/opt/g/bin/", "/opt//g/./lib/../bin"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/inst/bin/", "/inst/bin"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/inst/bin", "/inst/bin/"));
+    EXPECT_TRUE(IsInstalledProgramDirectory("/pkg/g/bin/", "/pkg//g/./lib/../bin"));
     EXPECT_TRUE(IsInstalledProgramDirectory("/", "/"));
     // A neighbour that shares the prefix's letters, a build directory under the prefix and
     // the prefix itself are not where the programs were installed.
-    EXPECT_FALSE(IsInstalledProgramDirectory("/usr2/bin/", "/usr/bin"));
-    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/bin2/", "/usr/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/inst2/bin/", "/inst/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/inst/bin2/", "/inst/bin"));
     EXPECT_FALSE(
-        IsInstalledProgramDirectory("/usr/local/src/gearpair/build/ui/", "/usr/local/bin"));
-    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/local/", "/usr/local/bin"));
-    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/Bin/", "/usr/bin"));
+        IsInstalledProgramDirectory("/inst/local/src/gearpair/build/ui/", "/inst/local/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/inst/local/", "/inst/local/bin"));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/inst/Bin/", "/inst/bin"));
     EXPECT_FALSE(IsInstalledProgramDirectory("bin/", "bin"));
-    EXPECT_FALSE(IsInstalledProgramDirectory("/usr/bin/", ""));
+    EXPECT_FALSE(IsInstalledProgramDirectory("/inst/bin/", ""));
 }
 #endif
 
