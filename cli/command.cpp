@@ -121,6 +121,11 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
+#ifdef GEARPAIR_DRAWINGS
+    // A hand-off's drawings go into its dwgN, as the desktop program writes them.
+    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
+    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
+#endif
     if (line.rtfFile == "-") {
         // The document is all that goes to standard output, so that it can be piped on.
         out << ReportToRtf(job.report);
@@ -128,11 +133,6 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
         return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
     }
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
-#ifdef GEARPAIR_DRAWINGS
-    // A hand-off's drawings go into its dwgN, as the desktop program writes them.
-    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
-    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
-#endif
     if (line.json) {
         out << JobJson(job) << '\n';
     } else {

@@ -64,7 +64,6 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
-            job.design = session.design;
             if (baseDir) job.drawingDirectory = DrawingDirectory(session);
         } else {
             job.status = JobStatus::Stopped;

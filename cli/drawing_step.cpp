@@ -11,7 +11,6 @@
 #include "core/errors.h"
 #include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
-#include "engine/part_sizes.h"
 #include "files/file_ops.h"
 
 namespace gearpair {
@@ -35,39 +34,49 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     }
 }
 
-}  // namespace
-
-void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
-    if (job.status != JobStatus::Completed || !job.design) return;
-    try {
-        MakeDirectories(dir);
-        const DrawingSet set = BuildDrawings(*job.design, DerivePartSizes(*job.design));
-        // The fonts of the PDF and SVG painters need an application object. Qt sets the
-        // locale from the environment; the numbers printed afterwards keep the C locale.
-        const std::string locale = std::setlocale(LC_ALL, nullptr);
-        int argc = 1;
-        char name[] = "gearpair-cli";
-        char* argv[] = {name, nullptr};
-        std::optional<QGuiApplication> app;
-        const QtMessageHandler previous = qInstallMessageHandler(QuietQtMessages);
+// The application object the fonts of the PDF and SVG painters need, for the life of one
+// write: Qt sets the locale from the environment, so the C locale of the numbers printed
+// afterwards and the previous message handler are put back however the write ends.
+class PaintingSession {
+public:
+    PaintingSession() : locale_(std::setlocale(LC_ALL, nullptr)) {
+        previous_ = qInstallMessageHandler(QuietQtMessages);
         if (QGuiApplication::instance() == nullptr) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             }
-            app.emplace(argc, argv);
+            app_.emplace(argc_, argv_);
         }
+    }
+    PaintingSession(const PaintingSession&) = delete;
+    PaintingSession& operator=(const PaintingSession&) = delete;
+    ~PaintingSession() {
+        app_.reset();
+        qInstallMessageHandler(previous_);
+        std::setlocale(LC_ALL, locale_.c_str());
+    }
+
+private:
+    std::string locale_;
+    QtMessageHandler previous_ = nullptr;
+    int argc_ = 1;
+    char name_[13] = "gearpair-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::optional<QGuiApplication> app_;
+};
+
+}  // namespace
+
+void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
+    if (job.status != JobStatus::Completed || !job.design || !job.sizes) return;
+    try {
+        MakeDirectories(dir);
+        const DrawingSet set = BuildDrawings(*job.design, *job.sizes);
         std::vector<std::string> paths;
-        try {
+        {
+            const PaintingSession painting;
             paths = WriteDrawings(set, dir, withSvg);
-        } catch (...) {
-            app.reset();
-            qInstallMessageHandler(previous);
-            std::setlocale(LC_ALL, locale.c_str());
-            throw;
         }
-        app.reset();
-        qInstallMessageHandler(previous);
-        std::setlocale(LC_ALL, locale.c_str());
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), paths.begin(), paths.end());
         job.warnings = set.warnings;

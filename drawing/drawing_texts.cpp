@@ -4,24 +4,18 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/format_fixed.h"
+
 namespace gearpair {
 
 std::string DecimalText(double value, int decimals) {
-    std::int64_t scale = 1;
-    for (int i = 0; i < decimals; ++i) scale *= 10;
-    const bool negative = value < 0;
-    const auto scaled = static_cast<std::int64_t>(std::llround(std::fabs(value) * scale));
-    std::string text = (negative && scaled != 0) ? "-" : "";
-    text += std::to_string(scaled / scale);
-    std::int64_t fraction = scaled % scale;
-    if (fraction == 0) return text;
-    int places = decimals;
-    while (fraction % 10 == 0) {
-        fraction /= 10;
-        --places;
+    // Rounded as the report rounds, so that a value of the table reads as in the report.
+    std::string text = FormatFixed(value, 15, decimals, ',');
+    if (text.find(',') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == ',') text.pop_back();
     }
-    std::string digits = std::to_string(fraction);
-    return text + "," + std::string(static_cast<std::size_t>(places) - digits.size(), '0') + digits;
+    return text;
 }
 
 std::string SizeText(double mm) {

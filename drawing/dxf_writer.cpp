@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "core/cp1251.h"
 #include "drawing/sheet_file.h"
 
 namespace gearpair {
@@ -272,16 +273,14 @@ std::string DxfEscaped(const std::string& utf8) {
             ++i;
             continue;
         }
-        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        char32_t code = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
-        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-            code = (code << 6) |
-                   (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        char32_t code = 0;
+        if (!DecodeUtf8(utf8, i, code)) {
+            code = 0xFFFD;  // a malformed byte shows as the replacement character
+            ++i;
         }
         char buffer[12];
         std::snprintf(buffer, sizeof buffer, "\\U+%04X", static_cast<unsigned>(code));
         out += buffer;
-        i += static_cast<std::size_t>(length);
     }
     return out;
 }

@@ -263,23 +263,4 @@ void DrawGearViews(Sheet& sheet, const GearPart& p, const Box& area, double scal
     DrawSideView(side, p);
 }
 
-std::vector<std::string> GearDimensionTexts(const GearPart& p) {
-    std::vector<std::string> texts = {DiameterText(p.bore)};
-    if (p.HasHub()) texts.push_back(DiameterText(p.hubDiameter));
-    texts.push_back(DiameterText(p.tip));
-    texts.push_back(SizeText(p.face));
-    if (p.HasHub() && p.hubLength > p.face) texts.push_back(SizeText(p.hubLength));
-    if (p.web) texts.push_back(SizeText(p.webThickness));
-    texts.push_back(ChamferText(p.chamfer));
-    if (p.keyway) {
-        texts.push_back(SizeText(p.keyway->width));
-        texts.push_back(SizeText(p.bore + p.keyway->hubDepth));
-    }
-    if (p.holes > 0) {
-        texts.push_back(HolesText(p));
-        texts.push_back(DiameterText(p.holeCircle));
-    }
-    return texts;
-}
-
 }  // namespace gearpair

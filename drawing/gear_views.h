@@ -15,7 +15,4 @@ ViewsExtent GearViewsExtent(const GearPart& part);
 // Draws both views centred in `area` at `scale` (paper mm per part mm).
 void DrawGearViews(Sheet& sheet, const GearPart& part, const Box& area, double scale);
 
-// The texts of the dimensions the views carry, in the order they are drawn.
-std::vector<std::string> GearDimensionTexts(const GearPart& part);
-
 }  // namespace gearpair

@@ -140,8 +140,7 @@ FileHandle OpenForReading(const std::string& path) {
 }
 
 std::size_t ReadBytes(const FileHandle& file, char* buffer, std::size_t size) {
-    constexpr DWORD kMostAtOnce = DWORD{1} << 30;
-    const DWORD asked = size > kMostAtOnce ? kMostAtOnce : static_cast<DWORD>(size);
+    const auto asked = static_cast<DWORD>(std::min(size, kMaxChunk));
     DWORD read = 0;
     if (!ReadFile(SystemHandle(file), buffer, asked, &read, nullptr)) {
         const DWORD error = GetLastError();

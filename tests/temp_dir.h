@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/utf8_path.h"
+
 namespace gearpair::testing {
 
 inline int ProcessId() {
@@ -25,15 +27,6 @@ inline int ProcessId() {
 #else
     return ::getpid();
 #endif
-}
-
-// Paths from and to UTF-8 text, which Windows would otherwise read in its narrow code page.
-inline std::filesystem::path Utf8Path(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-inline std::string PathUtf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 #ifdef _WIN32

@@ -22,9 +22,6 @@ namespace gearpair {
 
 namespace {
 
-// Every key press of the zoom keys changes the zoom as one wheel notch does.
-constexpr double kKeyZoom = 1.2;
-
 struct FileKindText {
     const char* suffix;
     const char* caption;
@@ -191,9 +188,9 @@ void DrawingWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
     } else if (event->matches(QKeySequence::ZoomIn) || event->key() == Qt::Key_Plus) {
-        CurrentView().ZoomAt(centre, kKeyZoom);
+        CurrentView().ZoomAt(centre, SheetView::kZoomStep);
     } else if (event->matches(QKeySequence::ZoomOut) || event->key() == Qt::Key_Minus) {
-        CurrentView().ZoomAt(centre, 1 / kKeyZoom);
+        CurrentView().ZoomAt(centre, 1 / SheetView::kZoomStep);
     } else {
         QWidget::keyPressEvent(event);
     }

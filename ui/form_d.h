@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "engine/design_run.h"
+
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -44,7 +46,8 @@ protected:
 
 private:
     TFormB& details_;
-    std::array<QLabel*, 6> values_;  // Label8 to Label13, the texts of kResultFields
+    std::array<QLabel*, kResultFields.size()>
+        values_;  // Label8 to Label13, the texts of kResultFields
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;

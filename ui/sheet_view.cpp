@@ -20,8 +20,6 @@ namespace {
 constexpr double kFitMargin = 12.0;
 // Half the widest line, mm: an item this close to the visible area may still reach into it.
 constexpr double kPenMargin = 0.5;
-// One notch of the mouse wheel (120 eighths of a degree) zooms by a fifth.
-constexpr double kZoomPerNotch = 1.2;
 
 }  // namespace
 
@@ -106,7 +104,7 @@ void SheetView::resizeEvent(QResizeEvent* event) {
 
 void SheetView::wheelEvent(QWheelEvent* event) {
     const double notches = event->angleDelta().y() / 120.0;
-    if (notches != 0) ZoomAt(event->position(), std::pow(kZoomPerNotch, notches));
+    if (notches != 0) ZoomAt(event->position(), std::pow(kZoomStep, notches));
     event->accept();
 }
 

@@ -13,6 +13,9 @@ class SheetView : public QWidget {
     Q_OBJECT
 
 public:
+    // The zoom of one mouse-wheel notch (120 eighths of a degree) or one press of a zoom key.
+    static constexpr double kZoomStep = 1.2;
+
     explicit SheetView(QWidget* parent = nullptr);
 
     // The sheet to show (owned by the caller, kept alive while shown), fitted to the view.

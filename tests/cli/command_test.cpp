@@ -125,7 +125,7 @@ std::string LispDirectory(std::string directory) {
 }
 
 TEST_F(RunCommandFiles, HandoffDirectoryGetsTheFilesAndTheRunNumber) {
-    const std::string dir = testing::PathUtf8(std::filesystem::canonical(dir_));
+    const std::string dir = PathUtf8(std::filesystem::canonical(dir_));
     EXPECT_NE(RunCli({"--handoff-dir", dir})
                   .out.find("Диаметр делительной окружности колеса: 294,6\n"
                             "Запас по контактным напряжениям: 15,2 %\n"
@@ -168,6 +168,16 @@ TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndF
     EXPECT_EQ(ReadFile("path.lsp"), "(setq savedwg \"" + dir + "/dwg2/\")");
     EXPECT_TRUE(ReadFile("transmit.txt").starts_with("((aw 200.000) (mn 3.000) (z2 95.000) "));
     EXPECT_TRUE(std::filesystem::is_empty(dir_ / "dwg2"));
+}
+
+// With the RTF going to standard output the drawings are still written, and nothing of them
+// shows on standard output.
+TEST_F(RunCommandFiles, DrawingsAreWrittenWhenTheRtfGoesToStandardOutput) {
+    const Outcome run = RunCli({"--rtf", "-", "--drawings", PathOf("sheets")});
+    EXPECT_EQ(run.code, kExitCompleted);
+    EXPECT_TRUE(run.out.starts_with("{\\rtf1"));
+    EXPECT_EQ(run.out.find("wheel.dxf"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "sheets"), {}), 6);
 }
 #endif
 

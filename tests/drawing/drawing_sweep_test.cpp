@@ -30,8 +30,11 @@ namespace {
 // A size to 0.01 mm with the decimal comma and no trailing zeros, made independently of the
 // drawing's own formatting.
 std::string Hundredths(double mm) {
+    // A double times 100 is exact in the 64-bit mantissa of long double, so this rounds the
+    // exact value, a half away from zero, as the report does.
+    const long long hundredths = std::llround(static_cast<long double>(mm) * 100);
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", std::round(mm * 100) / 100);
+    std::snprintf(buffer, sizeof buffer, "%lld.%02lld", hundredths / 100, hundredths % 100);
     std::string text = buffer;
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();

@@ -1,5 +1,5 @@
-// The drawing hand-off: the files it leaves in the program directory, its report section,
-// the derived wheel and pinion sizes, and what stays on disk when an operation fails.
+// The drawing hand-off: the files it leaves in the program directory, its report section and
+// list, and what stays on disk when an operation fails.
 #include "files/handoff.h"
 
 #include <gtest/gtest.h>
@@ -270,20 +270,19 @@ TEST_F(Handoff, PathFileEscapesQuoteAndBackslashAndIsCodePage1251) {
 // Windows names hold neither quotes nor backslashes; every backslash of the path is a slash
 // for the drawing script.
 TEST_F(Handoff, PathFileHasForwardSlashesAndIsCodePage1251) {
-    std::filesystem::create_directories(dir_ / testing::Utf8Path("Расчёт") / "Gears");
+    std::filesystem::create_directories(dir_ / Utf8Path("Расчёт") / "Gears");
     session_.design.baseDir = Base() + "Расчёт\\Gears\\";
     WriteHandoff(session_);
     EXPECT_EQ(ReadFile("Расчёт/Gears/path.lsp"),
               "(setq savedwg \"" + ScriptPath() + "/\xD0\xE0\xF1\xF7\xB8\xF2/Gears/dwg1/\")");
-    EXPECT_TRUE(
-        std::filesystem::is_directory(dir_ / testing::Utf8Path("Расчёт") / "Gears" / "dwg1"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / Utf8Path("Расчёт") / "Gears" / "dwg1"));
 }
 #endif
 
 TEST_F(Handoff, PathOutsideCodePage1251StopsBeforeAnyFile) {
-    const std::filesystem::path foreign = dir_ / testing::Utf8Path("歯車");
+    const std::filesystem::path foreign = dir_ / Utf8Path("歯車");
     std::filesystem::create_directory(foreign);
-    session_.design.baseDir = testing::PathUtf8(foreign) + testing::kSeparator;
+    session_.design.baseDir = PathUtf8(foreign) + testing::kSeparator;
     ExpectFileError(3, "Invalid filename");
     EXPECT_TRUE(std::filesystem::is_empty(foreign));
     EXPECT_EQ(session_.runCaption, "");
