@@ -23,8 +23,7 @@ public:
     std::string& Key(std::string_view key) {
         if (!first_) json_ += ", ";
         first_ = false;
-        json_ += JsonString(key);
-        json_ += ": ";
+        AppendKey(json_, key);
         return json_;
     }
     void Number(std::string_view key, double value) { Key(key) += JsonNumber(value); }
@@ -95,17 +94,13 @@ void AppendStep(std::string& json, const CheckStep& step) {
     object.Number("z1", step.z1);
     object.Number("z2", step.z2);
     std::string& contact = object.Key("contact");
-    if (step.contact) {
-        AppendContact(contact, *step.contact, CheckEnd::Passed);
-    } else {
-        contact += "null";
-    }
+    AppendOptional(contact, step.contact, [&](const ContactCheckFigures& c) {
+        AppendContact(contact, c, CheckEnd::Passed);
+    });
     std::string& bending = object.Key("bending");
-    if (step.bending) {
-        AppendBending(bending, *step.bending, CheckEnd::Passed);
-    } else {
-        bending += "null";
-    }
+    AppendOptional(bending, step.bending, [&](const BendingCheckFigures& b) {
+        AppendBending(bending, b, CheckEnd::Passed);
+    });
 }
 
 void AppendSizes(std::string& json, const PartSizes& s) {
@@ -131,17 +126,11 @@ std::string JsonNumber(double value) {
 
 void AppendFiguresJson(std::string& json, const JobResult& job) {
     json += ", ";
-    json += JsonString("design");
-    json += ": ";
-    if (job.design) {
-        AppendDesign(json, *job.design);
-    } else {
-        json += "null";
-    }
+    AppendKey(json, "design");
+    AppendOptional(json, job.design, [&](const TGearDesign& d) { AppendDesign(json, d); });
 
     json += ", ";
-    json += JsonString("checks");
-    json += ": ";
+    AppendKey(json, "checks");
     if (const CheckStep* last = FinalStep(job)) {
         JsonObject checks(json);
         AppendContact(checks.Key("contact"), *last->contact, CheckEnd::Margin);
@@ -151,8 +140,8 @@ void AppendFiguresJson(std::string& json, const JobResult& job) {
     }
 
     json += ", ";
-    json += JsonString("steps");
-    json += ": [";
+    AppendKey(json, "steps");
+    json += '[';
     for (std::size_t i = 0; i < job.steps.size(); ++i) {
         if (i > 0) json += ", ";
         AppendStep(json, job.steps[i]);
@@ -160,13 +149,8 @@ void AppendFiguresJson(std::string& json, const JobResult& job) {
     json += ']';
 
     json += ", ";
-    json += JsonString("sizes");
-    json += ": ";
-    if (job.sizes) {
-        AppendSizes(json, *job.sizes);
-    } else {
-        json += "null";
-    }
+    AppendKey(json, "sizes");
+    AppendOptional(json, job.sizes, [&](const PartSizes& s) { AppendSizes(json, s); });
 }
 
 }  // namespace gearpair

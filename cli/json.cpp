@@ -9,23 +9,10 @@
 
 namespace gearpair {
 
-namespace {
-
 void AppendKey(std::string& json, std::string_view key) {
     json += JsonString(key);
     json += ": ";
 }
-
-template <typename T, typename Write>
-void AppendOptional(std::string& json, const std::optional<T>& value, Write write) {
-    if (value) {
-        write(*value);
-    } else {
-        json += "null";
-    }
-}
-
-}  // namespace
 
 std::string JsonString(std::string_view text) {
     std::string json;

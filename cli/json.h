@@ -1,6 +1,7 @@
 // The JSON form of one design job: one object with fixed keys, for scripts.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,19 @@ namespace gearpair {
 // \f, \n, \r, \t or \u00XX, other UTF-8 passed through. A byte that is not part of a valid
 // UTF-8 sequence becomes \ufffd, so the output is valid JSON whatever the text holds.
 std::string JsonString(std::string_view text);
+
+// Appends `"key": ` to an object being written.
+void AppendKey(std::string& json, std::string_view key);
+
+// Appends what `write` writes for the value, or null when there is none.
+template <typename T, typename Write>
+void AppendOptional(std::string& json, const std::optional<T>& value, Write write) {
+    if (value) {
+        write(*value);
+    } else {
+        json += "null";
+    }
+}
 
 // {"status": ..., "message": ..., "report": [...], "results": ..., "handoff": ...,
 //  "recalculations": N, "run_number": ..., "design": ..., "checks": ..., "steps": [...],
