@@ -56,7 +56,7 @@ std::string HelpText() {
     return "Использование:\n"
            "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
-           "               [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
+           "               [--material ТЕКСТ] [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
            "  gearpair-cli --batch ФАЙЛ|-\n"
            "  gearpair-cli --help | --version\n"
            "\n"
@@ -86,6 +86,9 @@ std::string HelpText() {
            "  --arrangement 1|2|3    расположение колёс относительно опор (" +
            defaults.arrangement + "):" + indent +
            "1 консольное, 2 несимметричное, 3 симметричное\n"
+           "  --material ТЕКСТ       материал колеса и шестерни вместо выбранного по твёрдости" +
+           indent +
+           "(«Сталь 45 ГОСТ 1050-2013» у колеса 250 HB)\n"
            "  --json                 результат одним объектом JSON\n"
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
            indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
@@ -121,6 +124,7 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
+    if (line.material && job.design) job.materials = MaterialsOf(*job.design, line.material);
 #ifdef GEARPAIR_DRAWINGS
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
     if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);

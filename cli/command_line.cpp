@@ -22,11 +22,20 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--arrangement") return &texts.arrangement;
     if (name == "--handoff-dir") return &line.handoffDir.emplace();
     if (name == "--rtf") return &line.rtfFile.emplace();
+    if (name == "--material") return &line.material.emplace();
 #ifdef GEARPAIR_DRAWINGS
     if (name == "--drawings") return &line.drawingsDir.emplace();
 #endif
     if (name == "--batch") return &line.batchSource;
     return nullptr;
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return true;
+    }
+    return false;
 }
 
 std::string Quoted(std::string_view text) {
@@ -89,8 +98,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             value = arguments[++i];
         }
         if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-                               name == "--drawings")) {
+                               name == "--drawings" || name == "--material")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
+        }
+        // The material is one line of the title block and of the JSON.
+        if (name == "--material" && HasControlCharacter(*value)) {
+            throw UsageError("Параметр --material: управляющий символ в тексте");
         }
         *target = std::string(*value);
         if (name == "--batch") {

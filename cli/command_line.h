@@ -42,6 +42,7 @@ struct CommandLine {
     std::optional<std::string> handoffDir;
     std::optional<std::string> rtfFile;      // a file name, or "-" for standard output
     std::optional<std::string> drawingsDir;  // --drawings, where the build has the drawings
+    std::optional<std::string> material;     // the steel of both gears instead of the default
     std::string batchSource;                 // a file name, or "-" for standard input
 };
 

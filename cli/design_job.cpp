@@ -60,6 +60,8 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         RunOutcome outcome = RunDesign(session, inputs, handoff);
         if (outcome.completed) {
             job.sizes = DerivePartSizes(session.design);
+            job.drawingSizes = AcceptSizes(session.design, *job.sizes);
+            job.materials = MaterialsOf(session.design, std::nullopt);
             job.design = session.design;
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
