@@ -9,9 +9,10 @@ namespace gearpair {
 namespace {
 
 // ГОСТ 6636-69 "Нормальные линейные размеры" (reissue of 1991 with amendments 1 and 2), the
-// table's column Ra 40, from 1 to 5000 mm. Above 1000 mm the series takes the preferred numbers
-// R 40 as they are; below it, the rounded values of the standard (11,5 and 12 where R 40 has
-// 11,8 and 12,5; 120 and 125 where it has 118 and 125).
+// table's column Ra 40, from 1 to 5000 mm; the standard's text is published on omegametall.ru,
+// and the values from 10 mm up agree with a second public transcription of the column. Above
+// 1000 mm the series takes the preferred numbers R 40 as they are; below it, the standard's
+// rounded values (11,5 and 12 where R 40 has 11,8 and 12,5; 120 and 125 for 118 and 125).
 constexpr std::array<double, 149> kRa40 = {
     1.0,  1.05, 1.1,  1.15, 1.2,  1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2.0,  2.1,  2.2,
     2.4,  2.5,  2.6,  2.8,  3.0,  3.2,  3.4,  3.6,  3.8,  4.0,  4.2,  4.5,  4.8,  5.0,  5.3,
