@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/errors.h"
+#include "engine/warnings.h"
 #include "files/handoff.h"
 
 namespace gearpair {
@@ -63,6 +64,7 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.drawingSizes = AcceptSizes(session.design, *job.sizes);
             job.materials = MaterialsOf(session.design, std::nullopt);
             job.design = session.design;
+            job.warnings = DesignWarnings(session.design, *job.sizes);
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;

@@ -78,16 +78,16 @@ AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s) {
     a.lstkol = RoundUpToNormalSize(s.lstkol);
     a.ckol = RoundUpToNormalSize(s.ckol);
     const double rim = d.df2 - 2 * s.deltakol;
-    a.Dobodkol = RoundDownToNormalSize(rim);
-    a.deltakol = (d.df2 - a.Dobodkol) / 2;
-    a.nkol = ToothTipChamfer(d.mn);
+    a.rimInnerDiameter = RoundDownToNormalSize(rim);
+    a.deltakol = (d.df2 - a.rimInnerDiameter) / 2;
+    a.chamferWheel = ToothTipChamfer(d.mn);
 
     // The web between hole and hub and between hole and rim, as computed, must remain.
     const double innerWeb = s.DBotvkol - s.Dotvkol - s.dstkol;
     const double outerWeb = rim - s.DBotvkol - s.Dotvkol;
     a.DBotvkol = NearestNormalSize(s.DBotvkol);
     const double room =
-        std::min(a.DBotvkol - a.dstkol - innerWeb, a.Dobodkol - a.DBotvkol - outerWeb);
+        std::min(a.DBotvkol - a.dstkol - innerWeb, a.rimInnerDiameter - a.DBotvkol - outerWeb);
     double hole = NearestNormalSize(s.Dotvkol);
     if (hole > room) hole = room >= kRa40.front() ? RoundDownToNormalSize(room) : 0;
     a.Dotvkol = hole;
@@ -95,7 +95,7 @@ AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s) {
     a.dvw = RoundUpToNormalSize(s.dvw);
     a.dstw = RoundUpToNormalSize(s.dstw);
     a.lstw = RoundUpToNormalSize(s.lstw);
-    a.nw = a.nkol;
+    a.chamferPinion = a.chamferWheel;
     return a;
 }
 

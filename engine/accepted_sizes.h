@@ -26,23 +26,13 @@ double NearestNormalSize(double mm);
 // 0 when no chamfer of the series is that shallow.
 double ToothTipChamfer(double mn);
 
-// The accepted sizes, in mm, under the names of PartSizes.
-struct AcceptedSizes {
-    // Wheel.
-    double dvkol = 0;     // bore: rounded up (a strength minimum)
-    double dstkol = 0;    // hub diameter: rounded up
-    double lstkol = 0;    // hub length: rounded up
-    double ckol = 0;      // web thickness: rounded up
-    double deltakol = 0;  // rim thickness under the root circle, from the accepted rim diameter
-    double Dobodkol = 0;  // rim's inner diameter: rounded down, so the rim keeps its thickness
-    double nkol = 0;      // tooth-tip chamfer
-    double DBotvkol = 0;  // circle through the web-hole centres: the nearest normal size
-    double Dotvkol = 0;   // web-hole diameter: 0 when no normal size keeps the ligaments
-    // Pinion.
-    double dvw = 0;   // bore: rounded up
-    double dstw = 0;  // hub diameter: rounded up
-    double lstw = 0;  // hub length: rounded up
-    double nw = 0;    // tooth-tip chamfer
+// The accepted sizes, in mm, in the members of PartSizes (so every output names them as it
+// names the computed ones): bore, hub diameter and length, and web thickness rounded up (they
+// are strength minimums); the rim thickness that the rim's inner diameter, rounded down, leaves
+// under the root circle; the circle of the web holes at the nearest normal size, and their
+// diameter 0 when no normal size keeps the ligaments; the standard tooth-tip chamfers.
+struct AcceptedSizes : PartSizes {
+    double rimInnerDiameter = 0;  // of the wheel, rounded down so the rim keeps its thickness
 };
 
 // The accepted sizes of a finished design and its part sizes. The web holes keep the

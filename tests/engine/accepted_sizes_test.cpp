@@ -78,29 +78,29 @@ TEST(AcceptedSizes, DefaultDesign) {
     s.lstkol = 116.188;
     s.ckol = 0.3 * 100;
     s.deltakol = 9;
-    s.nkol = 3;
+    s.chamferWheel = 3;
     s.DBotvkol = 212.254;
     s.Dotvkol = 29.440;
     s.dvw = 54.956;
     s.dstw = 89.332;
     s.lstw = 120;
-    s.nw = 3;
+    s.chamferPinion = 3;
 
     const AcceptedSizes a = AcceptSizes(d, s);
     EXPECT_EQ(a.dvkol, 80);
     EXPECT_EQ(a.dstkol, 125);
     EXPECT_EQ(a.lstkol, 120);
     EXPECT_EQ(a.ckol, 30);
-    EXPECT_EQ(a.Dobodkol, 260);  // 269,074 rounded down
+    EXPECT_EQ(a.rimInnerDiameter, 260);  // 269,074 rounded down
     EXPECT_NEAR(a.deltakol, 13.537, kMm);
-    EXPECT_EQ(a.nkol, 1.6);
+    EXPECT_EQ(a.chamferWheel, 1.6);
     EXPECT_EQ(a.DBotvkol, 210);
     // 30 is nearest, but the rim drawn in by 9 mm leaves room for 22,6 mm of hole only.
     EXPECT_EQ(a.Dotvkol, 22);
     EXPECT_EQ(a.dvw, 56);
     EXPECT_EQ(a.dstw, 90);
     EXPECT_EQ(a.lstw, 120);
-    EXPECT_EQ(a.nw, 1.6);
+    EXPECT_EQ(a.chamferPinion, 1.6);
 }
 
 }  // namespace
