@@ -4,7 +4,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "core/decimal_text.h"
 #include "core/format_fixed.h"
+#include "engine/keyway.h"
 
 namespace gearpair {
 
@@ -95,6 +97,28 @@ std::string WithDeviations(std::string_view size, LimitDeviations deviations, in
     }
     if (inBrackets) text += ')';
     return text;
+}
+
+BoreTexts BoreToleranceTexts(double bore) {
+    BoreTexts texts;
+    const std::string diameter = "Ø" + DecimalText(bore, 3);
+    const std::optional<LimitDeviations> h7 = HoleH7(bore);
+    texts.bore = h7 ? WithDeviations(diameter + "H7", *h7, 3, true) : diameter;
+    const std::optional<Keyway> keyway = KeywayForBore(bore);
+    if (!keyway) return texts;
+    const std::string width = DecimalText(keyway->width, 3);
+    const std::optional<LimitDeviations> js9 = Js9(keyway->width);
+    texts.keywayWidth = js9 ? WithDeviations(width + "Js9", *js9, 3, true) : width;
+    const std::string depth = DecimalText(bore + keyway->hubDepth, 3);
+    const std::optional<LimitDeviations> deviation = HubDepthDeviation(keyway->keyHeight);
+    texts.hubDepth = deviation ? WithDeviations(depth, *deviation, 1, false) : depth;
+    return texts;
+}
+
+std::string TipDiameterText(double tipDiameter, int decimals) {
+    const std::string diameter = "Ø" + DecimalText(tipDiameter, decimals);
+    const std::optional<LimitDeviations> h11 = ShaftH11(tipDiameter);
+    return h11 ? WithDeviations(diameter + "h11", *h11, 3, true) : diameter;
 }
 
 }  // namespace gearpair

@@ -42,6 +42,21 @@ std::optional<LimitDeviations> HubDepthDeviation(double keyHeight);
 std::string WithDeviations(std::string_view size, LimitDeviations deviations, int decimals,
                            bool inBrackets);
 
+// A hub's bore with its keyway as the drawing dimensions them, the bore an accepted size:
+// "Ø80H7(+0,030)", the keyway width "22Js9(±0,026)" and the hub depth d + t2 "85,4+0,2". The
+// keyway texts are empty for a bore with no standard key, and the deviation is left out where
+// the tables give none.
+struct BoreTexts {
+    std::string bore;
+    std::string keywayWidth;
+    std::string hubDepth;
+};
+BoreTexts BoreToleranceTexts(double bore);
+
+// The tip diameter with h11, its nominal to `decimals` places: "Ø300,574h11(-0,320)"; only
+// "Ø…" above 3150 mm, where ISO 286-1 has no grade.
+std::string TipDiameterText(double tipDiameter, int decimals);
+
 // The general note on the tolerances of the sizes written without any (ГОСТ 30893.1).
 inline constexpr std::string_view kGeneralToleranceNote =
     "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных ±IT14/2.";

@@ -41,14 +41,21 @@ TEST(StandardTolerance, EveryCellAtBothEdgesOfItsSizeRange) {
 
 // The default design's wheel: bore 80, key 22 x 14 with t2 5,4, tip 300,574.
 TEST(Deviations, DefaultWheelAsTheDrawingWritesThem) {
-    EXPECT_EQ(WithDeviations("Ø80H7", *HoleH7(80), 3, true), "Ø80H7(+0,030)");
-    EXPECT_EQ(WithDeviations("22Js9", *Js9(22), 3, true), "22Js9(±0,026)");
-    EXPECT_EQ(WithDeviations("85,4", *HubDepthDeviation(14), 1, false), "85,4+0,2");
-    EXPECT_EQ(WithDeviations("Ø300,574h11", *ShaftH11(300.574), 3, true), "Ø300,574h11(-0,320)");
     EXPECT_EQ(WithDeviations("40", LimitDeviations{200, -100}, 1, false), "40+0,2/-0,1");
     // An odd IT9 has no half from a verified source; beyond 3150 mm no grade at all.
     EXPECT_EQ(Js9(100), std::nullopt);
     EXPECT_EQ(ShaftH11(3200), std::nullopt);
+
+    const BoreTexts bore = BoreToleranceTexts(80);
+    EXPECT_EQ(bore.bore, "Ø80H7(+0,030)");
+    EXPECT_EQ(bore.keywayWidth, "22Js9(±0,026)");
+    EXPECT_EQ(bore.hubDepth, "85,4+0,2");
+    EXPECT_EQ(TipDiameterText(300.5736434108527, 3), "Ø300,574h11(-0,320)");
+    EXPECT_EQ(TipDiameterText(4461.25, 2), "Ø4461,25");
+    // A 400 mm bore: a 90 mm key, whose odd IT9 leaves its width without deviations.
+    EXPECT_EQ(BoreToleranceTexts(400).keywayWidth, "90");
+    EXPECT_EQ(BoreToleranceTexts(400).hubDepth, "417,4+0,3");
+    EXPECT_EQ(BoreToleranceTexts(5).keywayWidth, "");
 }
 
 TEST(Deviations, HubDepthByKeyHeightAtTheBandEdges) {
