@@ -77,6 +77,10 @@ std::optional<LimitDeviations> Js9(double size) {
     return LimitDeviations{*it / 2, -*it / 2};
 }
 
+// ГОСТ 23360-78, the limit deviations of the keyway depths t1 and t2 by key height, as the
+// drawing rules state them; the bands up to 9 mm high agree with the DIN 6885-1 extract of a
+// parts catalogue (berger-tools.co.uk, "DIN 6885 Keyway, Key Details"), the band over 18 mm was
+// not found in a second source.
 std::optional<LimitDeviations> HubDepthDeviation(double keyHeight) {
     if (keyHeight < 2 || keyHeight > 50) return std::nullopt;
     if (keyHeight <= 6) return LimitDeviations{100, 0};
