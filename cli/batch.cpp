@@ -129,18 +129,18 @@ void WriteRow(std::ostream& out, const Row& row) {
     } else {
         text += ";;;;;;";
     }
+    if (row.recalculations) text += std::to_string(*row.recalculations);
+    text += ';';
+    text += CsvField(row.message);
     if (row.figures) {
         // As the report prints them.
         for (const double value : *row.figures) {
-            AppendFixed(text, value, 8, 3, ',');
             text += ';';
+            AppendFixed(text, value, 8, 3, ',');
         }
     } else {
         text += ";;;;;;";
     }
-    if (row.recalculations) text += std::to_string(*row.recalculations);
-    text += ';';
-    text += CsvField(row.message);
     text += '\n';
     out << text;
 }
