@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/csv.h"
+#include "core/csv.h"
 #include "cli/design_job.h"
 #include "cli/input_check.h"
 #include "core/errors.h"

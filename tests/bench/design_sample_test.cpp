@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv.h"
+#include "core/csv.h"
 #include "cli/input_check.h"
 #include "engine/design_inputs.h"
 
