@@ -33,6 +33,10 @@ protected:
 };
 
 TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
+    // Tab from OK, the last stop before, reaches the button.
+    A<QPushButton>("BitBtn1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(A<QPushButton>("BitBtn1"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), A<QPushButton>("VariantsButton"));
     QTest::mouseClick(A<QPushButton>("VariantsButton"), Qt::LeftButton);
     VariantsWindow* window = formA.Variants();
     ASSERT_NE(window, nullptr);
