@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "core/csv.h"
 #include "cli/design_job.h"
 #include "cli/input_check.h"
+#include "core/csv.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
 #include "engine/quiet_run.h"
