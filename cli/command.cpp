@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/design_job.h"
+#include "cli/explore.h"
 #include "cli/input_check.h"
 #include "cli/json.h"
 #include "cli/text_output.h"
@@ -58,6 +59,8 @@ std::string HelpText() {
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
            "               [--material ТЕКСТ] [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
            "  gearpair-cli --batch ФАЙЛ|-\n"
+           "  gearpair-cli --explore [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--life ТЕКСТ]\n"
+           "               [--arrangement 1|2|3] [--hardness-list ТЕКСТ] [--json]\n"
            "  gearpair-cli --help | --version\n"
            "\n"
            "Расчёт одноступенчатой цилиндрической передачи. Значения задаются так же, как в окне\n"
@@ -99,6 +102,13 @@ std::string HelpText() {
            "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
            "\n"
+           "  --explore              перебор вариантов: все сочетания коэффициента ширины, угла" +
+           indent + "наклона и твёрдости колеса при остальных значениях; таблица с" + indent +
+           "разделителем «;» или, с --json, объект JSON\n"
+           "  --hardness-list ТЕКСТ  твёрдости колеса для --explore через «;», HB (" +
+           ListText(std::span(kDefaultHardnessTexts).first(7)) + ";" + indent +
+           ListText(std::span(kDefaultHardnessTexts).subspan(7)) +
+           ")\n"
            "\n"
            "Коды завершения: 0 расчёт выполнен; 1 расчёт остановлен или прерван ошибкой\n"
            "(в пакете: не выполнена хотя бы одна строка); 2 ошибка в параметрах.\n";
@@ -207,6 +217,8 @@ int RunCommand(const std::vector<std::string_view>& arguments, std::istream& in,
                 return kExitCompleted;
             case CliMode::Batch:
                 return RunBatchFrom(line.batchSource, in, out);
+            case CliMode::Explore:
+                return RunExplore(line, out) == 0 ? kExitCompleted : kExitNotCompleted;
             case CliMode::Design:
                 return RunSingleDesign(line, out, err);
         }

@@ -301,11 +301,11 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     const Outcome file = RunCli({"--batch", PathOf("rows.csv")});
     EXPECT_EQ(file.code, kExitCompleted);
     EXPECT_EQ(file.out,
-              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;bw;"
-              "bkol;contact_stress;contact_allowable;bending_stress;bending_allowable;"
-              "recalculations;message\n"
+              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+              "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
+              "bending_allowable\n"
               "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
     EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
 
     EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,
