@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/helix_angle.h"
+
 namespace gearpair {
 
 namespace {
@@ -47,12 +49,8 @@ CheckData GearCheckData(std::int32_t z, double mn, double beta, double faceWidth
     return c;
 }
 
-double CutHelixRadians(const TGearDesign& d) {
-    return std::acos((d.z1 + d.z2) * d.mn / (2 * d.aw));
-}
-
 PairCheckData DesignCheckData(const TGearDesign& d) {
-    const double beta = CutHelixRadians(d);
+    const double beta = CutHelixDegrees(d) * std::numbers::pi / 180;
     return {GearCheckData(d.z2, d.mn, beta, d.bkol), GearCheckData(d.z1, d.mn, beta, d.bw)};
 }
 

@@ -26,10 +26,6 @@ struct CheckData {
 // shift, and the constant chord of mn; faceWidth (mm) decides which one the gear is checked by.
 CheckData GearCheckData(std::int32_t z, double mn, double beta, double faceWidth);
 
-// The helix angle the teeth are cut at, radians: the angle whose cosine the whole tooth count
-// implies, zs·mn / (2·aw), not the entered one.
-double CutHelixRadians(const TGearDesign& d);
-
 struct PairCheckData {
     CheckData wheel;
     CheckData pinion;

@@ -195,11 +195,13 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
 
     // Half a pitch: from the middle of the space along the root, up the fillet and the
     // involute, across half the tip to the middle of the tooth.
+    std::vector<std::size_t> joints;
     std::vector<Polar> half{{g.rootRadius, 0}};
     std::vector<OutlinePart> halfParts{OutlinePart::Root};
     const Polar rootEnd = FilletPoint(g, k, -kPi / 2);
     AppendArc(g.rootRadius, 0, rootEnd.psi, tolerance, OutlinePart::Root, half, halfParts);
     halfParts.back() = OutlinePart::Fillet;
+    joints.push_back(half.size() - 1);
     AppendCurve([&](double t) { return FilletPoint(g, k, t); }, -kPi / 2, filletEnd, tolerance,
                 OutlinePart::Fillet, half, halfParts);
     // The involute by its roll angle, tan of the pressure angle at the radius.
@@ -213,8 +215,10 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
     // The involute's first point is the fillet's last: one point, tagged on both curves.
     halfParts.back() = OutlinePart::Involute;
     half.back() = involute(roll(involuteStart));
+    joints.push_back(half.size() - 1);
     AppendCurve(involute, roll(involuteStart), roll(g.tipRadius), tolerance, OutlinePart::Involute,
                 half, halfParts);
+    joints.push_back(half.size() - 1);
     AppendArc(g.tipRadius, half.back().psi, kPi / z, tolerance, OutlinePart::Tip, half, halfParts);
 
     // One pitch: the half, then its mirror about the tooth's middle back to the next space.
@@ -225,6 +229,9 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
         pitchParts.push_back(halfParts[i]);
     }
     outline.pointsPerPitch = pitch.size();
+    // The mirror of half point i is pitch point 2·(half size − 1) − i.
+    for (std::size_t j = 0; j < 3; ++j) outline.joints.push_back(joints[j]);
+    for (std::size_t j = 3; j-- > 0;) outline.joints.push_back(2 * (half.size() - 1) - joints[j]);
     outline.points.reserve(pitch.size() * static_cast<std::size_t>(z));
     outline.parts.reserve(pitch.size() * static_cast<std::size_t>(z));
     for (std::int32_t tooth = 0; tooth < z; ++tooth) {

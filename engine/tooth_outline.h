@@ -47,6 +47,10 @@ struct GearOutline {
     std::vector<OutlinePoint> points;
     std::vector<OutlinePart> parts;  // the curve of each point
     std::size_t pointsPerPitch = 0;  // the outline is z copies of one pitch, turned
+    // Where one curve hands over to the next within the first pitch, in order: root to fillet,
+    // fillet to involute, involute to tip, tip to involute, involute to fillet, fillet to root.
+    // Point 0 (the space's middle) and the tooth's middle lie inside the root and tip arcs.
+    std::vector<std::size_t> joints;
 };
 
 GearOutline ToothOutline(std::int32_t z, double mn, double beta, double tolerance = 0.001);
