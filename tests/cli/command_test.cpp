@@ -98,7 +98,7 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                            R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
                            R"("total": 33.44902946939112}, )"),
               std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "warnings": []})"
+    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "models": null, "warnings": []})"
                                   "\n"));
 }
 
@@ -112,7 +112,8 @@ TEST(RunCommand, GearShaftWarningWithoutDrawings) {
     const Outcome run = RunCli(json);
     EXPECT_EQ(run.code, kExitCompleted);
     EXPECT_NE(
-        run.out.find(R"("drawings": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
+        run.out.find(
+            R"("drawings": null, "models": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
         std::string::npos)
         << run.out;
     EXPECT_NE(RunCli(args).out.find("\nВнимание: Шестерню выполнить заодно с валом: "),
@@ -126,10 +127,12 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
     EXPECT_TRUE(json.out.starts_with(
         R"({"status": "stopped", "message": "                      Для таких значений в )"
         R"(таблице отсутствуют данные.\rУменьшите )"));
-    EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
-                            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-                            R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"),
-              std::string::npos);
+    EXPECT_NE(
+        json.out.find(
+            R"("results": null, "handoff": null, "recalculations": 0, )"
+            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
+            R"("sizes": null, "masses": null, "drawings": null, "models": null, "warnings": []})"),
+        std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
     EXPECT_EQ(text.code, kExitNotCompleted);

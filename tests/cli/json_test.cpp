@@ -59,7 +59,7 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
               R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("masses": null, "drawings": null, "warnings": []})");
+              R"("masses": null, "drawings": null, "models": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -71,6 +71,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
     job.recalculations = 2;
     job.runNumber = -7;
     job.drawings = std::vector<std::string>{"d/wheel.dxf", "d/wheel.pdf"};
+    job.models = std::vector<std::string>{"m/wheel.stl"};
     job.warnings = {"Шестерню выполнить заодно с валом"};
     EXPECT_EQ(JobJson(job),
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
@@ -78,6 +79,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
               R"("masses": null, "drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("models": ["m/wheel.stl"], )"
               R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
@@ -90,7 +92,7 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
               R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
               R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
               R"("checks": null, "steps": [], "sizes": null, "masses": null, "drawings": null, )"
-              R"("warnings": []})");
+              R"("models": null, "warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -133,7 +135,7 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
-        R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"))
+        R"("sizes": null, "masses": null, "drawings": null, "models": null, "warnings": []})"))
         << json;
 }
 
