@@ -67,29 +67,38 @@ TopoDS_Edge SplineEdge(const std::vector<gp_Pnt>& points) {
     return BRepBuilderAPI_MakeEdge(interpolate.Curve());
 }
 
-// The edges of one pitch of the outline at a height, turned: the tip arc of tooth `pitch`, then
-// the whole space after it as one spline (involute, fillet, root, fillet, involute meet with a
-// common tangent; only the tip's corners are sharp).
+// The edges of one pitch of the outline at a height, turned: from the tip corner of tooth
+// `pitch`, its tip arc, its second involute and fillet, the root arc across the space's middle,
+// then the next tooth's fillet and involute. Each of the outline's curves is an edge of its own:
+// a spline through all of a space's points would be one long face, which OpenCASCADE's default
+// volume integration (what CAD programs show) gets wrong by a percent.
 std::vector<TopoDS_Edge> PitchEdges(const GearOutline& o, std::size_t pitch, double height,
                                     double turn) {
     const std::size_t n = o.points.size();
     const std::size_t base = pitch * o.pointsPerPitch;
+    const std::size_t next = base + o.pointsPerPitch;
     const double c = std::cos(turn);
     const double s = std::sin(turn);
     const auto point = [&](std::size_t i) {
         const OutlinePoint p = o.points[i % n];
         return gp_Pnt(p.x * c - p.y * s, p.x * s + p.y * c, height);
     };
+    const auto run = [&](std::size_t from, std::size_t to) {
+        std::vector<gp_Pnt> points;
+        for (std::size_t i = from; i <= to; ++i) points.push_back(point(i));
+        return SplineEdge(points);
+    };
+    const auto arc = [&](std::size_t from, std::size_t middle, std::size_t to) {
+        return TopoDS_Edge(BRepBuilderAPI_MakeEdge(
+            GC_MakeArcOfCircle(point(from), point(middle), point(to)).Value()));
+    };
     const std::vector<std::size_t>& j = o.joints;
-    std::vector<gp_Pnt> space;
-    for (std::size_t i = base + j[3]; i <= base + o.pointsPerPitch + j[2]; ++i) {
-        space.push_back(point(i));
-    }
-    return {BRepBuilderAPI_MakeEdge(GC_MakeArcOfCircle(point(base + j[2]),
-                                                       point(base + (j[2] + j[3]) / 2),
-                                                       point(base + j[3]))
-                                        .Value()),
-            SplineEdge(space)};
+    return {arc(base + j[2], base + (j[2] + j[3]) / 2, base + j[3]),
+            run(base + j[3], base + j[4]),
+            run(base + j[4], base + j[5]),
+            arc(base + j[5], next, next + j[0]),
+            run(next + j[0], next + j[1]),
+            run(next + j[1], next + j[2])};
 }
 
 TopoDS_Wire Wire(const std::vector<TopoDS_Edge>& edges) {
