@@ -23,6 +23,9 @@
 #ifdef GEARPAIR_DRAWINGS
 #include "cli/drawing_step.h"
 #endif
+#ifdef GEARPAIR_MODELS
+#include "cli/model_step.h"
+#endif
 
 namespace gearpair {
 
@@ -37,6 +40,27 @@ std::string HandoffDrawingsHelp(const std::string& indent) {
 #else
     (void)indent;
     return "; ";
+#endif
+}
+
+// The --models lines of the help, where the build has the model files.
+std::string ModelsHelp() {
+#ifdef GEARPAIR_MODELS
+#ifdef GEARPAIR_STEP
+    const char* step = ", wheel.step, pinion.step";
+#else
+    const char* step = "";
+#endif
+    return std::string(
+               "  --models КАТАЛОГ       записать в каталог (создаётся при необходимости) профиль\n"
+               "                         зубьев (DXF) и модели колеса и шестерни:\n"
+               "                         wheel-profile.dxf, pinion-profile.dxf, wheel.stl,\n"
+               "                         pinion.stl") +
+           step +
+           "\n"
+           "  --dxf-r12              профиль в DXF R12 (для старых программ ЧПУ)\n";
+#else
+    return "";
 #endif
 }
 
@@ -97,7 +121,7 @@ std::string HelpText() {
            indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
            "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
-           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() +
+           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() + ModelsHelp() +
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
            "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
@@ -139,6 +163,11 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
     if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
     if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
+#endif
+#ifdef GEARPAIR_MODELS
+    if (line.modelsDir) {
+        WriteJobModels(job, *line.modelsDir, line.dxfR12 ? DxfVersion::R12 : DxfVersion::R2000);
+    }
 #endif
     if (line.rtfFile == "-") {
         // The document is all that goes to standard output, so that it can be piped on.

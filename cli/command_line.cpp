@@ -27,6 +27,9 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
 #ifdef GEARPAIR_DRAWINGS
     if (name == "--drawings") return &line.drawingsDir.emplace();
 #endif
+#ifdef GEARPAIR_MODELS
+    if (name == "--models") return &line.modelsDir.emplace();
+#endif
     if (name == "--batch") return &line.batchSource;
     if (name == "--hardness-list") return &line.hardnessList.emplace();
     return nullptr;
@@ -107,6 +110,14 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             designOption = true;
             continue;
         }
+#ifdef GEARPAIR_MODELS
+        if (name == "--dxf-r12") {
+            if (value) throw UsageError("Параметр --dxf-r12 не принимает значения");
+            line.dxfR12 = true;
+            designOption = true;
+            continue;
+        }
+#endif
         std::string* target = ValueTarget(line, name);
         if (target == nullptr) {
             if (argument.starts_with("-") && argument != "-") {
@@ -121,7 +132,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             value = arguments[++i];
         }
         if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-                               name == "--drawings" || name == "--material")) {
+                               name == "--drawings" || name == "--material" ||
+                               name == "--models")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
         }
         // The material is one line of the title block and of the JSON.
@@ -146,6 +158,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         throw UsageError(
             "Параметр --batch не сочетается с другими параметрами: входные значения берутся из "
             "файла, результаты выводятся таблицей");
+    }
+    if (line.dxfR12 && !line.modelsDir) {
+        throw UsageError("Параметр --dxf-r12 действует только вместе с --models");
     }
     if (line.json && line.rtfFile == "-") {
         throw UsageError(

@@ -42,6 +42,7 @@ struct JobResult {
     std::vector<CheckStep> steps;               // every geometry pass, also before a stop or error
     std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
     std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::optional<std::vector<std::string>> models;    // the model files written
     std::vector<std::string> warnings;                 // about the parts, when completed
 };
 

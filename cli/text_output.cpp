@@ -43,6 +43,10 @@ void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
         out << "\nЧертежи:\n";
         for (const std::string& path : *job.drawings) out << path << '\n';
     }
+    if (job.models) {
+        out << "\nМодели:\n";
+        for (const std::string& path : *job.models) out << path << '\n';
+    }
     if (!job.warnings.empty()) {
         out << '\n';
         for (const std::string& warning : job.warnings) out << "Внимание: " << warning << '\n';

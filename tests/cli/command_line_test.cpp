@@ -89,6 +89,16 @@ struct UsageCase {
     const char* message;
 };
 
+#ifdef GEARPAIR_MODELS
+// The R12 profile is a choice of the model files only.
+TEST(ParseCommandLine, DxfR12GoesWithModels) {
+    const CommandLine line = Parse({"--models", "m", "--dxf-r12"});
+    EXPECT_EQ(line.modelsDir.value_or(""), "m");
+    EXPECT_TRUE(line.dxfR12);
+    EXPECT_EQ(UsageMessage({"--dxf-r12"}), "Параметр --dxf-r12 действует только вместе с --models");
+}
+#endif
+
 class UsageErrors : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrors, AreRejectedWithTheirMessage) {

@@ -107,7 +107,7 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                      R"("Улучшение 235…265 HB"}, "pinion": {"steel": )"
                      R"("Сталь 40Х ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}}, )"),
         std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "warnings": []})"
+    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "models": null, "warnings": []})"
                                   "\n"));
 }
 
@@ -130,7 +130,8 @@ TEST(RunCommand, GearShaftWarningWithoutDrawings) {
     const Outcome run = RunCli(json);
     EXPECT_EQ(run.code, kExitCompleted);
     EXPECT_NE(
-        run.out.find(R"("drawings": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
+        run.out.find(
+            R"("drawings": null, "models": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
         std::string::npos)
         << run.out;
     EXPECT_NE(RunCli(args).out.find("\nВнимание: Шестерню выполнить заодно с валом: "),
@@ -147,7 +148,8 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
                             R"("run_number": null, "design": null, "checks": null, "steps": [], )"
                             R"("sizes": null, "drawing_sizes": null, "masses": null, )"
-                            R"("material": null, "drawings": null, "warnings": []})"),
+                            R"("material": null, "drawings": null, "models": null, )"
+                            R"("warnings": []})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});

@@ -60,7 +60,7 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
               R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
               R"("drawing_sizes": null, "masses": null, "material": null, "drawings": null, )"
-              R"("warnings": []})");
+              R"("models": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -72,6 +72,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
     job.recalculations = 2;
     job.runNumber = -7;
     job.drawings = std::vector<std::string>{"d/wheel.dxf", "d/wheel.pdf"};
+    job.models = std::vector<std::string>{"m/wheel.stl"};
     job.warnings = {"Шестерню выполнить заодно с валом"};
     EXPECT_EQ(JobJson(job),
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
@@ -79,7 +80,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
               R"("drawing_sizes": null, "masses": null, "material": null, )"
-              R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], "models": ["m/wheel.stl"], )"
               R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
@@ -93,8 +94,7 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
         R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
         R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
         R"("checks": null, "steps": [], "sizes": null, "drawing_sizes": null, "masses": null, )"
-        R"("material": null, "drawings": null, )"
-        R"("warnings": []})");
+        R"("material": null, "drawings": null, "models": null, "warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -138,7 +138,7 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
         R"("sizes": null, "drawing_sizes": null, "masses": null, "material": null, )"
-        R"("drawings": null, "warnings": []})"))
+        R"("drawings": null, "models": null, "warnings": []})"))
         << json;
 }
 
