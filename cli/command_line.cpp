@@ -1,6 +1,7 @@
 // Parsing of the command line.
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/design_inputs.h"
@@ -22,6 +23,7 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--arrangement") return &texts.arrangement;
     if (name == "--handoff-dir") return &line.handoffDir.emplace();
     if (name == "--rtf") return &line.rtfFile.emplace();
+    if (name == "--material") return &line.material.emplace();
 #ifdef GEARPAIR_DRAWINGS
     if (name == "--drawings") return &line.drawingsDir.emplace();
 #endif
@@ -29,11 +31,35 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--models") return &line.modelsDir.emplace();
 #endif
     if (name == "--batch") return &line.batchSource;
+    if (name == "--hardness-list") return &line.hardnessList.emplace();
     return nullptr;
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return true;
+    }
+    return false;
 }
 
 std::string Quoted(std::string_view text) {
     return "«" + std::string(text) + "»";
+}
+
+// The search varies width, helix and hardness and writes no files: only the fixed inputs, the
+// hardness list and the output form go with it.
+void CheckExploreOptions(const std::vector<std::string_view>& seen) {
+    constexpr std::string_view kAllowed[] = {"--explore", "--ratio",        "--power",
+                                             "--speed",   "--life",         "--arrangement",
+                                             "--json",    "--hardness-list"};
+    for (const std::string_view name : seen) {
+        if (std::find(std::begin(kAllowed), std::end(kAllowed), name) == std::end(kAllowed)) {
+            throw UsageError("Параметр " + std::string(name) +
+                             " не сочетается с --explore: перебираются ширина, угол наклона и "
+                             "твёрдость, файлы не пишутся");
+        }
+    }
 }
 
 }  // namespace
@@ -50,6 +76,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     CommandLine line;
     std::vector<std::string_view> seen;
     bool designOption = false;  // an input or output option of a single design
+    bool explore = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "--version") {
@@ -72,6 +99,11 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         seen.push_back(name);
 
+        if (name == "--explore") {
+            if (value) throw UsageError("Параметр --explore не принимает значения");
+            explore = true;
+            continue;
+        }
         if (name == "--json") {
             if (value) throw UsageError("Параметр --json не принимает значения");
             line.json = true;
@@ -100,8 +132,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             value = arguments[++i];
         }
         if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-                               name == "--drawings" || name == "--models")) {
+                               name == "--drawings" || name == "--material" ||
+                               name == "--models")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
+        }
+        // The material is one line of the title block and of the JSON.
+        if (name == "--material" && HasControlCharacter(*value)) {
+            throw UsageError("Параметр --material: управляющий символ в тексте");
         }
         *target = std::string(*value);
         if (name == "--batch") {
@@ -109,6 +146,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         } else {
             designOption = true;
         }
+    }
+    if (explore) {
+        CheckExploreOptions(seen);
+        line.mode = CliMode::Explore;
+    }
+    if (line.hardnessList && line.mode != CliMode::Explore) {
+        throw UsageError("Параметр --hardness-list действует только с --explore");
     }
     if (line.mode == CliMode::Batch && designOption) {
         throw UsageError(

@@ -11,7 +11,7 @@ namespace {
 
 // The margin of a check in per cent to one decimal: "15,2 %".
 std::string MarginPercent(double stress, double allowable) {
-    return FormatFixed(100 * CheckMargin(stress, allowable), 8, 1, ',') + " %";
+    return MarginPercentText(CheckMargin(stress, allowable)) + " %";
 }
 
 }  // namespace

@@ -94,12 +94,30 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                            R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
                            R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
               std::string::npos);
-    EXPECT_NE(run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "masses": {)"
-                           R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
-                           R"("total": 33.44902946939112}, )"),
-              std::string::npos);
+    // The accepted sizes and the default materials after the part sizes and the masses.
+    EXPECT_NE(
+        run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "drawing_sizes": {"dvkol": 80, )"
+                     R"("dstkol": 125, "lstkol": 120, "ckol": 30, )"
+                     R"("deltakol": 13.536821705426348, "chamfer_wheel": 1.6, )"
+                     R"("DBotvkol": 210, "Dotvkol": 22, "dvw": 56, "dstw": 90, "lstw": 120, )"
+                     R"("chamfer_pinion": 1.6, "rim_inner_wheel": 260}, "masses": {)"
+                     R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
+                     R"("total": 33.44902946939112}, "material": {"wheel": )"
+                     R"({"steel": "Сталь 45 ГОСТ 1050-2013", "treatment": )"
+                     R"("Улучшение 235…265 HB"}, "pinion": {"steel": )"
+                     R"("Сталь 40Х ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}}, )"),
+        std::string::npos);
     EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "models": null, "warnings": []})"
                                   "\n"));
+}
+
+TEST(RunCommand, MaterialReplacesTheSteelOfBothGearsButNotTheirTreatment) {
+    const Outcome run = RunCli({"--json", "--material", "Сталь 40ХН ГОСТ 4543-2016"});
+    EXPECT_NE(run.out.find(R"("material": {"wheel": {"steel": "Сталь 40ХН ГОСТ 4543-2016", )"
+                           R"("treatment": "Улучшение 235…265 HB"}, "pinion": {"steel": )"
+                           R"("Сталь 40ХН ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}})"),
+              std::string::npos)
+        << run.out;
 }
 
 // A pinion whose keyway would cut too close to its roots is a gear shaft: every output of the
@@ -127,12 +145,12 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
     EXPECT_TRUE(json.out.starts_with(
         R"({"status": "stopped", "message": "                      Для таких значений в )"
         R"(таблице отсутствуют данные.\rУменьшите )"));
-    EXPECT_NE(
-        json.out.find(
-            R"("results": null, "handoff": null, "recalculations": 0, )"
-            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-            R"("sizes": null, "masses": null, "drawings": null, "models": null, "warnings": []})"),
-        std::string::npos);
+    EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
+                            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
+                            R"("sizes": null, "drawing_sizes": null, "masses": null, )"
+                            R"("material": null, "drawings": null, "models": null, )"
+                            R"("warnings": []})"),
+              std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
     EXPECT_EQ(text.code, kExitNotCompleted);
@@ -285,11 +303,11 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     const Outcome file = RunCli({"--batch", PathOf("rows.csv")});
     EXPECT_EQ(file.code, kExitCompleted);
     EXPECT_EQ(file.out,
-              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;bw;"
-              "bkol;contact_stress;contact_allowable;bending_stress;bending_allowable;"
-              "recalculations;message\n"
+              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+              "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
+              "bending_allowable\n"
               "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
     EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
 
     EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,
