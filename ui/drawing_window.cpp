@@ -16,6 +16,7 @@
 #include "drawing/sheet_painter.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
+#include "ui/profile_tab.h"
 #include "ui/sheet_view.h"
 
 namespace gearpair {
@@ -67,6 +68,8 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QWidget(parent) {
     pinionView_->setObjectName(QStringLiteral("pinionView"));
     tabs_->addTab(wheelView_, QStringLiteral("Колесо"));
     tabs_->addTab(pinionView_, QStringLiteral("Шестерня"));
+    profile_ = new ProfileTab(tabs_);
+    tabs_->addTab(profile_, QStringLiteral("Профиль"));
     wheelView_->SetSheet(&drawings_.wheel);
     pinionView_->SetSheet(&drawings_.pinion);
 

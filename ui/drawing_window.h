@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace gearpair {
 
+class ProfileTab;
 class SheetView;
 
 class DrawingWindow : public QWidget {
@@ -44,6 +45,8 @@ public:
     bool SaveSheet(FileKind kind, const QString& path);
 
     SheetView& CurrentView() const;
+    // The tab "Профиль" with the tooth outlines and their model files.
+    ProfileTab& Profile() const { return *profile_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,6 +61,7 @@ private:
     QTabWidget* tabs_;
     SheetView* wheelView_;
     SheetView* pinionView_;
+    ProfileTab* profile_;
     QMenu* menu_;
 };
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
@@ -26,6 +27,7 @@
 #include "ui/form_d.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
+#include "ui/profile_tab.h"
 #include "ui/variants_window.h"
 
 namespace gearpair {
@@ -321,13 +323,18 @@ void TFormA::MakeDrawings() {
     // here leaves the results dialog to open after the error box.
     const std::string directory = DrawingDirectory(session_);
     DrawingSet drawings;
+    std::optional<PartSizes> sizes;
     try {
-        drawings = BuildDrawings(session_.design, DerivePartSizes(session_.design));
+        sizes = DerivePartSizes(session_.design);
+        drawings = BuildDrawings(session_.design, *sizes);
         WriteDrawings(drawings, directory, false);
     } catch (const std::exception& error) {
         ShowErrorBox(this, error.what());
     }
     drawings_->SetDrawings(std::move(drawings), QString::fromStdString(directory));
+    if (sizes) {
+        drawings_->Profile().SetDesign(session_.design, *sizes, QString::fromStdString(directory));
+    }
 }
 
 void TFormA::VariantsButtonClick() {

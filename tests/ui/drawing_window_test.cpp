@@ -74,9 +74,10 @@ protected:
 TEST_F(Drawings, OpensFittedOnTheWheelWithTheWarningAboveBothTabs) {
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
     EXPECT_EQ(window.windowTitle(), u"Чертежи");
-    ASSERT_EQ(tabs->count(), 2);
+    ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), u"Колесо");
     EXPECT_EQ(tabs->tabText(1), u"Шестерня");
+    EXPECT_EQ(tabs->tabText(2), u"Профиль");
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     SheetView& wheel = View("wheelView");
