@@ -37,7 +37,8 @@ struct JobResult {
     std::optional<PartSizes> sizes;         // the part sizes of the hand-off, when completed
     std::vector<CheckStep> steps;           // every geometry pass, also before a stop or error
     std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
-    std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::optional<std::vector<std::string>> drawings;  // the drawing files written, also
+                                                       // those before a failed one
     std::vector<std::string> warnings;                 // of the drawings, for the user
 };
 

@@ -15,7 +15,6 @@
 #include <exception>
 
 #include "drawing/drawing_files.h"
-#include "drawing/drawings.h"
 #include "engine/part_sizes.h"
 #include "files/handoff.h"
 #include "ui/controls.h"
@@ -295,11 +294,14 @@ void TFormA::BitBtn1Click() {
         outcome = RunDesign(session_, CollectInputs(), WriteHandoff);
     } catch (const std::exception& error) {
         ShowSessionOutputs();  // the report as far as the run wrote it
+        // The drawings shown belong to an earlier design.
+        if (drawings_) drawings_->Clear();
         ShowErrorBox(this, error.what());
         return;
     }
     ShowSessionOutputs();
     if (!outcome.completed) {
+        if (drawings_) drawings_->Clear();
         ShowMessageBox(this, outcome.message);
         return;
     }
@@ -311,14 +313,11 @@ void TFormA::MakeDrawings() {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
     const std::string directory = DrawingDirectory(session_);
-    DrawingSet drawings;
-    try {
-        drawings = BuildDrawings(session_.design, DerivePartSizes(session_.design));
-        WriteDrawings(drawings, directory, false);
-    } catch (const std::exception& error) {
-        ShowErrorBox(this, error.what());
-    }
-    drawings_->SetDrawings(std::move(drawings), QString::fromStdString(directory));
+    DrawingFiles files =
+        WriteDesignDrawings(session_.design, DerivePartSizes(session_.design), directory, false);
+    if (!files.error.empty()) ShowErrorBox(this, files.error);
+    drawings_->SetDrawings(std::move(files.drawings), std::move(files.warnings),
+                           QString::fromStdString(directory));
 }
 
 }  // namespace gearpair

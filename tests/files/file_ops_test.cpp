@@ -288,6 +288,28 @@ TEST_F(FileOps, ReplaceWritesIntoANamedPipeForItsReader) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 
+// A descriptor link names an open file: this process's own is written at the descriptor's
+// position, so that its later output follows; a pipe is written, not replaced.
+TEST_F(FileOps, ReplaceThroughADescriptorLinkWritesTheOpenFileInPlace) {
+    const int file = ::open(PathOf("out.txt").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(::write(file, "text ", 5), 5);
+    ReplaceFileAtomically("/dev/fd/" + std::to_string(file), "{\\rtf1}", "/dev/fd/N");
+    ASSERT_EQ(::write(file, " more", 5), 5);
+    ::close(file);
+    EXPECT_EQ(ReadFile("out.txt"), "text {\\rtf1} more");
+    EXPECT_EQ(EntryCount(), 1u);
+
+    int pipe[2];
+    ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+    ReplaceFileAtomically("/proc/self/fd/" + std::to_string(pipe[1]), "{\\rtf1}", "pipe");
+    ::close(pipe[1]);
+    char got[16] = {};
+    EXPECT_EQ(::read(pipe[0], got, sizeof got), 7);
+    EXPECT_STREQ(got, "{\\rtf1}");
+    ::close(pipe[0]);
+}
+
 TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     const std::string previous = "((aw 160.000) (mn 2.500))";
     WriteFile("transmit.txt", previous);
@@ -296,7 +318,7 @@ TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
         FileSizeLimit limit(64);
         ExpectFileError(
             [&] { ReplaceFileAtomically(PathOf("transmit.txt"), longer, "transmit.txt"); }, EFBIG,
-            "I/O error " + std::to_string(EFBIG));
+            "I/O error " + std::to_string(EFBIG) + ": transmit.txt");
     }
     EXPECT_EQ(ReadFile("transmit.txt"), previous);
     EXPECT_EQ(EntryCount(), 1u);
