@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/errors.h"
+#include "engine/warnings.h"
 #include "files/handoff.h"
 
 namespace gearpair {
@@ -61,6 +62,7 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         if (outcome.completed) {
             job.sizes = DerivePartSizes(session.design);
             job.design = session.design;
+            job.warnings = DesignWarnings(session.design, *job.sizes);
             job.status = JobStatus::Completed;
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;

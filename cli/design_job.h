@@ -39,7 +39,7 @@ struct JobResult {
     std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
     std::optional<std::vector<std::string>> drawings;  // the drawing files written, also
                                                        // those before a failed one
-    std::vector<std::string> warnings;                 // of the drawings, for the user
+    std::vector<std::string> warnings;                 // about the parts, when completed
 };
 
 // The last step of a job whose design completed: the pass that ran both checks and passed them;

@@ -13,9 +13,6 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), files.written.begin(), files.written.end());
     }
-    job.warnings = files.warnings.wheel;
-    job.warnings.insert(job.warnings.end(), files.warnings.pinion.begin(),
-                        files.warnings.pinion.end());
     if (!files.error.empty()) {
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(files.error);

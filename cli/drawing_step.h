@@ -10,9 +10,8 @@ namespace gearpair {
 
 // Writes the drawing files of the completed job into `dir` (created when missing), the SVG
 // files only `withSvg`, through the drawing pipeline; the job gains the paths written (after any
-// written before, also those before a failure; none written leaves them as they were) and the
-// drawings' warnings. A failure makes the
-// job failed with the file layer's message, which names the file.
+// written before, also those before a failure; none written leaves them as they were). A failure
+// makes the job failed with the file layer's message, which names the file.
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg);
 
 }  // namespace gearpair

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/sheet_painter.h"
+#include "engine/warnings.h"
 #include "files/file_ops.h"
 
 namespace gearpair {
@@ -63,9 +64,9 @@ DrawingFiles WriteDesignDrawings(const TGearDesign& design, const PartSizes& siz
                                  const std::string& dir, bool withSvg) {
     DrawingFiles files;
     try {
+        // Every warning of a design concerns the pinion: its shaft, its root circle.
+        files.warnings.pinion = DesignWarnings(design, sizes);
         files.drawings = BuildDrawings(design, sizes);
-        // The sheets warn only of the pinion's gear shaft.
-        files.warnings.pinion = files.drawings.warnings;
         MakeDirectories(dir);
         std::string base = dir;
         if (!base.empty() && base.back() != '/') base += '/';

@@ -4,14 +4,9 @@
 
 #include <string>
 
+#include "core/decimal_text.h"
+
 namespace gearpair {
-
-// `value` rounded half away from zero to `decimals` places (0 to 3), decimal comma, trailing
-// zeros and a bare comma dropped: 300.567 -> "300,57", 100.004 -> "100".
-std::string DecimalText(double value, int decimals);
-
-// A length on a dimension: the part's real size in mm to 0.01 mm, "77,46".
-std::string SizeText(double mm);
 
 // "Ø77,46".
 std::string DiameterText(double mm);

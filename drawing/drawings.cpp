@@ -1,9 +1,10 @@
 // Both working drawings of a design.
 #include "drawing/drawings.h"
 
-#include "drawing/gear_part.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
+#include "engine/gear_part.h"
+#include "engine/warnings.h"
 
 namespace gearpair {
 
@@ -14,7 +15,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes) {
                                                      Requirements(wheel, d.hkol, true, "")});
     const GearPart pinion = PinionPart(d, sizes);
     const std::string reason = GearShaftReason(pinion, d.mn);
-    if (!reason.empty()) set.warnings.push_back(GearShaftWarning(reason));
+    set.warnings = DesignWarnings(d, sizes);
     set.pinion = BuildGearSheet(pinion, GearSheetTexts{"Шестерня", ParameterRows(d, false),
                                                        Requirements(pinion, d.hw, false, reason)});
     return set;

@@ -4,6 +4,7 @@
 #include "drawing/drawing_texts.h"
 #include "drawing/gear_views.h"
 #include "drawing/sheet_format.h"
+#include "engine/masses.h"
 
 namespace gearpair {
 

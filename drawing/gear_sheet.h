@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "drawing/gear_part.h"
 #include "drawing/sheet.h"
 #include "drawing/title_block.h"
+#include "engine/gear_part.h"
 
 namespace gearpair {
 

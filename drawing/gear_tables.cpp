@@ -2,6 +2,7 @@
 #include "drawing/gear_tables.h"
 
 #include "drawing/drawing_texts.h"
+#include "engine/warnings.h"
 
 namespace gearpair {
 
@@ -29,10 +30,6 @@ std::vector<TableRow> ParameterRows(const TGearDesign& d, bool wheel) {
         {"Межосевое расстояние", "aw", DecimalText(d.aw, 3)},
         {"Число зубьев сопряжённого колеса", "z", std::to_string(mating)},
     };
-}
-
-std::string GearShaftWarning(const std::string& reason) {
-    return "Шестерню выполнить заодно с валом: " + reason;
 }
 
 std::vector<std::string> Requirements(const GearPart& part, double hardness, bool wheel,

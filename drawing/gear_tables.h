@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "drawing/gear_part.h"
 #include "drawing/title_block.h"
 #include "engine/gear_design.h"
+#include "engine/gear_part.h"
 
 namespace gearpair {
 
@@ -22,8 +22,5 @@ std::vector<TableRow> ParameterRows(const TGearDesign& d, bool wheel);
 // reason puts "Шестерню выполнить заодно с валом" first.
 std::vector<std::string> Requirements(const GearPart& part, double hardness, bool wheel,
                                       const std::string& gearShaftReason);
-
-// The warning for a pinion that must be one piece with its shaft.
-std::string GearShaftWarning(const std::string& reason);
 
 }  // namespace gearpair

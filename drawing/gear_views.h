@@ -3,9 +3,9 @@
 // horizontal axis as projection requires.
 #pragma once
 
-#include "drawing/gear_part.h"
 #include "drawing/sheet.h"
 #include "drawing/sheet_format.h"
+#include "engine/gear_part.h"
 
 namespace gearpair {
 

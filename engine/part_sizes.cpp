@@ -29,7 +29,7 @@ PartSizes DerivePartSizes(const TGearDesign& d) {
     if (Checked(d.bkol + 15) > s.lstkol) s.lstkol = Checked(d.bkol + 20);
     s.ckol = Checked(0.3 * d.bkol);
     s.deltakol = Checked(3 * d.mn);
-    s.nkol = HalfModuleAtLeast3(d.mn);
+    s.chamferWheel = HalfModuleAtLeast3(d.mn);
     s.DBotvkol = Checked((d.da2 + s.dstkol) / 2);
     s.Dotvkol = Checked((d.da2 - s.dstkol) / 6);
 
@@ -39,7 +39,7 @@ PartSizes DerivePartSizes(const TGearDesign& d) {
     s.dstw = Checked(s.dvw + Checked((d.df1 - s.dvw) * 4 / 5));
     s.lstw = Checked(1.5 * s.dvw);
     if (s.lstw < d.bw) s.lstw = Checked(d.bw + 10);
-    s.nw = HalfModuleAtLeast3(d.mn);
+    s.chamferPinion = HalfModuleAtLeast3(d.mn);
     return s;
 }
 

@@ -40,6 +40,7 @@ void ReduceInputs(GearSession& session, const DesignInputs& inputs) {
     }
     d.psiba = kPsibaTable[static_cast<std::size_t>(inputs.psibaIndex)];
     d.betta = report.ToNumber(inputs.bettaText);  // degrees until the first geometry pass
+    d.bettaEntered = d.betta;
     session.bettaInRadians = false;
     d.psibd = Checked((d.uz + 1) * d.psiba / 2);
 

@@ -10,6 +10,7 @@
 #include "core/cp1251.h"
 #include "core/float_check.h"
 #include "core/numbers.h"
+#include "engine/helix_angle.h"
 #include "engine/part_sizes.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
@@ -133,21 +134,16 @@ void AppendHandoffList(GearSession& session) {
     HandoffLine(session, "aw", d.aw);
     HandoffLine(session, "mn", d.mn);
     HandoffLine(session, "z2", d.z2);
-    HandoffLine(session, "betta", Checked(d.betta * kDegreesPerRadian));
+    HandoffLine(session, "betta", Checked(HandoffHelixDegrees(d)));
 
     report.Add("--=Параметры колеса=--");
     HandoffLine(session, "da2", d.da2);
     HandoffLine(session, "df2", d.df2);
     HandoffLine(session, "d2", d.d2);
     HandoffLine(session, "bkol", d.bkol);
-    HandoffLine(session, "dvkol", s.dvkol);
-    HandoffLine(session, "dstkol", s.dstkol);
-    HandoffLine(session, "lstkol", s.lstkol);
-    HandoffLine(session, "ckol", s.ckol);
-    HandoffLine(session, "deltakol", s.deltakol);
-    HandoffLine(session, "nkol", s.nkol);
-    HandoffLine(session, "DBotvkol", s.DBotvkol);
-    HandoffLine(session, "Dotvkol", s.Dotvkol);
+    for (const PartSizeField& field : kWheelSizeFields) {
+        HandoffLine(session, field.handoffLabel, s.*field.size);
+    }
 
     report.Add("--=Параметры шестерни=--");
     HandoffLine(session, "da1", d.da1);
@@ -155,10 +151,9 @@ void AppendHandoffList(GearSession& session) {
     HandoffLine(session, "d1", d.d1);
     HandoffLine(session, "z1", d.z1);
     HandoffLine(session, "bw", d.bw);
-    HandoffLine(session, "dvw", s.dvw);
-    HandoffLine(session, "dstw", s.dstw);
-    HandoffLine(session, "lstw", s.lstw);
-    HandoffLine(session, "nw", s.nw);
+    for (const PartSizeField& field : kPinionSizeFields) {
+        HandoffLine(session, field.handoffLabel, s.*field.size);
+    }
 
     session.handoffList.pop_back();
     session.handoffList += ')';

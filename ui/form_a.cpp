@@ -16,6 +16,7 @@
 
 #include "drawing/drawing_files.h"
 #include "engine/part_sizes.h"
+#include "engine/warnings.h"
 #include "files/handoff.h"
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
@@ -306,7 +307,10 @@ void TFormA::BitBtn1Click() {
         return;
     }
     if (drawings_) MakeDrawings();
-    if (results_) results_->Execute(outcome.results);
+    if (results_) {
+        results_->Execute(outcome.results,
+                          DesignWarnings(session_.design, DerivePartSizes(session_.design)));
+    }
 }
 
 void TFormA::MakeDrawings() {

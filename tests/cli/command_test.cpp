@@ -80,18 +80,45 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
     EXPECT_NE(run.out.find(R"("results": {"aw": "200", "mn": "3,00", "z1": "34", "z2": "95", )"
                            R"("d1": "105,4", "d2": "294,6"}, "handoff": "((aw 200.000) )"),
               std::string::npos);
-    EXPECT_NE(run.out.find(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
-                           R"("design": {"aw": 200, "mn": 3, "z1": 34, "z2": 95, )"
-                           R"("betta": 13.99999958293221, "d1": 105.42635658914729, )"),
-              std::string::npos);
+    // Every field of the record with its own value.
+    EXPECT_NE(
+        run.out.find(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
+                     R"("design": {"aw": 200, "mn": 3, "z1": 34, "z2": 95, )"
+                     R"("betta": 14, "betta_actual": 14.647469308361414, )"
+                     R"("d1": 105.42635658914729, "d2": 294.5736434108527, )"
+                     R"("da1": 111.42635658914729, "df1": 97.92635658914729, )"
+                     R"("da2": 300.5736434108527, "df2": 287.0736434108527, "bw": 110, )"
+                     R"("bkol": 100, "v": 0.47638558987923363, "ea": 1.7001503722594988, )"
+                     R"("Khbeta": 1.03, "tw": 663.9140152153224, "tkol": 1858.9592426029026}, )"),
+        std::string::npos);
     EXPECT_NE(run.out.find(R"("checks": {"contact": {"stress": 478.508201426983, )"
                            R"("allowable": 564.2319416542335, "margin": 0.1519299669138242}, )"
                            R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
                            R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
               std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"("lstw": 120, "chamfer_pinion": 3}, "drawings": null, )"
-                                  R"("warnings": []})"
+    EXPECT_NE(run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "masses": {)"
+                           R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
+                           R"("total": 33.44902946939112}, )"),
+              std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "warnings": []})"
                                   "\n"));
+}
+
+// A pinion whose keyway would cut too close to its roots is a gear shaft: every output of the
+// run says so, also without drawings.
+TEST(RunCommand, GearShaftWarningWithoutDrawings) {
+    const std::vector<std::string_view> args = {"--ratio", "4",       "--hardness",
+                                                "450",     "--speed", "1000"};
+    std::vector<std::string_view> json = args;
+    json.push_back("--json");
+    const Outcome run = RunCli(json);
+    EXPECT_EQ(run.code, kExitCompleted);
+    EXPECT_NE(
+        run.out.find(R"("drawings": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(RunCli(args).out.find("\nВнимание: Шестерню выполнить заодно с валом: "),
+              std::string::npos);
 }
 
 TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
@@ -103,7 +130,7 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
         R"(таблице отсутствуют данные.\rУменьшите )"));
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
                             R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-                            R"("sizes": null, "drawings": null, "warnings": []})"),
+                            R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});

@@ -7,7 +7,7 @@
 #include <limits>
 #include <locale>
 
-#include "cli/figures_json.h"
+#include "cli/json_writer.h"
 
 namespace gearpair {
 namespace {
@@ -59,7 +59,7 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
               R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("drawings": null, "warnings": []})");
+              R"("masses": null, "drawings": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -77,7 +77,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("masses": null, "drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
               R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
@@ -89,7 +89,8 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
     EXPECT_EQ(JobJson(job),
               R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
               R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
-              R"("checks": null, "steps": [], "sizes": null, "drawings": null, "warnings": []})");
+              R"("checks": null, "steps": [], "sizes": null, "masses": null, "drawings": null, )"
+              R"("warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -132,7 +133,7 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
-        R"("sizes": null, "drawings": null, "warnings": []})"))
+        R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"))
         << json;
 }
 

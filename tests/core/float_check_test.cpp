@@ -42,6 +42,18 @@ TEST(Checked, ReportsEachFaultWithItsMessage) {
               "Invalid floating point operation");
 }
 
+// The faulting functions still return IEEE's value beside the flag.
+TEST(IeeeMath, FaultsGiveTheStandardValues) {
+    EXPECT_EQ(Log(zero), -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(Sqrt(-one)));
+    EXPECT_EQ(Exp(1000 * one), std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(Sin(std::numeric_limits<double>::infinity())));
+    EXPECT_EQ(Sqrt(4 * one), 2);
+    EXPECT_EQ(Log(one), 0);
+    EXPECT_EQ(Cos(zero), 1);
+    ClearFloatFaults();
+}
+
 TEST(Checked, LetsUnderflowAndInexactPass) {
     EXPECT_EQ(FaultOf([] { return tiny * tiny; }), "");
     EXPECT_EQ(FaultOf([] { return one / 3; }), "");

@@ -15,13 +15,13 @@
 
 #include "core/errors.h"
 #include "drawing/drawings.h"
-#include "drawing/gear_part.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
 #include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
 #include "engine/design_inputs.h"
 #include "engine/design_run.h"
+#include "engine/gear_part.h"
 #include "engine/part_sizes.h"
 
 namespace gearpair {

@@ -10,17 +10,9 @@
 namespace gearpair {
 namespace {
 
-TEST(DrawingTexts, SizesToHundredthsWithTheCommaAndNoTrailingZeros) {
-    EXPECT_EQ(SizeText(300.567), "300,57");
-    EXPECT_EQ(SizeText(100.004), "100");
-    EXPECT_EQ(SizeText(2.5), "2,5");
-    EXPECT_EQ(SizeText(0.005), "0,01");
-    EXPECT_EQ(SizeText(99.995), "100");
+TEST(DrawingTexts, DiametersAndChamfersToHundredths) {
     EXPECT_EQ(DiameterText(77.4649), "Ø77,46");
     EXPECT_EQ(ChamferText(3), "3×45°");
-    EXPECT_EQ(DecimalText(294.5744, 3), "294,574");
-    EXPECT_EQ(DecimalText(1.125, 3), "1,125");
-    EXPECT_EQ(DecimalText(0.05, 3), "0,05");
 }
 
 TEST(DrawingTexts, AnglesShowOnlyTheMinutesAndSecondsTheyHave) {

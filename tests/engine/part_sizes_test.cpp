@@ -36,13 +36,13 @@ TEST(PartSizes, DefaultDesignAsHandedOff) {
     EXPECT_NEAR(s.lstkol, 116.188, kMm);
     EXPECT_NEAR(s.ckol, 30, kMm);
     EXPECT_NEAR(s.deltakol, 9, kMm);
-    EXPECT_EQ(s.nkol, 3);
+    EXPECT_EQ(s.chamferWheel, 3);
     EXPECT_NEAR(s.DBotvkol, 212.254, kMm);
     EXPECT_NEAR(s.Dotvkol, 29.440, kMm);
     EXPECT_NEAR(s.dvw, 54.956, kMm);
     EXPECT_NEAR(s.dstw, 89.332, kMm);
     EXPECT_NEAR(s.lstw, 120, kMm);
-    EXPECT_EQ(s.nw, 3);
+    EXPECT_EQ(s.chamferPinion, 3);
 }
 
 TEST(PartSizes, ShaftsFromTheTorques) {
@@ -92,13 +92,13 @@ TEST(PartSizes, ChamferIsHalfTheModuleButAtLeast3) {
     d.mn = 2;
     PartSizes s = DerivePartSizes(d);
     EXPECT_EQ(s.deltakol, 6);
-    EXPECT_EQ(s.nkol, 3);
-    EXPECT_EQ(s.nw, 3);
+    EXPECT_EQ(s.chamferWheel, 3);
+    EXPECT_EQ(s.chamferPinion, 3);
     d.mn = 8;
     s = DerivePartSizes(d);
     EXPECT_EQ(s.deltakol, 24);
-    EXPECT_EQ(s.nkol, 4);
-    EXPECT_EQ(s.nw, 4);
+    EXPECT_EQ(s.chamferWheel, 4);
+    EXPECT_EQ(s.chamferPinion, 4);
 }
 
 TEST(PartSizes, NegativeTorqueIsAnInvalidOperation) {

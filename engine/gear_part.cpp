@@ -1,11 +1,11 @@
-// The wheel and the pinion as drawn parts.
-#include "drawing/gear_part.h"
+// The wheel and the pinion as parts: their shape decisions and volume.
+#include "engine/gear_part.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "drawing/drawing_texts.h"
+#include "core/decimal_text.h"
 
 namespace gearpair {
 
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kMostHoles = 8;
 constexpr int kFewestHoles = 4;
-constexpr double kSteelDensity = 7850e-9;  // kg/mm^3
 // The thinnest rim a pinion on a key may keep under its roots, in modules.
 constexpr double kKeyedRimModules = 2.5;
 
@@ -38,7 +37,7 @@ GearPart WheelPart(const TGearDesign& d, const PartSizes& sizes) {
     part.root = d.df2;
     part.pitch = d.d2;
     part.face = d.bkol;
-    part.chamfer = sizes.nkol;
+    part.chamfer = sizes.chamferWheel;
     part.hubDiameter = sizes.dstkol;
     part.hubLength = sizes.lstkol;
     part.bore = sizes.dvkol;
@@ -63,7 +62,7 @@ GearPart PinionPart(const TGearDesign& d, const PartSizes& sizes) {
     part.root = d.df1;
     part.pitch = d.d1;
     part.face = d.bw;
-    part.chamfer = sizes.nw;
+    part.chamfer = sizes.chamferPinion;
     part.hubDiameter = sizes.dstw;
     part.hubLength = sizes.lstw;
     part.bore = sizes.dvw;
@@ -103,8 +102,13 @@ double PartVolume(const GearPart& p) {
     return std::max(volume, 0.0);
 }
 
-double SteelMass(double volume) {
-    return volume * kSteelDensity;
+GearPart GearShaftPart(const GearPart& pinion) {
+    GearPart part = pinion;
+    part.bore = 0;
+    part.keyway.reset();
+    part.hubDiameter = 0;
+    part.hubLength = pinion.face;
+    return part;
 }
 
 }  // namespace gearpair

@@ -1,5 +1,5 @@
 // The keyway table by bore diameter.
-#include "drawing/keyway.h"
+#include "engine/keyway.h"
 
 #include <array>
 

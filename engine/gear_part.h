@@ -1,13 +1,13 @@
-// A gear as the sheet draws it: the toothed rim, the web with its holes (wheel) or none, the
-// hub and the bore with its keyway, from the design record and the part sizes. The decisions
-// of the drawing live here: the solid disc, the hole count, the gear shaft.
+// A gear as a part: the toothed rim, the web with its holes (wheel) or none, the hub and the
+// bore with its keyway, from the design record and the part sizes. The shape decisions live
+// here: the solid disc, the hole count, the gear shaft; the drawings and the masses read them.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "drawing/keyway.h"
 #include "engine/gear_design.h"
+#include "engine/keyway.h"
 #include "engine/part_sizes.h"
 
 namespace gearpair {
@@ -52,10 +52,12 @@ GearPart PinionPart(const TGearDesign& d, const PartSizes& sizes);
 // keyway's bottom thinner than 2.5 x mn, or a hub no larger than the bore.
 std::string GearShaftReason(const GearPart& pinion, double mn);
 
-// Volume of the drawn part, mm^3: rim, web less its holes, hub, less keyway and chamfers.
-double PartVolume(const GearPart& part);
+// The toothed part of a pinion made in one piece with its shaft: no bore, no keyway, no hub
+// (the shaft stubs beyond the face are not part of the gear's volume).
+GearPart GearShaftPart(const GearPart& pinion);
 
-// Mass of steel (7850 kg/m^3) for a volume in mm^3, kg.
-double SteelMass(double volume);
+// Volume of the part as drawn, tooth spaces included (the tip cylinder), mm^3: rim, web less
+// its holes, hub, less keyway and tip chamfers; never below zero.
+double PartVolume(const GearPart& part);
 
 }  // namespace gearpair

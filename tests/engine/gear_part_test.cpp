@@ -1,0 +1,125 @@
+// The shape decisions about the parts: web holes, solid disc, gear shaft; their masses and
+// warnings.
+#include "engine/gear_part.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/design_run.h"
+#include "engine/helix_angle.h"
+#include "engine/masses.h"
+#include "engine/warnings.h"
+
+namespace gearpair {
+namespace {
+
+TEST(WebHoles, AsManyAsLeaveOneHoleDiameterOfWebBetweenNeighbours) {
+    EXPECT_EQ(WebHoleCount(100, 19), 8);
+    EXPECT_EQ(WebHoleCount(100, 20), 7);
+    EXPECT_EQ(WebHoleCount(100, 35), 4);
+    EXPECT_EQ(WebHoleCount(100, 36), 0);
+}
+
+// A wheel of 100 mm with a rim 4.5 mm thick under the roots.
+struct SmallWheel {
+    TGearDesign d;
+    PartSizes s;
+    SmallWheel(double hub, double holeCircle, double hole) {
+        d.da2 = 100;
+        d.df2 = 92.5;
+        d.d2 = 97;
+        d.bkol = 40;
+        d.mn = 1.5;
+        s.dvkol = 30;
+        s.dstkol = hub;
+        s.lstkol = 60;
+        s.ckol = 12;
+        s.deltakol = 4.5;
+        s.chamferWheel = 3;
+        s.DBotvkol = holeCircle;
+        s.Dotvkol = hole;
+    }
+};
+
+TEST(WheelShape, WebWithHolesWhereTheyFitBetweenHubAndRimElseASolidDisc) {
+    const SmallWheel web(48, 66, 8);  // holes from Ø58 to Ø74, hub Ø48, rim from Ø83.5
+    const GearPart withWeb = WheelPart(web.d, web.s);
+    EXPECT_TRUE(withWeb.web);
+    EXPECT_EQ(withWeb.holes, 8);
+
+    const SmallWheel holesInRim(48, 78, 8);  // holes up to Ø86, into the rim
+    EXPECT_FALSE(WheelPart(holesInRim.d, holesInRim.s).web);
+    const SmallWheel bigHub(84, 92, 4);  // the hub is wider than the rim's inside
+    const GearPart solid = WheelPart(bigHub.d, bigHub.s);
+    EXPECT_FALSE(solid.web);
+    EXPECT_EQ(solid.holes, 0);
+}
+
+TEST(GearShaft, APinionOnAKeyNeedsTwoAndAHalfModulesUnderItsRoots) {
+    GearPart pinion;
+    pinion.root = 50;
+    pinion.bore = 30;
+    pinion.hubDiameter = 46;
+    pinion.keyway = Keyway{8, 3.3};  // 25 - 15 - 3.3 = 6.7 mm left
+    EXPECT_EQ(GearShaftReason(pinion, 3),
+              "толщина материала между впадинами зубьев и шпоночным пазом 6,7 мм меньше "
+              "2,5 m = 7,5 мм");
+    EXPECT_EQ(GearShaftReason(pinion, 2), "");
+    pinion.keyway.reset();  // 25 - 15 = 10 mm under the roots, the bore has no key
+    EXPECT_EQ(GearShaftReason(pinion, 4.5),
+              "толщина материала между впадинами зубьев и отверстием 10 мм меньше 2,5 m = "
+              "11,25 мм");
+    pinion.hubDiameter = 30;
+    EXPECT_EQ(GearShaftReason(pinion, 2),
+              "диаметр ступицы 30 мм не больше диаметра отверстия 30 мм");
+    // Made with its shaft, the pinion keeps its toothed part and loses bore, hub and keyway.
+    pinion.tip = 56;
+    pinion.face = 40;
+    const GearPart shaft = GearShaftPart(pinion);
+    EXPECT_NEAR(PartVolume(shaft), 98520.3456, 1e-4);  // pi / 4 x 56^2 x 40
+}
+
+// The default design: 14 degrees entered, the teeth cut at arccos(129 x 3 / 400).
+TEST(DefaultDesignParts, HelixAnglesMassesAndNoWarnings) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const TGearDesign& d = session.design;
+    EXPECT_EQ(EnteredHelixDegrees(d), 14);
+    EXPECT_EQ(HandoffHelixDegrees(d), 13.99999958293221);
+    EXPECT_EQ(CutHelixDegrees(d), 14.647469308361414);
+    const PartSizes sizes = DerivePartSizes(d);
+    const PartMasses masses = DesignMasses(d, sizes);
+    EXPECT_NEAR(masses.wheel, 26.8607, 1e-4);
+    EXPECT_NEAR(masses.pinion, 6.5883, 1e-4);
+    EXPECT_EQ(masses.total, masses.wheel + masses.pinion);
+    EXPECT_TRUE(DesignWarnings(d, sizes).empty());
+}
+
+// A pinion whose keyway would leave less than 2.5 modules under its roots is a gear shaft,
+// weighed without its bore; one whose roots are inside the shaft the torque needs cannot be
+// built at all.
+TEST(DesignWarnings, GearShaftAndDesignThatCannotBeBuilt) {
+    GearSession session;
+    DesignInputs inputs;
+    inputs.uzText = "4";
+    inputs.hkolText = "450";
+    inputs.nwText = "1000";
+    ASSERT_TRUE(RunDesign(session, inputs).completed);
+    const PartSizes sizes = DerivePartSizes(session.design);
+    const auto warnings = DesignWarnings(session.design, sizes);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].starts_with("Шестерню выполнить заодно с валом: ")) << warnings[0];
+    EXPECT_GT(DesignMasses(session.design, sizes).pinion, 0);
+
+    TGearDesign d = session.design;
+    PartSizes thick = sizes;
+    thick.dvw = d.df1 + 0.01;
+    const auto cannot = DesignWarnings(d, thick);
+    ASSERT_EQ(cannot.size(), 1u);
+    EXPECT_TRUE(cannot[0].starts_with("Передача неосуществима: диаметр впадин шестерни df1 = "))
+        << cannot[0];
+    thick.dvw = d.df1;
+    EXPECT_FALSE(CannotBeBuilt(d, thick));
+}
+
+}  // namespace
+}  // namespace gearpair

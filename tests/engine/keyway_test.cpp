@@ -1,0 +1,46 @@
+// The keyway table at both ends of every row.
+#include "engine/keyway.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace gearpair {
+namespace {
+
+// The key table by bore diameter, over..up to: width b and hub depth t2 (prismatic keys,
+// ГОСТ 23360-78, table 1), transcribed here independently of the code.
+struct Row {
+    double over, upTo, width, depth;
+};
+constexpr Row kRows[] = {
+    {6, 8, 2, 1.0},       {8, 10, 3, 1.4},       {10, 12, 4, 1.8},     {12, 17, 5, 2.3},
+    {17, 22, 6, 2.8},     {22, 30, 8, 3.3},      {30, 38, 10, 3.3},    {38, 44, 12, 3.3},
+    {44, 50, 14, 3.8},    {50, 58, 16, 4.3},     {58, 65, 18, 4.4},    {65, 75, 20, 4.9},
+    {75, 85, 22, 5.4},    {85, 95, 25, 5.4},     {95, 110, 28, 6.4},   {110, 130, 32, 7.4},
+    {130, 150, 36, 8.4},  {150, 170, 40, 9.4},   {170, 200, 45, 10.4}, {200, 230, 50, 11.4},
+    {230, 260, 56, 12.4}, {260, 290, 63, 12.4},  {290, 330, 70, 14.4}, {330, 380, 80, 15.4},
+    {380, 440, 90, 17.4}, {440, 500, 100, 19.5},
+};
+
+// Each row holds its upper end and starts just above its lower one; 6 mm itself has a key.
+TEST(KeywayTable, EveryRowAtBothEnds) {
+    for (const Row& row : kRows) {
+        const double first = row.over == 6 ? 6 : std::nextafter(row.over, 1e9);
+        for (const double bore : {first, row.upTo}) {
+            const auto keyway = KeywayForBore(bore);
+            ASSERT_TRUE(keyway.has_value()) << bore;
+            EXPECT_EQ(keyway->width, row.width) << bore;
+            EXPECT_EQ(keyway->hubDepth, row.depth) << bore;
+        }
+    }
+}
+
+TEST(KeywayTable, NoStandardKeyOutsideSixToFiveHundredMillimetres) {
+    EXPECT_FALSE(KeywayForBore(5.999));
+    EXPECT_FALSE(KeywayForBore(500.001));
+    EXPECT_FALSE(KeywayForBore(std::nan("")));
+}
+
+}  // namespace
+}  // namespace gearpair
