@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -203,6 +205,35 @@ TEST_F(FileOps, ReplaceThatCannotCreateNamesTheFileAndLeavesNothing) {
                     "Cannot create file " + underFile);
     EXPECT_EQ(EntryCount(), 2u);
 }
+
+#ifdef _WIN32
+// The replaced file keeps its attributes, and a symbolic link stays a link to the new file, as
+// far as the system keeps attributes and makes links: Wine's ReplaceFileW drops the attributes,
+// and Wine may make links that lead nowhere.
+TEST_F(FileOps, ReplaceKeepsTheAttributesAndFollowsALink) {
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    WriteFile("result.rtf", "old");
+    const std::wstring file = Utf8Path(PathOf("result.rtf")).wstring();
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ReplaceFileAtomically(PathOf("result.rtf"), "{\\rtf1}", "result.rtf");
+    EXPECT_EQ(ReadFile("result.rtf"), "{\\rtf1}");
+    if (!wine) {
+        EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    }
+    EXPECT_EQ(EntryCount(), 1u);
+
+    const std::wstring link = Utf8Path(PathOf("link.rtf")).wstring();
+    if (!CreateSymbolicLinkW(link.c_str(), L"result.rtf",
+                             SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
+        GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "no working symbolic links here";
+    }
+    ReplaceFileAtomically(PathOf("link.rtf"), "{\\rtf1 new}", "link.rtf");
+    EXPECT_TRUE(GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+    EXPECT_EQ(ReadFile("result.rtf"), "{\\rtf1 new}");
+    EXPECT_EQ(EntryCount(), 2u);
+}
+#endif
 
 #ifndef _WIN32
 TEST_F(FileOps, ReplaceFollowsEveryLinkAndReplacesTheTargetBesideIt) {
