@@ -165,17 +165,22 @@ void DrawingWindow::ShowInFront() {
     activateWindow();
 }
 
-void DrawingWindow::ShowBeside(const QWidget& dialog) {
+void DrawingWindow::ShowBeside(QWidget& dialog) {
     if (!isVisible()) {
         const QRect screen = dialog.screen()->availableGeometry();
-        const QRect taken = dialog.frameGeometry();
-        const int roomRight = screen.right() - taken.right() - kGap;
-        const int roomLeft = taken.left() - screen.left() - kGap;
-        const bool right = roomRight >= roomLeft;
         const QSize frame = frameGeometry().size() - geometry().size();
-        const int width = std::max(
-            std::min(kPreferredSize.width(), std::max(roomRight, roomLeft) - frame.width()),
-            kLeastWidth);
+        QRect taken = dialog.frameGeometry();
+        const auto roomRight = [&] { return screen.right() - taken.right() - kGap; };
+        const auto roomLeft = [&] { return taken.left() - screen.left() - kGap; };
+        const bool right = roomRight() >= roomLeft();
+        // Too little room on either side: the dialog moves to the screen's other edge.
+        if (std::max(roomRight(), roomLeft()) < kPreferredSize.width() + frame.width()) {
+            dialog.move(right ? screen.left() : screen.right() + 1 - taken.width(), taken.top());
+            taken = dialog.frameGeometry();
+        }
+        const int room = right ? roomRight() : roomLeft();
+        const int width =
+            std::max(std::min(kPreferredSize.width(), room - frame.width()), kLeastWidth);
         const int height = std::min(kPreferredSize.height(), screen.height() - frame.height());
         resize(width, height);
         const int x =

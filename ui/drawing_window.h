@@ -39,8 +39,10 @@ public:
     void ShowInFront();
 
     // Shows the window beside `dialog`, on the side of the screen with more room and no wider
-    // than that room, or brings it to the front where it is when it is shown already.
-    void ShowBeside(const QWidget& dialog);
+    // than that room (the dialog moves to the screen's other edge when neither side has room
+    // for the window's usual width), or brings it to the front where it is when it is shown
+    // already.
+    void ShowBeside(QWidget& dialog);
 
     // The save actions: a file dialog in the drawing directory, then SaveSheet.
     void SaveDxfClick();
