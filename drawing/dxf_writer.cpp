@@ -1,6 +1,6 @@
-// Translation of a sheet into DXF through dxflib. dxflib writes only to a named file, so a
-// writer on a string stands in for its file writer; the header variables dxflib has no call
-// for ($INSUNITS, $MEASUREMENT, the limits) go through its low-level group writer.
+// Translation of a sheet into DXF through dxflib, its groups gathered in a string; the header
+// variables dxflib has no call for ($INSUNITS, $MEASUREMENT, the limits) go through its
+// low-level group writer.
 #include "drawing/dxf_writer.h"
 
 #include <dl_dxf.h>
@@ -12,37 +12,30 @@
 #include <numbers>
 
 #include "core/cp1251.h"
-#include "drawing/sheet_file.h"
+#include "files/file_ops.h"
 
 namespace gearpair {
 
 namespace {
 
-// dxflib's ASCII writer with its output gathered in a string instead of a file.
+// dxflib's ASCII writer with its output gathered in a string, for the file layer to write.
+// dxflib's calls take that writer type (DL_WriterA), not its base, so the string writer derives
+// from it and overrides every group writer: the file stream it opens under no name (and fails to
+// open) is never written to.
 class StringDxfWriter : public DL_WriterA {
 public:
     StringDxfWriter() : DL_WriterA("", DL_Codes::AC1015) {}
 
-    // Six decimals (a millionth of a millimetre), trailing zeros dropped: sheet coordinates are
-    // far inside the range where the scaled value is an exact integer.
+    // Six decimals (a millionth of a millimetre), trailing zeros dropped; "-0" is zero.
     void dxfReal(int gc, double value) const override {
-        const long long scaled = std::llround(value * 1e6);
-        const unsigned long long magnitude = scaled < 0
-                                                 ? 0ULL - static_cast<unsigned long long>(scaled)
-                                                 : static_cast<unsigned long long>(scaled);
-        char buffer[40];
-        char* out = buffer;
-        if (scaled < 0) *out++ = '-';
-        out = std::to_chars(out, buffer + sizeof buffer, magnitude / 1000000).ptr;
-        unsigned long long fraction = magnitude % 1000000;
-        if (fraction != 0) {
-            *out++ = '.';
-            for (unsigned long long unit = 100000; unit > 0 && fraction != 0; unit /= 10) {
-                *out++ = static_cast<char>('0' + fraction / unit);
-                fraction %= unit;
-            }
-        }
-        Group(gc, std::string_view(buffer, static_cast<std::size_t>(out - buffer)));
+        char buffer[32];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+        std::string_view number(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        while (number.ends_with('0')) number.remove_suffix(1);
+        if (number.ends_with('.')) number.remove_suffix(1);
+        if (number == "-0") number = "0";
+        Group(gc, number);
     }
     void dxfInt(int gc, int value) const override { Group(gc, std::to_string(value)); }
     void dxfHex(int gc, int value) const override {
@@ -62,10 +55,8 @@ private:
     // The group code right-aligned in three columns, as CAD programs write it, then the value.
     void Group(int gc, std::string_view value) const {
         char code[8];
-        const auto end = std::to_chars(code, code + sizeof code, gc).ptr;
-        const auto digits = static_cast<std::size_t>(end - code);
-        if (digits < 3) text_.append(3 - digits, ' ');
-        text_.append(code, digits);
+        std::snprintf(code, sizeof code, "%3d", gc);
+        text_ += code;
         text_ += '\n';
         text_ += value;
         text_ += '\n';
@@ -301,7 +292,7 @@ std::string DxfText(const Sheet& sheet) {
 }
 
 void WriteDxf(const Sheet& sheet, const std::string& path) {
-    ReplaceSheetFile(path, DxfText(sheet));
+    ReplaceFileAtomically(path, DxfText(sheet), path);
 }
 
 }  // namespace gearpair

@@ -20,6 +20,7 @@ Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts, Box* vie
         ChooseLayout(extent, static_cast<int>(lines.size()))
             .value_or(SheetLayout{kSheetFormats.back(), kDrawingScales.back(), Box{}});
     Sheet sheet;
+    sheet.title = texts.name;
     sheet.format = std::string(layout.format.name);
     sheet.widthMm = layout.format.width;
     sheet.heightMm = layout.format.height;

@@ -75,6 +75,7 @@ struct Sheet {
     double heightMm = 0;
     std::string scale;  // "1:2", "2,5:1" ...
     std::vector<Item> items;
+    std::string title;  // the part's name, the title of the PDF and SVG files
 };
 
 }  // namespace gearpair

@@ -37,10 +37,25 @@ TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
     EXPECT_NE(dxf.find("$INSUNITS\n 70\n4\n"), std::string::npos);
     EXPECT_NE(dxf.find("$MEASUREMENT\n 70\n1\n"), std::string::npos);
     EXPECT_NE(dxf.find("$LIMMAX\n 10\n210\n 20\n297\n"), std::string::npos);
-    // The contour layer: continuous, 0.5 mm; the axis layer dash-dot.
-    EXPECT_NE(dxf.find("  2\nCONTOUR\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n370\n50\n"),
+    // Every layer with its line type and weight (hundredths of a mm).
+    const std::pair<const char*, const char*> layers[] = {
+        {"CONTOUR", "CONTINUOUS\n370\n50"},   {"THIN", "CONTINUOUS\n370\n25"},
+        {"AXIS", "DASHDOT\n370\n25"},         {"HATCH", "CONTINUOUS\n370\n25"},
+        {"DIMENSION", "CONTINUOUS\n370\n25"}, {"TEXT", "CONTINUOUS\n370\n25"},
+        {"FRAME", "CONTINUOUS\n370\n50"}};
+    for (const auto& [name, style] : layers) {
+        EXPECT_NE(dxf.find(std::string("  2\n") + name + "\n 70\n0\n 62\n7\n  6\n" + style + "\n"),
+                  std::string::npos)
+            << name;
+    }
+    // Dash-dot: 12 mm dash, 3 mm gap, dot, 3 mm gap; 18 mm in all.
+    EXPECT_NE(dxf.find("  2\nDASHDOT\n 70\n0\n  3\nDash dot __ . __ .\n 72\n65\n 73\n4\n"
+                       " 40\n18\n 49\n12\n 74\n0\n 49\n-3\n 74\n0\n 49\n0\n 74\n0\n 49\n-3\n"),
               std::string::npos);
-    EXPECT_NE(dxf.find("  2\nAXIS\n 70\n0\n 62\n7\n  6\nDASHDOT\n370\n25\n"), std::string::npos);
+    // The arrowhead's corners, one below the axis: a SOLID with its last corner doubled.
+    EXPECT_NE(dxf.find(" 10\n0\n 20\n0\n 30\n0\n 11\n3\n 21\n0.5\n 31\n0\n 12\n3\n 22\n-0.5\n"
+                       " 32\n0\n 13\n3\n 23\n-0.5\n"),
+              std::string::npos);
     for (const char* entity : {"\nLINE\n", "\nSOLID\n", "\nCIRCLE\n", "\nARC\n", "\nTEXT\n"}) {
         EXPECT_NE(dxf.find(entity), std::string::npos) << entity;
     }
