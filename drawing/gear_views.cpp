@@ -131,7 +131,7 @@ void DrawSection(SheetPen& pen, const GearPart& p) {
             if (!upperHalf) {
                 for (Point& point : piece) point.y = -point.y;
             }
-            pen.Hatch(piece, kHatchPitch);
+            pen.Hatch({piece}, kHatchPitch);
             pen.DrawPolygon(Layer::Contour, piece);
         }
     }
@@ -256,10 +256,10 @@ void DrawGearViews(Sheet& sheet, const GearPart& p, const Box& area, double scal
     const double sideX = sectionX + SectionHalfLength(p) * scale + SectionRightMargin(p) +
                          kGapBetweenViews + kAxisOverhang + OuterRadius(p) * scale;
 
-    SheetPen section(sheet, ViewFrame{{sectionX, axisY}, scale});
+    SheetPen section(sheet, "section", ViewFrame{{sectionX, axisY}, scale});
     DrawSection(section, p);
     DimensionSection(section, p);
-    SheetPen side(sheet, ViewFrame{{sideX, axisY}, scale});
+    SheetPen side(sheet, "side", ViewFrame{{sideX, axisY}, scale});
     DrawSideView(side, p);
 }
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/sheet_expand.h"
 #include "drawing/sheet_file.h"
 #include "drawing/sheet_geometry.h"
 
@@ -107,6 +108,19 @@ struct Painting {
         painter.drawText(QPointF(dx, middle ? metrics.capHeight() / 2 : 0), string);
         painter.restore();
     }
+
+    void operator()(const Dimension& dimension) const {
+        for (const Item& item : ExpandDimension(dimension)) Paint(item);
+    }
+
+    void operator()(const Hatch& hatch) const {
+        for (const Item& item : ExpandHatch(hatch)) Paint(item);
+    }
+
+    void Paint(const Item& item) const {
+        painter.setPen(PenFor(item.layer));
+        std::visit(*this, item.shape);
+    }
 };
 
 QFont DraftingFont() {
@@ -129,10 +143,7 @@ void PaintSheet(QPainter& painter, const Sheet& sheet) {
     const QFont font = DraftingFont();
     painter.setFont(font);
     Painting painting{painter, sheet.heightMm, font, QFontMetricsF(font)};
-    for (const Item& item : sheet.items) {
-        painter.setPen(PenFor(item.layer));
-        std::visit(painting, item.shape);
-    }
+    for (const Item& item : sheet.items) painting.Paint(item);
     painter.restore();
 }
 

@@ -17,6 +17,7 @@
 #include "drawing/drawings.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
+#include "drawing/sheet_expand.h"
 #include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
 #include "engine/design_inputs.h"
@@ -82,7 +83,7 @@ void CheckSheet(const Sheet& sheet, const Box& views, const GearPart& part, int 
     ++stats.layouts[sheet.format + " " + sheet.scale];
     const Box paper{0, 0, sheet.widthMm, sheet.heightMm};
     std::set<std::string> texts;
-    for (const Item& item : sheet.items) {
+    for (const Item& item : PlainSheet(sheet).items) {
         const Box box = ItemBox(item);
         if (!std::isfinite(box.left) || !std::isfinite(box.right) || !std::isfinite(box.bottom) ||
             !std::isfinite(box.top)) {

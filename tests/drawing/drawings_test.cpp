@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "drawing/sheet_expand.h"
 #include "engine/design_run.h"
 
 namespace gearpair {
@@ -12,7 +13,7 @@ namespace {
 
 std::vector<std::string> Texts(const Sheet& sheet) {
     std::vector<std::string> texts;
-    for (const Item& item : sheet.items) {
+    for (const Item& item : PlainSheet(sheet).items) {
         if (const Text* t = std::get_if<Text>(&item.shape)) texts.push_back(t->text);
     }
     return texts;
