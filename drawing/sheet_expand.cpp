@@ -75,6 +75,14 @@ void ExpandLinear(const Dimension& d, std::vector<Item>& out, int view) {
     const bool swap = Dot(Minus(fb, fa), u) < 0;
     DimensionLine(out, swap ? fb : fa, swap ? fa : fb, d.arrowsOutside, view);
     const Point middle = Times(Plus(fa, fb), 0.5);
+    // A text moved beyond the extension lines stands on the dimension line carried on to it.
+    const double half = Length(Minus(fb, fa)) / 2;
+    if (std::fabs(d.textShift) > half) {
+        const double sign = d.textShift > 0 ? 1 : -1;
+        const double reach = std::fabs(d.textShift) + TextWidth(d.text, d.textHeight) / 2;
+        AddLine(out, Layer::Dimension, Plus(middle, Times(u, sign * half)),
+                Plus(middle, Times(u, sign * reach)), view);
+    }
     AddText(out, d, Plus(Plus(middle, Times(u, d.textShift)), Times(n, kDimensionTextGap)),
             d.directionDeg, view);
 }

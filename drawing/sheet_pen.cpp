@@ -112,7 +112,13 @@ const Dimension& SheetPen::VerticalDimension(Point a, Point b, double levelX,
 }
 
 const Dimension& SheetPen::InnerDimension(Point a, Point b, const std::string& text) {
-    return AddDimension(a, b, a, 0, text, false);
+    // Across material: the arrows point at its faces from outside, the text beyond one of them.
+    AddDimension(a, b, a, 0, text, false);
+    Dimension& d = std::get<Dimension>(sheet_.items.back().shape);
+    const double span = std::fabs(frame_.ToPaper(b).x - frame_.ToPaper(a).x);
+    d.arrowsOutside = true;
+    d.textShift = span / 2 + 2 * kArrowLength + 1 + TextWidth(text, kTextHeight) / 2;
+    return d;
 }
 
 void SheetPen::ShiftLastText(double shift) {

@@ -42,7 +42,8 @@ public:
     // The dimension is returned as added.
     const Dimension& HorizontalDimension(Point a, Point b, double levelY, const std::string& text);
     const Dimension& VerticalDimension(Point a, Point b, double levelX, const std::string& text);
-    // A horizontal dimension whose line runs through both part points (no extension lines).
+    // A horizontal dimension across material whose line runs through both part points (no
+    // extension lines): arrows outside, the text beyond the right one.
     const Dimension& InnerDimension(Point a, Point b, const std::string& text);
     // Moves the text of the last dimension along its line by `shift` paper mm.
     void ShiftLastText(double shift);
@@ -55,11 +56,12 @@ public:
     void PaperText(Point at, const std::string& text, double height, Anchor anchor,
                    double angleDeg = 0);
     void Arrow(Point tip, Point direction);
+    // Any shape already in paper mm, as an item of the view.
+    void Add(Layer layer, Shape shape);
 
 private:
     const Dimension& AddDimension(Point a, Point b, Point line, double directionDeg,
                                   const std::string& text, bool extensionLines);
-    void Add(Layer layer, Shape shape);
 
     Sheet& sheet_;
     ViewFrame frame_;
