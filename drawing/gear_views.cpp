@@ -25,8 +25,6 @@ constexpr double kGapBetweenViews = 12;
 // Centre lines end this far outside the contour.
 constexpr double kAxisOverhang = 3;
 constexpr double kHatchSpacing = 2;
-// Room kept between a dimension inside a recess and the recess's edge, paper mm.
-constexpr double kRecessInset = 1.5;
 
 double TextLength(const std::string& text) {
     return TextWidth(text, kTextHeight);
@@ -73,8 +71,14 @@ double LeftMargin(const DrawnGear& g) {
 
 double RightMargin(const DrawnGear& g) {
     double margin = LevelsMargin(RightLevels(g));
-    if (RightLevels(g) > 0)
+    if (RightLevels(g) > 0) {
         margin = std::max(margin, kShelfRun + TextLength(HolesText(g.part)) + 3);
+        // The web chain's texts moved right of the hub.
+        const GearPart& p = g.part;
+        margin = std::max(
+            margin, 6 + TextLength(SizeText(p.webThickness)) +
+                        TextLength(SizeText((std::max(p.hubLength, p.face) - p.webThickness) / 2)));
+    }
     return margin;
 }
 
@@ -84,6 +88,7 @@ double BottomMargin(const DrawnGear& g) {
     if (!g.dimensioned) return kAxisOverhang;
     double margin = kAxisOverhang;
     if (!g.GearShaft() && p.HasHub() && p.hubLength > p.face) margin = kFirstLevel + kTextRoom;
+    if (!g.GearShaft() && p.web) margin += kLevelStep;
     const double inner = g.GearShaft() ? g.shaftDiameter : p.HasHub() ? p.hubDiameter : p.bore;
     return std::max(margin, kArrowLength + TextLength(DiameterText(inner)) + 1);
 }
@@ -92,10 +97,13 @@ bool HasLocalView(const DrawnGear& g) {
     return !g.GearShaft() && g.part.keyway.has_value();
 }
 
-// Paper right of the local view: the d + t2 dimension, or the keyway width's text.
-double LocalRightMargin(const GearPart& p) {
-    return std::max(kFirstLevel + kTextRoom,
-                    TextLength(SizeText(p.keyway->width)) + 2 * kArrowLength + 3);
+// Paper right of the local view: the d + t2 dimension.
+constexpr double kLocalRightMargin = kFirstLevel + kTextRoom;
+
+// Paper between the main view's margin and the local view: room for the keyway width's text
+// moved left of its arrows.
+double GapBetweenViews(const GearPart& p) {
+    return std::max(kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(SizeText(p.keyway->width)));
 }
 
 // Radius of the circle the local view shows.
@@ -281,10 +289,11 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
     pen.Leader({-b + n / 2, top - n / 2}, {f.origin.x - b * f.scale - kShelfRun, topY + kShelfRise},
                ChamferText(p.chamfer), true);
     if (g.GearShaft()) return;
-    // The hub length below.
+    // The hub length below, outside the web's chain where there is one.
     if (p.HasHub() && p.hubLength > p.face) {
         pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {l, -p.hubDiameter / 2},
-                                bottomY - kFirstLevel, SizeText(p.hubLength));
+                                bottomY - kFirstLevel - (p.web ? kLevelStep : 0),
+                                SizeText(p.hubLength));
     }
     if (!p.web) return;
     // Right of the view: the hole circle and the rim's inner diameter; the holes on a leader
@@ -296,15 +305,27 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
                           rightX + kFirstLevel + kLevelStep, DiameterText(p.rimInner));
     pen.Leader({c, (p.holeCircle + p.holeDiameter / 2) / 2},
                {f.origin.x + b * f.scale + kShelfRun, topY + kShelfRise}, HolesText(p));
-    // In the lower half: the web thickness between hub and holes, its text left of the web;
-    // the web's position from the right hub face between holes and rim.
+    // Below the view, as a chain: the web's position from the left hub face and its
+    // thickness, their extension lines down through the rim. A text that does not fit between
+    // its arrows goes right, past the right hub face's extension line where it would cross it.
     const double s = f.scale;
-    const double holeLow = (p.holeCircle - p.holeDiameter) / 2;
-    const double y1 = -holeLow + kRecessInset / s;
-    const Dimension& web = pen.InnerDimension({-c, y1}, {c, y1}, SizeText(p.webThickness));
-    pen.ShiftLastText(-web.textShift);
-    const double y2 = -p.rimInner / 2 + kRecessInset / s;
-    pen.HorizontalDimension({c, y2}, {l, -p.hubDiameter / 2}, f.origin.y + y2 * s, SizeText(l - c));
+    const double chainY = bottomY - kFirstLevel;
+    const double clear = l * s + 2;  // paper from the axis' middle, right of the hub face
+    double cursor = clear;
+    const Dimension& web = pen.HorizontalDimension({-c, -p.rimInner / 2}, {c, -p.rimInner / 2},
+                                                   chainY, SizeText(p.webThickness));
+    if (web.textShift != 0) {
+        const double width = TextLength(web.text);
+        double start = c * s + 2 * kArrowLength + 1;
+        if (start + width > l * s - 1) start = clear;
+        pen.ShiftLastText(start + width / 2);
+        cursor = std::max(clear, start + width + 2);
+    }
+    const Dimension& position = pen.HorizontalDimension(
+        {-l, -p.hubDiameter / 2}, {-c, -p.rimInner / 2}, chainY, SizeText(l - c));
+    if (position.textShift != 0) {
+        pen.ShiftLastText(cursor + TextLength(position.text) / 2 + (l + c) / 2 * s);
+    }
 }
 
 void DrawLocalView(SheetPen& pen, const GearPart& p) {
@@ -326,8 +347,10 @@ void DrawLocalView(SheetPen& pen, const GearPart& p) {
     pen.DrawLine(Layer::Axis, {0, 0}, {0, k + overhang});
     pen.DrawLine(Layer::Axis, {0, 0}, {0, -bore - overhang});
     // The keyway width above the view, the hub depth d + t2 on its right.
-    pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel,
-                            SizeText(p.keyway->width));
+    // A width text that does not fit goes left, away from the depth's text.
+    const Dimension& width = pen.HorizontalDimension(
+        {-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel, SizeText(p.keyway->width));
+    if (width.textShift != 0) pen.ShiftLastText(-width.textShift);
     pen.VerticalDimension({0, -bore}, {half, k},
                           f.origin.x + LocalRadius(p) * f.scale + kFirstLevel,
                           SizeText(p.bore + p.keyway->hubDepth));
@@ -343,7 +366,7 @@ ViewsExtent GearViewsExtent(const DrawnGear& g) {
     extent.paperWidth = LeftMargin(g) + RightMargin(g);
     if (HasLocalView(g)) {
         extent.partWidth += 2 * LocalRadius(p);
-        extent.paperWidth += kGapBetweenViews + LocalRightMargin(p);
+        extent.paperWidth += GapBetweenViews(p) + kLocalRightMargin;
     }
     extent.paperHeight =
         (g.dimensioned ? kFirstLevel + kTextRoom : kAxisOverhang) + BottomMargin(g);
@@ -366,7 +389,7 @@ void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double sca
     }
     if (g.dimensioned) DimensionMainView(main, g);
     if (HasLocalView(g)) {
-        const double localX = mainX + HalfLength(g) * scale + RightMargin(g) + kGapBetweenViews +
+        const double localX = mainX + HalfLength(g) * scale + RightMargin(g) + GapBetweenViews(p) +
                               LocalRadius(p) * scale;
         SheetPen local(sheet, "bore", ViewFrame{{localX, axisY}, scale});
         DrawLocalView(local, p);
