@@ -42,7 +42,12 @@ struct CommandLine {
     std::optional<std::string> handoffDir;
     std::optional<std::string> rtfFile;      // a file name, or "-" for standard output
     std::optional<std::string> drawingsDir;  // --drawings, where the build has the drawings
-    std::string batchSource;                 // a file name, or "-" for standard input
+    // The title blocks' texts: "WHEEL,PINION" designations, the names and the organisation.
+    std::optional<std::string> designation;
+    std::optional<std::string> developer;
+    std::optional<std::string> checker;
+    std::optional<std::string> organisation;
+    std::string batchSource;  // a file name, or "-" for standard input
 };
 
 // Parses the arguments after the program name. An option's value is the next argument (or
