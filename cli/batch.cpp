@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/csv.h"
 #include "cli/design_job.h"
 #include "cli/input_check.h"
+#include "core/csv.h"
+#include "core/errors.h"
 #include "core/format_fixed.h"
+#include "engine/quiet_run.h"
 
 namespace gearpair {
 
@@ -86,15 +88,28 @@ Row RunRow(std::vector<std::string> fields) {
         row.message = e.Field() + ": " + e.Message();
         return row;
     }
-    JobResult job = RunDesignJob(inputs, std::nullopt);
-    row.status = job.status;
-    row.message = std::move(job.message);
-    row.results = std::move(job.results);
-    if (const CheckStep* last = FinalStep(job)) {
-        row.figures = {job.design->bw,           job.design->bkol,      last->contact->stress,
-                       last->contact->allowable, last->bending->stress, last->bending->allowable};
+    // No report is printed, so the run formats none.
+    QuietOutcome run = RunQuietDesign(inputs);
+    switch (run.end) {
+        case QuietEnd::Completed:
+            row.status = JobStatus::Completed;
+            row.results = FormatResults(run.design, ',');
+            break;
+        case QuietEnd::Stopped:
+            row.status = JobStatus::Stopped;
+            row.message = std::move(run.message);
+            break;
+        case QuietEnd::Failed:
+            row.status = JobStatus::Failed;
+            row.message = ErrorBoxText(run.message);
+            break;
     }
-    row.recalculations = job.recalculations;
+    if (const CheckStep* last = FinalStep(run)) {
+        row.figures = {run.design.bw,         run.design.bkol,
+                       last->contact->stress, last->contact->allowable,
+                       last->bending->stress, last->bending->allowable};
+    }
+    row.recalculations = run.recalculations;
     return row;
 }
 
@@ -114,18 +129,18 @@ void WriteRow(std::ostream& out, const Row& row) {
     } else {
         text += ";;;;;;";
     }
+    if (row.recalculations) text += std::to_string(*row.recalculations);
+    text += ';';
+    text += CsvField(row.message);
     if (row.figures) {
         // As the report prints them.
         for (const double value : *row.figures) {
-            AppendFixed(text, value, 8, 3, ',');
             text += ';';
+            AppendFixed(text, value, 8, 3, ',');
         }
     } else {
         text += ";;;;;;";
     }
-    if (row.recalculations) text += std::to_string(*row.recalculations);
-    text += ';';
-    text += CsvField(row.message);
     text += '\n';
     out << text;
 }

@@ -10,8 +10,9 @@ namespace gearpair {
 inline constexpr std::string_view kBatchInputHeader =
     "ratio;power;speed;hardness;life;width;helix;arrangement";
 inline constexpr std::string_view kBatchOutputHeader =
-    "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;bw;bkol;"
-    "contact_stress;contact_allowable;bending_stress;bending_allowable;recalculations;message";
+    "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+    "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
+    "bending_allowable";
 
 // Longest line read as a row, in bytes; eight input texts need far less. A longer line is
 // reported as a bad row and skipped without being held in memory.

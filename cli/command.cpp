@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/design_job.h"
+#include "cli/explore.h"
 #include "cli/input_check.h"
 #include "cli/json.h"
 #include "cli/text_output.h"
@@ -21,6 +22,9 @@
 #include "files/utf8_path.h"
 #ifdef GEARPAIR_DRAWINGS
 #include "cli/drawing_step.h"
+#endif
+#ifdef GEARPAIR_MODELS
+#include "cli/model_step.h"
 #endif
 
 namespace gearpair {
@@ -36,6 +40,27 @@ std::string HandoffDrawingsHelp(const std::string& indent) {
 #else
     (void)indent;
     return "; ";
+#endif
+}
+
+// The --models lines of the help, where the build has the model files.
+std::string ModelsHelp() {
+#ifdef GEARPAIR_MODELS
+#ifdef GEARPAIR_STEP
+    const char* step = ", wheel.step, pinion.step";
+#else
+    const char* step = "";
+#endif
+    return std::string(
+               "  --models КАТАЛОГ       записать в каталог (создаётся при необходимости) профиль\n"
+               "                         зубьев (DXF) и модели колеса и шестерни:\n"
+               "                         wheel-profile.dxf, pinion-profile.dxf, wheel.stl,\n"
+               "                         pinion.stl") +
+           step +
+           "\n"
+           "  --dxf-r12              профиль в DXF R12 (для старых программ ЧПУ)\n";
+#else
+    return "";
 #endif
 }
 
@@ -60,8 +85,10 @@ std::string HelpText() {
     return "Использование:\n"
            "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
-           "               [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
+           "               [--material ТЕКСТ] [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
            "  gearpair-cli --batch ФАЙЛ|-\n"
+           "  gearpair-cli --explore [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--life ТЕКСТ]\n"
+           "               [--arrangement 1|2|3] [--hardness-list ТЕКСТ] [--json]\n"
            "  gearpair-cli --help | --version\n"
            "\n"
            "Расчёт одноступенчатой цилиндрической передачи. Значения задаются так же, как в окне\n"
@@ -90,16 +117,26 @@ std::string HelpText() {
            "  --arrangement 1|2|3    расположение колёс относительно опор (" +
            defaults.arrangement + "):" + indent +
            "1 консольное, 2 несимметричное, 3 симметричное\n"
+           "  --material ТЕКСТ       материал колеса и шестерни вместо выбранного по твёрдости" +
+           indent +
+           "(«Сталь 45 ГОСТ 1050-2013» у колеса 250 HB)\n"
            "  --json                 результат одним объектом JSON\n"
            "  --handoff-dir КАТАЛОГ  записать в каталог файлы для чертежей: numdir.num, dwgN," +
            indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
            "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
-           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() +
+           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() + ModelsHelp() +
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
            "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
            "\n"
+           "  --explore              перебор вариантов: все сочетания коэффициента ширины, угла" +
+           indent + "наклона и твёрдости колеса при остальных значениях; таблица с" + indent +
+           "разделителем «;» или, с --json, объект JSON\n"
+           "  --hardness-list ТЕКСТ  твёрдости колеса для --explore через «;», HB (" +
+           ListText(std::span(kDefaultHardnessTexts).first(7)) + ";" + indent +
+           ListText(std::span(kDefaultHardnessTexts).subspan(7)) +
+           ")\n"
            "\n"
            "Коды завершения: 0 расчёт выполнен; 1 расчёт остановлен или прерван ошибкой\n"
            "(в пакете: не выполнена хотя бы одна строка); 2 ошибка в параметрах.\n";
@@ -125,10 +162,16 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
+    if (line.material && job.design) job.materials = MaterialsOf(*job.design, line.material);
 #ifdef GEARPAIR_DRAWINGS
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
     if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
     if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
+#endif
+#ifdef GEARPAIR_MODELS
+    if (line.modelsDir) {
+        WriteJobModels(job, *line.modelsDir, line.dxfR12 ? DxfVersion::R12 : DxfVersion::R2000);
+    }
 #endif
     if (line.rtfFile == "-") {
         // The document is all that goes to standard output, so that it can be piped on.
@@ -207,6 +250,8 @@ int RunCommand(const std::vector<std::string_view>& arguments, std::istream& in,
                 return kExitCompleted;
             case CliMode::Batch:
                 return RunBatchFrom(line.batchSource, in, out);
+            case CliMode::Explore:
+                return RunExplore(line, out) == 0 ? kExitCompleted : kExitNotCompleted;
             case CliMode::Design:
                 return RunSingleDesign(line, out, err);
         }

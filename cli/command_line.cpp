@@ -1,6 +1,7 @@
 // Parsing of the command line.
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/design_inputs.h"
@@ -22,6 +23,7 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--arrangement") return &texts.arrangement;
     if (name == "--handoff-dir") return &line.handoffDir.emplace();
     if (name == "--rtf") return &line.rtfFile.emplace();
+    if (name == "--material") return &line.material.emplace();
 #ifdef GEARPAIR_DRAWINGS
     if (name == "--drawings") return &line.drawingsDir.emplace();
     if (name == "--designation") return &line.designation.emplace();
@@ -29,12 +31,39 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--checker") return &line.checker.emplace();
     if (name == "--organisation") return &line.organisation.emplace();
 #endif
+#ifdef GEARPAIR_MODELS
+    if (name == "--models") return &line.modelsDir.emplace();
+#endif
     if (name == "--batch") return &line.batchSource;
+    if (name == "--hardness-list") return &line.hardnessList.emplace();
     return nullptr;
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return true;
+    }
+    return false;
 }
 
 std::string Quoted(std::string_view text) {
     return "«" + std::string(text) + "»";
+}
+
+// The search varies width, helix and hardness and writes no files: only the fixed inputs, the
+// hardness list and the output form go with it.
+void CheckExploreOptions(const std::vector<std::string_view>& seen) {
+    constexpr std::string_view kAllowed[] = {"--explore", "--ratio",        "--power",
+                                             "--speed",   "--life",         "--arrangement",
+                                             "--json",    "--hardness-list"};
+    for (const std::string_view name : seen) {
+        if (std::find(std::begin(kAllowed), std::end(kAllowed), name) == std::end(kAllowed)) {
+            throw UsageError("Параметр " + std::string(name) +
+                             " не сочетается с --explore: перебираются ширина, угол наклона и "
+                             "твёрдость, файлы не пишутся");
+        }
+    }
 }
 
 }  // namespace
@@ -51,6 +80,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     CommandLine line;
     std::vector<std::string_view> seen;
     bool designOption = false;  // an input or output option of a single design
+    bool explore = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "--version") {
@@ -73,12 +103,25 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         seen.push_back(name);
 
+        if (name == "--explore") {
+            if (value) throw UsageError("Параметр --explore не принимает значения");
+            explore = true;
+            continue;
+        }
         if (name == "--json") {
             if (value) throw UsageError("Параметр --json не принимает значения");
             line.json = true;
             designOption = true;
             continue;
         }
+#ifdef GEARPAIR_MODELS
+        if (name == "--dxf-r12") {
+            if (value) throw UsageError("Параметр --dxf-r12 не принимает значения");
+            line.dxfR12 = true;
+            designOption = true;
+            continue;
+        }
+#endif
         std::string* target = ValueTarget(line, name);
         if (target == nullptr) {
             if (argument.starts_with("-") && argument != "-") {
@@ -93,8 +136,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             value = arguments[++i];
         }
         if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-                               name == "--drawings")) {
+                               name == "--drawings" || name == "--material" ||
+                               name == "--models")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
+        }
+        // The material is one line of the title block and of the JSON.
+        if (name == "--material" && HasControlCharacter(*value)) {
+            throw UsageError("Параметр --material: управляющий символ в тексте");
         }
         *target = std::string(*value);
         if (name == "--batch") {
@@ -102,6 +150,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         } else {
             designOption = true;
         }
+    }
+    if (explore) {
+        CheckExploreOptions(seen);
+        line.mode = CliMode::Explore;
+    }
+    if (line.hardnessList && line.mode != CliMode::Explore) {
+        throw UsageError("Параметр --hardness-list действует только с --explore");
     }
     if (line.mode == CliMode::Batch && designOption) {
         throw UsageError(
@@ -111,6 +166,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     if (line.designation && line.designation->find(',') == std::string::npos) {
         throw UsageError(
             "Параметр --designation: укажите обозначения колеса и шестерни через запятую");
+    }
+    if (line.dxfR12 && !line.modelsDir) {
+        throw UsageError("Параметр --dxf-r12 действует только вместе с --models");
     }
     if (line.json && line.rtfFile == "-") {
         throw UsageError(

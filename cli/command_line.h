@@ -33,21 +33,25 @@ struct DesignTexts {
 // The input form's defaults, taken from the design run's defaults.
 DesignTexts DefaultDesignTexts();
 
-enum class CliMode { Design, Batch, Help, Version };
+enum class CliMode { Design, Batch, Explore, Help, Version };
 
 struct CommandLine {
     CliMode mode = CliMode::Design;
     DesignTexts texts = DefaultDesignTexts();
     bool json = false;
     std::optional<std::string> handoffDir;
-    std::optional<std::string> rtfFile;      // a file name, or "-" for standard output
-    std::optional<std::string> drawingsDir;  // --drawings, where the build has the drawings
+    std::optional<std::string> rtfFile;       // a file name, or "-" for standard output
+    std::optional<std::string> drawingsDir;   // --drawings, where the build has the drawings
+    std::optional<std::string> modelsDir;     // --models, where the build has the model files
+    bool dxfR12 = false;                      // --dxf-r12: the profile DXF in R12
+    std::optional<std::string> material;      // the steel of both gears instead of the default
     // The title blocks' texts: "WHEEL,PINION" designations, the names and the organisation.
     std::optional<std::string> designation;
     std::optional<std::string> developer;
     std::optional<std::string> checker;
     std::optional<std::string> organisation;
-    std::string batchSource;  // a file name, or "-" for standard input
+    std::string batchSource;                  // a file name, or "-" for standard input
+    std::optional<std::string> hardnessList;  // --hardness-list of --explore, as typed
 };
 
 // Parses the arguments after the program name. An option's value is the next argument (or

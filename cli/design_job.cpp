@@ -61,6 +61,8 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         RunOutcome outcome = RunDesign(session, inputs, handoff);
         if (outcome.completed) {
             job.sizes = DerivePartSizes(session.design);
+            job.drawingSizes = AcceptSizes(session.design, *job.sizes);
+            job.materials = MaterialsOf(session.design, std::nullopt);
             job.design = session.design;
             job.warnings = DesignWarnings(session.design, *job.sizes);
             job.status = JobStatus::Completed;

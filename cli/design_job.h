@@ -8,9 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/accepted_sizes.h"
 #include "engine/check_steps.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
+#include "engine/material.h"
 #include "engine/part_sizes.h"
 
 namespace gearpair {
@@ -35,9 +37,12 @@ struct JobResult {
     std::optional<std::int64_t> runNumber;  // when the hand-off numbered the run on disk
     std::optional<TGearDesign> design;      // the record, when completed
     std::optional<PartSizes> sizes;         // the part sizes of the hand-off, when completed
-    std::vector<CheckStep> steps;           // every geometry pass, also before a stop or error
+    std::optional<AcceptedSizes> drawingSizes;  // the sizes the drawings accept, when completed
+    std::optional<PairMaterials> materials;     // the default materials, when completed
+    std::vector<CheckStep> steps;               // every geometry pass, also before a stop or error
     std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
     std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::optional<std::vector<std::string>> models;    // the model files written
     std::vector<std::string> warnings;                 // about the parts, when completed
 };
 

@@ -83,6 +83,19 @@ void WriteSizes(JsonWriter& json, const PartSizes& s) {
     json.EndObject();
 }
 
+// The accepted sizes under the keys of "sizes", and the rim's inner diameter after them.
+void WriteDrawingSizes(JsonWriter& json, const AcceptedSizes& s) {
+    json.BeginObject();
+    for (const PartSizeField& field : kWheelSizeFields) json.Member(field.key, s.*field.size);
+    for (const PartSizeField& field : kPinionSizeFields) json.Member(field.key, s.*field.size);
+    json.Member("rim_inner_wheel", s.rimInnerDiameter);
+    json.EndObject();
+}
+
+void WriteMaterial(JsonWriter& json, const GearMaterial& m) {
+    json.BeginObject().Member("steel", m.steel).Member("treatment", m.treatment).EndObject();
+}
+
 }  // namespace
 
 void WriteFigures(JsonWriter& json, const JobResult& job) {
@@ -105,6 +118,9 @@ void WriteFigures(JsonWriter& json, const JobResult& job) {
     json.EndArray();
 
     json.Key("sizes").Optional(job.sizes, [&](const PartSizes& s) { WriteSizes(json, s); });
+    json.Key("drawing_sizes").Optional(job.drawingSizes, [&](const AcceptedSizes& s) {
+        WriteDrawingSizes(json, s);
+    });
 
     json.Key("masses");
     if (job.design && job.sizes) {
@@ -117,6 +133,14 @@ void WriteFigures(JsonWriter& json, const JobResult& job) {
     } else {
         json.Null();
     }
+
+    json.Key("material").Optional(job.materials, [&](const PairMaterials& m) {
+        json.BeginObject().Key("wheel");
+        WriteMaterial(json, m.wheel);
+        json.Key("pinion");
+        WriteMaterial(json, m.pinion);
+        json.EndObject();
+    });
 }
 
 }  // namespace gearpair

@@ -1,5 +1,6 @@
 // The figures of a design job in its JSON object: the whole design record, the margins of the
-// final checks, every geometry pass tried, the part sizes and the masses, as JSON numbers.
+// final checks, every geometry pass tried, the part sizes, the sizes the drawings accept, the
+// masses and the materials.
 #pragma once
 
 #include "cli/design_job.h"
@@ -7,8 +8,9 @@
 
 namespace gearpair {
 
-// Writes the members "design", "checks", "steps", "sizes" and "masses" into the object being
-// written; all but steps are null when the design did not complete.
+// Writes the members "design", "checks", "steps", "sizes", "drawing_sizes", "masses" and
+// "material" into the object being written; all but steps are null when the design did not
+// complete.
 void WriteFigures(JsonWriter& json, const JobResult& job);
 
 }  // namespace gearpair

@@ -34,6 +34,8 @@ std::string JobJson(const JobResult& job) {
     json.Key("drawings").Optional(job.drawings, [&](const std::vector<std::string>& paths) {
         json.Strings(paths);
     });
+    json.Key("models").Optional(
+        job.models, [&](const std::vector<std::string>& paths) { json.Strings(paths); });
     json.Key("warnings").Strings(job.warnings);
     json.EndObject();
     return text;

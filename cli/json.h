@@ -9,8 +9,8 @@ namespace gearpair {
 
 // {"status": ..., "message": ..., "report": [...], "results": ..., "handoff": ...,
 //  "recalculations": N, "run_number": ..., "design": ..., "checks": ..., "steps": [...],
-//  "sizes": ..., "masses": ..., "drawings": [PATH, ...] or null, "warnings": [...]} on one
-// line, without a line end.
+//  "sizes": ..., "drawing_sizes": ..., "masses": ..., "material": ..., "drawings": [PATH, ...]
+//  or null, "warnings": [...]} on one line, without a line end.
 std::string JobJson(const JobResult& job);
 
 }  // namespace gearpair

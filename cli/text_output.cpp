@@ -11,7 +11,7 @@ namespace {
 
 // The margin of a check in per cent to one decimal: "15,2 %".
 std::string MarginPercent(double stress, double allowable) {
-    return FormatFixed(100 * CheckMargin(stress, allowable), 8, 1, ',') + " %";
+    return MarginPercentText(CheckMargin(stress, allowable)) + " %";
 }
 
 }  // namespace
@@ -42,6 +42,10 @@ void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
     if (job.drawings) {
         out << "\nЧертежи:\n";
         for (const std::string& path : *job.drawings) out << path << '\n';
+    }
+    if (job.models) {
+        out << "\nМодели:\n";
+        for (const std::string& path : *job.models) out << path << '\n';
     }
     if (!job.warnings.empty()) {
         out << '\n';

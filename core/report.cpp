@@ -7,11 +7,13 @@
 namespace gearpair {
 
 void Report::Add(std::string_view line) {
+    if (silent_) return;
     ReserveForADesign();
     lines_.emplace_back(line);
 }
 
 void Report::ReportLine(std::string_view label, double value) {
+    if (silent_) return;
     ReserveForADesign();
     // The line gets its exact length at once: a short one stays in the string's own buffer.
     const std::string number = FormatFixed(value, 8, 3, decimalSeparator_);

@@ -23,6 +23,11 @@ public:
     // Removes every line.
     void Clear() { lines_.clear(); }
 
+    // A silent report keeps no lines: Add and ReportLine do nothing, so that a run computes its
+    // values without the cost of their text. Number conversion and Format work as usual.
+    void SetSilent(bool silent) { silent_ = silent; }
+    bool Silent() const { return silent_; }
+
     const std::vector<std::string>& Lines() const { return lines_; }
 
     // Hands the lines over to the caller and leaves the report empty.
@@ -46,6 +51,7 @@ private:
 
     std::vector<std::string> lines_;
     char decimalSeparator_ = ',';
+    bool silent_ = false;
 };
 
 }  // namespace gearpair

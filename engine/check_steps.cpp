@@ -1,4 +1,5 @@
-// The step record of the geometry passes.
+// The step record of the geometry passes and the text of a check margin.
+#include "core/format_fixed.h"
 #include "engine/gear_design.h"
 
 namespace gearpair {
@@ -9,6 +10,10 @@ CheckStep& CurrentStep(GearSession& session) {
         session.steps.push_back(CheckStep{d.aw, d.mn, d.z1, d.z2, {}, {}});
     }
     return session.steps.back();
+}
+
+std::string MarginPercentText(double margin) {
+    return FormatFixed(100 * margin, 8, 1, ',');
 }
 
 }  // namespace gearpair

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace gearpair {
 
@@ -37,5 +38,8 @@ struct CheckStep {
 inline double CheckMargin(double stress, double allowable) {
     return 1 - stress / allowable;
 }
+
+// A margin in per cent to one decimal, as the results print it before " %": "15,2".
+std::string MarginPercentText(double margin);
 
 }  // namespace gearpair

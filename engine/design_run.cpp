@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/format_fixed.h"
 #include "core/numbers.h"
 
 namespace gearpair {
@@ -19,31 +20,29 @@ const std::string_view kNoDataMessage =
 
 const std::string_view kRecalculationBanner = "                            --====ПЕРЕРАСЧЁТ====--";
 
-namespace {
-
-ResultTexts FormatResults(const GearSession& session) {
-    const TGearDesign& d = session.design;
-    const Report& report = session.report;
+ResultTexts FormatResults(const TGearDesign& d, char decimalSeparator) {
     return ResultTexts{
-        std::to_string(Round(d.aw)), report.Format(d.mn, 4, 2), std::to_string(d.z1),
-        std::to_string(d.z2),        report.Format(d.d1, 4, 1), report.Format(d.d2, 4, 1),
+        std::to_string(Round(d.aw)),
+        FormatFixed(d.mn, 4, 2, decimalSeparator),
+        std::to_string(d.z1),
+        std::to_string(d.z2),
+        FormatFixed(d.d1, 4, 1, decimalSeparator),
+        FormatFixed(d.d2, 4, 1, decimalSeparator),
     };
 }
-
-}  // namespace
 
 int ProjectCalculation(GearSession& session) {
     TGearDesign& d = session.design;
     Report& report = session.report;
     session.steps.clear();
+    session.recalculations = 0;
     int seriesPosition = OpenProjectCalculation(session);
     ComputeGeometry(session);
-    int recalcNumber = 1;
     // The bending check runs only in a pass whose contact check passed.
     while (!(ContactCheck(session, d.aw, d.mn) && BendingCheck(session, d.aw, d.mn))) {
         const double nextDistance = CentreDistanceAt(seriesPosition + 1);
-        report.ReportLine(kRecalculationBanner, recalcNumber);
-        ++recalcNumber;
+        report.ReportLine(kRecalculationBanner, session.recalculations + 1);
+        ++session.recalculations;
         ++seriesPosition;
         d.aw = nextDistance;
         d.mn = SelectModule(session);
@@ -51,33 +50,42 @@ int ProjectCalculation(GearSession& session) {
         report.ReportLine("Выбран модуль", d.mn);
         ComputeGeometry(session);
     }
-    return recalcNumber - 1;
+    return session.recalculations;
 }
 
-RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
-    RunOutcome outcome;
+std::optional<std::string> RunDesignSteps(GearSession& session, const DesignInputs& inputs,
+                                          const HandoffStep& handoff) {
     session.steps.clear();  // a run that stops before the project calculation tried none
+    session.recalculations = 0;
     ReduceInputs(session, inputs);
     assert(inputs.arrangement >= 1 && inputs.arrangement <= 3);  // one of the three buttons
     const auto arrangement = static_cast<std::uint8_t>(inputs.arrangement);
     const std::optional<double> factor = LookupKhbeta(session, arrangement, session.design.psibd);
-    if (!factor) {
-        outcome.message = kNoDataMessage;
-        return outcome;
-    }
+    if (!factor) return std::string(kNoDataMessage);
     session.design.Khbeta = *factor;
     session.report.Clear();
-    ReduceInputs(session, inputs);  // the report of the run opens with its inputs
+    // The report of the run opens with its inputs. The reduction gives the same values again,
+    // so a silent report, which keeps no inputs, is spared it.
+    if (!session.report.Silent()) ReduceInputs(session, inputs);
     AllowableContactStress(session);
     AllowableBendingStress(session);
     try {
-        outcome.recalculations = ProjectCalculation(session);
+        ProjectCalculation(session);
     } catch (const DesignStop& stop) {
-        outcome.message = stop.what();
-        return outcome;
+        return std::string(stop.what());
     }
     if (handoff) handoff(session);
-    outcome.results = FormatResults(session);
+    return std::nullopt;
+}
+
+RunOutcome RunDesign(GearSession& session, const DesignInputs& inputs, const HandoffStep& handoff) {
+    RunOutcome outcome;
+    if (std::optional<std::string> stop = RunDesignSteps(session, inputs, handoff)) {
+        outcome.message = std::move(*stop);
+        return outcome;
+    }
+    outcome.recalculations = session.recalculations;
+    outcome.results = FormatResults(session.design, session.report.DecimalSeparator());
     outcome.completed = true;
     return outcome;
 }

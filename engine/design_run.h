@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,14 @@ extern const std::string_view kNoDataMessage;
 // Label of the line that opens each recalculation (28 blanks, then the text); its value is the
 // recalculation number, so the report holds one such line per recalculation.
 extern const std::string_view kRecalculationBanner;
+
+// The six result texts of a completed design's record, with the decimal separator given.
+ResultTexts FormatResults(const TGearDesign& d, char decimalSeparator);
+
+// The design run without its result texts: the stop message, or nothing when the design
+// completed and the record holds it. Errors propagate as from RunDesign.
+std::optional<std::string> RunDesignSteps(GearSession& session, const DesignInputs& inputs,
+                                          const HandoffStep& handoff = {});
 
 // Runs one design; the arrangement must be 1 to 3. Errors (conversion, floating-point, a width
 // index outside the list, file) propagate as exceptions and leave the report as far as it was

@@ -75,6 +75,9 @@ struct GearSession {
     bool bettaInRadians = false;  // set by the first geometry pass, cleared by ReduceInputs
     // The geometry passes of the last project calculation, in order.
     std::vector<CheckStep> steps;
+    // Recalculations of the last design run so far: its banner count, also when it stopped or
+    // failed on the way.
+    int recalculations = 0;
 };
 
 // The step of the current geometry pass, which ComputeGeometry opens and the checks fill; a

@@ -6,8 +6,9 @@
 namespace gearpair {
 
 struct Keyway {
-    double width = 0;     // b, mm
-    double hubDepth = 0;  // t2, depth into the hub from the bore surface, mm
+    double width = 0;      // b, mm
+    double hubDepth = 0;   // t2, depth into the hub from the bore surface, mm
+    double keyHeight = 0;  // h, mm: selects the limit deviation of the hub depth
 };
 
 // The keyway for a bore of diameter `bore` in mm: the row whose range "over .. up to" holds it

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/csv.h"
+#include "core/csv.h"
 #include "core/errors.h"
 
 namespace {

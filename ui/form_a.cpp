@@ -26,6 +26,7 @@
 #include "ui/form_d.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
+#include "ui/variants_window.h"
 
 namespace gearpair {
 
@@ -132,8 +133,16 @@ TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
                    {ComboBox3, TypedField::PinionSpeed}};
     for (const TypedBox& typed : typedBoxes_) typed.box->installEventFilter(this);
 
-    QWidget* tabOrder[] = {ComboBox1, ComboBox4, ComboBox5, ComboBox6,
-                           ComboBox7, ComboBox2, ComboBox3, BitBtn1};
+    // The variant search's button, in the free place under OK, is the last stop of the tab order.
+    variantsButton_ = new QPushButton(QStringLiteral("Варианты"), this);
+    variantsButton_->setObjectName(QStringLiteral("VariantsButton"));
+    variantsButton_->setGeometry(224, 96, 81, 25);
+    variantsButton_->setCursor(Qt::PointingHandCursor);
+    variantsButton_->setAutoDefault(true);
+    connect(variantsButton_, &QPushButton::clicked, this, &TFormA::VariantsButtonClick);
+
+    QWidget* tabOrder[] = {ComboBox1, ComboBox4, ComboBox5, ComboBox6,      ComboBox7,
+                           ComboBox2, ComboBox3, BitBtn1,   variantsButton_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
@@ -319,6 +328,26 @@ void TFormA::MakeDrawings() {
         ShowErrorBox(this, error.what());
     }
     drawings_->SetDrawings(std::move(drawings), QString::fromStdString(directory));
+}
+
+void TFormA::VariantsButtonClick() {
+    if (!AcceptTypedFields()) return;
+    if (!variants_) {
+        variants_ = new VariantsWindow(this);
+        connect(variants_, &VariantsWindow::VariantChosen, this, &TFormA::TakeVariant);
+    }
+    variants_->Search(CollectInputs());
+    variants_->show();
+    variants_->raise();
+    variants_->activateWindow();
+}
+
+void TFormA::TakeVariant(const DesignInputs& inputs) {
+    ComboBox4->setCurrentIndex(inputs.psibaIndex);
+    ComboBox6->setCurrentText(QString::fromStdString(inputs.bettaText));
+    const QString hardness = QString::fromStdString(inputs.hkolText);
+    if (ComboBox5->findText(hardness, Qt::MatchFixedString) < 0) ComboBox5->addItem(hardness);
+    ComboBox5->setCurrentText(hardness);
 }
 
 }  // namespace gearpair

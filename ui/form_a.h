@@ -19,6 +19,7 @@ class QToolButton;
 namespace gearpair {
 
 class DrawingWindow;
+class VariantsWindow;
 class TFormB;
 class TFormD;
 
@@ -51,6 +52,11 @@ public:
     // OK: the design run, then the results dialog; stop messages and errors in their boxes.
     void BitBtn1Click();
 
+    // "Варианты": the variant search for the form's inputs in its window; a variant chosen
+    // there fills the width, helix and hardness fields.
+    void VariantsButtonClick();
+    VariantsWindow* Variants() const { return variants_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +77,7 @@ private:
     // The sheets of the finished run into the drawing window and their files into the run's
     // drawing directory; a failure goes to the error box.
     void MakeDrawings();
+    void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;
     QString executablePath_;
@@ -91,6 +98,8 @@ private:
     QComboBox* ComboBox6;
     QComboBox* ComboBox7;
     QPushButton* BitBtn1;
+    QPushButton* variantsButton_;
+    VariantsWindow* variants_ = nullptr;  // made when first asked for
     QToolButton* SpeedButton2;
     QToolButton* SpeedButton3;
     QToolButton* SpeedButton4;

@@ -1,16 +1,18 @@
-// Renders the windows to PNG files for the documentation: the input form at start, the results
-// dialog after the default design, the details window with its report and the drawing window
-// with the wheel's sheet.
+// Renders the windows to PNG files for the documentation: the input form at start, the variants
+// of its inputs, the results dialog after the default design, the details window with its
+// report and the drawing window with the wheel's sheet.
 // Usage: gearpair-screenshots <output directory>; run on Qt's offscreen platform.
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "ui/program.h"
+#include "ui/variants_window.h"
 
 namespace {
 
@@ -41,6 +43,18 @@ int main(int argc, char* argv[]) {
     formA.show();
     QApplication::processEvents();
     bool saved = Save(formA, output, "formA.png");
+
+    // The variants of the form's inputs, sorted by total mass, with the form's own design
+    // chosen, so that the form keeps its defaults for the run below.
+    formA.VariantsButtonClick();
+    gearpair::VariantsWindow& variants = *formA.Variants();
+    variants.Table()->sortByColumn(
+        gearpair::VariantsModel::ColumnOf(gearpair::VariantColumn::MassTotal), Qt::AscendingOrder);
+    variants.SelectVariant(*variants.Model().Current());
+    variants.Table()->scrollToTop();
+    QApplication::processEvents();
+    saved = Save(variants, output, "variants.png") && saved;
+    variants.hide();
 
     // The results dialog is modal: photograph it, and the details window opened from it,
     // from inside its event loop, then dismiss it without ending the program.

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv.h"
 #include "cli/input_check.h"
+#include "core/csv.h"
 #include "engine/design_inputs.h"
 
 namespace gearpair::bench {

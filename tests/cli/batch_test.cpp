@@ -76,9 +76,9 @@ TEST(RunBatch, CompletedRowsGiveTheirResultsAndExitZero) {
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.output, kOutputHeader +
                               "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n"
+                              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n"
                               "2;6000;86,3;300;15000;0,315;14;3;ok;200;3,00;43;86;133,3;266,7;"
-                              "75,000;65,000;487,966;686,192;213,681;270,000;1;\n");
+                              "1;;75,000;65,000;487,966;686,192;213,681;270,000\n");
 }
 
 TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
@@ -91,38 +91,37 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
                                  "\"2;8\";6000;86,3;250;15000;0,5;14;3;x\n"
                                  "2,8;6000;86,3;250;15000;0,5;14;3\n");
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(
-        run.output,
-        kOutputHeader +
-            "2,8;6000;86.3;250;15000;0,5;14;3;invalid;;;;;;;;;;;;;;speed: Неправильно введено "
-            "значение\n"
-            "2,8;6000;86,3;250;15000;0,63;14;1;stopped;;;;;;;;;;;;;0;\"" +
-            std::string(kNoDataMessage) +
-            "\"\n"
-            "2,8;6000;86,3;;;;;;invalid;;;;;;;;;;;;;;Строка должна содержать 8 полей, а "
-            "содержит 3\n"
-            ";;;;;;;;invalid;;;;;;;;;;;;;;Кавычки в строке расставлены неверно\n"
-            "\"2;8\";6000;86,3;250;15000;0,5;14;3;invalid;;;;;;;;;;;;;;Строка должна содержать 8 "
-            "полей, а содержит 9\n"
-            "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-            "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+    EXPECT_EQ(run.output,
+              kOutputHeader +
+                  "2,8;6000;86.3;250;15000;0,5;14;3;invalid;;;;;;;;speed: Неправильно введено "
+                  "значение;;;;;;\n"
+                  "2,8;6000;86,3;250;15000;0,63;14;1;stopped;;;;;;;0;\"" +
+                  std::string(kNoDataMessage) +
+                  "\";;;;;;\n"
+                  "2,8;6000;86,3;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а "
+                  "содержит 3;;;;;;\n"
+                  ";;;;;;;;invalid;;;;;;;;Кавычки в строке расставлены неверно;;;;;;\n"
+                  "\"2;8\";6000;86,3;250;15000;0,5;14;3;invalid;;;;;;;;Строка должна содержать 8 "
+                  "полей, а содержит 9;;;;;;\n"
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
+                  "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
 }
 
 // A line of exactly the limit is read as a row; one byte more, or far more, is a bad row that
 // is skipped without being held.
 TEST(RunBatch, LineLimitIsExactAndLongerLinesAreBadRows) {
     const std::string atLimit(kMaxBatchLine, '1');
-    const std::string tooLong = ";;;;;;;;invalid;;;;;;;;;;;;;;Строка длиннее 4096 байт\n";
+    const std::string tooLong = ";;;;;;;;invalid;;;;;;;;Строка длиннее 4096 байт;;;;;;\n";
     const BatchRun run =
         RunRows(kHeader + atLimit + "\n" + atLimit + "1\n" + std::string(kMaxBatchLine * 50, '1') +
                 "\n2,8;6000;86,3;250;15000;0,5;14;3\n");
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.output,
               kOutputHeader + atLimit +
-                  ";;;;;;;;invalid;;;;;;;;;;;;;;Строка должна содержать 8 полей, а содержит 1\n" +
+                  ";;;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а содержит 1;;;;;;\n" +
                   tooLong + tooLong +
                   "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                  "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+                  "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
 }
 
 // Hands out its text one line per refill and notes, when a line is asked for, how many lines

@@ -64,6 +64,12 @@ TEST(ParseCommandLine, ValueMayFollowAnEqualsSignOrLookLikeAnOption) {
     EXPECT_EQ(Parse({"--power", " 6000"}).texts.power, " 6000");
 }
 
+TEST(ParseCommandLine, MaterialIsTakenAsTyped) {
+    EXPECT_EQ(Parse({"--material", "Сталь 40ХН ГОСТ 4543-2016"}).material,
+              "Сталь 40ХН ГОСТ 4543-2016");
+    EXPECT_EQ(Parse({}).material, std::nullopt);
+}
+
 TEST(ParseCommandLine, BatchReadsAFileOrStandardInput) {
     EXPECT_EQ(Parse({"--batch", "rows.csv"}).mode, CliMode::Batch);
     EXPECT_EQ(Parse({"--batch", "rows.csv"}).batchSource, "rows.csv");
@@ -82,6 +88,16 @@ struct UsageCase {
     std::vector<std::string_view> arguments;
     const char* message;
 };
+
+#ifdef GEARPAIR_MODELS
+// The R12 profile is a choice of the model files only.
+TEST(ParseCommandLine, DxfR12GoesWithModels) {
+    const CommandLine line = Parse({"--models", "m", "--dxf-r12"});
+    EXPECT_EQ(line.modelsDir.value_or(""), "m");
+    EXPECT_TRUE(line.dxfR12);
+    EXPECT_EQ(UsageMessage({"--dxf-r12"}), "Параметр --dxf-r12 действует только вместе с --models");
+}
+#endif
 
 class UsageErrors : public ::testing::TestWithParam<UsageCase> {};
 
@@ -104,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--batch", ""}, "Не указано значение параметра --batch"},
         UsageCase{{"--handoff-dir="}, "Не указано значение параметра --handoff-dir"},
         UsageCase{{"--rtf", ""}, "Не указано значение параметра --rtf"},
+        UsageCase{{"--material="}, "Не указано значение параметра --material"},
+        UsageCase{{"--material", "Сталь 45\nГОСТ"},
+                  "Параметр --material: управляющий символ в тексте"},
         UsageCase{{"--rtf=-", "--json"},
                   "Параметр --rtf - не сочетается с --json: стандартный вывод занимает "
                   "документ RTF"},

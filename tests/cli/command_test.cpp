@@ -78,20 +78,46 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
     EXPECT_NE(run.out.find(R"("results": {"aw": "200", "mn": "3,00", "z1": "34", "z2": "95", )"
                            R"("d1": "105,4", "d2": "294,6"}, "handoff": "((aw 200.000) )"),
               std::string::npos);
-    EXPECT_NE(run.out.find(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
-                           R"("design": {"aw": 200, "mn": 3, "z1": 34, "z2": 95, )"
-                           R"("betta": 14, "betta_actual": 14.647469308361414, )"
-                           R"("d1": 105.42635658914729, )"),
-              std::string::npos);
+    // Every field of the record with its own value.
+    EXPECT_NE(
+        run.out.find(R"j( (nw 3.000))", "recalculations": 0, "run_number": null, )j"
+                     R"("design": {"aw": 200, "mn": 3, "z1": 34, "z2": 95, )"
+                     R"("betta": 14, "betta_actual": 14.647469308361414, )"
+                     R"("d1": 105.42635658914729, "d2": 294.5736434108527, )"
+                     R"("da1": 111.42635658914729, "df1": 97.92635658914729, )"
+                     R"("da2": 300.5736434108527, "df2": 287.0736434108527, "bw": 110, )"
+                     R"("bkol": 100, "v": 0.47638558987923363, "ea": 1.7001503722594988, )"
+                     R"("Khbeta": 1.03, "tw": 663.9140152153224, "tkol": 1858.9592426029026}, )"),
+        std::string::npos);
     EXPECT_NE(run.out.find(R"("checks": {"contact": {"stress": 478.508201426983, )"
                            R"("allowable": 564.2319416542335, "margin": 0.1519299669138242}, )"
                            R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
                            R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
               std::string::npos);
-    EXPECT_NE(run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "masses": {"wheel": 26.86)"),
-              std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "warnings": []})"
+    // The accepted sizes and the default materials after the part sizes and the masses.
+    EXPECT_NE(
+        run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "drawing_sizes": {"dvkol": 80, )"
+                     R"("dstkol": 125, "lstkol": 120, "ckol": 30, )"
+                     R"("deltakol": 13.536821705426348, "chamfer_wheel": 1.6, )"
+                     R"("DBotvkol": 210, "Dotvkol": 22, "dvw": 56, "dstw": 90, "lstw": 120, )"
+                     R"("chamfer_pinion": 1.6, "rim_inner_wheel": 260}, "masses": {)"
+                     R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
+                     R"("total": 33.44902946939112}, "material": {"wheel": )"
+                     R"({"steel": "Сталь 45 ГОСТ 1050-2013", "treatment": )"
+                     R"("Улучшение 235…265 HB"}, "pinion": {"steel": )"
+                     R"("Сталь 40Х ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}}, )"),
+        std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "models": null, "warnings": []})"
                                   "\n"));
+}
+
+TEST(RunCommand, MaterialReplacesTheSteelOfBothGearsButNotTheirTreatment) {
+    const Outcome run = RunCli({"--json", "--material", "Сталь 40ХН ГОСТ 4543-2016"});
+    EXPECT_NE(run.out.find(R"("material": {"wheel": {"steel": "Сталь 40ХН ГОСТ 4543-2016", )"
+                           R"("treatment": "Улучшение 235…265 HB"}, "pinion": {"steel": )"
+                           R"("Сталь 40ХН ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}})"),
+              std::string::npos)
+        << run.out;
 }
 
 // A pinion whose keyway would cut too close to its roots is a gear shaft: every output of the
@@ -104,7 +130,8 @@ TEST(RunCommand, GearShaftWarningWithoutDrawings) {
     const Outcome run = RunCli(json);
     EXPECT_EQ(run.code, kExitCompleted);
     EXPECT_NE(
-        run.out.find(R"("drawings": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
+        run.out.find(
+            R"("drawings": null, "models": null, "warnings": ["Шестерню выполнить заодно с валом: )"),
         std::string::npos)
         << run.out;
     EXPECT_NE(RunCli(args).out.find("\nВнимание: Шестерню выполнить заодно с валом: "),
@@ -120,7 +147,9 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
         R"(таблице отсутствуют данные.\rУменьшите )"));
     EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
                             R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-                            R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"),
+                            R"("sizes": null, "drawing_sizes": null, "masses": null, )"
+                            R"("material": null, "drawings": null, "models": null, )"
+                            R"("warnings": []})"),
               std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
@@ -274,11 +303,11 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     const Outcome file = RunCli({"--batch", PathOf("rows.csv")});
     EXPECT_EQ(file.code, kExitCompleted);
     EXPECT_EQ(file.out,
-              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;bw;"
-              "bkol;contact_stress;contact_allowable;bending_stress;bending_allowable;"
-              "recalculations;message\n"
+              "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
+              "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
+              "bending_allowable\n"
               "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-              "110,000;100,000;478,508;564,232;177,606;225,000;0;\n");
+              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
     EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
 
     EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,

@@ -59,7 +59,8 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
               R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
               R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
               R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("masses": null, "drawings": null, "warnings": []})");
+              R"("drawing_sizes": null, "masses": null, "material": null, "drawings": null, )"
+              R"("models": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -71,13 +72,15 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
     job.recalculations = 2;
     job.runNumber = -7;
     job.drawings = std::vector<std::string>{"d/wheel.dxf", "d/wheel.pdf"};
+    job.models = std::vector<std::string>{"m/wheel.stl"};
     job.warnings = {"Шестерню выполнить заодно с валом"};
     EXPECT_EQ(JobJson(job),
               R"({"status": "ok", "message": null, "report": [], "results": {"aw": "200", )"
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("masses": null, "drawings": ["d/wheel.dxf", "d/wheel.pdf"], )"
+              R"("drawing_sizes": null, "masses": null, "material": null, )"
+              R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], "models": ["m/wheel.stl"], )"
               R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
 
@@ -86,11 +89,12 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
     job.status = JobStatus::Failed;
     job.message = "I/O error 183.";
     job.runNumber = 3;
-    EXPECT_EQ(JobJson(job),
-              R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
-              R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
-              R"("checks": null, "steps": [], "sizes": null, "masses": null, "drawings": null, )"
-              R"("warnings": []})");
+    EXPECT_EQ(
+        JobJson(job),
+        R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
+        R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
+        R"("checks": null, "steps": [], "sizes": null, "drawing_sizes": null, "masses": null, )"
+        R"("material": null, "drawings": null, "models": null, "warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -133,7 +137,8 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
-        R"("sizes": null, "masses": null, "drawings": null, "warnings": []})"))
+        R"("sizes": null, "drawing_sizes": null, "masses": null, "material": null, )"
+        R"("drawings": null, "models": null, "warnings": []})"))
         << json;
 }
 

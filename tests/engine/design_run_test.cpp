@@ -53,6 +53,8 @@ TEST(RunDesign, DefaultDesignReportAndResults) {
     ASSERT_EQ(session.steps.size(), 1u);
     const CheckStep& step = session.steps[0];
     EXPECT_EQ(step.aw, 200);
+    EXPECT_EQ(step.mn, 3);
+    EXPECT_EQ(step.z1, 34);
     EXPECT_EQ(step.z2, 95);
     ASSERT_TRUE(step.contact && step.bending);
     EXPECT_EQ(golden[60], "Допускаемые контактные напряжения  " + Shown(step.contact->allowable));

@@ -2,7 +2,8 @@
 // crossed with the bounds and a few interior values of the four typed fields. Each design must
 // complete or stop with one of the three stop messages, and every completed design must be a
 // consistent one whose last pass passed both checks with room and whose earlier passes each
-// failed one. Run with --wide for more interior values of the typed fields.
+// failed one; the quiet run must give the full run's values for every design. Run with --wide
+// for more interior values of the typed fields.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@
 #include "engine/design_inputs.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
+#include "tests/engine/quiet_comparison.h"
 #include "tests/engine/standard_series.h"
 
 namespace gearpair {
@@ -177,6 +179,7 @@ struct SweepCounts {
     std::map<std::string, long> stops;  // by message
     long errors = 0;
     long inconsistent = 0;
+    long quietDiffering = 0;  // designs where the quiet run does not give the full run's values
     long total() const {
         long sum = completed + errors;
         for (const auto& [message, count] : stops) sum += count;
@@ -197,6 +200,11 @@ private:
 };
 
 void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
+    const std::vector<std::string> quietFaults = testing::QuietRunFaults(inputs);
+    if (!quietFaults.empty()) {
+        ++counts.quietDiffering;
+        log.Add(Describe(inputs) + ": the quiet run differs: " + quietFaults.front());
+    }
     GearSession session;
     RunOutcome outcome;
     try {
@@ -271,6 +279,7 @@ public:
         EXPECT_EQ(counts.total(), expectedTotal);
         EXPECT_EQ(counts.errors, 0);
         EXPECT_EQ(counts.inconsistent, 0);
+        EXPECT_EQ(counts.quietDiffering, 0);
         EXPECT_GT(counts.completed, 0);
 
         std::cout << "designs: " << counts.total() << "\ncompleted: " << counts.completed << "\n";

@@ -8,19 +8,21 @@
 namespace gearpair {
 namespace {
 
-// The key table by bore diameter, over..up to: width b and hub depth t2 (prismatic keys,
-// ГОСТ 23360-78, table 1), transcribed here independently of the code.
+// The key table by bore diameter, over..up to: width b, hub depth t2 and key height h
+// (prismatic keys, ГОСТ 23360-78, table 1), transcribed here independently of the code.
 struct Row {
-    double over, upTo, width, depth;
+    double over, upTo, width, depth, height;
 };
 constexpr Row kRows[] = {
-    {6, 8, 2, 1.0},       {8, 10, 3, 1.4},       {10, 12, 4, 1.8},     {12, 17, 5, 2.3},
-    {17, 22, 6, 2.8},     {22, 30, 8, 3.3},      {30, 38, 10, 3.3},    {38, 44, 12, 3.3},
-    {44, 50, 14, 3.8},    {50, 58, 16, 4.3},     {58, 65, 18, 4.4},    {65, 75, 20, 4.9},
-    {75, 85, 22, 5.4},    {85, 95, 25, 5.4},     {95, 110, 28, 6.4},   {110, 130, 32, 7.4},
-    {130, 150, 36, 8.4},  {150, 170, 40, 9.4},   {170, 200, 45, 10.4}, {200, 230, 50, 11.4},
-    {230, 260, 56, 12.4}, {260, 290, 63, 12.4},  {290, 330, 70, 14.4}, {330, 380, 80, 15.4},
-    {380, 440, 90, 17.4}, {440, 500, 100, 19.5},
+    {6, 8, 2, 1.0, 2},        {8, 10, 3, 1.4, 3},        {10, 12, 4, 1.8, 4},
+    {12, 17, 5, 2.3, 5},      {17, 22, 6, 2.8, 6},       {22, 30, 8, 3.3, 7},
+    {30, 38, 10, 3.3, 8},     {38, 44, 12, 3.3, 8},      {44, 50, 14, 3.8, 9},
+    {50, 58, 16, 4.3, 10},    {58, 65, 18, 4.4, 11},     {65, 75, 20, 4.9, 12},
+    {75, 85, 22, 5.4, 14},    {85, 95, 25, 5.4, 14},     {95, 110, 28, 6.4, 16},
+    {110, 130, 32, 7.4, 18},  {130, 150, 36, 8.4, 20},   {150, 170, 40, 9.4, 22},
+    {170, 200, 45, 10.4, 25}, {200, 230, 50, 11.4, 28},  {230, 260, 56, 12.4, 32},
+    {260, 290, 63, 12.4, 32}, {290, 330, 70, 14.4, 36},  {330, 380, 80, 15.4, 40},
+    {380, 440, 90, 17.4, 45}, {440, 500, 100, 19.5, 50},
 };
 
 // Each row holds its upper end and starts just above its lower one; 6 mm itself has a key.
@@ -32,6 +34,7 @@ TEST(KeywayTable, EveryRowAtBothEnds) {
             ASSERT_TRUE(keyway.has_value()) << bore;
             EXPECT_EQ(keyway->width, row.width) << bore;
             EXPECT_EQ(keyway->hubDepth, row.depth) << bore;
+            EXPECT_EQ(keyway->keyHeight, row.height) << bore;
         }
     }
 }

@@ -1,5 +1,5 @@
 // Splitting and quoting of semicolon-separated fields.
-#include "cli/csv.h"
+#include "core/csv.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Semicolon-separated fields: splitting a line as spreadsheets write it, quoting a field on
 // output, and the round trip of awkward texts.
-#include "cli/csv.h"
+#include "core/csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,44 @@
+// The sizes a designer accepts for the working drawing: the part sizes that the gear
+// calculation does not fix, taken to normal linear sizes, and the tooth-tip chamfer taken to a
+// standard chamfer. The hand-off keeps the computed part sizes; only the sheets show these.
+#pragma once
+
+#include <span>
+
+#include "engine/gear_design.h"
+#include "engine/part_sizes.h"
+
+namespace gearpair {
+
+// The normal linear sizes of series Ra 40 (ГОСТ 6636-69) from 1 to 5000 mm, ascending: the
+// span of every size the input domain gives a part.
+std::span<const double> NormalSizesRa40();
+
+// The smallest normal size not below `mm`, the largest not above it, and the nearest one (the
+// smaller of two equally near). A size within 1 nm of a normal size is that size, so that a
+// computed 30.000000000000004 stays 30. Outside the series the size comes back unchanged.
+double RoundUpToNormalSize(double mm);
+double RoundDownToNormalSize(double mm);
+double NearestNormalSize(double mm);
+
+// The tooth-tip chamfer for the normal module `mn`, mm: half the module taken to the nearest
+// chamfer of ГОСТ 10948 (the shallower of two equally near), never deeper than the addendum;
+// 0 when no chamfer of the series is that shallow.
+double ToothTipChamfer(double mn);
+
+// The accepted sizes, in mm, in the members of PartSizes (so every output names them as it
+// names the computed ones): bore, hub diameter and length, and web thickness rounded up (they
+// are strength minimums); the rim thickness that the rim's inner diameter, rounded down, leaves
+// under the root circle; the circle of the web holes at the nearest normal size, and their
+// diameter 0 when no normal size keeps the ligaments; the standard tooth-tip chamfers.
+struct AcceptedSizes : PartSizes {
+    double rimInnerDiameter = 0;  // of the wheel, rounded down so the rim keeps its thickness
+};
+
+// The accepted sizes of a finished design and its part sizes. The web holes keep the
+// ligaments of the computed sizes: the hole diameter is the largest normal size, not above the
+// one nearest the computed diameter, that leaves at least the computed web between the holes
+// and the accepted hub and between the holes and the accepted rim.
+AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s);
+
+}  // namespace gearpair

@@ -1,0 +1,78 @@
+// The variant search: with the ratio, power, speed, life and arrangement fixed by the machine,
+// every combination of the face-width list, the helix-angle list and a list of wheel
+// hardnesses, each run quietly, and the Pareto set of the completed ones on total mass and the
+// smaller of the two check margins.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/design_inputs.h"
+#include "engine/masses.h"
+#include "engine/quiet_run.h"
+
+namespace gearpair {
+
+// Wheel hardnesses of the default search, HB, as typed on the form: the usual heat treatments
+// of the range 207 to 350 HB, then 400 to 650 by 50.
+inline constexpr std::array<std::string_view, 14> kDefaultHardnessTexts = {
+    "207", "235", "250", "262", "285", "302", "320",
+    "350", "400", "450", "500", "550", "600", "650"};
+
+// One combination and how its design ended.
+struct Variant {
+    std::size_t widthItem = 0;  // item of kWidthTexts
+    std::size_t helixItem = 0;  // item of kHelixTexts
+    std::string hardness;       // the wheel hardness as typed, HB
+    QuietEnd end = QuietEnd::Failed;
+    std::string message;  // the stop message or the error's text; empty when completed
+    // Of a completed design (zero otherwise): lengths in mm, v in m/s, masses in kg.
+    double aw = 0;
+    double mn = 0;
+    std::int32_t z1 = 0;
+    std::int32_t z2 = 0;
+    double bw = 0;
+    double bkol = 0;
+    double contactMargin = 0;  // 1 - stress / allowable of the final contact check
+    double bendingMargin = 0;  // the same of the final bending check (the weaker gear)
+    double ea = 0;
+    double v = 0;
+    PartMasses masses;
+    bool pareto = false;  // in the Pareto set: no other variant is at least as light and as safe
+
+    bool Completed() const { return end == QuietEnd::Completed; }
+    double SmallerMargin() const {
+        return contactMargin < bendingMargin ? contactMargin : bendingMargin;
+    }
+};
+
+// The inputs of a variant's single design: the fixed inputs with its width, helix and hardness.
+DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant);
+
+// Runs every combination, width list outermost and hardness list innermost, each in a fresh
+// session, and marks the Pareto set. The width, helix and hardness of `fixed` are not read; the
+// hardness texts must be ones the form accepts.
+std::vector<Variant> SearchVariants(const DesignInputs& fixed,
+                                    std::span<const std::string> hardnessTexts);
+
+// Marks the completed variants that no other completed variant dominates: none is at least as
+// light and at least as safe (smaller margin) and better in one of the two. Variants with equal
+// mass and margin are in the set together.
+void MarkParetoSet(std::vector<Variant>& variants);
+
+// The hardness list as typed: texts separated by ";" (the texts have decimal commas), blanks
+// around each dropped. Returns the texts, or the message for the first one the hardness field
+// would reject or that repeats an earlier one, or for an empty list.
+struct HardnessList {
+    std::vector<std::string> texts;
+    std::optional<std::string> error;
+};
+HardnessList ParseHardnessList(std::string_view text);
+
+}  // namespace gearpair

@@ -1,0 +1,129 @@
+// The variants window through its widgets: the table and its sorting, the Pareto marks in the
+// table and on the plot, and a chosen row or point reaching the input form.
+#include "ui/variants_window.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QLabel>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "engine/variant_table.h"
+#include "tests/ui/window_test_support.h"
+
+namespace gearpair {
+namespace {
+
+// The form's defaults among the variants: width 0,5, helix 14, hardness 250.
+constexpr std::size_t kDefaultsRow = (4 * 13 + 6) * 14 + 2;
+
+class Variants : public ProgramWindows {
+protected:
+    void SetUp() override { ShowInputForm(); }
+
+    static int Column(VariantColumn column) { return VariantsModel::ColumnOf(column); }
+
+    QScatterSeries* Series(QChart* chart, const QString& name) {
+        for (QAbstractSeries* series : chart->series()) {
+            if (series->name() == name) return qobject_cast<QScatterSeries*>(series);
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
+    // Tab from OK, the last stop before, reaches the button.
+    A<QPushButton>("BitBtn1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(A<QPushButton>("BitBtn1"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), A<QPushButton>("VariantsButton"));
+    QTest::mouseClick(A<QPushButton>("VariantsButton"), Qt::LeftButton);
+    VariantsWindow* window = formA.Variants();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), u"Варианты");
+    QAbstractItemModel* table = window->Table()->model();
+    ASSERT_EQ(table->rowCount(), 7 * 13 * 14);
+
+    // Total mass ascending: by value, not by text ("104,072" after "24,266"), any variant that
+    // did not complete last.
+    const int mass = Column(VariantColumn::MassTotal);
+    window->Table()->sortByColumn(mass, Qt::AscendingOrder);
+    double previous = 0;
+    bool blanks = false;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString text = table->index(row, mass).data().toString();
+        if (text.isEmpty()) {
+            blanks = true;
+            continue;
+        }
+        EXPECT_FALSE(blanks) << "a figure after a blank at row " << row;
+        const double value = QString(text).replace(u',', u'.').toDouble();
+        EXPECT_GE(value, previous) << row;
+        previous = value;
+    }
+
+    // The Pareto marks of the table and the plot are the search's set.
+    const std::vector<Variant>& variants = window->Model().Variants();
+    const auto inSet =
+        std::count_if(variants.begin(), variants.end(), [](const Variant& v) { return v.pareto; });
+    int marked = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        marked += table->index(row, Column(VariantColumn::Pareto)).data().toString() == u"●";
+    }
+    EXPECT_GT(inSet, 1);
+    EXPECT_EQ(marked, inSet);
+    EXPECT_EQ(Series(window->Chart(), QStringLiteral("Множество Парето"))->count(), inSet);
+
+    // The form's design is the highlighted one, and the star on the plot.
+    ASSERT_EQ(window->Model().Current(), kDefaultsRow);
+    const Variant& defaults = variants[kDefaultsRow];
+    const QModelIndex current = window->Model().index(static_cast<int>(kDefaultsRow), 0);
+    EXPECT_TRUE(current.data(Qt::BackgroundRole).isValid());
+    const QScatterSeries* star = Series(window->Chart(), QStringLiteral("Текущий вариант"));
+    ASSERT_EQ(star->count(), 1);
+    EXPECT_EQ(star->at(0), QPointF(100 * defaults.SmallerMargin(), defaults.masses.total));
+}
+
+TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
+    A<QComboBox>("ComboBox5")->setCurrentText(QStringLiteral("320,5"));  // joins the list
+    formA.VariantsButtonClick();
+    VariantsWindow* window = formA.Variants();
+    ASSERT_EQ(window->Model().Variants().size(), 7u * 13 * 15);
+    EXPECT_EQ(window->Model().Variants()[7].hardness, "320,5");
+
+    // A click near a point of the plot picks that variant's row.
+    const std::vector<Variant>& variants = window->Model().Variants();
+    const auto lightest =
+        std::min_element(variants.begin(), variants.end(), [](const Variant& a, const Variant& b) {
+            return a.Completed() && (!b.Completed() || a.masses.total < b.masses.total);
+        });
+    const auto row = static_cast<std::size_t>(lightest - variants.begin());
+    QSignalSpy chosen(window, &VariantsWindow::VariantChosen);
+    const QPointF point(100 * lightest->SmallerMargin() + 0.01, lightest->masses.total);
+    ASSERT_EQ(window->VariantAt(point), row);
+    window->SelectVariant(*window->VariantAt(point));
+    ASSERT_EQ(chosen.count(), 1);
+
+    EXPECT_EQ(A<QComboBox>("ComboBox4")->currentText(),
+              QString::fromUtf8(kWidthTexts[lightest->widthItem].data()));
+    EXPECT_EQ(A<QComboBox>("ComboBox6")->currentText(),
+              QString::fromUtf8(kHelixTexts[lightest->helixItem].data()));
+    EXPECT_EQ(A<QComboBox>("ComboBox5")->currentText().toStdString(), lightest->hardness);
+
+    // OK runs the chosen variant: the results dialog shows its centre distance.
+    QString shownDistance;
+    AnswerModals([&] { formA.BitBtn1Click(); },
+                 [&](QDialog& dialog) {
+                     shownDistance = dialog.findChild<QLabel*>("Label8")->text();
+                     dialog.close();
+                 });
+    EXPECT_EQ(shownDistance.toStdString(), VariantCell(*lightest, VariantColumn::Aw));
+}
+
+}  // namespace
+}  // namespace gearpair
+
+int main(int argc, char** argv) {
+    return gearpair::RunWindowTests(argc, argv);
+}

@@ -1,0 +1,415 @@
+// The variants window.
+#include "ui/variants_window.h"
+
+#include <QBrush>
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <limits>
+
+#include "core/numbers.h"
+#include "engine/variant_table.h"
+#include "files/file_ops.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/message_box.h"
+
+namespace gearpair {
+
+namespace {
+
+// The window's columns: the search's table without its status (the message says it).
+std::vector<VariantColumnName> WindowColumns() {
+    std::vector<VariantColumnName> columns;
+    for (const VariantColumnName& name : kVariantColumns) {
+        if (name.column != VariantColumn::Status) columns.push_back(name);
+    }
+    return columns;
+}
+
+double SortKey(const Variant& v, VariantColumn column) {
+    constexpr double kMissing = std::numeric_limits<double>::infinity();
+    switch (column) {
+        case VariantColumn::Width:
+            return static_cast<double>(v.widthItem);
+        case VariantColumn::Helix:
+            return static_cast<double>(v.helixItem);
+        case VariantColumn::Hardness: {
+            double value = 0;
+            return TryTextToFloat(v.hardness, ',', value) ? value : kMissing;
+        }
+        case VariantColumn::Pareto:
+            return v.pareto ? 0 : 1;  // the set first
+        case VariantColumn::Message:
+        case VariantColumn::Status:
+            return v.Completed() ? 0 : 1;
+        default:
+            break;
+    }
+    if (!v.Completed()) return kMissing;
+    switch (column) {
+        case VariantColumn::Aw:
+            return v.aw;
+        case VariantColumn::Mn:
+            return v.mn;
+        case VariantColumn::Z1:
+            return v.z1;
+        case VariantColumn::Z2:
+            return v.z2;
+        case VariantColumn::Bw:
+            return v.bw;
+        case VariantColumn::Bkol:
+            return v.bkol;
+        case VariantColumn::ContactMargin:
+            return v.contactMargin;
+        case VariantColumn::BendingMargin:
+            return v.bendingMargin;
+        case VariantColumn::Ea:
+            return v.ea;
+        case VariantColumn::V:
+            return v.v;
+        case VariantColumn::MassWheel:
+            return v.masses.wheel;
+        case VariantColumn::MassPinion:
+            return v.masses.pinion;
+        default:
+            return v.masses.total;
+    }
+}
+
+// The point of a completed variant: the smaller margin in per cent, the total mass in kg.
+QPointF PointOf(const Variant& v) {
+    return {100 * v.SmallerMargin(), v.masses.total};
+}
+
+QScatterSeries* AddScatter(QChart* chart, const QString& name, const QColor& color, double size,
+                           QScatterSeries::MarkerShape shape) {
+    auto* series = new QScatterSeries(chart);
+    series->setName(name);
+    series->setColor(color);
+    series->setBorderColor(color.darker(130));
+    series->setMarkerSize(size);
+    series->setMarkerShape(shape);
+    chart->addSeries(series);
+    return series;
+}
+
+}  // namespace
+
+int VariantsModel::ColumnOf(VariantColumn column) {
+    const std::vector<VariantColumnName> columns = WindowColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].column == column) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void VariantsModel::SetVariants(std::vector<Variant> variants, std::optional<std::size_t> current) {
+    beginResetModel();
+    variants_ = std::move(variants);
+    current_ = current;
+    endResetModel();
+}
+
+int VariantsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(variants_.size());
+}
+
+int VariantsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(WindowColumns().size());
+}
+
+QVariant VariantsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const Variant& v = variants_[static_cast<std::size_t>(index.row())];
+    const VariantColumn column = WindowColumns()[static_cast<std::size_t>(index.column())].column;
+    const bool current = current_ == static_cast<std::size_t>(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+            if (column == VariantColumn::Pareto) return v.pareto ? QStringLiteral("●") : QString();
+            return FromUtf8(VariantCell(v, column));
+        case kSortRole:
+            return SortKey(v, column);
+        case Qt::FontRole:
+            if (v.pareto || current) {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+            return {};
+        case Qt::BackgroundRole:
+            if (current) return QBrush(QColor(255, 236, 160));
+            if (v.pareto) return QBrush(QColor(214, 230, 250));
+            return {};
+        case Qt::TextAlignmentRole:
+            if (column == VariantColumn::Message || column == VariantColumn::Pareto) {
+                return QVariant::fromValue(Qt::AlignCenter | Qt::AlignVCenter);
+            }
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::ToolTipRole:
+            if (current) return QStringLiteral("Вариант, заданный в окне ввода");
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant VariantsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    return FromUtf8(WindowColumns()[static_cast<std::size_t>(section)].caption);
+}
+
+VariantsWindow::VariantsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), proxy_(new QSortFilterProxyModel(this)) {
+    setObjectName(QStringLiteral("VariantsWindow"));
+    setWindowTitle(QStringLiteral("Варианты"));
+    setFont(FormFont(11));
+    resize(1240, 860);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+
+    proxy_->setSourceModel(&model_);
+    proxy_->setSortRole(VariantsModel::kSortRole);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setModel(proxy_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(-1, Qt::AscendingOrder);  // search order until a heading is clicked
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setDefaultSectionSize(20);
+    // Widths fitted to the first rows once per search: fitting all of them on every sort
+    // would measure every cell again.
+    table_->horizontalHeader()->setResizeContentsPrecision(50);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { OnCurrentRowChanged(current); });
+
+    chart_ = new QChart;
+    chart_->setTitle(QStringLiteral("Масса передачи и меньший из запасов"));
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    auto* chartView = new QChartView(chart_, this);
+    chartView->setObjectName(QStringLiteral("chart"));
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(320);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(table_);
+    splitter->addWidget(chartView);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+
+    auto* exportButton = new QPushButton(QStringLiteral("Сохранить CSV..."), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &VariantsWindow::ExportCsv);
+    auto* closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* hint =
+        new QLabel(QStringLiteral("Выберите строку или точку: её значения перейдут в окно ввода, "
+                                  "OK рассчитает вариант."),
+                   this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(hint, 1);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+}
+
+void VariantsWindow::Search(const DesignInputs& form) {
+    fixed_ = form;
+    std::vector<std::string> hardness(kDefaultHardnessTexts.begin(), kDefaultHardnessTexts.end());
+    // The form's own hardness joins the list in order of value, so that its design is there.
+    if (std::find(hardness.begin(), hardness.end(), form.hkolText) == hardness.end()) {
+        double value = 0;
+        TryTextToFloat(form.hkolText, ',', value);
+        auto place = std::find_if(hardness.begin(), hardness.end(), [&](const std::string& text) {
+            double other = 0;
+            return TryTextToFloat(text, ',', other) && other > value;
+        });
+        hardness.insert(place, form.hkolText);
+    }
+    std::vector<Variant> variants = SearchVariants(form, hardness);
+    std::optional<std::size_t> current;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const Variant& v = variants[i];
+        if (static_cast<int>(v.widthItem) == form.psibaIndex &&
+            kHelixTexts[v.helixItem] == form.bettaText && v.hardness == form.hkolText) {
+            current = i;
+        }
+    }
+    const auto completed = std::count_if(variants.begin(), variants.end(),
+                                         [](const Variant& v) { return v.Completed(); });
+    const auto pareto =
+        std::count_if(variants.begin(), variants.end(), [](const Variant& v) { return v.pareto; });
+    summary_->setText(QStringLiteral("Передаточное отношение %1, мощность %2 Вт, частота "
+                                     "вращения шестерни %3 мин-1, срок службы %4 ч, "
+                                     "расположение %5. Вариантов %6, рассчитано %7, "
+                                     "в множестве Парето %8.")
+                          .arg(FromUtf8(form.uzText), FromUtf8(form.powerText),
+                               FromUtf8(form.nwText), FromUtf8(form.tText))
+                          .arg(form.arrangement)
+                          .arg(variants.size())
+                          .arg(completed)
+                          .arg(pareto));
+    model_.SetVariants(std::move(variants), current);
+    table_->resizeColumnsToContents();
+    FillChart();
+}
+
+void VariantsWindow::FillChart() {
+    chart_->removeAllSeries();
+    for (QAbstractAxis* axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
+    auto* others = AddScatter(chart_, QStringLiteral("Варианты"), QColor(150, 150, 150), 7,
+                              QScatterSeries::MarkerShapeCircle);
+    auto* front = new QLineSeries(chart_);
+    front->setColor(QColor(40, 90, 170));
+    chart_->addSeries(front);
+    auto* pareto = AddScatter(chart_, QStringLiteral("Множество Парето"), QColor(40, 90, 170), 10,
+                              QScatterSeries::MarkerShapeCircle);
+    auto* current = AddScatter(chart_, QStringLiteral("Текущий вариант"), QColor(230, 120, 0), 16,
+                               QScatterSeries::MarkerShapeStar);
+    chosen_ = AddScatter(chart_, QStringLiteral("Выбранный"), QColor(20, 160, 60), 14,
+                         QScatterSeries::MarkerShapeRectangle);
+    chosen_->setColor(Qt::transparent);
+    chosen_->setBorderColor(QColor(20, 160, 60));
+    chart_->legend()->markers(front).constFirst()->setVisible(false);
+
+    // Each series gets its points at once: a series redraws all its points on every append.
+    QList<QPointF> otherPoints;
+    QList<QPointF> frontPoints;
+    const std::vector<Variant>& variants = model_.Variants();
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const Variant& v = variants[i];
+        if (!v.Completed()) continue;
+        (v.pareto ? frontPoints : otherPoints).append(PointOf(v));
+        if (model_.Current() == i) current->append(PointOf(v));
+    }
+    std::sort(frontPoints.begin(), frontPoints.end(),
+              [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    others->replace(otherPoints);
+    pareto->replace(frontPoints);
+    front->replace(frontPoints);
+
+    auto* margin = new QValueAxis(chart_);
+    margin->setTitleText(QStringLiteral("Меньший из двух запасов, %"));
+    margin->setLabelFormat(QStringLiteral("%.0f"));
+    auto* mass = new QValueAxis(chart_);
+    mass->setTitleText(QStringLiteral("Масса пары, кг"));
+    mass->setLabelFormat(QStringLiteral("%.0f"));
+    chart_->addAxis(margin, Qt::AlignBottom);
+    chart_->addAxis(mass, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart_->series()) {
+        series->attachAxis(margin);
+        series->attachAxis(mass);
+    }
+    // The axes span the points with a little room, in round steps.
+    double left = std::numeric_limits<double>::infinity();
+    double right = -left;
+    double bottom = left;
+    double top = -left;
+    for (const QList<QPointF>* points : {&otherPoints, &frontPoints}) {
+        for (const QPointF& point : *points) {
+            left = std::min(left, point.x());
+            right = std::max(right, point.x());
+            bottom = std::min(bottom, point.y());
+            top = std::max(top, point.y());
+        }
+    }
+    if (left <= right) {
+        const double dx = std::max((right - left) * 0.05, 1.0);
+        const double dy = std::max((top - bottom) * 0.05, 1.0);
+        margin->setRange(std::max(0.0, left - dx), right + dx);  // a completed design has room
+        mass->setRange(std::max(0.0, bottom - dy), top + dy);
+        margin->applyNiceNumbers();
+        mass->applyNiceNumbers();
+    }
+
+    for (QScatterSeries* series : {others, pareto, current, chosen_}) {
+        connect(series, &QScatterSeries::clicked, this, [this](const QPointF& point) {
+            if (const std::optional<std::size_t> row = VariantAt(point)) SelectVariant(*row);
+        });
+    }
+}
+
+std::optional<std::size_t> VariantsWindow::VariantAt(QPointF point) const {
+    const auto* xAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).value(0));
+    const auto* yAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(0));
+    const double xSpan = xAxis ? xAxis->max() - xAxis->min() : 1;
+    const double ySpan = yAxis ? yAxis->max() - yAxis->min() : 1;
+    std::optional<std::size_t> nearest;
+    double best = std::numeric_limits<double>::infinity();
+    const std::vector<Variant>& variants = model_.Variants();
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        if (!variants[i].Completed()) continue;
+        const QPointF p = PointOf(variants[i]);
+        const double dx = (p.x() - point.x()) / xSpan;
+        const double dy = (p.y() - point.y()) / ySpan;
+        const double distance = dx * dx + dy * dy;
+        if (distance < best) {
+            best = distance;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+void VariantsWindow::SelectVariant(std::size_t row) {
+    const QModelIndex index = proxy_->mapFromSource(model_.index(static_cast<int>(row), 0));
+    table_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table_->scrollTo(index);
+}
+
+void VariantsWindow::OnCurrentRowChanged(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    const auto row = static_cast<std::size_t>(proxy_->mapToSource(current).row());
+    const Variant& v = model_.Variants()[row];
+    chosen_->clear();
+    if (v.Completed()) chosen_->append(PointOf(v));
+    emit VariantChosen(VariantInputs(fixed_, v));
+}
+
+void VariantsWindow::ExportCsv() {
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить варианты"),
+                                                      QStringLiteral("variants.csv"),
+                                                      QStringLiteral("Таблицы CSV (*.csv)"));
+    if (file.isEmpty()) return;
+    const std::string path = file.toStdString();
+    try {
+        ReplaceFileAtomically(path, VariantsCsv(fixed_, model_.Variants()), path);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error.what());
+    }
+}
+
+}  // namespace gearpair
