@@ -6,6 +6,7 @@
 #include "drawing/gear_tables.h"
 #include "engine/gear_part.h"
 #include "engine/masses.h"
+#include "engine/material.h"
 #include "engine/warnings.h"
 
 namespace gearpair {
@@ -33,8 +34,7 @@ void CheckUserText(const std::string& text, const char* field) {
 void CheckInputs(const DrawingInputs& in) {
     CheckUserText(in.wheelDesignation, "Обозначение колеса");
     CheckUserText(in.pinionDesignation, "Обозначение шестерни");
-    CheckUserText(in.wheelMaterial, "Материал колеса");
-    CheckUserText(in.pinionMaterial, "Материал шестерни");
+    if (in.material) CheckUserText(*in.material, "Материал");
     CheckUserText(in.developer, "Разработал");
     CheckUserText(in.checker, "Проверил");
     CheckUserText(in.organisation, "Организация");
@@ -61,13 +61,15 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     DrawingSet set;
     set.warnings = DesignWarnings(d, sizes);
     const PartMasses masses = DesignMasses(d, sizes);
+    const PairMaterials materials = MaterialsOf(d, inputs.material);
 
     GearSheetContent wheel;
     wheel.gear.part = WheelPart(d, sizes);
-    wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, inputs.wheelMaterial,
+    wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
                         masses.wheel);
     wheel.table = ParameterTable(d, true, inputs.pinionDesignation);
-    wheel.requirements = Requirements(wheel.gear.part, GearSheetKind::Wheel, d.hkol, d, 0);
+    wheel.requirements =
+        Requirements(wheel.gear.part, GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
     set.wheel = BuildGearSheet(wheel);
 
     GearSheetContent pinion;
@@ -82,11 +84,12 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     if (kind != GearSheetKind::Pinion) pinion.gear.shaftDiameter = std::min(part.bore, d.df1);
     pinion.gear.dimensioned = kind != GearSheetKind::CannotBeBuilt;
     pinion.title = Title(inputs, kind == GearSheetKind::Pinion ? "Шестерня" : "Вал-шестерня",
-                         inputs.pinionDesignation, inputs.pinionMaterial, masses.pinion);
+                         inputs.pinionDesignation, materials.pinion.steel, masses.pinion);
     if (kind != GearSheetKind::CannotBeBuilt) {
         pinion.table = ParameterTable(d, false, inputs.wheelDesignation);
     }
-    pinion.requirements = Requirements(pinion.gear.part, kind, d.hw, d, part.bore);
+    pinion.requirements =
+        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, part.bore);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }

@@ -3,6 +3,7 @@
 // be built).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,8 @@ namespace gearpair {
 struct DrawingInputs {
     std::string wheelDesignation = "ГП.01.001";
     std::string pinionDesignation = "ГП.01.002";
-    std::string wheelMaterial;  // graph 3; empty leaves it blank
-    std::string pinionMaterial;
+    // The steel of both gears instead of the default one by hardness (graph 3).
+    std::optional<std::string> material;
     std::string developer;
     std::string checker;
     std::string organisation;

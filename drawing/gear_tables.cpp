@@ -38,8 +38,9 @@ std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool whe
     };
 }
 
-std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind, double hardness,
-                                      const TGearDesign& d, double shaftDiameter) {
+std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
+                                      const std::string& treatment, const TGearDesign& d,
+                                      double shaftDiameter) {
     if (kind == GearSheetKind::CannotBeBuilt) {
         return {"Вал-шестерня не может быть изготовлена: диаметр впадин df = " + SizeText(d.df1) +
                     " мм меньше диаметра вала " + SizeText(shaftDiameter) +
@@ -47,7 +48,7 @@ std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind, 
                 "Чертёж не применять для изготовления; увеличить межосевое расстояние"};
     }
     std::vector<std::string> lines;
-    lines.push_back("Твёрдость зубьев " + DecimalText(hardness, 2) + " HB");
+    lines.push_back(treatment);
     lines.push_back(
         "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных "
         "±IT14/2");

@@ -30,7 +30,6 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
     DrawingInputs inputs;
     inputs.developer = "Иванов";
-    inputs.wheelMaterial = "Сталь 45 ГОСТ 1050-2013";
     const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design), inputs);
     EXPECT_TRUE(set.warnings.empty());
     EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:1");
@@ -66,7 +65,7 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
                              "8 отв. Ø29,44 равномерно",
                              "Ø212,25",
                              "1:1",
-                             "1. Твёрдость зубьев 250 HB"}) {
+                             "1. Улучшение 235…265 HB"}) {
         EXPECT_TRUE(Has(wheel, text)) << text;
     }
     EXPECT_FALSE(Has(wheel, "Лист 1"));
