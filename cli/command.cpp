@@ -69,7 +69,11 @@ std::string DrawingsHelp() {
 #ifdef GEARPAIR_DRAWINGS
     return "  --drawings КАТАЛОГ     записать в каталог (создаётся при необходимости) рабочие\n"
            "                         чертежи колеса и шестерни: wheel.dxf, wheel.pdf, wheel.svg,\n"
-           "                         pinion.dxf, pinion.pdf, pinion.svg\n";
+           "                         pinion.dxf, pinion.pdf, pinion.svg\n"
+           "  --designation КОЛЕСО,ШЕСТЕРНЯ\n"
+           "                         обозначения чертежей (по умолчанию ГП.01.001,ГП.01.002)\n"
+           "  --developer ИМЯ, --checker ИМЯ, --organisation ТЕКСТ\n"
+           "                         графы основной надписи: разработал, проверил, организация\n";
 #else
     return "";
 #endif

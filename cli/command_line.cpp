@@ -26,6 +26,10 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--material") return &line.material.emplace();
 #ifdef GEARPAIR_DRAWINGS
     if (name == "--drawings") return &line.drawingsDir.emplace();
+    if (name == "--designation") return &line.designation.emplace();
+    if (name == "--developer") return &line.developer.emplace();
+    if (name == "--checker") return &line.checker.emplace();
+    if (name == "--organisation") return &line.organisation.emplace();
 #endif
 #ifdef GEARPAIR_MODELS
     if (name == "--models") return &line.modelsDir.emplace();
@@ -158,6 +162,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         throw UsageError(
             "Параметр --batch не сочетается с другими параметрами: входные значения берутся из "
             "файла, результаты выводятся таблицей");
+    }
+    if (line.designation && line.designation->find(',') == std::string::npos) {
+        throw UsageError(
+            "Параметр --designation: укажите обозначения колеса и шестерни через запятую");
     }
     if (line.dxfR12 && !line.modelsDir) {
         throw UsageError("Параметр --dxf-r12 действует только вместе с --models");

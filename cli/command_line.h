@@ -45,6 +45,11 @@ struct CommandLine {
     std::optional<std::string> modelsDir;     // --models, where the build has the model files
     bool dxfR12 = false;                      // --dxf-r12: the profile DXF in R12
     std::optional<std::string> material;      // the steel of both gears instead of the default
+    // The title blocks' texts: "WHEEL,PINION" designations, the names and the organisation.
+    std::optional<std::string> designation;
+    std::optional<std::string> developer;
+    std::optional<std::string> checker;
+    std::optional<std::string> organisation;
     std::string batchSource;                  // a file name, or "-" for standard input
     std::optional<std::string> hardnessList;  // --hardness-list of --explore, as typed
 };

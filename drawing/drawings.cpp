@@ -1,23 +1,96 @@
 // Both working drawings of a design.
 #include "drawing/drawings.h"
 
+#include "core/cp1251.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
 #include "engine/gear_part.h"
+#include "engine/masses.h"
+#include "engine/material.h"
 #include "engine/warnings.h"
 
 namespace gearpair {
 
-DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes) {
+namespace {
+
+// A user's text goes into every file as it is: it must be UTF-8 without control characters.
+void CheckUserText(const std::string& text, const char* field) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t code = 0;
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            code = lead;
+            ++i;
+        } else if (!DecodeUtf8(text, i, code)) {
+            throw DrawingTextError(std::string("Поле «") + field +
+                                   "» содержит недопустимую последовательность байтов UTF-8");
+        }
+        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
+            throw DrawingTextError(std::string("Поле «") + field + "» содержит управляющий символ");
+        }
+    }
+}
+
+void CheckInputs(const DrawingInputs& in) {
+    CheckUserText(in.wheelDesignation, "Обозначение колеса");
+    CheckUserText(in.pinionDesignation, "Обозначение шестерни");
+    if (in.material) CheckUserText(*in.material, "Материал");
+    CheckUserText(in.developer, "Разработал");
+    CheckUserText(in.checker, "Проверил");
+    CheckUserText(in.organisation, "Организация");
+}
+
+TitleBlockTexts Title(const DrawingInputs& in, const std::string& name,
+                      const std::string& designation, const std::string& material, double kg) {
+    TitleBlockTexts title;
+    title.name = name;
+    title.designation = designation;
+    title.material = material;
+    title.mass = MassText(kg);
+    title.developer = in.developer;
+    title.checker = in.checker;
+    title.organisation = in.organisation;
+    return title;
+}
+
+}  // namespace
+
+DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
+                         const DrawingInputs& inputs) {
+    CheckInputs(inputs);
     DrawingSet set;
-    const GearPart wheel = WheelPart(d, sizes);
-    set.wheel = BuildGearSheet(wheel, GearSheetTexts{"Колесо зубчатое", ParameterRows(d, true),
-                                                     Requirements(wheel, d.hkol, true, "")});
-    const GearPart pinion = PinionPart(d, sizes);
-    const std::string reason = GearShaftReason(pinion, d.mn);
     set.warnings = DesignWarnings(d, sizes);
-    set.pinion = BuildGearSheet(pinion, GearSheetTexts{"Шестерня", ParameterRows(d, false),
-                                                       Requirements(pinion, d.hw, false, reason)});
+    const PartMasses masses = DesignMasses(d, sizes);
+    const PairMaterials materials = MaterialsOf(d, inputs.material);
+
+    GearSheetContent wheel;
+    wheel.gear.part = WheelPart(d, sizes);
+    wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
+                        masses.wheel);
+    wheel.table = ParameterTable(d, true, inputs.pinionDesignation);
+    wheel.requirements =
+        Requirements(wheel.gear.part, GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
+    set.wheel = BuildGearSheet(wheel);
+
+    GearSheetContent pinion;
+    const GearPart part = PinionPart(d, sizes);
+    GearSheetKind kind = GearSheetKind::Pinion;
+    if (CannotBeBuilt(d, sizes)) {
+        kind = GearSheetKind::CannotBeBuilt;
+    } else if (!GearShaftReason(part, d.mn).empty()) {
+        kind = GearSheetKind::GearShaft;
+    }
+    pinion.gear.part = kind == GearSheetKind::Pinion ? part : GearShaftPart(part);
+    if (kind != GearSheetKind::Pinion) pinion.gear.shaftDiameter = std::min(part.bore, d.df1);
+    pinion.gear.dimensioned = kind != GearSheetKind::CannotBeBuilt;
+    pinion.title = Title(inputs, kind == GearSheetKind::Pinion ? "Шестерня" : "Вал-шестерня",
+                         inputs.pinionDesignation, materials.pinion.steel, masses.pinion);
+    if (kind != GearSheetKind::CannotBeBuilt) {
+        pinion.table = ParameterTable(d, false, inputs.wheelDesignation);
+    }
+    pinion.requirements =
+        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, part.bore);
+    set.pinion = BuildGearSheet(pinion);
     return set;
 }
 

@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "core/cp1251.h"
+#include "drawing/sheet_expand.h"
 #include "files/file_ops.h"
 
 namespace gearpair {
@@ -217,6 +218,9 @@ void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item) {
                     DL_ArcData(shape.centre.x, shape.centre.y, 0, shape.radius,
                                std::fmod(shape.startDeg, 360), std::fmod(shape.endDeg, 360)),
                     attributes);
+            } else if constexpr (std::is_same_v<T, Dimension> || std::is_same_v<T, Hatch>) {
+                // Written as the lines, arrowheads and texts they are drawn with.
+                for (const Item& plain : PlainItems(item)) WriteItem(dxf, w, plain);
             } else {
                 int horizontal = 0;
                 int vertical = 0;

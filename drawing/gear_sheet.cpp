@@ -1,10 +1,8 @@
 // Assembly of a gear's sheet.
 #include "drawing/gear_sheet.h"
 
-#include "drawing/drawing_texts.h"
-#include "drawing/gear_views.h"
+#include "core/decimal_text.h"
 #include "drawing/sheet_format.h"
-#include "engine/masses.h"
 
 namespace gearpair {
 
@@ -12,12 +10,13 @@ std::string MassText(double kg) {
     return DecimalText(kg, kg < 10 ? 2 : kg < 100 ? 1 : 0);
 }
 
-Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts, Box* viewsBox) {
-    const std::vector<std::string> lines = RequirementLines(texts.requirements);
-    const ViewsExtent extent = GearViewsExtent(part);
+Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
+    const std::vector<std::string> lines = RequirementLines(content.requirements);
+    const ViewsExtent extent = GearViewsExtent(content.gear);
+    const SheetFurniture furniture{TableRowCount(content.table), static_cast<int>(lines.size())};
     // Every part of the input domain fits A1 at 1:50; should one not, it is drawn there anyway.
     const SheetLayout layout =
-        ChooseLayout(extent, static_cast<int>(lines.size()))
+        ChooseLayout(extent, content.gear.part.tip, furniture)
             .value_or(SheetLayout{kSheetFormats.back(), kDrawingScales.back(), Box{}});
     Sheet sheet;
     sheet.title = texts.name;
@@ -28,13 +27,13 @@ Sheet BuildGearSheet(const GearPart& part, const GearSheetTexts& texts, Box* vie
     sheet.items.reserve(512);
 
     const Box frame = InnerFrame(layout.format);
-    DrawFrameAndTitleBlock(
-        sheet, frame,
-        TitleBlockTexts{texts.name, sheet.scale, MassText(SteelMass(PartVolume(part)))});
-    DrawParameterTable(sheet, frame, texts.table);
+    TitleBlockTexts title = content.title;
+    title.scale = sheet.scale;
+    DrawFrameAndTitleBlock(sheet, frame, title);
+    DrawParameterTable(sheet, frame, content.table);
     DrawRequirements(sheet, frame, lines);
     const std::size_t firstView = sheet.items.size();
-    DrawGearViews(sheet, part, layout.viewsArea, layout.scale.factor);
+    DrawGearViews(sheet, content.gear, layout.viewsArea, layout.scale.factor);
     if (viewsBox != nullptr) {
         *viewsBox = ItemBox(sheet.items[firstView]);
         for (std::size_t i = firstView + 1; i < sheet.items.size(); ++i) {

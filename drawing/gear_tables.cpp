@@ -2,49 +2,62 @@
 #include "drawing/gear_tables.h"
 
 #include "drawing/drawing_texts.h"
-#include "engine/warnings.h"
+#include "engine/helix_angle.h"
 
 namespace gearpair {
 
-double HelixDegrees(const TGearDesign& d) {
-    return d.betta / kRadiansPerDegree;
-}
-
-std::vector<TableRow> ParameterRows(const TGearDesign& d, bool wheel) {
+std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool wheel,
+                                                  const std::string& mating) {
     const std::int32_t teeth = wheel ? d.z2 : d.z1;
-    const std::int32_t mating = wheel ? d.z1 : d.z2;
+    const std::int32_t matingTeeth = wheel ? d.z1 : d.z2;
+    const double beta = CutHelixDegrees(d);
     return {
-        {"Модуль", "m", DecimalText(d.mn, 3)},
-        {"Число зубьев", "z", std::to_string(teeth)},
-        {"Угол наклона", "β", AngleText(HelixDegrees(d))},
-        // The wheel's teeth run right-handed, the pinion's left-handed, as a pair must.
-        {"Направление линии зуба", "—",
-         d.betta == 0 ? "—"
-         : wheel      ? "Правое"
-                      : "Левое"},
-        {"Нормальный исходный контур", "—", "ГОСТ 13755-2015"},
-        {"Коэффициент смещения", "x", "0"},
-        {"Степень точности по ГОСТ 1643-81", "—", "8-B"},
-        {"", "", ""},
-        {"Делительный диаметр", "d", DecimalText(wheel ? d.d2 : d.d1, 3)},
-        {"Межосевое расстояние", "aw", DecimalText(d.aw, 3)},
-        {"Число зубьев сопряжённого колеса", "z", std::to_string(mating)},
+        {
+            {"Модуль", "m", DecimalText(d.mn, 3)},
+            {"Число зубьев", "z", std::to_string(teeth)},
+            {"Угол наклона", "β", AngleText(beta)},
+            // The wheel's teeth run right-handed, the pinion's left-handed, as a pair must.
+            {"Направление линии зуба", "—",
+             d.betta == 0 ? "—"
+             : wheel      ? "Правое"
+                          : "Левое"},
+            {"Нормальный исходный контур", "—", "ГОСТ 13755-2015"},
+            {"Коэффициент смещения", "x", "0"},
+            {"Степень точности по ГОСТ 1643-81", "—", "8-B"},
+        },
+        {
+            {"Длина общей нормали", "W", ""},
+            {"Число зубьев в длине общей нормали", "zw", ""},
+        },
+        {
+            {"Делительный диаметр", "d", DecimalText(wheel ? d.d2 : d.d1, 3)},
+            {"Межосевое расстояние", "aw", DecimalText(d.aw, 3)},
+            {"Число зубьев сопряжённого колеса", "z", std::to_string(matingTeeth)},
+            {"Обозначение чертежа сопряжённого колеса", "—", mating},
+        },
     };
 }
 
-std::vector<std::string> Requirements(const GearPart& part, double hardness, bool wheel,
-                                      const std::string& gearShaftReason) {
-    std::vector<std::string> lines;
-    if (!gearShaftReason.empty()) lines.push_back(GearShaftWarning(gearShaftReason));
-    lines.push_back("Твёрдость зубьев " + DecimalText(hardness, 2) + " HB");
-    lines.push_back("Неуказанные предельные отклонения размеров: H14, h14, ±IT14/2");
-    lines.push_back("Неуказанные радиусы 1 мм");
-    if (wheel && !part.web) {
-        lines.push_back("Колесо выполнить сплошным диском, без выточек и отверстий в диске");
+std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
+                                      const std::string& treatment, const TGearDesign& d,
+                                      double shaftDiameter) {
+    if (kind == GearSheetKind::CannotBeBuilt) {
+        return {"Вал-шестерня не может быть изготовлена: диаметр впадин df = " + SizeText(d.df1) +
+                    " мм меньше диаметра вала " + SizeText(shaftDiameter) +
+                    " мм, необходимого для передачи момента",
+                "Чертёж не применять для изготовления; увеличить межосевое расстояние"};
     }
-    if (!part.keyway) {
-        lines.push_back("Отверстие " + DiameterText(part.bore) +
-                        " без шпоночного паза: стандартной шпонки по ГОСТ 23360 для него нет");
+    std::vector<std::string> lines;
+    lines.push_back(treatment);
+    lines.push_back(
+        "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных "
+        "±IT14/2");
+    lines.push_back("Неуказанные радиусы 1 мм");
+    lines.push_back("Острые кромки притупить");
+    if (kind != GearSheetKind::GearShaft && !part.keyway) {
+        // No standard prismatic key for this bore: the torque goes through the fit.
+        lines.push_back("Соединение с валом по посадке с натягом " + DiameterText(part.bore) +
+                        " H7/s6");
     }
     return lines;
 }

@@ -1,5 +1,5 @@
-// What the wheel's and the pinion's sheets say: the rows of the parameter table and the
-// technical requirements, with the solid-disc, keyless-bore and gear-shaft lines.
+// What the wheel's and the pinion's sheets say: the three parts of the parameter table and the
+// technical requirements.
 #pragma once
 
 #include <string>
@@ -11,16 +11,26 @@
 
 namespace gearpair {
 
-// The helix angle of the record (radians) in degrees, as the user entered it.
-double HelixDegrees(const TGearDesign& d);
+// The table's parts: basic data (module, teeth, the helix angle the teeth are cut at, hand,
+// basic rack, shift, accuracy), check data (the common normal and its teeth, left to be
+// filled in) and reference data (pitch diameter, centre distance, the mating gear's teeth and
+// drawing). `mating` is the mating gear's designation.
+std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool wheel,
+                                                  const std::string& mating);
 
-// The eleven rows: module, teeth, helix angle, hand, basic rack, shift, accuracy, an empty
-// row, pitch diameter, centre distance, teeth of the mating gear.
-std::vector<TableRow> ParameterRows(const TGearDesign& d, bool wheel);
+// What a sheet's part is.
+enum class GearSheetKind {
+    Wheel,
+    Pinion,         // on a key or a keyless fit
+    GearShaft,      // the pinion made in one piece with its shaft
+    CannotBeBuilt,  // not even a gear shaft carries the torque
+};
 
-// Hardness, tolerances and radii, then the lines the part's shape calls for. A gear-shaft
-// reason puts "Шестерню выполнить заодно с валом" first.
-std::vector<std::string> Requirements(const GearPart& part, double hardness, bool wheel,
-                                      const std::string& gearShaftReason);
+// The requirements of a sheet: the heat treatment with its hardness, tolerances and edges, the
+// fit of a keyless bore; on a sheet that cannot be built only the statement that it cannot,
+// with the sizes that say why.
+std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
+                                      const std::string& treatment, const TGearDesign& d,
+                                      double shaftDiameter);
 
 }  // namespace gearpair

@@ -1,4 +1,4 @@
-// Section and left view of a gear with their dimensions.
+// The views of a gear with their dimensions (ГОСТ 2.305, 2.402, 2.307).
 #include "drawing/gear_views.h"
 
 #include <algorithm>
@@ -7,260 +7,393 @@
 #include <vector>
 
 #include "drawing/drawing_texts.h"
+#include "drawing/sheet_expand.h"
 #include "drawing/sheet_pen.h"
 
 namespace gearpair {
 
 namespace {
 
-// Paper distances of the section's dimension lines from the part.
-constexpr double kFirstLevel = 8;
-constexpr double kLevelStep = 8;
-constexpr double kLeftMargin = kFirstLevel + 2 * kLevelStep + 6;  // three diameters
-constexpr double kTopMargin = 14;
-constexpr double kBottomMargin = 12;
-constexpr double kGapBetweenViews = 10;
-constexpr double kChamferShelf = 10;  // from the rim face to the chamfer leader's shelf
-constexpr double kSideShelf = 6;      // from three quarters of the tip radius
+// Paper distances of dimension lines: the first 10 mm from the contour, 7 mm between
+// parallel ones; a rotated or shelf text takes its height and gap beside its line.
+constexpr double kFirstLevel = 10;
+constexpr double kLevelStep = 7;
+constexpr double kTextRoom = 6;
+constexpr double kShelfRise = 6;  // leader shelves above the tip line
+constexpr double kShelfRun = 6;   // and beside the rim face
+constexpr double kGapBetweenViews = 12;
+// Centre lines end this far outside the contour.
 constexpr double kAxisOverhang = 3;
-constexpr double kHatchPitch = 2.5;
-// A gear is not drawn smaller than this across its tips (mm of paper): small gears are
-// enlarged rather than shrunk to fit the smallest format.
-constexpr double kSmallestTipOnPaper = 50;
+constexpr double kHatchSpacing = 2;
 
 double TextLength(const std::string& text) {
     return TextWidth(text, kTextHeight);
 }
 
 std::string HolesText(const GearPart& p) {
-    return std::to_string(p.holes) + " отв. " + DiameterText(p.holeDiameter);
+    return std::to_string(p.holes) + " отв. " + DiameterText(p.holeDiameter) + " равномерно";
 }
 
-// Radius of what the views show: the tip circle, or a bore wider still (a pinion whose shaft
-// outgrows it, drawn as it is under its gear-shaft warning).
-double OuterRadius(const GearPart& p) {
-    return std::max(p.tip, p.bore) / 2;
-}
-
-double SectionHalfLength(const GearPart& p) {
+double HalfLength(const DrawnGear& g) {
+    const GearPart& p = g.part;
+    if (g.GearShaft()) {
+        // The stubs are broken off: shown as long as half their diameter, not dimensioned.
+        return p.face / 2 + std::max(g.shaftDiameter / 2, p.face / 4);
+    }
     return p.HasHub() ? std::max(p.hubLength, p.face) / 2 : p.face / 2;
 }
 
-// Paper the section takes right of its part: chamfer leader or web dimension.
-double SectionRightMargin(const GearPart& p) {
-    double margin = kChamferShelf + TextLength(ChamferText(p.chamfer)) + 3;
-    if (p.web) margin = std::max(margin, 13 + TextLength(SizeText(p.webThickness)));
+double Chamfer(const GearPart& p) {
+    return std::max(0.0, std::min(p.chamfer, std::min(p.face / 2, (p.tip - p.root) / 2)));
+}
+
+int LeftLevels(const DrawnGear& g) {
+    if (!g.dimensioned) return 0;
+    if (g.GearShaft()) return 2;
+    return g.part.HasHub() ? 3 : 2;
+}
+
+int RightLevels(const DrawnGear& g) {
+    return g.dimensioned && !g.GearShaft() && g.part.web ? 2 : 0;
+}
+
+double LevelsMargin(int levels) {
+    return levels == 0 ? kAxisOverhang + 2 : kFirstLevel + kLevelStep * (levels - 1) + kTextRoom;
+}
+
+double LeftMargin(const DrawnGear& g) {
+    double margin = LevelsMargin(LeftLevels(g));
+    if (g.dimensioned) {
+        margin = std::max(margin, kShelfRun + TextLength(ChamferText(g.part.chamfer)) + 3);
+    }
     return margin;
 }
 
-double SideRightMargin(const GearPart& p) {
-    double widest = 0;
-    if (p.holes > 0) {
-        widest = std::max(TextLength(HolesText(p)), TextLength(DiameterText(p.holeCircle)));
+double RightMargin(const DrawnGear& g) {
+    double margin = LevelsMargin(RightLevels(g));
+    if (RightLevels(g) > 0) {
+        margin = std::max(margin, kShelfRun + TextLength(HolesText(g.part)) + 3);
+        // The web chain's texts moved right of the hub.
+        const GearPart& p = g.part;
+        margin = std::max(
+            margin, 6 + TextLength(SizeText(p.webThickness)) +
+                        TextLength(SizeText((std::max(p.hubLength, p.face) - p.webThickness) / 2)));
     }
-    return widest > 0 ? kSideShelf + widest + 3 : kAxisOverhang + 1;
+    return margin;
 }
 
-// The upper half of the section in part mm, x along the axis from the middle of the face: one
-// closed outline per piece of cut material. `inner` is the radius of the bore's edge in this
-// half (the keyway's bottom above the axis); `cutHole` cuts the web by a hole.
-std::vector<std::vector<Point>> HalfSection(const GearPart& p, double inner, bool cutHole) {
+// Below the view: the hub length, and room for a diameter's text moved down its line.
+double BottomMargin(const DrawnGear& g) {
+    const GearPart& p = g.part;
+    if (!g.dimensioned) return kAxisOverhang;
+    double margin = kAxisOverhang;
+    if (!g.GearShaft() && p.HasHub() && p.hubLength > p.face) margin = kFirstLevel + kTextRoom;
+    if (!g.GearShaft() && p.web) margin += kLevelStep;
+    const double inner = g.GearShaft() ? g.shaftDiameter : p.HasHub() ? p.hubDiameter : p.bore;
+    return std::max(margin, kArrowLength + TextLength(DiameterText(inner)) + 1);
+}
+
+bool HasLocalView(const DrawnGear& g) {
+    return !g.GearShaft() && g.part.keyway.has_value();
+}
+
+// Paper right of the local view: the d + t2 dimension.
+constexpr double kLocalRightMargin = kFirstLevel + kTextRoom;
+
+// Paper between the main view's margin and the local view: room for the keyway width's text
+// moved left of its arrows.
+double GapBetweenViews(const GearPart& p) {
+    return std::max(kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(SizeText(p.keyway->width)));
+}
+
+// Radius of the circle the local view shows.
+double LocalRadius(const GearPart& p) {
+    return std::max(p.bore / 2, p.keyway->width / 2);
+}
+
+// One half of the section (y >= 0) in part mm as closed outlines of cut material. `inner` is
+// the radius of the bore's edge in this half; `top` true gives the outline over the chamfered
+// tips, false the hatched area, which stops at the root line (teeth are not cut).
+std::vector<std::vector<Point>> HalfSection(const GearPart& p, double inner, bool outline) {
     const double b = p.face / 2;
-    const double top = p.tip / 2;
-    const double n = std::max(0.0, std::min(p.chamfer, std::min(b, top - inner) / 2));
-    const double l = SectionHalfLength(p);
+    const double top = outline ? p.tip / 2 : p.root / 2;
+    const double n = outline ? Chamfer(p) : 0;
+    const double l = std::max(p.hubLength, p.face) / 2;
     const double hub = p.HasHub() ? p.hubDiameter / 2 : inner;
-    // The rim's outline from its left face's foot over the chamfered tips to its right foot.
-    auto rimFromTo = [&](double foot, std::vector<Point>& out) {
+    auto rim = [&](double foot, std::vector<Point>& out) {
         out.push_back({-b, foot});
         out.push_back({-b, top - n});
-        out.push_back({-b + n, top});
-        out.push_back({b - n, top});
+        if (n > 0) out.push_back({-b + n, top});
+        if (n > 0) out.push_back({b - n, top});
         out.push_back({b, top - n});
         out.push_back({b, foot});
     };
     std::vector<std::vector<Point>> pieces;
     if (!p.web) {
-        std::vector<Point> outline;
+        std::vector<Point> piece;
         if (p.HasHub() && l > b) {
-            outline = {{-l, inner}, {-l, hub}};
-            rimFromTo(hub, outline);
-            outline.push_back({l, hub});
-            outline.push_back({l, inner});
+            piece = {{-l, inner}, {-l, hub}};
+            rim(hub, piece);
+            piece.push_back({l, hub});
+            piece.push_back({l, inner});
         } else {
-            rimFromTo(inner, outline);
+            rim(inner, piece);
         }
-        pieces.push_back(std::move(outline));
+        pieces.push_back(std::move(piece));
         return pieces;
     }
+    // The web cut through a hole: the hole is drawn in both halves, as holes evenly spaced on
+    // a circle are.
     const double c = p.webThickness / 2;
     const double rimInner = p.rimInner / 2;
     const double holeLow = (p.holeCircle - p.holeDiameter) / 2;
     const double holeHigh = (p.holeCircle + p.holeDiameter) / 2;
-    std::vector<Point> lower = {{-l, inner}, {-l, hub}, {-c, hub}};
-    std::vector<Point> upper;
-    if (cutHole) {
-        lower.push_back({-c, holeLow});
-        lower.push_back({c, holeLow});
-        upper = {{-c, holeHigh}, {-c, rimInner}};
-        rimFromTo(rimInner, upper);
-        upper.push_back({c, rimInner});
-        upper.push_back({c, holeHigh});
-    } else {
-        lower.push_back({-c, rimInner});
-        rimFromTo(rimInner, lower);
-        lower.push_back({c, rimInner});
-    }
-    lower.push_back({c, hub});
-    lower.push_back({l, hub});
-    lower.push_back({l, inner});
+    std::vector<Point> lower = {{-l, inner},  {-l, hub}, {-c, hub}, {-c, holeLow},
+                                {c, holeLow}, {c, hub},  {l, hub},  {l, inner}};
+    std::vector<Point> upper = {{-c, holeHigh}, {-c, rimInner}};
+    rim(rimInner, upper);
+    upper.push_back({c, rimInner});
+    upper.push_back({c, holeHigh});
     pieces.push_back(std::move(lower));
-    if (!upper.empty()) pieces.push_back(std::move(upper));
+    pieces.push_back(std::move(upper));
+    return pieces;
+}
+
+std::vector<std::vector<Point>> Mirrored(std::vector<std::vector<Point>> pieces) {
+    for (auto& piece : pieces) {
+        for (Point& point : piece) point.y = -point.y;
+    }
     return pieces;
 }
 
 void DrawSection(SheetPen& pen, const GearPart& p) {
     const double b = p.face / 2;
-    const double l = SectionHalfLength(p);
+    const double l = std::max(p.hubLength, p.face) / 2;
     const double bore = p.bore / 2;
-    const bool bottomHole = p.holes > 0 && p.holes % 2 == 0;
+    std::vector<std::vector<Point>> hatch;
     for (bool upperHalf : {true, false}) {
         const double inner = upperHalf ? p.KeywayRadius() : bore;
-        auto pieces = HalfSection(p, inner, upperHalf ? p.holes > 0 : bottomHole);
-        for (auto& piece : pieces) {
-            if (!upperHalf) {
-                for (Point& point : piece) point.y = -point.y;
-            }
-            pen.Hatch(piece, kHatchPitch);
-            pen.DrawPolygon(Layer::Contour, piece);
+        auto outlines = HalfSection(p, inner, true);
+        auto hatched = HalfSection(p, inner, false);
+        if (!upperHalf) {
+            outlines = Mirrored(std::move(outlines));
+            hatched = Mirrored(std::move(hatched));
         }
+        for (const auto& piece : outlines) pen.DrawPolygon(Layer::Contour, piece);
+        for (auto& piece : hatched) hatch.push_back(std::move(piece));
     }
-    // The bore's edge seen beyond the keyway, the root lines and the pitch lines.
+    pen.Hatch(hatch, kHatchSpacing);
+    // The bore's edge seen beyond the keyway; the root lines (main: the teeth are uncut) and
+    // the pitch lines; the holes' edges behind the cutting plane and their axes.
     if (p.keyway) pen.DrawLine(Layer::Contour, {-l, bore}, {l, bore});
     for (double sign : {1.0, -1.0}) {
         pen.DrawLine(Layer::Contour, {-b, sign * p.root / 2}, {b, sign * p.root / 2});
         pen.DrawAxis({-b, sign * p.pitch / 2}, {b, sign * p.pitch / 2}, 2);
+        if (p.web) {
+            const double c = p.webThickness / 2;
+            const double low = (p.holeCircle - p.holeDiameter) / 2;
+            const double high = (p.holeCircle + p.holeDiameter) / 2;
+            pen.DrawLine(Layer::Contour, {-c, sign * low}, {-c, sign * high});
+            pen.DrawLine(Layer::Contour, {c, sign * low}, {c, sign * high});
+            pen.DrawAxis({-c, sign * p.holeCircle / 2}, {c, sign * p.holeCircle / 2}, 2);
+        }
     }
     pen.DrawAxis({-l, 0}, {l, 0}, kAxisOverhang + 2);
 }
 
-void DimensionSection(SheetPen& pen, const GearPart& p) {
+// A wavy break line across a stub end, thin.
+void BreakLine(SheetPen& pen, double x, double radius) {
     const ViewFrame& f = pen.Frame();
-    const double b = p.face / 2;
-    const double l = SectionHalfLength(p);
-    const double top = p.tip / 2;
-    const double leftX = f.origin.x - l * f.scale;
-    // Diameters left of the section, smallest nearest.
-    double level = leftX - kFirstLevel;
-    pen.VerticalDimension({-l, -p.bore / 2}, {-l, p.bore / 2}, level, DiameterText(p.bore));
-    level -= kLevelStep;
-    if (p.HasHub()) {
-        pen.VerticalDimension({-l, -p.hubDiameter / 2}, {-l, p.hubDiameter / 2}, level,
-                              DiameterText(p.hubDiameter));
+    Polyline wave;
+    const int steps = 24;
+    const double amplitude = 1.2;  // paper mm
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const Point on = f.ToPaper({x, -radius + 2 * radius * t});
+        wave.points.push_back({on.x + amplitude * std::sin(2 * std::numbers::pi * t), on.y});
     }
-    level -= kLevelStep;
-    pen.VerticalDimension({-b, -top}, {-b, top}, level, DiameterText(p.tip));
-    // Face width above, hub length below.
-    const double topY = f.origin.y + OuterRadius(p) * f.scale;
-    const double bottomY = f.origin.y - OuterRadius(p) * f.scale;
-    pen.HorizontalDimension({-b, top}, {b, top}, topY + kFirstLevel, SizeText(p.face));
-    if (p.HasHub() && p.hubLength > p.face) {
-        pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {l, -p.hubDiameter / 2},
-                                bottomY - kFirstLevel, SizeText(p.hubLength));
-    }
-    // Web thickness across the lower recess, between hub and hole.
-    if (p.web) {
-        const double y = -(p.hubDiameter / 2 + (p.holeCircle - p.holeDiameter) / 2) / 2;
-        pen.InnerDimension({-p.webThickness / 2, y}, {p.webThickness / 2, y},
-                           SizeText(p.webThickness));
-    }
-    const double n = p.chamfer;
-    pen.Leader({b - n / 2, top - n / 2},
-               {f.origin.x + b * f.scale + kChamferShelf, topY + kFirstLevel - 2},
-               ChamferText(p.chamfer));
+    pen.Add(Layer::Thin, std::move(wave));
 }
 
-void DrawSideView(SheetPen& pen, const GearPart& p) {
+void DrawGearShaft(SheetPen& pen, const DrawnGear& g) {
+    const GearPart& p = g.part;
+    const double b = p.face / 2;
     const double top = p.tip / 2;
-    const double bore = p.bore / 2;
-    pen.DrawCircle(Layer::Contour, {0, 0}, top);
-    pen.DrawCircle(Layer::Axis, {0, 0}, p.pitch / 2);
-    if (p.web) pen.DrawCircle(Layer::Contour, {0, 0}, p.rimInner / 2);
-    if (p.HasHub()) pen.DrawCircle(Layer::Contour, {0, 0}, p.hubDiameter / 2);
-    pen.DrawAxis({-top, 0}, {top, 0}, kAxisOverhang);
-    pen.DrawAxis({0, -top}, {0, top}, kAxisOverhang);
-
-    const ViewFrame& f = pen.Frame();
-    if (p.keyway) {
-        const double half = p.keyway->width / 2;
-        const double wall = std::sqrt(std::max(bore * bore - half * half, 0.0));
-        const double alpha = std::atan2(wall, half) * 180 / std::numbers::pi;
-        pen.DrawArc({0, 0}, bore, 180 - alpha, 360 + alpha);
-        const double k = p.KeywayRadius();
-        pen.DrawLine(Layer::Contour, {-half, wall}, {-half, k});
-        pen.DrawLine(Layer::Contour, {-half, k}, {half, k});
-        pen.DrawLine(Layer::Contour, {half, k}, {half, wall});
-        // The width above the view, where its text is clear of the circles.
-        pen.HorizontalDimension({-half, k}, {half, k}, f.origin.y + OuterRadius(p) * f.scale + 6,
-                                SizeText(p.keyway->width));
-        pen.VerticalDimension({0, -bore}, {half, k}, f.origin.x + half * f.scale + 5,
-                              SizeText(p.bore + p.keyway->hubDepth));
-    } else {
-        pen.DrawCircle(Layer::Contour, {0, 0}, bore);
-    }
-
-    if (p.holes > 0) {
-        const double ring = p.holeCircle / 2;
-        pen.DrawCircle(Layer::Axis, {0, 0}, ring);
-        for (int i = 0; i < p.holes; ++i) {
-            const double angle = std::numbers::pi / 2 + 2 * std::numbers::pi * i / p.holes;
-            const Point centre{ring * std::cos(angle), ring * std::sin(angle)};
-            pen.DrawCircle(Layer::Contour, centre, p.holeDiameter / 2);
-            const double r = p.holeDiameter / 2;
-            pen.DrawAxis({centre.x - r * std::cos(angle), centre.y - r * std::sin(angle)},
-                         {centre.x + r * std::cos(angle), centre.y + r * std::sin(angle)}, 1.5);
+    const double n = Chamfer(p);
+    const double l = HalfLength(g);
+    const double r = g.shaftDiameter / 2;
+    for (double sign : {1.0, -1.0}) {
+        std::vector<Point> outline = {{-l, r}, {-b, r}, {-b, top - n}};
+        if (n > 0) outline.push_back({-b + n, top});
+        if (n > 0) outline.push_back({b - n, top});
+        outline.push_back({b, top - n});
+        outline.push_back({b, r});
+        outline.push_back({l, r});
+        Polyline contour;
+        for (Point& point : outline) {
+            point.y *= sign;
+            contour.points.push_back(pen.Frame().ToPaper(point));
         }
-        // Leaders to the first hole right of the top one and to the hole circle between two
-        // holes below it.
-        const double step = 2 * std::numbers::pi / p.holes;
-        const double first = std::numbers::pi / 2 - step;
-        const Point hole{ring * std::cos(first) + p.holeDiameter / 2 * std::cos(first + 0.6),
-                         ring * std::sin(first) + p.holeDiameter / 2 * std::sin(first + 0.6)};
-        const double shelfX = f.origin.x + 0.75 * top * f.scale + kSideShelf;
-        pen.Leader(hole, {shelfX, f.origin.y + top * f.scale + 6}, HolesText(p));
-        const double between = -std::numbers::pi / 2 + step / 2;
-        pen.Leader({ring * std::cos(between), ring * std::sin(between)},
-                   {shelfX, f.origin.y - top * f.scale - 6}, DiameterText(p.holeCircle));
+        pen.Add(Layer::Contour, std::move(contour));
+        // In a view the root line is thin.
+        pen.DrawLine(Layer::Thin, {-b, sign * p.root / 2}, {b, sign * p.root / 2});
+        pen.DrawAxis({-b, sign * p.pitch / 2}, {b, sign * p.pitch / 2}, 2);
     }
+    if (n > 0) {
+        pen.DrawLine(Layer::Contour, {-b + n, -top}, {-b + n, top});
+        pen.DrawLine(Layer::Contour, {b - n, -top}, {b - n, top});
+    }
+    BreakLine(pen, -l, r);
+    BreakLine(pen, l, r);
+    pen.DrawAxis({-l, 0}, {l, 0}, kAxisOverhang + 2);
+}
+
+void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
+    const GearPart& p = g.part;
+    const ViewFrame& f = pen.Frame();
+    const double b = p.face / 2;
+    const double l = HalfLength(g);
+    const double top = p.tip / 2;
+    const double n = Chamfer(p);
+    const double leftX = f.origin.x - l * f.scale;
+    const double rightX = f.origin.x + l * f.scale;
+    const double topY = f.origin.y + top * f.scale;
+    const double bottomY = f.origin.y - top * f.scale;
+
+    // Diameters left of the view, the smallest nearest.
+    // A text too long for its own dimension goes down the line's continuation, below the
+    // extension lines of the larger diameters outside it.
+    auto clearBelow = [&](const Dimension& d) {
+        if (d.textShift != 0) {
+            pen.ShiftLastText(-(top * f.scale + kArrowLength + TextLength(d.text) / 2));
+        }
+    };
+    double level = leftX - kFirstLevel;
+    if (g.GearShaft()) {
+        const double r = g.shaftDiameter / 2;
+        clearBelow(pen.VerticalDimension({-l, -r}, {-l, r}, level, DiameterText(g.shaftDiameter)));
+        level -= kLevelStep;
+    } else {
+        clearBelow(pen.VerticalDimension({-l, -p.bore / 2}, {-l, p.bore / 2}, level,
+                                         DiameterText(p.bore)));
+        level -= kLevelStep;
+        if (p.HasHub()) {
+            clearBelow(pen.VerticalDimension({-l, -p.hubDiameter / 2}, {-l, p.hubDiameter / 2},
+                                             level, DiameterText(p.hubDiameter)));
+            level -= kLevelStep;
+        }
+    }
+    pen.VerticalDimension({-b, -top}, {-b, top}, level, DiameterText(p.tip));
+    // The face width above; the chamfer on a leader to the upper left.
+    pen.HorizontalDimension({-b, top - n}, {b, top - n}, topY + kFirstLevel, SizeText(p.face));
+    pen.Leader({-b + n / 2, top - n / 2}, {f.origin.x - b * f.scale - kShelfRun, topY + kShelfRise},
+               ChamferText(p.chamfer), true);
+    if (g.GearShaft()) return;
+    // The hub length below, outside the web's chain where there is one.
+    if (p.HasHub() && p.hubLength > p.face) {
+        pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {l, -p.hubDiameter / 2},
+                                bottomY - kFirstLevel - (p.web ? kLevelStep : 0),
+                                SizeText(p.hubLength));
+    }
+    if (!p.web) return;
+    // Right of the view: the hole circle and the rim's inner diameter; the holes on a leader
+    // to the upper right.
+    const double c = p.webThickness / 2;
+    pen.VerticalDimension({c, -p.holeCircle / 2}, {c, p.holeCircle / 2}, rightX + kFirstLevel,
+                          DiameterText(p.holeCircle));
+    pen.VerticalDimension({b, -p.rimInner / 2}, {b, p.rimInner / 2},
+                          rightX + kFirstLevel + kLevelStep, DiameterText(p.rimInner));
+    pen.Leader({c, (p.holeCircle + p.holeDiameter / 2) / 2},
+               {f.origin.x + b * f.scale + kShelfRun, topY + kShelfRise}, HolesText(p));
+    // Below the view, as a chain: the web's position from the left hub face and its
+    // thickness, their extension lines down through the rim. A text that does not fit between
+    // its arrows goes right, past the right hub face's extension line where it would cross it.
+    const double s = f.scale;
+    const double chainY = bottomY - kFirstLevel;
+    const double clear = l * s + 2;  // paper from the axis' middle, right of the hub face
+    double cursor = clear;
+    const Dimension& web = pen.HorizontalDimension({-c, -p.rimInner / 2}, {c, -p.rimInner / 2},
+                                                   chainY, SizeText(p.webThickness));
+    if (web.textShift != 0) {
+        const double width = TextLength(web.text);
+        double start = c * s + 2 * kArrowLength + 1;
+        if (start + width > l * s - 1) start = clear;
+        pen.ShiftLastText(start + width / 2);
+        cursor = std::max(clear, start + width + 2);
+    }
+    const Dimension& position = pen.HorizontalDimension(
+        {-l, -p.hubDiameter / 2}, {-c, -p.rimInner / 2}, chainY, SizeText(l - c));
+    if (position.textShift != 0) {
+        pen.ShiftLastText(cursor + TextLength(position.text) / 2 + (l + c) / 2 * s);
+    }
+}
+
+void DrawLocalView(SheetPen& pen, const GearPart& p) {
+    const double bore = p.bore / 2;
+    const double half = p.keyway->width / 2;
+    const double k = p.KeywayRadius();
+    const double wall = std::sqrt(std::max(bore * bore - half * half, 0.0));
+    const double alpha = std::atan2(wall, half) * 180 / std::numbers::pi;
+    pen.DrawArc({0, 0}, bore, 180 - alpha, 360 + alpha);
+    pen.DrawLine(Layer::Contour, {-half, wall}, {-half, k});
+    pen.DrawLine(Layer::Contour, {-half, k}, {half, k});
+    pen.DrawLine(Layer::Contour, {half, k}, {half, wall});
+    // Centre lines from the centre outwards, so that they cross at their dashes.
+    const ViewFrame& f = pen.Frame();
+    const double overhang = kAxisOverhang / f.scale;
+    const double across = LocalRadius(p) + overhang;
+    pen.DrawLine(Layer::Axis, {0, 0}, {across, 0});
+    pen.DrawLine(Layer::Axis, {0, 0}, {-across, 0});
+    pen.DrawLine(Layer::Axis, {0, 0}, {0, k + overhang});
+    pen.DrawLine(Layer::Axis, {0, 0}, {0, -bore - overhang});
+    // The keyway width above the view, the hub depth d + t2 on its right.
+    // A width text that does not fit goes left, away from the depth's text.
+    const Dimension& width = pen.HorizontalDimension(
+        {-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel, SizeText(p.keyway->width));
+    if (width.textShift != 0) pen.ShiftLastText(-width.textShift);
+    pen.VerticalDimension({0, -bore}, {half, k},
+                          f.origin.x + LocalRadius(p) * f.scale + kFirstLevel,
+                          SizeText(p.bore + p.keyway->hubDepth));
 }
 
 }  // namespace
 
-ViewsExtent GearViewsExtent(const GearPart& p) {
+ViewsExtent GearViewsExtent(const DrawnGear& g) {
+    const GearPart& p = g.part;
     ViewsExtent extent;
-    extent.partWidth = 2 * SectionHalfLength(p) + 2 * OuterRadius(p);
-    extent.partHeight = 2 * OuterRadius(p);
-    extent.paperWidth =
-        kLeftMargin + SectionRightMargin(p) + kGapBetweenViews + kAxisOverhang + SideRightMargin(p);
-    extent.paperHeight = kTopMargin + kBottomMargin;
-    extent.legibleScale = std::max(1 / p.chamfer, kSmallestTipOnPaper / p.tip);
+    extent.partWidth = 2 * HalfLength(g);
+    extent.partHeight = p.tip;
+    extent.paperWidth = LeftMargin(g) + RightMargin(g);
+    if (HasLocalView(g)) {
+        extent.partWidth += 2 * LocalRadius(p);
+        extent.paperWidth += GapBetweenViews(p) + kLocalRightMargin;
+    }
+    extent.paperHeight =
+        (g.dimensioned ? kFirstLevel + kTextRoom : kAxisOverhang) + BottomMargin(g);
     return extent;
 }
 
-void DrawGearViews(Sheet& sheet, const GearPart& p, const Box& area, double scale) {
-    const ViewsExtent extent = GearViewsExtent(p);
+void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double scale) {
+    const GearPart& p = g.part;
+    const ViewsExtent extent = GearViewsExtent(g);
     const double left = area.left + (area.Width() - extent.Width(scale)) / 2;
     const double bottom = area.bottom + (area.Height() - extent.Height(scale)) / 2;
-    const double axisY = bottom + kBottomMargin + OuterRadius(p) * scale;
-    const double sectionX = left + kLeftMargin + SectionHalfLength(p) * scale;
-    const double sideX = sectionX + SectionHalfLength(p) * scale + SectionRightMargin(p) +
-                         kGapBetweenViews + kAxisOverhang + OuterRadius(p) * scale;
+    const double axisY = bottom + BottomMargin(g) + p.tip / 2 * scale;
+    const double mainX = left + LeftMargin(g) + HalfLength(g) * scale;
 
-    SheetPen section(sheet, ViewFrame{{sectionX, axisY}, scale});
-    DrawSection(section, p);
-    DimensionSection(section, p);
-    SheetPen side(sheet, ViewFrame{{sideX, axisY}, scale});
-    DrawSideView(side, p);
+    SheetPen main(sheet, g.GearShaft() ? "view" : "section", ViewFrame{{mainX, axisY}, scale});
+    if (g.GearShaft()) {
+        DrawGearShaft(main, g);
+    } else {
+        DrawSection(main, p);
+    }
+    if (g.dimensioned) DimensionMainView(main, g);
+    if (HasLocalView(g)) {
+        const double localX = mainX + HalfLength(g) * scale + RightMargin(g) + GapBetweenViews(p) +
+                              LocalRadius(p) * scale;
+        SheetPen local(sheet, "bore", ViewFrame{{localX, axisY}, scale});
+        DrawLocalView(local, p);
+    }
 }
 
 }  // namespace gearpair

@@ -1,6 +1,10 @@
 // The sheet model of a working drawing: primitives in millimetres of paper on named layers,
 // origin at the sheet's bottom-left corner, y up. Every output (DXF, PDF, SVG, the window) is
-// a translation of this model; no drawing decision is taken outside it.
+// a translation of this model; no drawing decision is taken outside it. Besides the plain
+// primitives the model keeps what a CAD file needs to stay editable: dimensions as dimensions
+// (measured in the part's own millimetres), hatching as closed boundary loops, section
+// contours as closed polylines, and for every item of a view the view it belongs to, so that a
+// writer can put a view's geometry back at the part's real size.
 #pragma once
 
 #include <string>
@@ -61,11 +65,75 @@ struct Text {
     double angleDeg = 0;
 };
 
-using Shape = std::variant<Line, Polyline, Circle, Arc, Text>;
+// Where a view sits on the paper: a part point p (mm of the part, origin on the part's axis)
+// lands on origin + p * scale.
+struct ViewPlace {
+    Point origin;
+    double scale = 1;  // paper mm per part mm
+
+    Point ToPaper(Point part) const {
+        return {origin.x + part.x * scale, origin.y + part.y * scale};
+    }
+    Point ToPart(Point paper) const {
+        return {(paper.x - origin.x) / scale, (paper.y - origin.y) / scale};
+    }
+};
+
+enum class DimensionKind {
+    Linear,    // the distance of two points along `directionDeg`
+    Diameter,  // a circle's diameter, the line through its centre
+    Radius,    // a circle's radius, from the centre
+    Angular,   // the angle at a vertex between two legs
+};
+
+// A dimension as a CAD program keeps it. Every point is in the part's millimetres of the view
+// in `view` (a copy of the view's place, so that a dimension expands on its own); text sizes
+// and offsets are in paper millimetres.
+//   Linear:   first, second the measured points; `line` a point the dimension line passes
+//             through; directionDeg 0 measures along x, 90 along y.
+//   Diameter: first the centre, second a point of the circle; the line runs through the centre
+//             at the angle from first to second, across the whole circle.
+//   Radius:   first the centre, second the point of the circle the arrow points at.
+//   Angular:  first the vertex, second and third on the two legs, `line` on the arc.
+struct Dimension {
+    DimensionKind kind = DimensionKind::Linear;
+    ViewPlace view;
+    Point first;
+    Point second;
+    Point third;
+    Point line;
+    double directionDeg = 0;
+    std::string text;           // as the sheet writes it, "Ø300,57", "22"
+    bool textOverride = false;  // the text is not the measured value written plainly
+    double textHeight = 3.5;
+    double textShift = 0;        // paper mm along the line from its middle
+    bool arrowsOutside = false;  // too short for arrows and text between the extension lines
+    bool extensionLines = true;  // false where both points lie on the line itself
+};
+
+// Section hatching: thin lines at `angleDeg` from the x axis, `spacing` mm of paper apart,
+// inside the closed boundary loops (even-odd: a loop inside another is a hole). Paper mm.
+struct Hatch {
+    std::vector<std::vector<Point>> loops;
+    double angleDeg = 45;
+    double spacing = 2.5;
+};
+
+using Shape = std::variant<Line, Polyline, Circle, Arc, Text, Dimension, Hatch>;
+
+// No view: the frame, the title block, the table and the requirements.
+inline constexpr int kNoView = -1;
 
 struct Item {
     Layer layer;
     Shape shape;
+    int view = kNoView;  // index into Sheet::views
+};
+
+// A view of the part on the sheet.
+struct DrawingView {
+    std::string name;  // "section", "bore"
+    ViewPlace place;
 };
 
 // One sheet: its ISO format, the scale of its views and everything drawn on it.
@@ -74,6 +142,7 @@ struct Sheet {
     double widthMm = 0;
     double heightMm = 0;
     std::string scale;  // "1:2", "2,5:1" ...
+    std::vector<DrawingView> views;
     std::vector<Item> items;
     std::string title;  // the part's name, the title of the PDF and SVG files
 };

@@ -1,6 +1,8 @@
 // Frame, reserved places and the choice of format and scale.
 #include "drawing/sheet_format.h"
 
+#include <algorithm>
+
 namespace gearpair {
 
 Box InnerFrame(const SheetFormat& format) {
@@ -12,8 +14,8 @@ Box TitleBlockBox(const Box& frame) {
                frame.bottom + kTitleBlockHeight};
 }
 
-Box TableBox(const Box& frame) {
-    return Box{frame.right - kTableWidth, frame.top - kTableRows * kTableRowHeight, frame.right,
+Box TableBox(const Box& frame, int rows) {
+    return Box{frame.right - kTableWidth, frame.top - rows * kTableRowHeight, frame.right,
                frame.top};
 }
 
@@ -23,42 +25,73 @@ Box RequirementsBox(const Box& frame, int lines) {
                bottom + lines * kRequirementLineHeight};
 }
 
+Box Graph26Box(const Box& frame) {
+    return Box{frame.left, frame.top - kGraph26Height, frame.left + kGraph26Width, frame.top};
+}
+
 namespace {
 
-std::optional<SheetLayout> FirstFit(const SheetFormat& format, const ViewsExtent& views,
-                                    int requirementLines, double smallestScale) {
+// The free rectangle of a format that holds the views at a scale, if any.
+std::optional<Box> FreeArea(const SheetFormat& format, const ViewsExtent& views, double scale,
+                            const SheetFurniture& furniture) {
     const Box frame = InnerFrame(format);
-    const Box table = TableBox(frame);
-    const Box requirements = RequirementsBox(frame, requirementLines);
+    const Box table = TableBox(frame, furniture.tableRows);
+    const Box requirements = RequirementsBox(frame, furniture.requirementLines);
+    const double top = Graph26Box(frame).bottom;
     const double m = kViewMargin;
-    // Left of the title block's column; left of the table above the requirements; below
-    // the table above the requirements.
+    // Below the table above the requirements; left of the table above the requirements;
+    // left of the title block's column.
     const std::array<Box, 3> areas = {{
-        {frame.left + m, frame.bottom + m, requirements.left - m, frame.top - m},
-        {frame.left + m, requirements.top + m, table.left - m, frame.top - m},
-        {frame.left + m, requirements.top + m, frame.right - m, table.bottom - m},
+        {frame.left + m, requirements.top + m, frame.right - m, std::min(table.bottom, top) - m},
+        {frame.left + m, requirements.top + m, table.left - m, top - m},
+        {frame.left + m, frame.bottom + m, requirements.left - m, top - m},
     }};
-    for (const DrawingScale& scale : kDrawingScales) {
-        if (scale.factor < smallestScale) break;
-        for (const Box& area : areas) {
-            if (views.Width(scale.factor) <= area.Width() &&
-                views.Height(scale.factor) <= area.Height()) {
-                return SheetLayout{format, scale, area};
-            }
+    for (const Box& area : areas) {
+        if (views.Width(scale) <= area.Width() && views.Height(scale) <= area.Height()) {
+            return area;
         }
+    }
+    return std::nullopt;
+}
+
+bool FitsOnA1(const ViewsExtent& views, double scale, const SheetFurniture& furniture) {
+    return FreeArea(kSheetFormats.back(), views, scale, furniture).has_value();
+}
+
+std::optional<DrawingScale> ChooseScale(const ViewsExtent& views, double tipDiameter,
+                                        const SheetFurniture& furniture) {
+    // kDrawingScales runs from the largest enlargement down: the smallest enlargement that
+    // shows the tip circle at 50 mm is the last one that does.
+    std::optional<DrawingScale> enlarged;
+    for (const DrawingScale& scale : kDrawingScales) {
+        if (scale.factor > 1 && tipDiameter * scale.factor >= kSmallestTipOnPaper) enlarged = scale;
+    }
+    if (tipDiameter < kSmallestTipOnPaper && !enlarged) enlarged = kDrawingScales.front();
+    if (tipDiameter * 1 < kSmallestTipOnPaper && enlarged) {
+        // As far as A1 holds it: the next smaller enlargement where it does not.
+        for (const DrawingScale& scale : kDrawingScales) {
+            if (scale.factor > enlarged->factor || scale.factor <= 1) continue;
+            if (FitsOnA1(views, scale.factor, furniture)) return scale;
+        }
+    }
+    for (const DrawingScale& scale : kDrawingScales) {
+        if (scale.factor <= 1 && FitsOnA1(views, scale.factor, furniture)) return scale;
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<SheetLayout> ChooseLayout(const ViewsExtent& views, int requirementLines) {
+std::optional<SheetLayout> ChooseLayout(const ViewsExtent& views, double tipDiameter,
+                                        const SheetFurniture& furniture) {
+    const std::optional<DrawingScale> scale = ChooseScale(views, tipDiameter, furniture);
+    if (!scale) return std::nullopt;
     for (const SheetFormat& format : kSheetFormats) {
-        if (auto layout = FirstFit(format, views, requirementLines, views.legibleScale)) {
-            return layout;
+        if (auto area = FreeArea(format, views, scale->factor, furniture)) {
+            return SheetLayout{format, *scale, *area};
         }
     }
-    return FirstFit(kSheetFormats.back(), views, requirementLines, 0);
+    return std::nullopt;
 }
 
 }  // namespace gearpair

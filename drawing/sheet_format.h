@@ -52,17 +52,23 @@ inline constexpr double kTitleBlockWidth = 185;
 inline constexpr double kTitleBlockHeight = 55;
 inline constexpr double kTableWidth = 110;
 inline constexpr double kTableRowHeight = 8;
-inline constexpr int kTableRows = 11;
 inline constexpr double kRequirementLineHeight = 7;
+// Graph 26 of the title block's extra graphs: 70 x 14 mm in the frame's top left corner.
+inline constexpr double kGraph26Width = 70;
+inline constexpr double kGraph26Height = 14;
 // Clear space kept between the views and the frame, the table and the requirements.
 inline constexpr double kViewMargin = 5;
+// A part whose tip circle would be smaller than this on paper is enlarged (mm).
+inline constexpr double kSmallestTipOnPaper = 50;
 
 // The inner frame: 20 mm from the left edge, 5 mm from the others.
 Box InnerFrame(const SheetFormat& format);
 Box TitleBlockBox(const Box& frame);
-Box TableBox(const Box& frame);
+// The parameter table of `rows` rows in the frame's top right corner (empty for none).
+Box TableBox(const Box& frame, int rows);
 // The technical requirements above the title block, as wide as it.
 Box RequirementsBox(const Box& frame, int lines);
+Box Graph26Box(const Box& frame);
 
 // The paper size of the views at a scale: part size times the scale plus what dimensions and
 // gaps take whatever the scale.
@@ -71,12 +77,15 @@ struct ViewsExtent {
     double partHeight = 0;
     double paperWidth = 0;
     double paperHeight = 0;
-    // The smallest scale at which the part stays legible (for a gear: the tooth-tip chamfer at
-    // least 1 mm and the tip circle at least 50 mm on paper).
-    double legibleScale = 0;
 
     double Width(double scale) const { return partWidth * scale + paperWidth; }
     double Height(double scale) const { return partHeight * scale + paperHeight; }
+};
+
+// What else the sheet carries besides the views.
+struct SheetFurniture {
+    int tableRows = 0;
+    int requirementLines = 0;
 };
 
 struct SheetLayout {
@@ -85,10 +94,13 @@ struct SheetLayout {
     Box viewsArea;  // the free rectangle the views are centred in
 };
 
-// The smallest format, and on it the largest scale, at which the views fit in one of the free
-// rectangles beside the table, the requirements and the title block, at a legible scale; when
-// no format holds the part legibly, the largest scale that fits on the largest format. Nothing
-// when even A1 at 1:50 is too small.
-std::optional<SheetLayout> ChooseLayout(const ViewsExtent& views, int requirementLines);
+// The scale first: 1:1 where the views fit on A1 at 1:1; a part whose tip circle would be
+// smaller than 50 mm on paper enlarged to the smallest enlargement that makes it 50 mm (as far
+// as A1 holds it); a part too large for A1 at 1:1 reduced to the largest scale at which it
+// fits. Then the smallest of A4 (portrait), A3, A2 and A1 that holds the views beside the
+// table, the requirements, the title block and graph 26. Nothing when even A1 at 1:50 is too
+// small.
+std::optional<SheetLayout> ChooseLayout(const ViewsExtent& views, double tipDiameter,
+                                        const SheetFurniture& furniture);
 
 }  // namespace gearpair

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/sheet_expand.h"
+
 namespace gearpair {
 
 namespace {
@@ -76,8 +78,19 @@ Box ItemBox(const Item& item) {
             } else if constexpr (std::is_same_v<T, Circle> || std::is_same_v<T, Arc>) {
                 return Box{shape.centre.x - shape.radius, shape.centre.y - shape.radius,
                            shape.centre.x + shape.radius, shape.centre.y + shape.radius};
-            } else {
+            } else if constexpr (std::is_same_v<T, Text>) {
                 return TextBox(shape);
+            } else if constexpr (std::is_same_v<T, Hatch>) {
+                Box box{1e300, 1e300, -1e300, -1e300};
+                for (const auto& loop : shape.loops) {
+                    if (!loop.empty()) Include(box, PointsBox(loop.data(), loop.size()));
+                }
+                return box;
+            } else {
+                const std::vector<Item> plain = ExpandDimension(shape);
+                Box box = ItemBox(plain.front());
+                for (const Item& part : plain) Include(box, ItemBox(part));
+                return box;
             }
         },
         item.shape);

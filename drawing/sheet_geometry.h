@@ -38,7 +38,7 @@ double TextWidth(const Text& text);
 double TextWidth(std::string_view utf8, double height);
 
 // The box of an item: a text's rotated box from its anchor, width and height (descenders
-// included); an arc's whole circle.
+// included); an arc's whole circle; a dimension's expansion; a hatch's boundary.
 Box ItemBox(const Item& item);
 
 // Grows `box` to hold `other`.

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "drawing/sheet_expand.h"
 #include "drawing/sheet_geometry.h"
 #include "files/file_ops.h"
 
@@ -166,6 +167,21 @@ struct Painting {
         painter.drawText(QPointF(dx, middle ? metrics.capHeight() / 2 : 0), string);
         painter.restore();
     }
+
+    void operator()(const Dimension& dimension) const {
+        for (const Item& item : ExpandDimension(dimension)) Paint(item);
+    }
+
+    void operator()(const Hatch& hatch) const {
+        for (const Item& item : ExpandHatch(hatch)) Paint(item);
+    }
+
+    void Paint(const Item& item) const {
+        painter.setPen(PenFor(item.layer));
+        Painting layered = *this;
+        layered.dashDot = item.layer == Layer::Axis;
+        std::visit(layered, item.shape);
+    }
 };
 
 QFont DraftingFont() {
@@ -188,11 +204,7 @@ void PaintSheet(QPainter& painter, const Sheet& sheet) {
     const QFont font = DraftingFont();
     painter.setFont(font);
     Painting painting{painter, sheet.heightMm, font, QFontMetricsF(font)};
-    for (const Item& item : sheet.items) {
-        painter.setPen(PenFor(item.layer));
-        painting.dashDot = item.layer == Layer::Axis;
-        std::visit(painting, item.shape);
-    }
+    for (const Item& item : sheet.items) painting.Paint(item);
     painter.restore();
 }
 

@@ -4,39 +4,31 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/sheet_expand.h"
 #include "drawing/sheet_geometry.h"
 
 namespace gearpair {
 
-namespace {
+SheetPen::SheetPen(Sheet& sheet, const std::string& viewName, ViewFrame frame)
+    : sheet_(sheet), frame_(frame), view_(static_cast<int>(sheet.views.size())) {
+    sheet.views.push_back({viewName, frame});
+}
 
-constexpr double kArrowLength = 3;
-constexpr double kArrowHalfWidth = 0.5;
-constexpr double kExtensionOverrun = 2;
-constexpr double kTextGap = 1;
-
-}  // namespace
+void SheetPen::Add(Layer layer, Shape shape) {
+    sheet_.items.push_back({layer, std::move(shape), view_});
+}
 
 void SheetPen::PaperLine(Layer layer, Point from, Point to) {
-    sheet_.items.push_back({layer, Line{from, to}});
+    Add(layer, Line{from, to});
 }
 
 void SheetPen::PaperText(Point at, const std::string& text, double height, Anchor anchor,
                          double angleDeg) {
-    sheet_.items.push_back({Layer::Text, Text{at, text, height, anchor, angleDeg}});
+    Add(Layer::Text, Text{at, text, height, anchor, angleDeg});
 }
 
 void SheetPen::Arrow(Point tip, Point direction) {
-    const double length = std::hypot(direction.x, direction.y);
-    const double ux = direction.x / length;
-    const double uy = direction.y / length;
-    const Point base{tip.x - ux * kArrowLength, tip.y - uy * kArrowLength};
-    Polyline arrow{{tip,
-                    {base.x - uy * kArrowHalfWidth, base.y + ux * kArrowHalfWidth},
-                    {base.x + uy * kArrowHalfWidth, base.y - ux * kArrowHalfWidth}},
-                   true,
-                   true};
-    sheet_.items.push_back({Layer::Dimension, std::move(arrow)});
+    Add(Layer::Dimension, ArrowHead(tip, direction));
 }
 
 void SheetPen::DrawLine(Layer layer, Point from, Point to) {
@@ -48,16 +40,15 @@ void SheetPen::DrawPolygon(Layer layer, const std::vector<Point>& points) {
     outline.closed = true;
     outline.points.reserve(points.size());
     for (const Point& p : points) outline.points.push_back(frame_.ToPaper(p));
-    sheet_.items.push_back({layer, std::move(outline)});
+    Add(layer, std::move(outline));
 }
 
 void SheetPen::DrawCircle(Layer layer, Point centre, double radius) {
-    sheet_.items.push_back({layer, Circle{frame_.ToPaper(centre), radius * frame_.scale}});
+    Add(layer, Circle{frame_.ToPaper(centre), radius * frame_.scale});
 }
 
 void SheetPen::DrawArc(Point centre, double radius, double startDeg, double endDeg) {
-    sheet_.items.push_back(
-        {Layer::Contour, Arc{frame_.ToPaper(centre), radius * frame_.scale, startDeg, endDeg}});
+    Add(Layer::Contour, Arc{frame_.ToPaper(centre), radius * frame_.scale, startDeg, endDeg});
 }
 
 void SheetPen::DrawAxis(Point from, Point to, double overhang) {
@@ -73,104 +64,65 @@ void SheetPen::DrawAxis(Point from, Point to, double overhang) {
     PaperLine(Layer::Axis, a, b);
 }
 
-void SheetPen::Hatch(const std::vector<Point>& polygon, double pitch) {
-    // Lines x - y = k in paper coordinates, clipped by the even-odd rule. Each corner as its
-    // (x - y, x + y): the first says which side of a line it lies on, the second where along
-    // the line a crossing falls.
-    struct Corner {
-        double across;
-        double along;
-    };
-    std::vector<Corner> corners;
-    corners.reserve(polygon.size());
-    for (const Point& part : polygon) {
-        const Point p = frame_.ToPaper(part);
-        corners.push_back({p.x - p.y, p.x + p.y});
+void SheetPen::Hatch(const std::vector<std::vector<Point>>& loops, double spacing) {
+    gearpair::Hatch hatch;
+    hatch.spacing = spacing;
+    for (const auto& loop : loops) {
+        std::vector<Point> paper;
+        paper.reserve(loop.size());
+        for (const Point& p : loop) paper.push_back(frame_.ToPaper(p));
+        hatch.loops.push_back(std::move(paper));
     }
-    double low = corners.front().across;
-    double high = low;
-    for (const Corner& c : corners) {
-        low = std::min(low, c.across);
-        high = std::max(high, c.across);
-    }
-    std::vector<double> crossings;  // x + y of the crossings
-    for (double k = std::floor(low / pitch) * pitch + pitch / 2; k < high; k += pitch) {
-        crossings.clear();
-        const Corner* previous = &corners.back();
-        for (const Corner& corner : corners) {
-            const double fp = previous->across - k;
-            const double fq = corner.across - k;
-            if ((fp < 0) != (fq < 0)) {
-                crossings.push_back(previous->along +
-                                    fp / (fp - fq) * (corner.along - previous->along));
-            }
-            previous = &corner;
-        }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            // On x - y = k with s = x + y: x = (s + k) / 2, y = (s - k) / 2.
-            PaperLine(Layer::Hatch, {(crossings[i] + k) / 2, (crossings[i] - k) / 2},
-                      {(crossings[i + 1] + k) / 2, (crossings[i + 1] - k) / 2});
-        }
-    }
+    Add(Layer::Hatch, std::move(hatch));
 }
 
-void SheetPen::HorizontalDimension(Point a, Point b, double levelY, const std::string& text) {
+const Dimension& SheetPen::AddDimension(Point a, Point b, Point line, double directionDeg,
+                                        const std::string& text, bool extensionLines) {
+    Dimension d;
+    d.view = frame_;
+    d.first = a;
+    d.second = b;
+    d.line = line;
+    d.directionDeg = directionDeg;
+    d.text = text;
+    d.textHeight = kTextHeight;
+    d.extensionLines = extensionLines;
     const Point pa = frame_.ToPaper(a);
     const Point pb = frame_.ToPaper(b);
-    const double over = levelY > pa.y ? kExtensionOverrun : -kExtensionOverrun;
-    PaperLine(Layer::Thin, pa, {pa.x, levelY + over});
-    const double overB = levelY > pb.y ? kExtensionOverrun : -kExtensionOverrun;
-    PaperLine(Layer::Thin, pb, {pb.x, levelY + overB});
-    const double left = std::min(pa.x, pb.x);
-    const double right = std::max(pa.x, pb.x);
-    if (right - left >= 2 * kArrowLength + 1) {
-        PaperLine(Layer::Dimension, {left, levelY}, {right, levelY});
-        Arrow({left, levelY}, {-1, 0});
-        Arrow({right, levelY}, {1, 0});
-    } else {
-        // Too short for arrows inside: they point in from outside.
-        PaperLine(Layer::Dimension, {left - 2 * kArrowLength, levelY},
-                  {right + 2 * kArrowLength, levelY});
-        Arrow({left, levelY}, {1, 0});
-        Arrow({right, levelY}, {-1, 0});
-    }
-    PaperText({(left + right) / 2, levelY + kTextGap}, text, kTextHeight, Anchor::BottomCentre);
-}
-
-void SheetPen::VerticalDimension(Point a, Point b, double levelX, const std::string& text) {
-    const Point pa = frame_.ToPaper(a);
-    const Point pb = frame_.ToPaper(b);
-    const double overA = levelX > pa.x ? kExtensionOverrun : -kExtensionOverrun;
-    PaperLine(Layer::Thin, pa, {levelX + overA, pa.y});
-    const double overB = levelX > pb.x ? kExtensionOverrun : -kExtensionOverrun;
-    PaperLine(Layer::Thin, pb, {levelX + overB, pb.y});
-    const double low = std::min(pa.y, pb.y);
-    const double high = std::max(pa.y, pb.y);
-    if (high - low >= 2 * kArrowLength + 1) {
-        PaperLine(Layer::Dimension, {levelX, low}, {levelX, high});
-        Arrow({levelX, low}, {0, -1});
-        Arrow({levelX, high}, {0, 1});
-    } else {
-        PaperLine(Layer::Dimension, {levelX, low - 2 * kArrowLength},
-                  {levelX, high + 2 * kArrowLength});
-        Arrow({levelX, low}, {0, 1});
-        Arrow({levelX, high}, {0, -1});
-    }
-    PaperText({levelX - kTextGap, (low + high) / 2}, text, kTextHeight, Anchor::BottomCentre, 90);
-}
-
-void SheetPen::InnerDimension(Point a, Point b, const std::string& text) {
-    const Point pa = frame_.ToPaper(a);
-    const Point pb = frame_.ToPaper(b);
-    // Arrows from outside towards the two faces, the line carried on as the text's shelf.
+    const double span = directionDeg == 0 ? std::fabs(pb.x - pa.x) : std::fabs(pb.y - pa.y);
+    d.arrowsOutside = span < 2 * kArrowLength + 1;
     const double width = TextWidth(text, kTextHeight);
-    PaperLine(Layer::Dimension, {pa.x - 2 * kArrowLength, pa.y},
-              {pb.x + 2 * kArrowLength + width + 2, pb.y});
-    Arrow(pa, {1, 0});
-    Arrow(pb, {-1, 0});
-    PaperText({pb.x + 2 * kArrowLength + 1, pb.y + kTextGap}, text, kTextHeight,
-              Anchor::BottomLeft);
+    if (width + 2 > span) {
+        // The text on the line's continuation beyond the arrow.
+        d.textShift =
+            span / 2 + (d.arrowsOutside ? 2 * kArrowLength : kArrowLength) + 1 + width / 2;
+    }
+    Add(Layer::Dimension, std::move(d));
+    return std::get<Dimension>(sheet_.items.back().shape);
+}
+
+const Dimension& SheetPen::HorizontalDimension(Point a, Point b, double levelY,
+                                               const std::string& text) {
+    return AddDimension(a, b, frame_.ToPart({frame_.origin.x, levelY}), 0, text, true);
+}
+
+const Dimension& SheetPen::VerticalDimension(Point a, Point b, double levelX,
+                                             const std::string& text) {
+    return AddDimension(a, b, frame_.ToPart({levelX, frame_.origin.y}), 90, text, true);
+}
+
+const Dimension& SheetPen::InnerDimension(Point a, Point b, const std::string& text) {
+    // Across material: the arrows point at its faces from outside, the text beyond one of them.
+    AddDimension(a, b, a, 0, text, false);
+    Dimension& d = std::get<Dimension>(sheet_.items.back().shape);
+    const double span = std::fabs(frame_.ToPaper(b).x - frame_.ToPaper(a).x);
+    d.arrowsOutside = true;
+    d.textShift = span / 2 + 2 * kArrowLength + 1 + TextWidth(text, kTextHeight) / 2;
+    return d;
+}
+
+void SheetPen::ShiftLastText(double shift) {
+    std::get<Dimension>(sheet_.items.back().shape).textShift = shift;
 }
 
 void SheetPen::Leader(Point target, Point shelf, const std::string& text, bool leftward) {
@@ -180,7 +132,8 @@ void SheetPen::Leader(Point target, Point shelf, const std::string& text, bool l
     PaperLine(Layer::Dimension, tip, shelf);
     PaperLine(Layer::Dimension, shelf, end);
     Arrow(tip, {tip.x - shelf.x, tip.y - shelf.y});
-    PaperText({(shelf.x + end.x) / 2, shelf.y + kTextGap}, text, kTextHeight, Anchor::BottomCentre);
+    PaperText({(shelf.x + end.x) / 2, shelf.y + kDimensionTextGap}, text, kTextHeight,
+              Anchor::BottomCentre);
 }
 
 }  // namespace gearpair

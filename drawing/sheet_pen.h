@@ -13,21 +13,15 @@ namespace gearpair {
 // Texts of dimensions, tables and requirements: capital height in mm.
 inline constexpr double kTextHeight = 3.5;
 
-// A view placed on the paper: a part point p lands on origin + p * scale.
-struct ViewFrame {
-    Point origin;
-    double scale = 1;
+using ViewFrame = ViewPlace;
 
-    Point ToPaper(Point part) const {
-        return {origin.x + part.x * scale, origin.y + part.y * scale};
-    }
-};
-
+// Draws one view: every item it adds belongs to the view, which it adds to the sheet.
 class SheetPen {
 public:
-    SheetPen(Sheet& sheet, ViewFrame frame) : sheet_(sheet), frame_(frame) {}
+    SheetPen(Sheet& sheet, const std::string& viewName, ViewFrame frame);
 
     const ViewFrame& Frame() const { return frame_; }
+    int View() const { return view_; }
 
     // Part coordinates.
     void DrawLine(Layer layer, Point from, Point to);
@@ -35,20 +29,24 @@ public:
     void DrawCircle(Layer layer, Point centre, double radius);
     // A contour arc counter-clockwise between two angles in degrees.
     void DrawArc(Point centre, double radius, double startDeg, double endDeg);
-    // Hatching at 45 degrees inside a closed polygon, lines `pitch` mm of paper apart.
-    void Hatch(const std::vector<Point>& polygon, double pitch);
+    // Hatching at 45 degrees inside closed loops (even-odd), lines `spacing` mm of paper apart.
+    void Hatch(const std::vector<std::vector<Point>>& loops, double spacing);
     // An axis through two part points, sticking out `overhang` mm of paper at both ends.
     void DrawAxis(Point from, Point to, double overhang);
 
-    // Dimensions between two part points. A horizontal one has its line at paper height
-    // `levelY` with the text above it; a vertical one its line at paper x `levelX` with the
-    // text on its left, read from below. Extension lines run from the points to 2 mm past the
-    // line.
-    void HorizontalDimension(Point a, Point b, double levelY, const std::string& text);
-    void VerticalDimension(Point a, Point b, double levelX, const std::string& text);
-    // A dimension line between two part points with no extension lines (both points lie on
-    // the measured contour), the text on a shelf to the right of `b`.
-    void InnerDimension(Point a, Point b, const std::string& text);
+    // Linear dimensions between two part points. A horizontal one has its line at paper
+    // height `levelY` with the text above it; a vertical one its line at paper x `levelX` with
+    // the text on its left, read from below. Extension lines run from the points to 2 mm past
+    // the line. Arrows go outside when they do not fit between the extension lines, and the
+    // text goes onto the line's continuation (towards +x or +y) when it does not fit either.
+    // The dimension is returned as added.
+    const Dimension& HorizontalDimension(Point a, Point b, double levelY, const std::string& text);
+    const Dimension& VerticalDimension(Point a, Point b, double levelX, const std::string& text);
+    // A horizontal dimension across material whose line runs through both part points (no
+    // extension lines): arrows outside, the text beyond the right one.
+    const Dimension& InnerDimension(Point a, Point b, const std::string& text);
+    // Moves the text of the last dimension along its line by `shift` paper mm.
+    void ShiftLastText(double shift);
     // A leader from a part point to a shelf starting at `shelf` (paper), the text on the
     // shelf; the shelf runs right, or left when `leftward`.
     void Leader(Point target, Point shelf, const std::string& text, bool leftward = false);
@@ -58,10 +56,16 @@ public:
     void PaperText(Point at, const std::string& text, double height, Anchor anchor,
                    double angleDeg = 0);
     void Arrow(Point tip, Point direction);
+    // Any shape already in paper mm, as an item of the view.
+    void Add(Layer layer, Shape shape);
 
 private:
+    const Dimension& AddDimension(Point a, Point b, Point line, double directionDeg,
+                                  const std::string& text, bool extensionLines);
+
     Sheet& sheet_;
     ViewFrame frame_;
+    int view_ = kNoView;
 };
 
 }  // namespace gearpair

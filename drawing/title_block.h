@@ -1,36 +1,63 @@
 // The furniture of a sheet: the sheet edge and inner frame, the title block (form 1,
-// 185 x 55 mm) with its grid and filled cells, the parameter table of the gear rim and the
-// numbered technical requirements.
+// 185 x 55 mm) with graph 26 and the extra graphs 19 to 23 on the left margin, the labels
+// under the frame, the parameter table of the gear rim and the numbered technical
+// requirements.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "core/errors.h"
 #include "drawing/sheet.h"
 #include "drawing/sheet_geometry.h"
 
 namespace gearpair {
 
-struct TitleBlockTexts {
-    std::string name;   // "Колесо зубчатое", "Шестерня"
-    std::string scale;  // "1:2"
-    std::string mass;   // kg, "12,3"
+// A user's text that cannot go onto the sheet: too long for its cell, a control character,
+// invalid UTF-8. The message names the field.
+class DrawingTextError : public Error {
+public:
+    using Error::Error;
 };
 
-// The sheet edge (thin), the inner frame and the title block in the frame's bottom right
-// corner.
+// The standard series of text heights (mm) the sheets use.
+inline constexpr double kTextHeights[] = {2.5, 3.5, 5, 7, 10};
+
+struct TitleBlockTexts {
+    std::string name;  // graph 1: "Колесо зубчатое", "Шестерня", "Вал-шестерня"
+    std::string designation;   // graph 2 and graph 26
+    std::string material;      // graph 3
+    std::string mass;          // graph 5, kg, "12,3"
+    std::string scale;         // graph 6, "1:2"
+    std::string developer;     // graph 11, row "Разраб."
+    std::string checker;       // graph 11, row "Пров."
+    std::string organisation;  // graph 9
+};
+
+// The largest height of the standard series, not above `largest`, at which a one-line text
+// fits `room` mm; 0 when not even 2,5 mm does.
+double FittingTextHeight(const std::string& text, double room, double largest);
+
+// The sheet edge (thin), the inner frame, the title block in the frame's bottom right corner,
+// graph 26, the left-margin graphs and "Копировал", "Формат A3" under the frame. A user's text
+// too long for its cell throws DrawingTextError.
 void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockTexts& texts);
 
-// One row of the parameter table; an empty name leaves the row empty.
+// One row of the parameter table; a row with a name and no value is left to be filled in.
 struct TableRow {
     std::string name;
     std::string symbol;
     std::string value;
 };
 
-// The table in the frame's top right corner, columns 65, 10 and 35 mm, rows 8 mm. A text too
-// long for its cell is set smaller so that it fits.
-void DrawParameterTable(Sheet& sheet, const Box& frame, const std::vector<TableRow>& rows);
+// The table in the frame's top right corner, columns 65, 10 and 35 mm, rows 8 mm: its parts
+// one after the other, main lines around it and between the parts, thin lines between rows.
+// A name or value too long for one line of 3,5 mm goes on one line of 2,5 mm, or two.
+void DrawParameterTable(Sheet& sheet, const Box& frame,
+                        const std::vector<std::vector<TableRow>>& parts);
+
+// Rows of all parts.
+int TableRowCount(const std::vector<std::vector<TableRow>>& parts);
 
 // The requirements numbered "1. ", "2. "..., each wrapped at blanks to the title block's
 // width; the lines as they will be drawn.

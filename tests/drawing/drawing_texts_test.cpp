@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/numbers.h"
-#include "drawing/gear_tables.h"
-#include "engine/design_inputs.h"
-
 namespace gearpair {
 namespace {
 
@@ -21,14 +17,6 @@ TEST(DrawingTexts, AnglesShowOnlyTheMinutesAndSecondsTheyHave) {
     EXPECT_EQ(AngleText(14 + 30 / 60.0 + 15 / 3600.0), "14°30′15″");
     EXPECT_EQ(AngleText(8 + 15 / 3600.0), "8°0′15″");
     EXPECT_EQ(AngleText(14.99999), "15°");  // rounded to the second, carried into degrees
-}
-
-TEST(DrawingTexts, EveryHelixOfTheListReadsBackAsEnteredFromTheRecordsRadians) {
-    for (const std::string_view helix : kHelixTexts) {
-        TGearDesign d;
-        d.betta = TextToFloat(helix, ',') * kRadiansPerDegree;
-        EXPECT_EQ(AngleText(HelixDegrees(d)), std::string(helix) + "°");
-    }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
+#include "drawing/sheet_expand.h"
+#include "drawing/title_block.h"
 #include "engine/design_run.h"
 
 namespace gearpair {
@@ -12,7 +15,7 @@ namespace {
 
 std::vector<std::string> Texts(const Sheet& sheet) {
     std::vector<std::string> texts;
-    for (const Item& item : sheet.items) {
+    for (const Item& item : PlainSheet(sheet).items) {
         if (const Text* t = std::get_if<Text>(&item.shape)) texts.push_back(t->text);
     }
     return texts;
@@ -22,19 +25,28 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-TEST(DefaultDesignSheets, FormatScaleTableAndDimensions) {
+TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
-    const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design));
+    DrawingInputs inputs;
+    inputs.developer = "Иванов";
+    const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design), inputs);
     EXPECT_TRUE(set.warnings.empty());
-    EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:2");
-    EXPECT_EQ(set.wheel.widthMm, 594);
-    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:2");
-    EXPECT_EQ(set.pinion.widthMm, 420);
+    EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:1");
+    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:1");
     const auto wheel = Texts(set.wheel);
+    // The teeth are cut at the angle the diameters come from, not at the 14 degrees entered.
     for (const char* text : {"Колесо зубчатое",
+                             "ГП.01.001",
+                             "ГП.01.002",
+                             "Сталь 45 ГОСТ 1050-2013",
+                             "Иванов",
+                             "Формат A2",
+                             "Листов",
+                             "1",
+                             "26,9",
                              "95",
-                             "14°",
+                             "14°38′51″",
                              "Правое",
                              "294,574",
                              "200",
@@ -45,22 +57,62 @@ TEST(DefaultDesignSheets, FormatScaleTableAndDimensions) {
                              "100",
                              "116,19",
                              "30",
+                             "43,09",
+                             "Ø269,07",
                              "3×45°",
                              "22",
                              "82,86",
-                             "8 отв. Ø29,44",
+                             "8 отв. Ø29,44 равномерно",
                              "Ø212,25",
-                             "26,9",
-                             "1:2",
-                             "1. Твёрдость зубьев 250 HB"}) {
+                             "1:1",
+                             "1. Улучшение 235…265 HB"}) {
         EXPECT_TRUE(Has(wheel, text)) << text;
     }
+    EXPECT_FALSE(Has(wheel, "Лист 1"));
     const auto pinion = Texts(set.pinion);
-    for (const char* text :
-         {"Шестерня", "34", "Левое", "105,426", "95", "Ø111,43", "Ø54,96", "Ø89,33", "110", "120",
-          "16", "59,26", "6,59", "1. Твёрдость зубьев 280 HB"}) {
+    for (const char* text : {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "105,426", "95",
+                             "Ø111,43", "Ø54,96", "Ø89,33", "110", "120", "16", "59,26", "6,59"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
+}
+
+// The teeth are drawn uncut: in both sections no hatch line reaches between the root and the
+// tip circles.
+TEST(DefaultDesignSheets, HatchingStopsAtTheRootLine) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const TGearDesign& d = session.design;
+    const DrawingSet set = BuildDrawings(d, DerivePartSizes(d));
+    for (const auto& [sheet, root] :
+         {std::pair{&set.wheel, d.df2}, std::pair{&set.pinion, d.df1}}) {
+        const ViewPlace& section = sheet->views.front().place;
+        int lines = 0;
+        for (const Item& item : PlainSheet(*sheet).items) {
+            const Line* line = std::get_if<Line>(&item.shape);
+            if (item.layer != Layer::Hatch || line == nullptr) continue;
+            ++lines;
+            for (const Point& p : {line->from, line->to}) {
+                EXPECT_LE(std::fabs(section.ToPart(p).y), root / 2 + 1e-9);
+            }
+        }
+        EXPECT_GT(lines, 50);
+    }
+}
+
+// A user's text reaches the sheet whole or not at all.
+TEST(DefaultDesignSheets, TitleBlockTextsThatCannotGoOnTheSheetAreErrors) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const PartSizes sizes = DerivePartSizes(session.design);
+    DrawingInputs control;
+    control.checker = "Петров\nИ.";
+    EXPECT_THROW(BuildDrawings(session.design, sizes, control), DrawingTextError);
+    DrawingInputs broken;
+    broken.organisation = "\xD0";
+    EXPECT_THROW(BuildDrawings(session.design, sizes, broken), DrawingTextError);
+    DrawingInputs longName;
+    longName.developer = "Константинопольский";
+    EXPECT_THROW(BuildDrawings(session.design, sizes, longName), DrawingTextError);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The choice of format and scale.
+// The choice of scale, then format.
 #include "drawing/sheet_format.h"
 
 #include <gtest/gtest.h>
@@ -6,34 +6,37 @@
 namespace gearpair {
 namespace {
 
-std::string Chosen(const ViewsExtent& views) {
-    const auto layout = ChooseLayout(views, 3);
+std::string Chosen(const ViewsExtent& views, double tip) {
+    const auto layout = ChooseLayout(views, tip, SheetFurniture{13, 4});
     if (!layout) return "none";
     return std::string(layout->format.name) + " " + std::string(layout->scale.text);
 }
 
-TEST(SheetLayout, SmallestFormatThenLargestScaleThatHoldsTheViews) {
-    EXPECT_EQ(Chosen({20, 10, 50, 20, 0}), "A4 5:1");
-    EXPECT_EQ(Chosen({1000, 300, 100, 26, 0}), "A4 1:15");
-    EXPECT_EQ(Chosen({20000, 4000, 100, 26, 0}), "A2 1:50");
-    EXPECT_EQ(Chosen({40000, 4000, 100, 26, 0}), "none");
+TEST(SheetLayout, ScaleFirstThenTheSmallestFormat) {
+    // 1:1 where A1 holds it, on the smallest format that does.
+    EXPECT_EQ(Chosen({100, 40, 50, 30}, 60), "A4 1:1");
+    EXPECT_EQ(Chosen({300, 250, 50, 30}, 250), "A2 1:1");
+    // Too large for A1 at 1:1: the largest reduction at which A1 holds it.
+    EXPECT_EQ(Chosen({1000, 800, 50, 30}, 800), "A1 1:2");
+    // Small parts enlarged to the smallest enlargement that shows the tip at 50 mm.
+    EXPECT_EQ(Chosen({30, 20, 50, 30}, 20), "A4 2,5:1");
+    EXPECT_EQ(Chosen({20, 13, 50, 30}, 13), "A4 4:1");
+    EXPECT_EQ(Chosen({20, 8, 50, 30}, 8), "A4 5:1");
+    EXPECT_EQ(Chosen({40000, 4000, 100, 26}, 4000), "none");
 }
 
-TEST(SheetLayout, AnIllegibleScaleMovesTheViewsToALargerFormat) {
-    // A 3 mm chamfer needs 1:2.5 at least: A2 instead of A4 at 1:15.
-    EXPECT_EQ(Chosen({1000, 300, 100, 26, 1 / 3.0}), "A2 1:2,5");
-    // Where no format holds it legibly, the largest format at the largest scale that fits.
-    EXPECT_EQ(Chosen({20000, 4000, 100, 26, 1 / 3.0}), "A1 1:40");
-}
-
-TEST(SheetLayout, TheFreeAreaStaysClearOfTableRequirementsAndTitleBlock) {
-    const auto layout = ChooseLayout({20, 10, 50, 20, 0}, 3);
-    ASSERT_TRUE(layout);
-    const Box frame = InnerFrame(layout->format);
-    EXPECT_TRUE(frame.Contains(layout->viewsArea));
-    EXPECT_FALSE(layout->viewsArea.Overlaps(TableBox(frame)));
-    EXPECT_FALSE(layout->viewsArea.Overlaps(TitleBlockBox(frame)));
-    EXPECT_FALSE(layout->viewsArea.Overlaps(RequirementsBox(frame, 3)));
+TEST(SheetLayout, TheFreeAreaStaysClearOfTableRequirementsTitleBlockAndGraph26) {
+    const SheetFurniture furniture{13, 4};
+    for (double width : {60.0, 150.0, 400.0}) {
+        const auto layout = ChooseLayout({width, 100, 50, 30}, 100, furniture);
+        ASSERT_TRUE(layout);
+        const Box frame = InnerFrame(layout->format);
+        EXPECT_TRUE(frame.Contains(layout->viewsArea));
+        EXPECT_FALSE(layout->viewsArea.Overlaps(TableBox(frame, 13)));
+        EXPECT_FALSE(layout->viewsArea.Overlaps(TitleBlockBox(frame)));
+        EXPECT_FALSE(layout->viewsArea.Overlaps(RequirementsBox(frame, 4)));
+        EXPECT_FALSE(layout->viewsArea.Overlaps(Graph26Box(frame)));
+    }
 }
 
 }  // namespace
