@@ -25,9 +25,10 @@ void Rectangle(Sheet& sheet, Layer layer, const Box& box) {
 
 // A text centred in a cell, set smaller when it would not fit its width.
 void CellText(Sheet& sheet, double left, double bottom, double width, double height,
-              const std::string& text, double textHeight) {
-    if (text.empty()) return;
+              const std::string& text, double textHeight, const char* attribute = "") {
+    if (text.empty() && !*attribute) return;
     Text t{{left + width / 2, bottom + height / 2}, text, textHeight, Anchor::MiddleCentre};
+    t.attribute = attribute;
     const double room = width - 2;
     if (TextWidth(t) > room) t.height *= room / TextWidth(t);
     sheet.items.push_back({Layer::Text, std::move(t)});
@@ -52,6 +53,7 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
     Rectangle(sheet, Layer::Frame, frame);
 
     const Box block = TitleBlockBox(frame);
+    const std::size_t first = sheet.items.size();
     const double x0 = block.left;
     const double y0 = block.bottom;
     Rectangle(sheet, Layer::Frame, block);
@@ -91,11 +93,13 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
     CellText(sheet, x0 + 135, y0 + 35, 15, 5, "Лит.", kSmallText);
     CellText(sheet, x0 + 150, y0 + 35, 17, 5, "Масса", kSmallText);
     CellText(sheet, x0 + 167, y0 + 35, 18, 5, "Масштаб", kSmallText);
-    CellText(sheet, x0 + 150, y0 + 20, 17, 15, texts.mass, kTextHeight);
-    CellText(sheet, x0 + 167, y0 + 20, 18, 15, texts.scale, kTextHeight);
+    CellText(sheet, x0 + 150, y0 + 20, 17, 15, texts.mass, kTextHeight, "MASS");
+    CellText(sheet, x0 + 167, y0 + 20, 18, 15, texts.scale, kTextHeight, "SCALE");
     CellText(sheet, x0 + 135, y0 + 15, 20, 5, "Лист 1", kSmallText);
     CellText(sheet, x0 + 155, y0 + 15, 30, 5, "Листов 1", kSmallText);
-    CellText(sheet, x0 + 65, y0 + 15, 70, 25, texts.name, 7);
+    CellText(sheet, x0 + 65, y0 + 15, 70, 25, texts.name, 7, "NAME");
+    // One block in CAD.
+    for (std::size_t i = first; i < sheet.items.size(); ++i) sheet.items[i].titleBlock = true;
 }
 
 void DrawParameterTable(Sheet& sheet, const Box& frame, const std::vector<TableRow>& rows) {

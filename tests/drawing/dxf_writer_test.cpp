@@ -40,7 +40,7 @@ TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
     // The contour layer: continuous, 0.5 mm; the axis layer dash-dot.
     EXPECT_NE(dxf.find("  2\nCONTOUR\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n370\n50\n"),
               std::string::npos);
-    EXPECT_NE(dxf.find("  2\nAXIS\n 70\n0\n 62\n7\n  6\nDASHDOT\n370\n25\n"), std::string::npos);
+    EXPECT_NE(dxf.find("  2\nAXIS\n 70\n0\n 62\n1\n  6\nDASHDOT\n370\n25\n"), std::string::npos);
     for (const char* entity : {"\nLINE\n", "\nSOLID\n", "\nCIRCLE\n", "\nARC\n", "\nTEXT\n"}) {
         EXPECT_NE(dxf.find(entity), std::string::npos) << entity;
     }
@@ -48,6 +48,50 @@ TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
     EXPECT_NE(dxf.find(" 50\n120\n 51\n60\n"), std::string::npos);  // 420 degrees is 60
     EXPECT_NE(dxf.find("  1\n8 \\U+043E"), std::string::npos);
     EXPECT_TRUE(dxf.ends_with("  0\nEOF\n"));
+}
+
+// A view at 1:2: its geometry lands at the part's real size, the rest of the sheet twice as
+// large, so that plotting at 1:2 gives the paper sheet.
+TEST(DxfText, ViewsAtRealSizeAndTheSheetAtTheInverseScale) {
+    Sheet sheet = SmallSheet();
+    sheet.scale = "1:2";
+    sheet.views = {DrawingView{"section", ViewPlace{{100, 100}, 0.5}}};
+    sheet.items = {{Layer::Contour, Circle{{110, 100}, 25}, 0},
+                   {Layer::Frame, Line{{5, 5}, {205, 5}}},
+                   {Layer::Dimension,
+                    Dimension{DimensionKind::Linear,
+                              ViewPlace{{100, 100}, 0.5},
+                              {0, -50},
+                              {0, 50},
+                              {},
+                              {-80, 0},
+                              90,
+                              "Ø100",
+                              false},
+                    0}};
+    const std::string dxf = DxfText(sheet);
+    // The circle: centre 200 + 20, radius 50; the frame line from 10 to 410.
+    EXPECT_NE(dxf.find("CIRCLE\n"), std::string::npos);
+    EXPECT_NE(dxf.find(" 10\n220\n 20\n200\n 30\n0\n 40\n50\n"), std::string::npos);
+    EXPECT_NE(dxf.find(" 10\n10\n 20\n10\n 30\n0\n 11\n410\n 21\n10\n"), std::string::npos);
+    EXPECT_NE(dxf.find("$DIMSCALE\n 40\n2\n"), std::string::npos);
+    EXPECT_NE(dxf.find("$LTSCALE\n 40\n2\n"), std::string::npos);
+    // The dimension measures 100 between (200, 150) and (200, 250) along y, and keeps the
+    // measured value live behind the diameter sign.
+    EXPECT_NE(dxf.find("  1\n%%c<>\n  3\nESKD\n100\nAcDbAlignedDimension\n 13\n200\n 23\n150\n"),
+              std::string::npos);
+}
+
+TEST(DimensionText, MeasuredValueStaysLiveUnlessTheSheetStatesAnotherSize) {
+    Dimension d{DimensionKind::Linear, {}, {0, 0}, {77.4587, 0}, {}, {0, 10}, 0, "Ø77,46", false};
+    EXPECT_EQ(DimensionTextOverride(d), "%%c<>");
+    d.text = "Ø77,46H7(+0,030)";
+    EXPECT_EQ(DimensionTextOverride(d), "%%c<>H7(+0,030)");
+    d.text = "77,46";
+    EXPECT_EQ(DimensionTextOverride(d), "");
+    d.text = "Ø80H7(+0,030)";  // the accepted size, not the drawn one
+    d.textOverride = true;
+    EXPECT_EQ(DimensionTextOverride(d), "%%c80H7(+0,030)");
 }
 
 class DxfFile : public testing::TempDirTest {};
