@@ -19,7 +19,10 @@ Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
         ChooseLayout(extent, content.gear.part.tip, furniture)
             .value_or(SheetLayout{kSheetFormats.back(), kDrawingScales.back(), Box{}});
     Sheet sheet;
-    sheet.title = texts.name;
+    // The PDF's and SVG's title: the part's name and designation.
+    sheet.title = content.title.designation.empty()
+                      ? content.title.name
+                      : content.title.name + " " + content.title.designation;
     sheet.format = std::string(layout.format.name);
     sheet.widthMm = layout.format.width;
     sheet.heightMm = layout.format.height;

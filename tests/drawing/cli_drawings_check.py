@@ -30,7 +30,7 @@ def unescaped(text):
     return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
 
 
-def check_dxf(path, expected_texts, radii, measured):
+def check_dxf(path, expected_texts, radii, measured, spans):
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
     check(not auditor.has_errors, f"{path}: audit errors {[e.message for e in auditor.errors]}")
@@ -59,6 +59,11 @@ def check_dxf(path, expected_texts, radii, measured):
     found = [c.dxf.radius for c in msp.query("CIRCLE")] + [a.dxf.radius for a in msp.query("ARC")]
     for name, diameter in radii.items():
         check(any(abs(r - diameter / 2) < 0.001 for r in found), f"{path}: no circle of {name}")
+    # Diameters drawn in the section: two contour lines their size apart.
+    ys = sorted({round(y, 4) for e in msp.query("LINE") for y in (e.dxf.start.y, e.dxf.end.y)} |
+                {round(p[1], 4) for e in msp.query("LWPOLYLINE") for p in e.get_points()})
+    for name, size in spans.items():
+        check(any(abs(b - a - size) < 0.001 for a in ys for b in ys), f"{path}: no span {name}")
     dimensions = [d.get_measurement() for d in msp.query("DIMENSION") if d.dimtype in (0, 1, 3)]
     for name, size in measured.items():
         check(any(abs(m - size) < 0.001 for m in dimensions), f"{path}: no dimension of {name}")
@@ -90,13 +95,16 @@ with tempfile.TemporaryDirectory() as temp:
     sizes = {k: float(v) for k, v in re.findall(r"\((\w+) ([-\d.]+)\)", result["handoff"])}
 
     check_dxf(os.path.join(out, "wheel.dxf"),
-              ["3", "95", "34", "14°", "Правое", "294,574", "200", "Колесо зубчатое"],
-              {"da2": sizes["da2"], "dvkol": sizes["dvkol"]},
-              {"da2": sizes["da2"], "bkol": sizes["bkol"]})
+              ["3", "95", "34", "14°38′51″", "Правое", "294,574", "200", "Колесо зубчатое",
+               "ГП.01.001"],
+              {"dvkol": sizes["dvkol"]},
+              {"da2": sizes["da2"], "bkol": sizes["bkol"]},
+              {"da2": sizes["da2"], "df2": sizes["df2"]})
     check_dxf(os.path.join(out, "pinion.dxf"),
-              ["3", "34", "95", "14°", "Левое", "105,426", "Шестерня"],
-              {"da1": sizes["da1"], "dvw": sizes["dvw"]},
-              {"da1": sizes["da1"], "bw": sizes["bw"]})
+              ["3", "34", "95", "14°38′51″", "Левое", "105,426", "Шестерня", "ГП.01.002"],
+              {"dvw": sizes["dvw"]},
+              {"da1": sizes["da1"], "bw": sizes["bw"]},
+              {"da1": sizes["da1"], "df1": sizes["df1"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)

@@ -37,7 +37,7 @@ TEST(SheetPainter, SvgIsWellFormedWithItsSizeInMillimetresAndThePartsName) {
             EXPECT_EQ(xml.attributes().value("viewBox").toString().toStdString(), "0 0 594 420");
         }
         if (xml.isStartElement() && xml.name() == QStringLiteral("title")) {
-            EXPECT_EQ(xml.readElementText().toStdString(), "Колесо зубчатое");
+            EXPECT_EQ(xml.readElementText().toStdString(), "Колесо зубчатое ГП.01.001");
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -54,7 +54,11 @@ TEST(SheetPainter, PdfIsOneLandscapePageOfTheFormat) {
 // The axes' dash-dot line as the SVG draws it: 12 mm dashes, 3 mm gaps, a dot between, in
 // millimetres of paper although the pen is a quarter of a millimetre wide.
 TEST(SheetPainter, SvgAxisDashesAreMillimetresOfPaper) {
-    const Sheet sheet{"", 40, 10, "1:1", {Item{Layer::Axis, Line{{0, 5}, {40, 5}}}}, ""};
+    Sheet sheet;
+    sheet.widthMm = 40;
+    sheet.heightMm = 10;
+    sheet.scale = "1:1";
+    sheet.items = {Item{Layer::Axis, Line{{0, 5}, {40, 5}}}};
     QSvgRenderer svg(QByteArray::fromStdString(SvgBytes(sheet)));
     QImage image(400, 100, QImage::Format_RGB32);  // 10 pixels per mm
     image.fill(Qt::white);
@@ -83,7 +87,7 @@ TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
     const DrawingFiles all = WriteDesignDrawings(session.design, sizes, PathOf("run"), true);
     EXPECT_EQ(all.error, "");
     EXPECT_EQ(all.written, paths);
-    EXPECT_EQ(all.drawings.wheel.title, "Колесо зубчатое");
+    EXPECT_EQ(all.drawings.wheel.title, "Колесо зубчатое ГП.01.001");
     EXPECT_EQ(WriteDesignDrawings(session.design, sizes, PathOf("run"), false).written.size(), 4u);
 
     std::filesystem::create_directories(dir_ / "failed" / "pinion.pdf");

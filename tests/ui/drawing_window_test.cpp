@@ -35,15 +35,17 @@ namespace {
 // A sheet of the given format with its edge and one contour line: enough to see and save.
 Sheet SheetOf(double widthMm, double heightMm) {
     const Point corners[] = {{0, 0}, {widthMm, 0}, {widthMm, heightMm}, {0, heightMm}};
-    return Sheet{
-        widthMm > 300 ? "A3" : "A4",
-        widthMm,
-        heightMm,
-        "1:1",
-        {Item{Layer::Frame, Polyline{{std::begin(corners), std::end(corners)}, true}},
-         Item{Layer::Contour, Line{{40, 40}, {120, 90}}}, Item{Layer::Axis, Circle{{100, 70}, 30}},
-         Item{Layer::Text, Text{{70, 60}, "Ø77,46", 3.5, Anchor::BottomCentre, 30}}},
-        "Колесо зубчатое"};
+    Sheet sheet;
+    sheet.format = widthMm > 300 ? "A3" : "A4";
+    sheet.widthMm = widthMm;
+    sheet.heightMm = heightMm;
+    sheet.scale = "1:1";
+    sheet.items = {Item{Layer::Frame, Polyline{{std::begin(corners), std::end(corners)}, true}},
+                   Item{Layer::Contour, Line{{40, 40}, {120, 90}}},
+                   Item{Layer::Axis, Circle{{100, 70}, 30}},
+                   Item{Layer::Text, Text{{70, 60}, "Ø77,46", 3.5, Anchor::BottomCentre, 30}}};
+    sheet.title = "Колесо зубчатое";
+    return sheet;
 }
 
 std::string Bytes(const QString& path) {
