@@ -109,6 +109,7 @@ constexpr double kFontWidth = 0.8;
 constexpr const char* kTextStyle = "Standard";
 constexpr const char* kDimensionStyle = "ESKD";
 constexpr const char* kTitleBlockName = "TITLE_BLOCK";
+constexpr int kInvisible = 1;  // attribute flag
 
 // Handles of the objects the tables and sections refer to; entities take theirs from the
 // writer's counter, which starts above these.
@@ -690,7 +691,7 @@ void WriteBlocks(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
                 WriteTextGroups(w, empty, item.layer, kNoView, identity, "AcDbAttributeDefinition");
             w.dxfString(3, text->attribute);
             w.dxfString(2, text->attribute);
-            w.dxfInt(70, 0);
+            w.dxfInt(70, kInvisible);
             w.dxfInt(74, vertical);
         } else {
             WritePlainItem(dxf, w, item, identity);
@@ -708,7 +709,10 @@ void WriteBlocks(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
     w.sectionEnd();
 }
 
-// One INSERT of the title block, enlarged like the frame, with the fields' values.
+// One INSERT of the title block, enlarged like the frame, with the fields' values as invisible
+// attributes: the data of the drawing for a CAD user's lists. Their visible texts are plain
+// TEXT entities beside it, because some CAD programs (LibreCAD among them) do not draw
+// attributes at all, and the sheet must read the same everywhere.
 void WriteTitleBlockInsert(StringDxfWriter& w, const Sheet& sheet, const ModelSpace& model) {
     w.dxfString(0, "INSERT");
     w.handle();
@@ -730,7 +734,7 @@ void WriteTitleBlockInsert(StringDxfWriter& w, const Sheet& sheet, const ModelSp
         w.dxfHex(330, kModelSpaceRecord);
         const int vertical = WriteTextGroups(w, *text, item.layer, kNoView, model, "AcDbAttribute");
         w.dxfString(2, text->attribute);
-        w.dxfInt(70, 0);
+        w.dxfInt(70, kInvisible);
         w.dxfInt(74, vertical);
     }
     w.dxfString(0, "SEQEND");
@@ -823,6 +827,10 @@ std::string DxfText(const Sheet& sheet) {
     for (const Item& item : sheet.items) {
         if (item.titleBlock) {
             titleBlock = true;
+            const auto* text = std::get_if<Text>(&item.shape);
+            if (text && !text->attribute.empty() && !text->text.empty()) {
+                WritePlainItem(dxf, w, item, model);
+            }
             continue;
         }
         WriteItem(dxf, w, item, model, dimension);
