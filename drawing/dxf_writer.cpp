@@ -103,10 +103,14 @@ double kDashDot[] = {12, -3, 0, -3};
 constexpr double kDashDotLength = 18;
 
 // The drafting font the PDF uses, narrowed to 0.8 of its width; it has Cyrillic and ships in
-// Debian (fonts-dejavu-core).
+// Debian (fonts-dejavu-core). CAD programs that read the style's font file take it. LibreCAD
+// takes its font by the style's name instead, and its own fonts are stroke fonts: the style is
+// named after its ГОСТ 2.304 type B font, which has Cyrillic, so that the sheet's Russian texts
+// show there too (a style name that is no font of LibreCAD's gives its default font, which has
+// no Cyrillic).
 constexpr const char* kFontFile = "DejaVuSans.ttf";
 constexpr double kFontWidth = 0.8;
-constexpr const char* kTextStyle = "Standard";
+constexpr const char* kTextStyle = "lc_opengost-br";
 constexpr const char* kDimensionStyle = "ESKD";
 constexpr const char* kTitleBlockName = "TITLE_BLOCK";
 constexpr int kInvisible = 1;  // attribute flag

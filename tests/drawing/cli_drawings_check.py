@@ -30,6 +30,13 @@ def unescaped(text):
     return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
 
 
+def msp_text_style(doc):
+    """The style of the model space's texts: one for all."""
+    styles = {t.dxf.style for t in doc.modelspace().query("TEXT")}
+    check(len(styles) == 1, f"text styles {styles}")
+    return styles.pop()
+
+
 def check_dxf(path, expected_texts, radii, measured, spans):
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
@@ -44,7 +51,8 @@ def check_dxf(path, expected_texts, radii, measured, spans):
     check(doc.layers.get("AXIS").dxf.linetype == "DASHDOT", f"{path}: axis line type")
     colours = {doc.layers.get(name).dxf.color for name in ("CONTOUR", "THIN", "AXIS", "HATCH")}
     check(len(colours) == 4, f"{path}: layer colours {colours}")
-    check(doc.styles.get("Standard").dxf.font.endswith(".ttf"), f"{path}: style font")
+    style = doc.styles.get(msp_text_style(doc))
+    check(style.dxf.font.endswith(".ttf"), f"{path}: style font")
     msp = doc.modelspace()
     inserts = list(msp.query("INSERT"))
     check(len(inserts) == 1 and inserts[0].dxf.name == "TITLE_BLOCK", f"{path}: title block")
