@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/check_data.h"
 #include "engine/helix_angle.h"
 #include "engine/masses.h"
 
@@ -92,6 +93,17 @@ void WriteDrawingSizes(JsonWriter& json, const AcceptedSizes& s) {
     json.EndObject();
 }
 
+// W and z_w where the face holds the common normal, else the constant chord and its height.
+void WriteCheckData(JsonWriter& json, const CheckData& c) {
+    json.BeginObject();
+    if (c.normalMeasurable) {
+        json.Member("W", c.commonNormal).Key("z_w").Integer(c.teethSpanned);
+    } else {
+        json.Member("sc", c.constantChord).Member("hc", c.chordHeight);
+    }
+    json.EndObject();
+}
+
 void WriteMaterial(JsonWriter& json, const GearMaterial& m) {
     json.BeginObject().Member("steel", m.steel).Member("treatment", m.treatment).EndObject();
 }
@@ -130,6 +142,18 @@ void WriteFigures(JsonWriter& json, const JobResult& job) {
             .Member("pinion", masses.pinion)
             .Member("total", masses.total)
             .EndObject();
+    } else {
+        json.Null();
+    }
+
+    json.Key("check_data");
+    if (job.design) {
+        const PairCheckData check = DesignCheckData(*job.design);
+        json.BeginObject().Key("wheel");
+        WriteCheckData(json, check.wheel);
+        json.Key("pinion");
+        WriteCheckData(json, check.pinion);
+        json.EndObject();
     } else {
         json.Null();
     }

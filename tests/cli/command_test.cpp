@@ -96,7 +96,8 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                            R"("bending": {"gear": "wheel", "stress": 177.60593856748508, )"
                            R"("allowable": 225, "margin": 0.2106402730333996}}, "steps": [{)"),
               std::string::npos);
-    // The accepted sizes and the default materials after the part sizes and the masses.
+    // The accepted sizes, the check data and the default materials after the part sizes and
+    // the masses.
     EXPECT_NE(
         run.out.find(R"("lstw": 120, "chamfer_pinion": 3}, "drawing_sizes": {"dvkol": 80, )"
                      R"("dstkol": 125, "lstkol": 120, "ckol": 30, )"
@@ -104,7 +105,9 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                      R"("DBotvkol": 210, "Dotvkol": 22, "dvw": 56, "dstw": 90, "lstw": 120, )"
                      R"("chamfer_pinion": 1.6, "rim_inner_wheel": 260}, "masses": {)"
                      R"("wheel": 26.860721266717942, "pinion": 6.588308202673177, )"
-                     R"("total": 33.44902946939112}, "material": {"wheel": )"
+                     R"("total": 33.44902946939112}, "check_data": {"wheel": )"
+                     R"({"W": 106.23457087410922, "z_w": 12}, "pinion": )"
+                     R"({"W": 41.42351370266271, "z_w": 5}}, "material": {"wheel": )"
                      R"({"steel": "Сталь 45 ГОСТ 1050-2013", "treatment": )"
                      R"("Улучшение 235…265 HB"}, "pinion": {"steel": )"
                      R"("Сталь 40Х ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}}, )"),
@@ -147,12 +150,13 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
     EXPECT_TRUE(json.out.starts_with(
         R"({"status": "stopped", "message": "                      Для таких значений в )"
         R"(таблице отсутствуют данные.\rУменьшите )"));
-    EXPECT_NE(json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
-                            R"("run_number": null, "design": null, "checks": null, "steps": [], )"
-                            R"("sizes": null, "drawing_sizes": null, "masses": null, )"
-                            R"("material": null, "drawings": null, "models": null, )"
-                            R"("warnings": []})"),
-              std::string::npos);
+    EXPECT_NE(
+        json.out.find(R"("results": null, "handoff": null, "recalculations": 0, )"
+                      R"("run_number": null, "design": null, "checks": null, "steps": [], )"
+                      R"("sizes": null, "drawing_sizes": null, "masses": null, )"
+                      R"("check_data": null, "material": null, "drawings": null, "models": null, )"
+                      R"("warnings": []})"),
+        std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});
     EXPECT_EQ(text.code, kExitNotCompleted);

@@ -55,12 +55,13 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
     job.status = JobStatus::Stopped;
     job.message = "a\rb";
     job.report = {"Введённые значения", "uz  2,800"};
-    EXPECT_EQ(JobJson(job),
-              R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
-              R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
-              R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("drawing_sizes": null, "masses": null, "material": null, "drawings": null, )"
-              R"("models": null, "warnings": []})");
+    EXPECT_EQ(
+        JobJson(job),
+        R"({"status": "stopped", "message": "a\rb", "report": ["Введённые значения", )"
+        R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
+        R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
+        R"("drawing_sizes": null, "masses": null, "check_data": null, "material": null, "drawings": null, )"
+        R"("models": null, "warnings": []})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -79,7 +80,7 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"("mn": "3,00", "z1": "34", "z2": "95", "d1": "105,4", "d2": "294,6"}, )"
               R"j("handoff": "((aw 200.000) (nw 3.000))", "recalculations": 2, )j"
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
-              R"("drawing_sizes": null, "masses": null, "material": null, )"
+              R"("drawing_sizes": null, "masses": null, "check_data": null, "material": null, )"
               R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], "models": ["m/wheel.stl"], )"
               R"("warnings": ["Шестерню выполнить заодно с валом"]})");
 }
@@ -94,7 +95,7 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
         R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
         R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
         R"("checks": null, "steps": [], "sizes": null, "drawing_sizes": null, "masses": null, )"
-        R"("material": null, "drawings": null, "models": null, "warnings": []})");
+        R"("check_data": null, "material": null, "drawings": null, "models": null, "warnings": []})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -137,7 +138,7 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"({"aw": 200, "mn": 3, "z1": 43, "z2": 86, )"
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
-        R"("sizes": null, "drawing_sizes": null, "masses": null, "material": null, )"
+        R"("sizes": null, "drawing_sizes": null, "masses": null, "check_data": null, "material": null, )"
         R"("drawings": null, "models": null, "warnings": []})"))
         << json;
 }
