@@ -142,8 +142,8 @@ struct Sheet {
     double widthMm = 0;
     double heightMm = 0;
     std::string scale;  // "1:2", "2,5:1" ...
-    std::vector<DrawingView> views;
     std::vector<Item> items;
+    std::vector<DrawingView> views;
 };
 
 }  // namespace gearpair

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
-layers, the parameter-table texts, the tip and bore circles at the sheet's scale), pdfinfo (one
+layers, the parameter-table texts, the bore circles at the sheet's scale), pdfinfo (one
 page of an ISO A format) and an XML parser (the SVG, sized in mm). A stopped design writes
 nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
 import json
@@ -75,11 +75,11 @@ with tempfile.TemporaryDirectory() as temp:
     sizes = {k: float(v) for k, v in re.findall(r"\((\w+) ([-\d.]+)\)", result["handoff"])}
 
     check_dxf(os.path.join(out, "wheel.dxf"),
-              ["3", "95", "34", "14°", "Правое", "294,574", "200", "Колесо зубчатое"],
-              {"da2": sizes["da2"], "dvkol": sizes["dvkol"]})
+              ["3", "95", "34", "14°38′51″", "Правое", "294,574", "200", "Колесо зубчатое"],
+              {"dvkol": sizes["dvkol"]})
     check_dxf(os.path.join(out, "pinion.dxf"),
-              ["3", "34", "95", "14°", "Левое", "105,426", "Шестерня"],
-              {"da1": sizes["da1"], "dvw": sizes["dvw"]})
+              ["3", "34", "95", "14°38′51″", "Левое", "105,426", "Шестерня"],
+              {"dvw": sizes["dvw"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
