@@ -41,7 +41,8 @@ struct JobResult {
     std::optional<PairMaterials> materials;     // the default materials, when completed
     std::vector<CheckStep> steps;               // every geometry pass, also before a stop or error
     std::optional<std::string> drawingDirectory;       // dwgN of a completed hand-off on disk
-    std::optional<std::vector<std::string>> drawings;  // the drawing files written
+    std::optional<std::vector<std::string>> drawings;  // the drawing files written, also
+                                                       // those before a failed one
     std::optional<std::vector<std::string>> models;    // the model files written
     std::vector<std::string> warnings;                 // about the parts, when completed
 };

@@ -1,4 +1,5 @@
-// The working drawings of a completed design job, written by `gearpair-cli --drawings DIR`.
+// The working drawings of a completed design job, written by `gearpair-cli --drawings DIR` and
+// into the hand-off's dwgN.
 #pragma once
 
 #include <string>
@@ -7,12 +8,10 @@
 
 namespace gearpair {
 
-// Creates `dir` when missing and writes the drawing files of the completed job into it, the
-// SVG files only `withSvg`; the job gains their paths (after any written before) and the
-// drawings' warnings. A file error makes the job failed with
-// the file layer's message; the files written before it stay. Works without a display: when
-// no Qt application exists, one runs on the offscreen platform (unless QT_QPA_PLATFORM names
-// another) for the time of the writing.
+// Writes the drawing files of the completed job into `dir` (created when missing), the SVG
+// files only `withSvg`, through the drawing pipeline; the job gains the paths written (after any
+// written before, also those before a failure; none written leaves them as they were). A failure
+// makes the job failed with the file layer's message, which names the file.
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg);
 
 }  // namespace gearpair

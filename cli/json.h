@@ -10,7 +10,7 @@ namespace gearpair {
 // {"status": ..., "message": ..., "report": [...], "results": ..., "handoff": ...,
 //  "recalculations": N, "run_number": ..., "design": ..., "checks": ..., "steps": [...],
 //  "sizes": ..., "drawing_sizes": ..., "masses": ..., "material": ..., "drawings": [PATH, ...]
-//  or null, "warnings": [...]} on one line, without a line end.
+//  or null, "models": [PATH, ...] or null, "warnings": [...]} on one line, without a line end.
 std::string JobJson(const JobResult& job);
 
 }  // namespace gearpair

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "files/file_ops.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -20,6 +21,8 @@
 namespace {
 
 int Run(const std::vector<std::string_view>& arguments) {
+    // A write beyond the file-size limit fails with its error and leaves no temporary file.
+    gearpair::IgnoreWriteSignals(false);
     int code = gearpair::kExitNotCompleted;
     try {
         code = gearpair::RunCommand(arguments, std::cin, std::cout, std::cerr);

@@ -1,17 +1,39 @@
-// The files of the working drawings in a directory: DXF, PDF and optionally SVG of the wheel,
-// then of the pinion.
+// The drawing pipeline of a completed design: part sizes, both sheets, then the files of the
+// working drawings in a directory, DXF, PDF and optionally SVG of the wheel, then of the pinion.
+// Both front ends write their drawings through it.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "drawing/drawings.h"
+#include "engine/gear_design.h"
+#include "engine/part_sizes.h"
 
 namespace gearpair {
 
-// Writes wheel.dxf, wheel.pdf, [wheel.svg], pinion.dxf, pinion.pdf, [pinion.svg] into `dir`
-// (which must exist), each replaced atomically, and returns their paths in that order. The
-// first failure throws FileError naming its file; the files written before it stay.
-std::vector<std::string> WriteDrawings(const DrawingSet& set, const std::string& dir, bool withSvg);
+// What the user must be told about each part of a design, most serious first.
+struct PartWarnings {
+    std::vector<std::string> wheel;
+    std::vector<std::string> pinion;
+};
+
+// What writing a design's drawings produced.
+struct DrawingFiles {
+    DrawingSet drawings;               // both sheets, for a window that shows them
+    PartWarnings warnings;             // also when no file could be written
+    std::vector<std::string> written;  // the files written, in order
+    std::string error;  // the message of the failure that ended the writing; empty when none
+};
+
+// Builds the sheets of the design (the record after a completed run and its part sizes) and
+// writes wheel.dxf, wheel.pdf, [wheel.svg], pinion.dxf, pinion.pdf, [pinion.svg] into `dir`,
+// created when missing, each replaced atomically. The first failure ends the writing: its
+// message (naming the file) is the result's error, and the files written before it stay and
+// are listed. Paints on Qt's offscreen platform when the process has no application object,
+// creating one for the time of the writing (whatever QT_QPA_PLATFORM says, without changing
+// the environment), so that it needs no display.
+DrawingFiles WriteDesignDrawings(const TGearDesign& design, const PartSizes& sizes,
+                                 const std::string& dir, bool withSvg);
 
 }  // namespace gearpair

@@ -1,6 +1,11 @@
-// Translation of a sheet into DXF through dxflib. dxflib writes only to a named file, so a
-// writer on a string stands in for its file writer; the header variables dxflib has no call
-// for ($INSUNITS, $MEASUREMENT, the limits) go through its low-level group writer.
+// Translation of a sheet into DXF through dxflib's group writer, for a CAD user to measure and
+// edit: every view's geometry at the part's real size in model space, the frame, table and
+// title block around it at the inverse of the sheet's scale (so that plotting at the sheet's
+// scale gives the paper sheet), dimensions as DIMENSION entities that measure the geometry,
+// section hatching as HATCH entities on closed loops, the title block as one block whose
+// fields are attributes, and an OBJECTS section whose owners are all set. dxflib has calls for
+// the plain entities; the tables, dimensions, hatches, block and objects it writes with fixed
+// or missing owners, so those groups are written here.
 #include "drawing/dxf_writer.h"
 
 #include <dl_dxf.h>
@@ -10,40 +15,36 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "core/cp1251.h"
+#include "core/decimal_text.h"
 #include "drawing/sheet_expand.h"
-#include "drawing/sheet_file.h"
+#include "files/file_ops.h"
 
 namespace gearpair {
 
 namespace {
 
-// dxflib's ASCII writer with its output gathered in a string instead of a file.
+// dxflib's ASCII writer with its output gathered in a string, for the file layer to write.
+// dxflib's calls take that writer type (DL_WriterA), not its base, so the string writer derives
+// from it and overrides every group writer: the file stream it opens under no name (and fails to
+// open) is never written to.
 class StringDxfWriter : public DL_WriterA {
 public:
     StringDxfWriter() : DL_WriterA("", DL_Codes::AC1015) {}
 
-    // Six decimals (a millionth of a millimetre), trailing zeros dropped: sheet coordinates are
-    // far inside the range where the scaled value is an exact integer.
+    // Six decimals (a millionth of a millimetre), trailing zeros dropped; "-0" is zero.
     void dxfReal(int gc, double value) const override {
-        const long long scaled = std::llround(value * 1e6);
-        const unsigned long long magnitude = scaled < 0
-                                                 ? 0ULL - static_cast<unsigned long long>(scaled)
-                                                 : static_cast<unsigned long long>(scaled);
-        char buffer[40];
-        char* out = buffer;
-        if (scaled < 0) *out++ = '-';
-        out = std::to_chars(out, buffer + sizeof buffer, magnitude / 1000000).ptr;
-        unsigned long long fraction = magnitude % 1000000;
-        if (fraction != 0) {
-            *out++ = '.';
-            for (unsigned long long unit = 100000; unit > 0 && fraction != 0; unit /= 10) {
-                *out++ = static_cast<char>('0' + fraction / unit);
-                fraction %= unit;
-            }
-        }
-        Group(gc, std::string_view(buffer, static_cast<std::size_t>(out - buffer)));
+        char buffer[32];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+        std::string_view number(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        while (number.ends_with('0')) number.remove_suffix(1);
+        if (number.ends_with('.')) number.remove_suffix(1);
+        if (number == "-0") number = "0";
+        Group(gc, number);
     }
     void dxfInt(int gc, int value) const override { Group(gc, std::to_string(value)); }
     void dxfHex(int gc, int value) const override {
@@ -56,6 +57,9 @@ public:
     void dxfString(int gc, const char* value) const override { Group(gc, value); }
     void dxfString(int gc, const std::string& value) const override { Group(gc, value); }
 
+    // A new handle for an object written later, without writing it now.
+    int NewHandle() const { return static_cast<int>(m_handle++); }
+
     void Reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string Take() { return std::move(text_); }
 
@@ -63,10 +67,8 @@ private:
     // The group code right-aligned in three columns, as CAD programs write it, then the value.
     void Group(int gc, std::string_view value) const {
         char code[8];
-        const auto end = std::to_chars(code, code + sizeof code, gc).ptr;
-        const auto digits = static_cast<std::size_t>(end - code);
-        if (digits < 3) text_.append(3 - digits, ' ');
-        text_.append(code, digits);
+        std::snprintf(code, sizeof code, "%3d", gc);
+        text_ += code;
         text_ += '\n';
         text_ += value;
         text_ += '\n';
@@ -79,52 +81,232 @@ struct LayerStyle {
     Layer layer;
     const char* lineType;
     int lineWeight;  // hundredths of a mm
+    int colour;      // ACI: as draftsmen colour the kinds of line on screen
 };
 
 constexpr LayerStyle kLayerStyles[] = {
-    {Layer::Contour, "CONTINUOUS", 50},   {Layer::Thin, "CONTINUOUS", 25},
-    {Layer::Axis, "DASHDOT", 25},         {Layer::Hatch, "CONTINUOUS", 25},
-    {Layer::Dimension, "CONTINUOUS", 25}, {Layer::Text, "CONTINUOUS", 25},
-    {Layer::Frame, "CONTINUOUS", 50},
+    {Layer::Contour, "CONTINUOUS", 50, 7},    // white (black on a light screen)
+    {Layer::Thin, "CONTINUOUS", 25, 3},       // green
+    {Layer::Axis, "DASHDOT", 25, 1},          // red
+    {Layer::Hatch, "CONTINUOUS", 25, 8},      // grey
+    {Layer::Dimension, "CONTINUOUS", 25, 4},  // cyan
+    {Layer::Text, "CONTINUOUS", 25, 2},       // yellow
+    {Layer::Frame, "CONTINUOUS", 50, 7},      // white
 };
 
 constexpr int kByLayer = 256;
 constexpr int kLineWeightByLayer = -1;
 constexpr int kWhite = 7;
-// Dash-dot thin: 12 mm dashes, 3 mm gaps, a dot between.
+// Dash-dot thin: 12 mm dashes, 3 mm gaps, a dot between (paper mm; $LTSCALE scales them to the
+// model).
 double kDashDot[] = {12, -3, 0, -3};
 constexpr double kDashDotLength = 18;
+
+// The drafting font the PDF uses, narrowed to 0.8 of its width; it has Cyrillic and ships in
+// Debian (fonts-dejavu-core).
+constexpr const char* kFontFile = "DejaVuSans.ttf";
+constexpr double kFontWidth = 0.8;
+constexpr const char* kTextStyle = "Standard";
+constexpr const char* kDimensionStyle = "ESKD";
+constexpr const char* kTitleBlockName = "TITLE_BLOCK";
+
+// Handles of the objects the tables and sections refer to; entities take theirs from the
+// writer's counter, which starts above these.
+constexpr int kRootDictionary = 0xC;
+constexpr int kGroupDictionary = 0xD;
+constexpr int kModelSpaceRecord = 0x1F;
+constexpr int kPaperSpaceRecord = 0x1B;
+constexpr int kTitleBlockRecord = 0x2A;
+constexpr int kTextStyleHandle = 0x2B;
+constexpr int kDimStyleHandle = 0x2C;
+
+// Sheet (paper) coordinates to model coordinates. A view's geometry lands at the part's real
+// size; everything else (frame, table, requirements, title block, texts) is enlarged by the
+// inverse of the sheet's scale around the sheet's origin, so that the model plotted at the
+// sheet's scale is the paper sheet.
+class ModelSpace {
+public:
+    explicit ModelSpace(const Sheet& sheet) : sheet_(sheet), factor_(1 / SheetScale(sheet)) {}
+
+    // Model mm per paper mm outside the views.
+    double Factor() const { return factor_; }
+
+    Point Map(Point paper, int view) const {
+        if (view == kNoView) return {paper.x * factor_, paper.y * factor_};
+        const ViewPlace& place = sheet_.views[static_cast<std::size_t>(view)].place;
+        return FromPart(place.ToPart(paper), place);
+    }
+    // A part point of a view (dimensions keep theirs in the part's mm).
+    Point FromPart(Point part, const ViewPlace& place) const {
+        return {place.origin.x * factor_ + part.x, place.origin.y * factor_ + part.y};
+    }
+    double Length(double paper, int view) const {
+        if (view == kNoView) return paper * factor_;
+        return paper / sheet_.views[static_cast<std::size_t>(view)].place.scale;
+    }
+
+private:
+    // Paper mm per part mm of the sheet's scale text: "1:2" 0.5, "2,5:1" 2.5.
+    static double SheetScale(const Sheet& sheet) {
+        if (!sheet.views.empty()) return sheet.views.front().place.scale;
+        const auto colon = sheet.scale.find(':');
+        if (colon == std::string::npos) return 1;
+        auto number = [](std::string text) {
+            for (char& c : text) c = c == ',' ? '.' : c;
+            double value = 0;
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            return value;
+        };
+        const double paper = number(sheet.scale.substr(0, colon));
+        const double part = number(sheet.scale.substr(colon + 1));
+        return paper > 0 && part > 0 ? paper / part : 1;
+    }
+
+    const Sheet& sheet_;
+    double factor_;
+};
 
 DL_Attributes EntityAttributes(Layer layer) {
     return DL_Attributes(DxfLayerName(layer), kByLayer, kLineWeightByLayer, "BYLAYER", 1.0);
 }
 
-void WriteHeaderVariables(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet) {
+void Header(StringDxfWriter& w, const char* name) {
+    w.dxfString(9, name);
+}
+
+void WriteHeaderVariables(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
+                          const ModelSpace& model) {
     dxf.writeHeader(w);
-    w.dxfString(9, "$INSUNITS");
+    const double width = sheet.widthMm * model.Factor();
+    const double height = sheet.heightMm * model.Factor();
+    Header(w, "$INSUNITS");
     w.dxfInt(70, 4);  // millimetres
-    w.dxfString(9, "$MEASUREMENT");
+    Header(w, "$MEASUREMENT");
     w.dxfInt(70, 1);  // metric
-    w.dxfString(9, "$LIMMIN");
+    Header(w, "$LIMMIN");
     w.dxfReal(10, 0);
     w.dxfReal(20, 0);
-    w.dxfString(9, "$LIMMAX");
-    w.dxfReal(10, sheet.widthMm);
-    w.dxfReal(20, sheet.heightMm);
-    w.dxfString(9, "$EXTMIN");
-    w.dxfReal(10, 0);
-    w.dxfReal(20, 0);
-    w.dxfReal(30, 0);
-    w.dxfString(9, "$EXTMAX");
-    w.dxfReal(10, sheet.widthMm);
-    w.dxfReal(20, sheet.heightMm);
-    w.dxfReal(30, 0);
-    w.dxfString(9, "$LWDISPLAY");
+    Header(w, "$LIMMAX");
+    w.dxfReal(10, width);
+    w.dxfReal(20, height);
+    Header(w, "$EXTMIN");
+    w.coord(10, 0, 0);
+    Header(w, "$EXTMAX");
+    w.coord(10, width, height);
+    // Line type patterns and dimension sizes are paper mm: scaled to the model.
+    Header(w, "$LTSCALE");
+    w.dxfReal(40, model.Factor());
+    Header(w, "$DIMSCALE");
+    w.dxfReal(40, model.Factor());
+    Header(w, "$DIMSTYLE");
+    w.dxfString(2, kDimensionStyle);
+    // The dimension style's values again as the drawing's defaults, for programs that read
+    // these rather than the style.
+    Header(w, "$DIMASZ");
+    w.dxfReal(40, 3);
+    Header(w, "$DIMEXO");
+    w.dxfReal(40, 0);
+    Header(w, "$DIMEXE");
+    w.dxfReal(40, 2);
+    Header(w, "$DIMTXT");
+    w.dxfReal(40, 3.5);
+    Header(w, "$DIMGAP");
+    w.dxfReal(40, 1);
+    Header(w, "$DIMTAD");
+    w.dxfInt(70, 1);
+    Header(w, "$DIMZIN");
+    w.dxfInt(70, 8);
+    Header(w, "$DIMDEC");
+    w.dxfInt(70, 2);
+    Header(w, "$TEXTSTYLE");
+    w.dxfString(7, kTextStyle);
+    Header(w, "$DIMDSEP");
+    w.dxfInt(70, ',');
+    Header(w, "$LWDISPLAY");
     w.dxfInt(290, 1);
     w.sectionEnd();
 }
 
-void WriteTables(DL_Dxf& dxf, StringDxfWriter& w) {
+void WriteTextStyle(StringDxfWriter& w) {
+    w.dxfString(0, "TABLE");
+    w.dxfString(2, "STYLE");
+    w.dxfHex(5, 3);
+    w.dxfHex(330, 0);
+    w.dxfString(100, "AcDbSymbolTable");
+    w.dxfInt(70, 1);
+    w.dxfString(0, "STYLE");
+    w.dxfHex(5, kTextStyleHandle);
+    w.dxfHex(330, 3);
+    w.dxfString(100, "AcDbSymbolTableRecord");
+    w.dxfString(100, "AcDbTextStyleTableRecord");
+    w.dxfString(2, kTextStyle);
+    w.dxfInt(70, 0);
+    w.dxfReal(40, 0);
+    w.dxfReal(41, kFontWidth);
+    w.dxfReal(50, 0);
+    w.dxfInt(71, 0);
+    w.dxfReal(42, 3.5);
+    w.dxfString(3, kFontFile);
+    w.dxfString(4, "");
+    w.dxfString(0, "ENDTAB");
+}
+
+// ЕСКД habits: arrows 3 mm, text 3.5 mm above the dimension line and aligned with it, extension
+// lines 2 mm past the dimension line and starting at the contour, 1 mm between line and text,
+// the decimal comma, two decimals at most without trailing zeros.
+void WriteDimensionStyle(StringDxfWriter& w) {
+    w.dxfString(0, "TABLE");
+    w.dxfString(2, "DIMSTYLE");
+    w.dxfHex(5, 0xA);
+    w.dxfHex(330, 0);
+    w.dxfString(100, "AcDbSymbolTable");
+    w.dxfInt(70, 1);
+    w.dxfString(100, "AcDbDimStyleTable");
+    w.dxfInt(71, 0);
+    w.dxfString(0, "DIMSTYLE");
+    w.dxfHex(105, kDimStyleHandle);
+    w.dxfHex(330, 0xA);
+    w.dxfString(100, "AcDbSymbolTableRecord");
+    w.dxfString(100, "AcDbDimStyleTableRecord");
+    w.dxfString(2, kDimensionStyle);
+    w.dxfInt(70, 0);
+    w.dxfReal(41, 3);     // DIMASZ
+    w.dxfReal(42, 0);     // DIMEXO
+    w.dxfReal(43, 7);     // DIMDLI
+    w.dxfReal(44, 2);     // DIMEXE
+    w.dxfInt(73, 0);      // DIMTIH: inside texts aligned with the line
+    w.dxfInt(74, 0);      // DIMTOH: outside texts aligned too
+    w.dxfInt(77, 1);      // DIMTAD: above the line
+    w.dxfInt(78, 8);      // DIMZIN: no trailing zeros
+    w.dxfReal(140, 3.5);  // DIMTXT
+    w.dxfReal(141, 0);    // DIMCEN: no centre marks
+    w.dxfReal(147, 1);    // DIMGAP
+    w.dxfInt(172, 1);     // DIMTOFL: the line drawn between the extension lines
+    w.dxfInt(271, 2);     // DIMDEC
+    w.dxfInt(278, ',');   // DIMDSEP
+    w.dxfHex(340, kTextStyleHandle);
+    w.dxfString(0, "ENDTAB");
+}
+
+// The anonymous blocks "*D1", "*D2"... that hold what each dimension draws, as CAD programs
+// keep a dimension's picture beside its definition; their block records' handles.
+struct DimensionBlocks {
+    std::vector<const Item*> items;
+    std::vector<int> records;
+
+    static std::string Name(std::size_t index) { return "*D" + std::to_string(index + 1); }
+};
+
+void WriteBlockRecord(StringDxfWriter& w, int handle, const std::string& name) {
+    w.dxfString(0, "BLOCK_RECORD");
+    w.dxfHex(5, handle);
+    w.dxfHex(330, 1);
+    w.dxfString(100, "AcDbSymbolTableRecord");
+    w.dxfString(100, "AcDbBlockTableRecord");
+    w.dxfString(2, name);
+}
+
+void WriteTables(DL_Dxf& dxf, StringDxfWriter& w, DimensionBlocks& dimensions) {
     w.sectionTables();
     dxf.writeVPort(w);
 
@@ -140,32 +322,35 @@ void WriteTables(DL_Dxf& dxf, StringDxfWriter& w) {
     dxf.writeLayer(w, DL_LayerData("0", 0), DL_Attributes("", kWhite, 25, "CONTINUOUS", 1.0));
     for (const LayerStyle& style : kLayerStyles) {
         dxf.writeLayer(w, DL_LayerData(DxfLayerName(style.layer), 0),
-                       DL_Attributes("", kWhite, style.lineWeight, style.lineType, 1.0));
+                       DL_Attributes("", style.colour, style.lineWeight, style.lineType, 1.0));
     }
     w.tableEnd();
 
-    w.tableStyle(1);
-    // The narrow drafting font: 0.8 of a regular font's width.
-    dxf.writeStyle(w, DL_StyleData("Standard", 0, 0, 0.8, 0, 0, 3.5, "txt", ""));
-    w.tableEnd();
-
+    WriteTextStyle(w);
     dxf.writeView(w);
     dxf.writeUcs(w);
     w.tableAppid(1);
     dxf.writeAppid(w, "ACAD");
     w.tableEnd();
-    dxf.writeDimStyle(w, 2.5, 0.625, 0.625, 0.625, 2.5);
-    dxf.writeBlockRecord(w);
-    w.tableEnd();
-    w.sectionEnd();
+    WriteDimensionStyle(w);
 
-    w.sectionBlocks();
-    dxf.writeBlock(w, DL_BlockData("*Model_Space", 0, 0, 0, 0));
-    dxf.writeEndBlock(w, "*Model_Space");
-    dxf.writeBlock(w, DL_BlockData("*Paper_Space", 0, 0, 0, 0));
-    dxf.writeEndBlock(w, "*Paper_Space");
-    dxf.writeBlock(w, DL_BlockData("*Paper_Space0", 0, 0, 0, 0));
-    dxf.writeEndBlock(w, "*Paper_Space0");
+    w.dxfString(0, "TABLE");
+    w.dxfString(2, "BLOCK_RECORD");
+    w.dxfHex(5, 1);
+    w.dxfHex(330, 0);
+    w.dxfString(100, "AcDbSymbolTable");
+    w.dxfInt(70, 3 + static_cast<int>(dimensions.items.size()));
+    WriteBlockRecord(w, kModelSpaceRecord, "*Model_Space");
+    WriteBlockRecord(w, kPaperSpaceRecord, "*Paper_Space");
+    WriteBlockRecord(w, kTitleBlockRecord, kTitleBlockName);
+    dimensions.records.clear();
+    for (std::size_t i = 0; i < dimensions.items.size(); ++i) {
+        dimensions.records.push_back(w.NewHandle());
+    }
+    for (std::size_t i = 0; i < dimensions.items.size(); ++i) {
+        WriteBlockRecord(w, dimensions.records[i], DimensionBlocks::Name(i));
+    }
+    w.dxfString(0, "ENDTAB");
     w.sectionEnd();
 }
 
@@ -193,17 +378,215 @@ void Justification(Anchor anchor, int& horizontal, int& vertical) {
     }
 }
 
-void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item) {
+double Distance(Point a, Point b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// The value a CAD program measures for the dimension, in the part's mm or degrees.
+double MeasuredValue(const Dimension& d) {
+    switch (d.kind) {
+        case DimensionKind::Linear: {
+            const double angle = d.directionDeg * std::numbers::pi / 180;
+            return std::fabs((d.second.x - d.first.x) * std::cos(angle) +
+                             (d.second.y - d.first.y) * std::sin(angle));
+        }
+        case DimensionKind::Diameter:
+            return 2 * Distance(d.first, d.second);
+        case DimensionKind::Radius:
+            return Distance(d.first, d.second);
+        case DimensionKind::Angular: {
+            const double a = std::atan2(d.second.y - d.first.y, d.second.x - d.first.x);
+            const double b = std::atan2(d.third.y - d.first.y, d.third.x - d.first.x);
+            double degrees = std::fabs(b - a) * 180 / std::numbers::pi;
+            if (degrees > 180) degrees = 360 - degrees;
+            return degrees;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string DimensionTextOverride(const Dimension& d) {
+    // The measured value as the dimension style writes it; where the sheet's text holds it, CAD
+    // keeps it live ("<>") and writes the rest (Ø, a fit) around it.
+    const std::string measured = DecimalText(MeasuredValue(d), 2);
+    std::string text = d.text;
+    if (!d.textOverride) {
+        const auto at = text.find(measured);
+        if (at != std::string::npos) text.replace(at, measured.size(), "<>");
+    }
+    if (text == "<>") return "";
+    // The diameter sign as CAD programs code it in dimension texts.
+    const std::string diameter = "Ø";
+    for (auto at = text.find(diameter); at != std::string::npos; at = text.find(diameter, at)) {
+        text.replace(at, diameter.size(), "%%c");
+    }
+    return DxfEscaped(text);
+}
+
+namespace {
+
+void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const std::string& block,
+                    const ModelSpace& model) {
+    const auto at = [&](Point part) { return model.FromPart(part, d.view); };
+    const Point first = at(d.first);
+    const Point second = at(d.second);
+    const Point line = at(d.line);
+    w.dxfString(0, "DIMENSION");
+    w.handle();
+    w.dxfHex(330, kModelSpaceRecord);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, DxfLayerName(layer));
+    w.dxfString(100, "AcDbDimension");
+    w.dxfString(2, block);
+    switch (d.kind) {
+        case DimensionKind::Linear: {
+            // The definition point: where the second extension line meets the dimension line.
+            const double angle = d.directionDeg * std::numbers::pi / 180;
+            const Point along{std::cos(angle), std::sin(angle)};
+            const double shift = (line.x - second.x) * -along.y + (line.y - second.y) * along.x;
+            w.coord(10, second.x - along.y * shift, second.y + along.x * shift);
+            const double half =
+                ((second.x - first.x) * along.x + (second.y - first.y) * along.y) / 2;
+            w.coord(11, second.x - along.y * shift - along.x * half,
+                    second.y + along.x * shift - along.y * half);
+            w.dxfInt(70, 0);
+            w.dxfString(1, DimensionTextOverride(d));
+            w.dxfString(3, kDimensionStyle);
+            w.dxfString(100, "AcDbAlignedDimension");
+            w.coord(13, first.x, first.y);
+            w.coord(14, second.x, second.y);
+            w.dxfReal(50, d.directionDeg);
+            w.dxfString(100, "AcDbRotatedDimension");
+            return;
+        }
+        case DimensionKind::Diameter: {
+            // Across the circle: from the point opposite `second` to `second`.
+            const Point opposite{2 * first.x - second.x, 2 * first.y - second.y};
+            w.coord(10, opposite.x, opposite.y);
+            w.coord(11, first.x, first.y);
+            w.dxfInt(70, 3);
+            w.dxfString(1, DimensionTextOverride(d));
+            w.dxfString(3, kDimensionStyle);
+            w.dxfString(100, "AcDbDiametricDimension");
+            w.coord(15, second.x, second.y);
+            w.dxfReal(40, 0);
+            return;
+        }
+        case DimensionKind::Radius: {
+            w.coord(10, first.x, first.y);
+            w.coord(11, (first.x + second.x) / 2, (first.y + second.y) / 2);
+            w.dxfInt(70, 4);
+            w.dxfString(1, DimensionTextOverride(d));
+            w.dxfString(3, kDimensionStyle);
+            w.dxfString(100, "AcDbRadialDimension");
+            w.coord(15, second.x, second.y);
+            w.dxfReal(40, 0);
+            return;
+        }
+        case DimensionKind::Angular: {
+            const Point third = at(d.third);
+            w.coord(10, line.x, line.y);
+            w.coord(11, line.x, line.y);
+            w.dxfInt(70, 5);
+            w.dxfString(1, DimensionTextOverride(d));
+            w.dxfString(3, kDimensionStyle);
+            w.dxfString(100, "AcDb3PointAngularDimension");
+            w.coord(13, second.x, second.y);
+            w.coord(14, third.x, third.y);
+            w.coord(15, first.x, first.y);
+            return;
+        }
+    }
+}
+
+// ANSI31: lines at 45 degrees 3.175 mm (1/8 inch) apart, the section hatching of metals.
+constexpr double kAnsi31Spacing = 3.175;
+
+void WriteHatch(StringDxfWriter& w, const Hatch& hatch, Layer layer, int view,
+                const ModelSpace& model) {
+    // The pattern's own lines run at 45 degrees: turn it by what the sheet adds to that, and
+    // scale it to the sheet's line spacing in the model.
+    const double turn = hatch.angleDeg - 45;
+    const double scale = model.Length(hatch.spacing, kNoView) / kAnsi31Spacing;
+    const double lineAngle = (45 + turn) * std::numbers::pi / 180;
+    const double spacing = kAnsi31Spacing * scale;
+    w.dxfString(0, "HATCH");
+    w.handle();
+    w.dxfHex(330, kModelSpaceRecord);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, DxfLayerName(layer));
+    w.dxfString(100, "AcDbHatch");
+    w.coord(10, 0, 0);
+    w.coord(210, 0, 0, 1);
+    w.dxfString(2, "ANSI31");
+    w.dxfInt(70, 0);  // pattern fill
+    w.dxfInt(71, 0);  // not associative
+    w.dxfInt(91, static_cast<int>(hatch.loops.size()));
+    for (const std::vector<Point>& loop : hatch.loops) {
+        w.dxfInt(92, 2);  // a polyline boundary
+        w.dxfInt(72, 0);  // no bulges
+        w.dxfInt(73, 1);  // closed
+        w.dxfInt(93, static_cast<int>(loop.size()));
+        for (const Point& paper : loop) {
+            const Point p = model.Map(paper, view);
+            w.dxfReal(10, p.x);
+            w.dxfReal(20, p.y);
+        }
+        w.dxfInt(97, 0);
+    }
+    w.dxfInt(75, 0);  // odd parity: a loop inside another is a hole
+    w.dxfInt(76, 1);  // predefined pattern
+    w.dxfReal(52, turn);
+    w.dxfReal(41, scale);
+    w.dxfInt(77, 0);
+    w.dxfInt(78, 1);
+    w.dxfReal(53, 45 + turn);
+    w.dxfReal(43, 0);
+    w.dxfReal(44, 0);
+    w.dxfReal(45, -spacing * std::sin(lineAngle));
+    w.dxfReal(46, spacing * std::cos(lineAngle));
+    w.dxfInt(79, 0);
+    w.dxfInt(98, 0);
+}
+
+// The text's groups after its handle and owner; `attribute` adds the tag of a title-block
+// field (ATTDEF or ATTRIB).
+int WriteTextGroups(StringDxfWriter& w, const Text& text, Layer layer, int view,
+                    const ModelSpace& model, const char* subclass) {
+    int horizontal = 0;
+    int vertical = 0;
+    Justification(text.anchor, horizontal, vertical);
+    const Point at = model.Map(text.at, view);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, DxfLayerName(layer));
+    w.dxfString(100, "AcDbText");
+    w.coord(10, at.x, at.y);
+    w.dxfReal(40, text.height * model.Factor());
+    w.dxfString(1, DxfEscaped(text.text));
+    w.dxfReal(50, text.angleDeg);
+    w.dxfReal(41, kFontWidth);
+    w.dxfString(7, kTextStyle);
+    w.dxfInt(72, horizontal);
+    w.coord(11, at.x, at.y);
+    w.dxfString(100, subclass);
+    return vertical;
+}
+
+void WritePlainItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpace& model) {
     const DL_Attributes attributes = EntityAttributes(item.layer);
+    const auto map = [&](Point p) { return model.Map(p, item.view); };
     std::visit(
         [&](const auto& shape) {
             using T = std::decay_t<decltype(shape)>;
             if constexpr (std::is_same_v<T, Line>) {
-                dxf.writeLine(w,
-                              DL_LineData(shape.from.x, shape.from.y, 0, shape.to.x, shape.to.y, 0),
-                              attributes);
+                const Point from = map(shape.from);
+                const Point to = map(shape.to);
+                dxf.writeLine(w, DL_LineData(from.x, from.y, 0, to.x, to.y, 0), attributes);
             } else if constexpr (std::is_same_v<T, Polyline>) {
-                const auto& p = shape.points;
+                std::vector<Point> p;
+                for (const Point& point : shape.points) p.push_back(map(point));
                 if (shape.filled && p.size() == 3) {
                     // A filled arrowhead: a SOLID with its last corner doubled.
                     dxf.writeSolid(w,
@@ -212,6 +595,7 @@ void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item) {
                                    attributes);
                     return;
                 }
+                // R2000: an LWPOLYLINE, closed where the contour is.
                 dxf.writePolyline(
                     w, DL_PolylineData(static_cast<int>(p.size()), 0, 0, shape.closed ? 1 : 0),
                     attributes);
@@ -219,30 +603,160 @@ void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item) {
                     dxf.writeVertex(w, DL_VertexData(point.x, point.y, 0, 0));
                 dxf.writePolylineEnd(w);
             } else if constexpr (std::is_same_v<T, Circle>) {
-                dxf.writeCircle(w, DL_CircleData(shape.centre.x, shape.centre.y, 0, shape.radius),
+                const Point c = map(shape.centre);
+                dxf.writeCircle(w,
+                                DL_CircleData(c.x, c.y, 0, model.Length(shape.radius, item.view)),
                                 attributes);
             } else if constexpr (std::is_same_v<T, Arc>) {
+                const Point c = map(shape.centre);
                 dxf.writeArc(
                     w,
-                    DL_ArcData(shape.centre.x, shape.centre.y, 0, shape.radius,
+                    DL_ArcData(c.x, c.y, 0, model.Length(shape.radius, item.view),
                                std::fmod(shape.startDeg, 360), std::fmod(shape.endDeg, 360)),
                     attributes);
-            } else if constexpr (std::is_same_v<T, Dimension> || std::is_same_v<T, Hatch>) {
-                // Written as the lines, arrowheads and texts they are drawn with.
-                for (const Item& plain : PlainItems(item)) WriteItem(dxf, w, plain);
-            } else {
+            } else if constexpr (std::is_same_v<T, Text>) {
                 int horizontal = 0;
                 int vertical = 0;
                 Justification(shape.anchor, horizontal, vertical);
+                const Point at = map(shape.at);
                 dxf.writeText(
                     w,
-                    DL_TextData(shape.at.x, shape.at.y, 0, shape.at.x, shape.at.y, 0, shape.height,
-                                0.8, 0, horizontal, vertical, DxfEscaped(shape.text), "Standard",
-                                shape.angleDeg * std::numbers::pi / 180),
+                    DL_TextData(at.x, at.y, 0, at.x, at.y, 0, shape.height * model.Factor(),
+                                kFontWidth, 0, horizontal, vertical, DxfEscaped(shape.text),
+                                kTextStyle, shape.angleDeg * std::numbers::pi / 180),
                     attributes);
             }
         },
         item.shape);
+}
+
+void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpace& model,
+               std::size_t& dimension) {
+    if (const auto* d = std::get_if<Dimension>(&item.shape)) {
+        WriteDimension(w, *d, item.layer, DimensionBlocks::Name(dimension++), model);
+    } else if (const auto* hatch = std::get_if<Hatch>(&item.shape)) {
+        WriteHatch(w, *hatch, item.layer, item.view, model);
+    } else {
+        WritePlainItem(dxf, w, item, model);
+    }
+}
+
+// The title block as a block in paper mm at the origin: its lines and fixed texts, and an
+// attribute definition for every field the engineer or the design fills.
+void WriteBlockBegin(StringDxfWriter& w, int record, const std::string& name, int flags) {
+    w.dxfString(0, "BLOCK");
+    w.handle();
+    w.dxfHex(330, record);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, "0");
+    w.dxfString(100, "AcDbBlockBegin");
+    w.dxfString(2, name);
+    w.dxfInt(70, flags);
+    w.coord(10, 0, 0);
+    w.dxfString(3, name);
+    w.dxfString(1, "");
+}
+
+void WriteBlockEnd(StringDxfWriter& w, int record) {
+    w.dxfString(0, "ENDBLK");
+    w.handle();
+    w.dxfHex(330, record);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, "0");
+    w.dxfString(100, "AcDbBlockEnd");
+}
+
+void WriteBlocks(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
+                 const DimensionBlocks& dimensions, const ModelSpace& model) {
+    w.sectionBlocks();
+    dxf.writeBlock(w, DL_BlockData("*Model_Space", 0, 0, 0, 0));
+    dxf.writeEndBlock(w, "*Model_Space");
+    dxf.writeBlock(w, DL_BlockData("*Paper_Space", 0, 0, 0, 0));
+    dxf.writeEndBlock(w, "*Paper_Space");
+
+    WriteBlockBegin(w, kTitleBlockRecord, kTitleBlockName, 2);  // with attribute definitions
+    const Sheet paper{};
+    const ModelSpace identity(paper);
+    for (const Item& item : sheet.items) {
+        if (!item.titleBlock) continue;
+        const auto* text = std::get_if<Text>(&item.shape);
+        if (text && !text->attribute.empty()) {
+            w.dxfString(0, "ATTDEF");
+            w.handle();
+            w.dxfHex(330, kTitleBlockRecord);
+            Text empty = *text;
+            empty.text = "";
+            const int vertical =
+                WriteTextGroups(w, empty, item.layer, kNoView, identity, "AcDbAttributeDefinition");
+            w.dxfString(3, text->attribute);
+            w.dxfString(2, text->attribute);
+            w.dxfInt(70, 0);
+            w.dxfInt(74, vertical);
+        } else {
+            WritePlainItem(dxf, w, item, identity);
+        }
+    }
+    WriteBlockEnd(w, kTitleBlockRecord);
+
+    // What each dimension draws, in the model's coordinates.
+    for (std::size_t i = 0; i < dimensions.items.size(); ++i) {
+        const Item& item = *dimensions.items[i];
+        WriteBlockBegin(w, dimensions.records[i], DimensionBlocks::Name(i), 1);  // anonymous
+        for (const Item& plain : PlainItems(item)) WritePlainItem(dxf, w, plain, model);
+        WriteBlockEnd(w, dimensions.records[i]);
+    }
+    w.sectionEnd();
+}
+
+// One INSERT of the title block, enlarged like the frame, with the fields' values.
+void WriteTitleBlockInsert(StringDxfWriter& w, const Sheet& sheet, const ModelSpace& model) {
+    w.dxfString(0, "INSERT");
+    w.handle();
+    w.dxfHex(330, kModelSpaceRecord);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, DxfLayerName(Layer::Frame));
+    w.dxfString(100, "AcDbBlockReference");
+    w.dxfInt(66, 1);
+    w.dxfString(2, kTitleBlockName);
+    w.coord(10, 0, 0);
+    w.dxfReal(41, model.Factor());
+    w.dxfReal(42, model.Factor());
+    w.dxfReal(43, model.Factor());
+    for (const Item& item : sheet.items) {
+        const auto* text = std::get_if<Text>(&item.shape);
+        if (!item.titleBlock || !text || text->attribute.empty()) continue;
+        w.dxfString(0, "ATTRIB");
+        w.handle();
+        w.dxfHex(330, kModelSpaceRecord);
+        const int vertical = WriteTextGroups(w, *text, item.layer, kNoView, model, "AcDbAttribute");
+        w.dxfString(2, text->attribute);
+        w.dxfInt(70, 0);
+        w.dxfInt(74, vertical);
+    }
+    w.dxfString(0, "SEQEND");
+    w.handle();
+    w.dxfHex(330, kModelSpaceRecord);
+    w.dxfString(100, "AcDbEntity");
+    w.dxfString(8, DxfLayerName(Layer::Frame));
+}
+
+// The root dictionary with its group dictionary, each naming its owner.
+void WriteObjects(StringDxfWriter& w) {
+    w.dxfString(0, "SECTION");
+    w.dxfString(2, "OBJECTS");
+    w.dxfString(0, "DICTIONARY");
+    w.dxfHex(5, kRootDictionary);
+    w.dxfHex(330, 0);
+    w.dxfString(100, "AcDbDictionary");
+    w.dxfInt(281, 1);
+    w.dxfString(3, "ACAD_GROUP");
+    w.dxfHex(350, kGroupDictionary);
+    w.dxfString(0, "DICTIONARY");
+    w.dxfHex(5, kGroupDictionary);
+    w.dxfHex(330, kRootDictionary);
+    w.dxfString(100, "AcDbDictionary");
+    w.dxfInt(281, 1);
+    w.sectionEnd();
 }
 
 }  // namespace
@@ -293,19 +807,35 @@ std::string DxfText(const Sheet& sheet) {
     DL_Dxf dxf;
     StringDxfWriter w;
     w.Reserve(256 * sheet.items.size() + 16384);
-    WriteHeaderVariables(dxf, w, sheet);
-    WriteTables(dxf, w);
+    const ModelSpace model(sheet);
+    DimensionBlocks dimensions;
+    for (const Item& item : sheet.items) {
+        if (!item.titleBlock && std::holds_alternative<Dimension>(item.shape)) {
+            dimensions.items.push_back(&item);
+        }
+    }
+    WriteHeaderVariables(dxf, w, sheet, model);
+    WriteTables(dxf, w, dimensions);
+    WriteBlocks(dxf, w, sheet, dimensions, model);
     w.sectionEntities();
-    for (const Item& item : sheet.items) WriteItem(dxf, w, item);
+    bool titleBlock = false;
+    std::size_t dimension = 0;
+    for (const Item& item : sheet.items) {
+        if (item.titleBlock) {
+            titleBlock = true;
+            continue;
+        }
+        WriteItem(dxf, w, item, model, dimension);
+    }
+    if (titleBlock) WriteTitleBlockInsert(w, sheet, model);
     w.sectionEnd();
-    dxf.writeObjects(w);
-    dxf.writeObjectsEnd(w);
+    WriteObjects(w);
     w.dxfEOF();
     return w.Take();
 }
 
 void WriteDxf(const Sheet& sheet, const std::string& path) {
-    ReplaceSheetFile(path, DxfText(sheet));
+    ReplaceFileAtomically(path, DxfText(sheet), path);
 }
 
 }  // namespace gearpair

@@ -1,5 +1,6 @@
-// DXF of a sheet: R2000 (AC1015) text DXF in millimetres, one layer per sheet layer
-// with its line type and line weight, texts with Cyrillic as \U+XXXX, written through dxflib.
+// DXF of a sheet: R2000 (AC1015) text DXF in millimetres with the views at the part's real
+// size, dimensions, hatches and the title block as CAD entities, one coloured layer per sheet
+// layer with its line type and line weight, texts with Cyrillic as \U+XXXX.
 #pragma once
 
 #include <string>
@@ -16,6 +17,11 @@ void WriteDxf(const Sheet& sheet, const std::string& path);
 
 // The text as DXF stores it: ASCII kept, every other character as \U+XXXX.
 std::string DxfEscaped(const std::string& utf8);
+
+// The text of a DIMENSION entity: empty where the sheet writes the measured value plainly,
+// "<>" for the measured value inside a longer text ("%%c<>H7(+0,030)"), the literal text where
+// the sheet's size is not the measured one (an accepted size).
+std::string DimensionTextOverride(const Dimension& dimension);
 
 // The DXF layer name of a sheet layer.
 const char* DxfLayerName(Layer layer);

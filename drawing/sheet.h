@@ -63,6 +63,7 @@ struct Text {
     double height = 3.5;
     Anchor anchor = Anchor::BottomLeft;
     double angleDeg = 0;
+    std::string attribute{};  // the title-block field the text fills ("DESIGNATION"), or empty
 };
 
 // Where a view sits on the paper: a part point p (mm of the part, origin on the part's axis)
@@ -127,7 +128,8 @@ inline constexpr int kNoView = -1;
 struct Item {
     Layer layer;
     Shape shape;
-    int view = kNoView;  // index into Sheet::views
+    int view = kNoView;       // index into Sheet::views
+    bool titleBlock = false;  // drawn as one block in CAD
 };
 
 // A view of the part on the sheet.
@@ -144,6 +146,7 @@ struct Sheet {
     std::string scale;  // "1:2", "2,5:1" ...
     std::vector<Item> items;
     std::vector<DrawingView> views;
+    std::string title;  // the part's name, the title of the PDF and SVG files
 };
 
 }  // namespace gearpair

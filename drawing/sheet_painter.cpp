@@ -13,10 +13,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
 
 #include "drawing/sheet_expand.h"
-#include "drawing/sheet_file.h"
 #include "drawing/sheet_geometry.h"
+#include "files/file_ops.h"
 
 namespace gearpair {
 
@@ -31,15 +34,31 @@ constexpr int kFontPixels = 100;
 // SVG user units: 10 per mm at 254 dpi, the viewBox in mm.
 constexpr int kSvgDotsPerMm = 10;
 
+// The dash-dot thin line of the axes in millimetres of paper: 12 mm dashes and 3 mm gaps with
+// a dot as long as the line is wide between them. The painter strokes the pieces itself: a
+// device's own dash pattern counts in pen widths, which not every device scales alike (the SVG
+// generator takes a pen narrower than one unit as one unit wide).
+constexpr double kDash = 12;
+constexpr double kDashGap = 3;
+constexpr double kDot = kThinWidth;
+constexpr double kDashDotPeriod = kDash + kDashGap + kDot + kDashGap;
+
+// The pieces of the dash-dot pattern along a path `length` mm long, from its start: (from, to)
+// in mm along the path.
+std::vector<std::pair<double, double>> DashDotPieces(double length) {
+    std::vector<std::pair<double, double>> pieces;
+    for (double at = 0; at < length; at += kDashDotPeriod) {
+        pieces.emplace_back(at, std::min(at + kDash, length));
+        const double dot = at + kDash + kDashGap;
+        if (dot < length) pieces.emplace_back(dot, std::min(dot + kDot, length));
+    }
+    return pieces;
+}
+
 QPen PenFor(Layer layer) {
     const bool thick = layer == Layer::Contour || layer == Layer::Frame;
-    QPen pen(Qt::black, thick ? kThickWidth : kThinWidth, Qt::SolidLine, Qt::FlatCap,
-             Qt::MiterJoin);
-    if (layer == Layer::Axis) {
-        // 12 mm dashes, 3 mm gaps with a dot between, in units of the pen width.
-        pen.setDashPattern({12 / kThinWidth, 3 / kThinWidth, 1, 3 / kThinWidth});
-    }
-    return pen;
+    return QPen(Qt::black, thick ? kThickWidth : kThinWidth, Qt::SolidLine, Qt::FlatCap,
+                Qt::MiterJoin);
 }
 
 struct Painting {
@@ -47,10 +66,41 @@ struct Painting {
     double height;
     QFont font;
     QFontMetricsF metrics;
+    bool dashDot = false;  // the item is on the axis layer
 
     QPointF At(Point p) const { return QPointF(p.x, height - p.y); }
 
-    void operator()(const Line& line) const { painter.drawLine(At(line.from), At(line.to)); }
+    static Point Along(Point from, Point to, double t) {
+        return {from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
+    }
+
+    // Counter-clockwise from `startDeg` through `spanDeg` about the centre.
+    void DrawArc(Point centre, double radius, double startDeg, double spanDeg) const {
+        const QRectF box(centre.x - radius, height - centre.y - radius, 2 * radius, 2 * radius);
+        QPainterPath path;
+        path.arcMoveTo(box, startDeg);
+        path.arcTo(box, startDeg, spanDeg);
+        painter.drawPath(path);
+    }
+
+    void DashDotArc(Point centre, double radius, double startDeg, double spanDeg) const {
+        const double degPerMm = 180 / (std::numbers::pi * radius);
+        for (const auto& [from, to] : DashDotPieces(spanDeg / degPerMm)) {
+            DrawArc(centre, radius, startDeg + from * degPerMm, (to - from) * degPerMm);
+        }
+    }
+
+    void operator()(const Line& line) const {
+        const double length = std::hypot(line.to.x - line.from.x, line.to.y - line.from.y);
+        if (!dashDot || length == 0) {
+            painter.drawLine(At(line.from), At(line.to));
+            return;
+        }
+        for (const auto& [from, to] : DashDotPieces(length)) {
+            painter.drawLine(At(Along(line.from, line.to, from / length)),
+                             At(Along(line.from, line.to, to / length)));
+        }
+    }
 
     void operator()(const Polyline& polyline) const {
         QPolygonF points;
@@ -62,6 +112,12 @@ struct Painting {
             painter.setPen(Qt::NoPen);
             painter.drawPolygon(points);
             painter.restore();
+        } else if (dashDot) {
+            // Each side on its own: an axis drawn as a polyline is not expected.
+            const std::size_t count = polyline.points.size();
+            for (std::size_t i = 0; i + 1 < count + (polyline.closed ? 1 : 0); ++i) {
+                (*this)(Line{polyline.points[i], polyline.points[(i + 1) % count]});
+            }
         } else if (polyline.closed) {
             painter.drawPolygon(points);
         } else {
@@ -70,18 +126,21 @@ struct Painting {
     }
 
     void operator()(const Circle& circle) const {
+        if (dashDot && circle.radius > 0) {
+            DashDotArc(circle.centre, circle.radius, 0, 360);
+            return;
+        }
         painter.drawEllipse(At(circle.centre), circle.radius, circle.radius);
     }
 
     void operator()(const Arc& arc) const {
-        const QRectF box(arc.centre.x - arc.radius, height - arc.centre.y - arc.radius,
-                         2 * arc.radius, 2 * arc.radius);
         double span = std::fmod(arc.endDeg - arc.startDeg, 360.0);
         if (span <= 0) span += 360;
-        QPainterPath path;
-        path.arcMoveTo(box, arc.startDeg);
-        path.arcTo(box, arc.startDeg, span);
-        painter.drawPath(path);
+        if (dashDot && arc.radius > 0) {
+            DashDotArc(arc.centre, arc.radius, arc.startDeg, span);
+            return;
+        }
+        DrawArc(arc.centre, arc.radius, arc.startDeg, span);
     }
 
     void operator()(const Text& text) const {
@@ -119,7 +178,9 @@ struct Painting {
 
     void Paint(const Item& item) const {
         painter.setPen(PenFor(item.layer));
-        std::visit(*this, item.shape);
+        Painting layered = *this;
+        layered.dashDot = item.layer == Layer::Axis;
+        std::visit(layered, item.shape);
     }
 };
 
@@ -154,7 +215,7 @@ std::string PdfBytes(const Sheet& sheet) {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("gearpair"));
-        writer.setTitle(QString::fromStdString(sheet.format));
+        writer.setTitle(QString::fromStdString(sheet.title));
         const bool landscape = sheet.widthMm > sheet.heightMm;
         const QPageSize size(QSizeF(std::min(sheet.widthMm, sheet.heightMm),
                                     std::max(sheet.widthMm, sheet.heightMm)),
@@ -182,7 +243,7 @@ std::string SvgBytes(const Sheet& sheet) {
         generator.setSize(QSize(static_cast<int>(std::lround(sheet.widthMm * kSvgDotsPerMm)),
                                 static_cast<int>(std::lround(sheet.heightMm * kSvgDotsPerMm))));
         generator.setViewBox(QRectF(0, 0, sheet.widthMm, sheet.heightMm));
-        generator.setTitle(QString::fromStdString(sheet.format));
+        generator.setTitle(QString::fromStdString(sheet.title));
         QPainter painter(&generator);
         PaintSheet(painter, sheet);
         painter.end();
@@ -191,11 +252,11 @@ std::string SvgBytes(const Sheet& sheet) {
 }
 
 void WritePdf(const Sheet& sheet, const std::string& path) {
-    ReplaceSheetFile(path, PdfBytes(sheet));
+    ReplaceFileAtomically(path, PdfBytes(sheet), path);
 }
 
 void WriteSvg(const Sheet& sheet, const std::string& path) {
-    ReplaceSheetFile(path, SvgBytes(sheet));
+    ReplaceFileAtomically(path, SvgBytes(sheet), path);
 }
 
 }  // namespace gearpair

@@ -26,29 +26,34 @@ void Rectangle(Sheet& sheet, Layer layer, const Box& box) {
                                            false}});
 }
 
+// A text; one that fills a field of the title block (`attribute`, its tag in CAD) is put even
+// when empty, so that a CAD user can fill it in.
 void PutText(Sheet& sheet, Point at, const std::string& text, double height, Anchor anchor,
-             double angleDeg = 0) {
-    if (text.empty()) return;
-    sheet.items.push_back({Layer::Text, Text{at, text, height, anchor, angleDeg}});
+             double angleDeg = 0, const char* attribute = "") {
+    if (text.empty() && *attribute == '\0') return;
+    Text item{at, text, height, anchor, angleDeg};
+    item.attribute = attribute;
+    sheet.items.push_back({Layer::Text, std::move(item)});
 }
 
 // A text centred in a cell at a fixed height.
-void CellText(Sheet& sheet, const Box& cell, const std::string& text, double height) {
+void CellText(Sheet& sheet, const Box& cell, const std::string& text, double height,
+              const char* attribute = "") {
     PutText(sheet, {(cell.left + cell.right) / 2, (cell.bottom + cell.top) / 2}, text, height,
-            Anchor::MiddleCentre);
+            Anchor::MiddleCentre, 0, attribute);
 }
 
 // A user's text centred in its cell at the largest standard height up to `largest` that fits.
 void UserCellText(Sheet& sheet, const Box& cell, const std::string& text, double largest,
-                  const char* field, double angleDeg = 0) {
-    if (text.empty()) return;
-    const double height = FittingTextHeight(text, cell.Width() - 2, largest);
+                  const char* field, double angleDeg = 0, const char* attribute = "") {
+    const double height =
+        text.empty() ? largest : FittingTextHeight(text, cell.Width() - 2, largest);
     if (height == 0) {
         throw DrawingTextError(std::string("Текст поля «") + field + "» не помещается в графу " +
                                "основной надписи: " + text);
     }
     PutText(sheet, {(cell.left + cell.right) / 2, (cell.bottom + cell.top) / 2}, text, height,
-            Anchor::MiddleCentre, angleDeg);
+            Anchor::MiddleCentre, angleDeg, attribute);
 }
 
 // The left-margin graphs 19 to 23 from the frame's bottom up: labels 5 mm wide, the fields
@@ -130,6 +135,8 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
     const Box block = TitleBlockBox(frame);
     const double x0 = block.left;
     const double y0 = block.bottom;
+    // The title block proper is one block in CAD, its fields attributes.
+    const std::size_t firstOfBlock = sheet.items.size();
     Rectangle(sheet, Layer::Frame, block);
     // Left part: 11 rows of 5 mm in columns 7, 10, 23, 15, 10 mm. The heading row
     // "Изм. Лист ..." between main lines; the other rows thin.
@@ -149,9 +156,9 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
         PutText(sheet, {x0 + 1, y0 + i * 5 + 2.5}, roles[i], kSmallText, Anchor::MiddleLeft);
     }
     UserCellText(sheet, Box{x0 + 17, y0 + 25, x0 + 40, y0 + 30}, texts.developer, kTextHeight,
-                 "Разработал");
+                 "Разработал", 0, "DEVELOPER");
     UserCellText(sheet, Box{x0 + 17, y0 + 20, x0 + 40, y0 + 25}, texts.checker, kTextHeight,
-                 "Проверил");
+                 "Проверил", 0, "CHECKER");
     const char* headings[] = {"Изм.", "Лист", "№ докум.", "Подп.", "Дата"};
     const double edges[] = {0, 7, 17, 40, 55, 65};
     for (int i = 0; i < 5; ++i) {
@@ -174,18 +181,23 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
     CellText(sheet, Box{x0 + 135, y0 + 35, x0 + 150, y0 + 40}, "Лит.", kSmallText);
     CellText(sheet, Box{x0 + 150, y0 + 35, x0 + 167, y0 + 40}, "Масса", kSmallText);
     CellText(sheet, Box{x0 + 167, y0 + 35, x0 + 185, y0 + 40}, "Масштаб", kSmallText);
-    CellText(sheet, Box{x0 + 150, y0 + 20, x0 + 167, y0 + 35}, texts.mass, kTextHeight);
-    CellText(sheet, Box{x0 + 167, y0 + 20, x0 + 185, y0 + 35}, texts.scale, kTextHeight);
+    CellText(sheet, Box{x0 + 150, y0 + 20, x0 + 167, y0 + 35}, texts.mass, kTextHeight, "MASS");
+    CellText(sheet, Box{x0 + 167, y0 + 20, x0 + 185, y0 + 35}, texts.scale, kTextHeight, "SCALE");
     // A one-sheet document: "Лист" stays blank, "Листов 1".
     PutText(sheet, {x0 + 136.5, y0 + 17.5}, "Лист", kSmallText, Anchor::MiddleLeft);
     PutText(sheet, {x0 + 156.5, y0 + 17.5}, "Листов", kSmallText, Anchor::MiddleLeft);
     CellText(sheet, Box{x0 + 172, y0 + 15, x0 + 185, y0 + 20}, "1", kSmallText);
-    UserCellText(sheet, Box{x0 + 65, y0 + 15, x0 + 135, y0 + 40}, texts.name, 7, "Наименование");
+    UserCellText(sheet, Box{x0 + 65, y0 + 15, x0 + 135, y0 + 40}, texts.name, 7, "Наименование", 0,
+                 "NAME");
     UserCellText(sheet, Box{x0 + 65, y0 + 40, block.right, y0 + 55}, texts.designation, 7,
-                 "Обозначение");
-    UserCellText(sheet, Box{x0 + 65, y0, x0 + 135, y0 + 15}, texts.material, 5, "Материал");
+                 "Обозначение", 0, "DESIGNATION");
+    UserCellText(sheet, Box{x0 + 65, y0, x0 + 135, y0 + 15}, texts.material, 5, "Материал", 0,
+                 "MATERIAL");
     UserCellText(sheet, Box{x0 + 135, y0, block.right, y0 + 15}, texts.organisation, 5,
-                 "Организация");
+                 "Организация", 0, "ORGANISATION");
+    for (std::size_t i = firstOfBlock; i < sheet.items.size(); ++i) {
+        sheet.items[i].titleBlock = true;
+    }
 
     // Graph 26: the designation turned by 180 degrees in the frame's top left corner.
     const Box graph26 = Graph26Box(frame);

@@ -2,8 +2,12 @@
 #include "files/file_ops.h"
 
 #include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <system_error>
 
 #include "core/errors.h"
+#include "files/utf8_path.h"
 
 namespace gearpair {
 
@@ -78,12 +82,57 @@ void ThrowFileError(int code) {
     throw FileError(code, FileErrorMessage(code));
 }
 
-void ThrowPosixError(int posixError) {
+namespace {
+
+std::string PosixErrorMessage(int posixError) {
     const int code = FileErrorCode(posixError);
     // An errno without a Windows counterpart keeps its number, but is always reported as an
     // I/O error: EIO (5) must not read "File access denied".
     const bool mapped = code != posixError || posixError == ENOENT;
-    throw FileError(code, mapped ? FileErrorMessage(code) : "I/O error " + std::to_string(code));
+    return mapped ? FileErrorMessage(code) : "I/O error " + std::to_string(code);
+}
+
+}  // namespace
+
+void ThrowPosixError(int posixError) {
+    throw FileError(FileErrorCode(posixError), PosixErrorMessage(posixError));
+}
+
+FileError NamedFileError(int code, std::string_view name) {
+    return FileError(code, FileErrorMessage(code) + ": " + std::string(name));
+}
+
+FileError NamedPosixError(int posixError, std::string_view name) {
+    return FileError(FileErrorCode(posixError),
+                     PosixErrorMessage(posixError) + ": " + std::string(name));
+}
+
+void IgnoreWriteSignals(bool brokenPipes) {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef SIGPIPE
+    if (brokenPipes) std::signal(SIGPIPE, SIG_IGN);
+#else
+    (void)brokenPipes;
+#endif
+}
+
+void MakeDirectories(const std::string& path) {
+    const std::filesystem::path directory = Utf8Path(path);
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    // A file standing in the way of the directory is no directory name.
+    if ((!error || error == std::errc::file_exists) && !std::filesystem::is_directory(directory)) {
+        throw NamedFileError(kInvalidFilename, path);
+    }
+    if (!error) return;
+#ifdef _WIN32
+    if (error.category() != std::generic_category()) {
+        throw NamedFileError(WindowsFileErrorCode(static_cast<unsigned long>(error.value())), path);
+    }
+#endif
+    throw NamedPosixError(error.value(), path);
 }
 
 }  // namespace gearpair

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/errors.h"
+
 namespace gearpair {
 
 // Codes of the messages; any other code reads "I/O error <code>".
@@ -38,6 +40,23 @@ int WindowsFileErrorCode(unsigned long systemError);
 // Throws FileError for a failed POSIX call: the mapped code with its message, or for an errno
 // without a Windows counterpart its own number with "I/O error <number>".
 [[noreturn]] void ThrowPosixError(int posixError);
+
+// The one message of a failed operation on a named file: the code's message, then the name
+// ("Disk full: /home/user/gears/wheel.dxf").
+FileError NamedFileError(int code, std::string_view name);
+
+// The same for a failed POSIX call, with ThrowPosixError's code and message.
+FileError NamedPosixError(int posixError, std::string_view name);
+
+// Makes the signals of a write beyond the process's file-size limit (SIGXFSZ) and, with
+// `brokenPipes`, of a write into a pipe whose reader has gone (SIGPIPE) harmless, so that such
+// a write fails with its error code and the file layer cleans up and reports it. Called once
+// when a program starts; nothing to do on Windows, which has neither signal.
+void IgnoreWriteSignals(bool brokenPipes);
+
+// Creates the directory and any missing parents; an existing directory is fine. A failure
+// throws the NamedFileError of the directory (a file in the way is "Invalid filename").
+void MakeDirectories(const std::string& path);
 
 // True when `path` names an existing file that is not a directory.
 bool FileExists(const std::string& path);
@@ -91,6 +110,10 @@ void WriteBytes(const FileHandle& file, std::string_view bytes);
 void MakeDirectory(const std::string& path);
 
 // Replaces the file at `path` by `bytes`, keeping what stands at that name:
+// - a name whose links pass through a process's descriptor links (/proc/<pid>/fd/N, /dev/fd/N,
+//   /dev/stdout, /dev/stderr) names an open file, not a place in a directory: it is written in
+//   place, through the descriptor itself when it is this process's (at the descriptor's
+//   position, which the process's own later output continues from), never replaced;
 // - symbolic links are followed to the name at the end of the chain (a dangling link's target is
 //   created there), so that every link stays a link; a cycle of links is "Invalid filename" (3);
 // - a regular file (or none) is replaced atomically: a temporary file in the final name's
@@ -101,8 +124,8 @@ void MakeDirectory(const std::string& path);
 // When the file cannot be brought into existence under its name (a directory of that name, a
 // cycle of links, a temporary file that cannot be created, a refused rename or open) it throws
 // FileError with the mapped code and "Cannot create file <nameInMessage>"; a failed or short
-// write throws the mapped code's message ("Disk full", 101, for a full device). On any failure
-// a replaced file stays as it was and no temporary file is left behind.
+// write throws the NamedFileError of `nameInMessage` ("Disk full: <name>", 101, for a full
+// device). On any failure a replaced file stays as it was and no temporary file is left behind.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string_view nameInMessage);
 

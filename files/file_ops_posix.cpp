@@ -8,6 +8,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "core/errors.h"
@@ -52,14 +55,59 @@ std::string TemporaryName(const std::string& path, int attempt) {
 // Links followed before giving up, as the kernel's own limit for one path name.
 constexpr int kMaxLinks = 40;
 
+// An open file of a process, named by a link in its descriptor directory.
+struct DescriptorLink {
+    pid_t process = 0;
+    int descriptor = -1;
+};
+
+// Digits only, as a non-negative number; nullopt for anything else.
+std::optional<long> Number(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    long value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The open file that the link `path` names when the link stands in a process's descriptor
+// directory, /proc/<pid>/fd or /proc/<pid>/task/<tid>/fd (also reached as /dev/fd, /proc/self/fd
+// or through /dev/stdout): its target is no place in a directory but the process's descriptor.
+std::optional<DescriptorLink> DescriptorLinkAt(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::optional<long> descriptor =
+        Number(std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1));
+    if (!descriptor) return std::nullopt;
+    char* resolved = ::realpath(directory.c_str(), nullptr);
+    if (resolved == nullptr) return std::nullopt;
+    std::string_view real(resolved);
+    std::optional<long> process;
+    if (real.starts_with("/proc/") && real.ends_with("/fd")) {
+        real = real.substr(6, real.size() - 9);
+        const std::size_t task = real.find("/task/");
+        process = Number(real.substr(0, task));
+        if (task != std::string_view::npos && !Number(real.substr(task + 6))) process.reset();
+    }
+    std::free(resolved);
+    if (!process) return std::nullopt;
+    return DescriptorLink{static_cast<pid_t>(*process), static_cast<int>(*descriptor)};
+}
+
 // Follows the chain of symbolic links that starts at `path` and leaves in `path` the name at its
 // end, which the caller then creates or replaces, so that every link stays a link. Returns 0 with
 // `status` of that final name, or the errno of its lookup (ENOENT: nothing stands there yet;
-// ELOOP: a cycle or a chain too long).
-int FinalTarget(std::string& path, struct stat& status) {
+// ELOOP: a cycle or a chain too long). A link of a process's descriptor directory ends the chain
+// there, with `path` the link and `open` its descriptor.
+int FinalTarget(std::string& path, struct stat& status, std::optional<DescriptorLink>& open) {
     for (int links = 0;; ++links) {
         if (::lstat(path.c_str(), &status) != 0) return errno;
         if (!S_ISLNK(status.st_mode)) return 0;
+        open = DescriptorLinkAt(path);
+        if (open) return 0;
         if (links == kMaxLinks) return ELOOP;
         // Some file systems report a link's size as 0; then the longest path is allowed for.
         std::string link(status.st_size > 0 ? static_cast<std::size_t>(status.st_size) + 1
@@ -91,20 +139,36 @@ int TakeOwnerAndMode(int descriptor, const struct stat& old) {
 }
 
 // Writes into what stands at `path` and is neither a regular file nor a directory (a device, a
-// named pipe) without replacing it: opened for writing, waiting for a pipe's reader as any
-// writer does. A name that cannot be opened (a socket) is `cannotCreate`'s error; every failed
-// or short write throws its mapped code.
+// named pipe), or into the open file a descriptor link names, without replacing it: opened for
+// writing, waiting for a pipe's reader as any writer does. A name that cannot be opened (a
+// socket) is `cannotCreate`'s error; every failed or short write throws its named error.
 template <typename CannotCreate>
-void WriteInPlace(const std::string& path, std::string_view bytes,
-                  const CannotCreate& cannotCreate) {
+void WriteInPlace(const std::string& path, std::string_view bytes, bool followLink,
+                  std::string_view nameInMessage, const CannotCreate& cannotCreate) {
+    const int noFollow = followLink ? 0 : O_NOFOLLOW;
     int descriptor;
     do {
-        descriptor = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+        descriptor = ::open(path.c_str(), O_WRONLY | O_NOCTTY | noFollow | O_CLOEXEC);
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) throw cannotCreate(errno);
-    FileHandle file(descriptor);
-    WriteBytes(file, bytes);
-    file.Close();
+    int error = WriteAll(descriptor, bytes);
+    if (::close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
+    if (error != 0) throw NamedPosixError(error, nameInMessage);
+}
+
+// Writes into an open file that a descriptor link names. The process's own descriptor is written
+// directly, from its position, so that what the process writes there afterwards follows instead
+// of overwriting it; another process's file is opened through the link.
+template <typename CannotCreate>
+void WriteToDescriptor(const std::string& link, const DescriptorLink& open, std::string_view bytes,
+                       std::string_view nameInMessage, const CannotCreate& cannotCreate) {
+    if (open.process != ::getpid()) {
+        WriteInPlace(link, bytes, true, nameInMessage, cannotCreate);
+        return;
+    }
+    if (const int error = WriteAll(open.descriptor, bytes); error != 0) {
+        throw NamedPosixError(error, nameInMessage);
+    }
 }
 
 }  // namespace
@@ -212,12 +276,17 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
 
     std::string target = path;
     struct stat status {};
-    const int lookup = FinalTarget(target, status);
+    std::optional<DescriptorLink> open;
+    const int lookup = FinalTarget(target, status, open);
+    if (open) {
+        WriteToDescriptor(target, *open, bytes, nameInMessage, cannotCreate);
+        return;
+    }
     if (lookup != 0 && lookup != ENOENT) throw cannotCreate(lookup);
     const bool exists = lookup == 0;
     if (exists && S_ISDIR(status.st_mode)) throw cannotCreate(EISDIR);
     if (exists && !S_ISREG(status.st_mode)) {
-        WriteInPlace(target, bytes, cannotCreate);
+        WriteInPlace(target, bytes, false, nameInMessage, cannotCreate);
         return;
     }
 
@@ -240,7 +309,7 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     if (::close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        ThrowPosixError(error);
+        throw NamedPosixError(error, nameInMessage);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;

@@ -4,12 +4,15 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#include <winioctl.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/errors.h"
 #include "files/file_ops.h"
@@ -91,11 +94,56 @@ OVERLAPPED AtOffset(std::size_t offset) {
 }
 
 // The temporary file's name beside the target, unique within the process and among processes.
-std::string TemporaryName(const std::string& path, int attempt) {
-    const std::size_t cut = path.find_last_of("\\/:");
-    const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
-    return directory + ".gearpair-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(attempt) + ".tmp";
+std::wstring TemporaryName(const std::wstring& path, int attempt) {
+    const std::size_t cut = path.find_last_of(L"\\/:");
+    const std::wstring directory = cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
+    return directory + L".gearpair-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(attempt) + L".tmp";
+}
+
+// Links followed before giving up, as on other systems.
+constexpr int kMaxLinks = 40;
+
+// The name a symbolic link points to, read from its reparse point: a relative target is read
+// from the directory that holds the link. nullopt for anything that is no symbolic link.
+std::optional<std::wstring> LinkTarget(const std::wstring& link) {
+    HANDLE handle = CreateFileW(
+        link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::vector<unsigned char> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+    DWORD size = 0;
+    const bool read = DeviceIoControl(handle, FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                                      static_cast<DWORD>(data.size()), &size, nullptr);
+    CloseHandle(handle);
+    // The symbolic link's reparse data: tag, lengths, then the offsets and lengths (bytes) of
+    // the substitute and the print name in the path buffer at byte 20, and the flags at 16.
+    constexpr std::size_t kPathBuffer = 20;
+    if (!read || size < kPathBuffer) return std::nullopt;
+    const auto field = [&](std::size_t at, auto value) {
+        std::memcpy(&value, data.data() + at, sizeof value);
+        return value;
+    };
+    if (field(0, DWORD{}) != IO_REPARSE_TAG_SYMLINK) return std::nullopt;
+    const auto name = [&](std::size_t offsetAt) -> std::wstring {
+        const std::size_t offset = field(offsetAt, USHORT{});
+        const std::size_t length = field(offsetAt + 2, USHORT{});
+        if (kPathBuffer + offset + length > size) return {};
+        std::wstring text(length / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), data.data() + kPathBuffer + offset, length);
+        return text;
+    };
+    std::wstring target = name(12);  // the print name, as the user gave it
+    if (target.empty()) {
+        target = name(8);  // the substitute name, "\\??\\C:\\..." for an absolute target
+        if (target.starts_with(L"\\??\\")) target.erase(0, 4);
+    }
+    if (target.empty()) return std::nullopt;
+    if (field(16, ULONG{}) & SYMLINK_FLAG_RELATIVE) {
+        const std::size_t cut = link.find_last_of(L"\\/");
+        if (cut != std::wstring::npos) target.insert(0, link, 0, cut + 1);
+    }
+    return target;
 }
 
 }  // namespace
@@ -203,13 +251,36 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
         return FileError(WindowsFileErrorCode(systemError),
                          "Cannot create file " + std::string(nameInMessage));
     };
-    const std::optional<std::wstring> target = Utf8ToUtf16(path);
-    if (!target) throw cannotCreate(ERROR_INVALID_NAME);
+    std::optional<std::wstring> named = Utf8ToUtf16(path);
+    if (!named) throw cannotCreate(ERROR_INVALID_NAME);
+
+    // The name at the end of the chain of links is created or replaced, so that every link
+    // stays a link.
+    std::wstring target = std::move(*named);
+    bool exists = false;
+    for (int links = 0;; ++links) {
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_NOT_FOUND) throw cannotCreate(error);
+            break;
+        }
+        std::optional<std::wstring> next;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) next = LinkTarget(target);
+        if (!next) {
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY) throw cannotCreate(ERROR_ACCESS_DENIED);
+            exists = true;
+            break;
+        }
+        // A cycle of links, or a chain too long, names no file, as on other systems.
+        if (links == kMaxLinks) throw cannotCreate(kInvalidFilename);
+        target = std::move(*next);
+    }
 
     std::wstring temporary;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int attempt = 0; handle == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = *Utf8ToUtf16(TemporaryName(path, attempt));
+        temporary = TemporaryName(target, attempt);
         handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) break;
@@ -227,11 +298,24 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     if (!CloseHandle(handle) && error == 0) error = GetLastError();
     if (error != 0) {
         DeleteFileW(temporary.c_str());
-        ThrowSystemError(error);
+        throw NamedFileError(WindowsFileErrorCode(error), nameInMessage);
     }
-    if (!MoveFileExW(temporary.c_str(), target->c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = GetLastError();
+    // An existing file is replaced so that it keeps its attributes and security; a new one is
+    // renamed into place.
+    bool placed = exists && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!placed) {
+        error = exists ? GetLastError() : 0;
+        // The old file gone or renamed, the new one not yet in its place: the rename finishes
+        // the replacement.
+        if (!exists || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+            error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            placed = MoveFileExW(temporary.c_str(), target.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+            if (!placed) error = GetLastError();
+        }
+    }
+    if (!placed) {
         DeleteFileW(temporary.c_str());
         throw cannotCreate(error);
     }

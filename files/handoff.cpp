@@ -167,7 +167,8 @@ void WriteHandoff(GearSession& session) {
 
     const std::string parent = DrawingParent(d.baseDir);
     const std::string lispPath = LispPathText(parent);
-    PathLspBytes(lispPath, "");  // an unrepresentable path stops before any file is touched
+    // A path the drawing script cannot read stops before any file is touched.
+    if (!Utf8ToCp1251(lispPath)) throw ProgramDirectoryOutsideCp1251(d.baseDir);
 
     const std::string runNumber = NextRunNumber(session);
     FileHandle pathLsp = CreateOrTruncate(d.baseDir + "path.lsp");

@@ -5,6 +5,8 @@
 #include <system_error>
 #include <vector>
 
+#include "files/file_ops.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -181,6 +183,14 @@ std::string DrawingParentWindows(std::string_view baseDir) {
 std::string DrawingParentPosix(std::string_view baseDir) {
     if (EndsWith(baseDir, '/')) baseDir.remove_suffix(1);
     return std::string(baseDir);
+}
+
+FileError ProgramDirectoryOutsideCp1251(std::string_view directory) {
+    return FileError(kInvalidFilename,
+                     NamedFileError(kInvalidFilename, directory).what() +
+                         std::string(". Путь к каталогу программы может содержать только буквы и "
+                                     "знаки кодовой страницы 1251 (латиница, кириллица): в ней "
+                                     "сценарий чертежей получает путь к чертежам"));
 }
 
 }  // namespace gearpair

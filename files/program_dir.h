@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/errors.h"
+
 namespace gearpair {
 
 // The Windows rule for an executable's full path: ASCII letters lower-cased (Cyrillic keeps its
@@ -43,5 +45,10 @@ bool IsInstalledProgramDirectory(std::string_view programDir, std::string_view i
 // `/opt/g`, the root gives the empty text (its drawing directory is `/dwg1`).
 std::string DrawingParentWindows(std::string_view baseDir);
 std::string DrawingParentPosix(std::string_view baseDir);
+
+// The error of a program directory whose path code page 1251 cannot hold: "path.lsp" hands the
+// drawing script the drawing directory in that code page, the only one it reads. Code 3,
+// "Invalid filename: <directory>", then the reason in Russian.
+FileError ProgramDirectoryOutsideCp1251(std::string_view directory);
 
 }  // namespace gearpair

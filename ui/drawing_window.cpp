@@ -2,20 +2,25 @@
 #include "ui/drawing_window.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "drawing/dxf_writer.h"
 #include "drawing/sheet_painter.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
+#include "ui/profile_tab.h"
 #include "ui/sheet_view.h"
 
 namespace gearpair {
@@ -40,40 +45,71 @@ FileKindText TextsOf(DrawingWindow::FileKind kind) {
     return {"dxf", "Сохранить DXF", "Чертёж DXF (*.dxf)"};
 }
 
+// The line of a part's warnings, hidden while there are none.
+QLabel* WarningLine(const char* name) {
+    auto* line = new QLabel;
+    line->setObjectName(QString::fromLatin1(name));
+    line->setWordWrap(true);
+    line->setTextFormat(Qt::PlainText);
+    line->setMargin(6);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
+    palette.setColor(QPalette::WindowText, QColor(0x80, 0x20, 0x00));
+    line->setPalette(palette);
+    line->hide();
+    return line;
+}
+
+// A tab: the part's warnings above its sheet.
+QWidget* PartPage(QLabel* warning, SheetView* view) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(warning);
+    layout->addWidget(view, 1);
+    return page;
+}
+
+void ShowWarnings(QLabel* line, const std::vector<std::string>& warnings) {
+    QStringList lines;
+    for (const std::string& warning : warnings) lines << FromUtf8(warning);
+    line->setText(lines.join(QLatin1Char('\n')));
+    line->setVisible(!lines.isEmpty());
+}
+
+// The window's preferred size, and the least width it takes beside a dialog; the gap between
+// them, pixels.
+constexpr QSize kPreferredSize(960, 680);
+constexpr int kLeastWidth = 320;
+constexpr int kGap = 8;
+
 }  // namespace
 
 DrawingWindow::DrawingWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Drawings"));
     setWindowTitle(QStringLiteral("Чертежи"));
-    resize(960, 680);
-
-    warning_ = new QLabel(this);
-    warning_->setObjectName(QStringLiteral("warning"));
-    warning_->setWordWrap(true);
-    warning_->setTextFormat(Qt::PlainText);
-    warning_->setMargin(6);
-    warning_->setAutoFillBackground(true);
-    QPalette palette = warning_->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
-    palette.setColor(QPalette::WindowText, QColor(0x80, 0x20, 0x00));
-    warning_->setPalette(palette);
-    warning_->hide();
+    resize(kPreferredSize);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
-    wheelView_ = new SheetView(tabs_);
+    wheelView_ = new SheetView;
     wheelView_->setObjectName(QStringLiteral("wheelView"));
-    pinionView_ = new SheetView(tabs_);
+    pinionView_ = new SheetView;
     pinionView_->setObjectName(QStringLiteral("pinionView"));
-    tabs_->addTab(wheelView_, QStringLiteral("Колесо"));
-    tabs_->addTab(pinionView_, QStringLiteral("Шестерня"));
+    wheelWarning_ = WarningLine("wheelWarning");
+    pinionWarning_ = WarningLine("pinionWarning");
+    tabs_->addTab(PartPage(wheelWarning_, wheelView_), QStringLiteral("Колесо"));
+    tabs_->addTab(PartPage(pinionWarning_, pinionView_), QStringLiteral("Шестерня"));
+    profile_ = new ProfileTab(tabs_);
+    tabs_->addTab(profile_, QStringLiteral("Профиль"));
     wheelView_->SetSheet(&drawings_.wheel);
     pinionView_->SetSheet(&drawings_.pinion);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(warning_);
     layout->addWidget(tabs_, 1);
 
     // The actions live on the window, so that their keys work on either tab.
@@ -105,21 +141,59 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void DrawingWindow::SetDrawings(DrawingSet drawings, QString directory) {
+void DrawingWindow::SetDrawings(DrawingSet drawings, PartWarnings warnings, QString directory) {
     drawings_ = std::move(drawings);
+    hasDrawings_ = true;
     directory_ = std::move(directory);
     wheelView_->SetSheet(&drawings_.wheel);
     pinionView_->SetSheet(&drawings_.pinion);
-    QStringList lines;
-    for (const std::string& line : drawings_.warnings) lines << FromUtf8(line);
-    warning_->setText(lines.join(QLatin1Char('\n')));
-    warning_->setVisible(!lines.isEmpty());
+    ShowWarnings(wheelWarning_, warnings.wheel);
+    ShowWarnings(pinionWarning_, warnings.pinion);
+}
+
+void DrawingWindow::Clear() {
+    close();
+    drawings_ = DrawingSet{};
+    hasDrawings_ = false;
+    directory_.clear();
+    wheelView_->SetSheet(&drawings_.wheel);
+    pinionView_->SetSheet(&drawings_.pinion);
+    ShowWarnings(wheelWarning_, {});
+    ShowWarnings(pinionWarning_, {});
 }
 
 void DrawingWindow::ShowInFront() {
     show();
     raise();
     activateWindow();
+}
+
+void DrawingWindow::ShowBeside(QWidget& dialog) {
+    if (!isVisible()) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        const QSize frame = frameGeometry().size() - geometry().size();
+        QRect taken = dialog.frameGeometry();
+        const auto roomRight = [&] { return screen.right() - taken.right() - kGap; };
+        const auto roomLeft = [&] { return taken.left() - screen.left() - kGap; };
+        const bool right = roomRight() >= roomLeft();
+        // Too little room on either side: the dialog moves to the screen's other edge.
+        if (std::max(roomRight(), roomLeft()) < kPreferredSize.width() + frame.width()) {
+            dialog.move(right ? screen.left() : screen.right() + 1 - taken.width(), taken.top());
+            taken = dialog.frameGeometry();
+        }
+        const int room = right ? roomRight() : roomLeft();
+        const int width =
+            std::max(std::min(kPreferredSize.width(), room - frame.width()), kLeastWidth);
+        const int height = std::min(kPreferredSize.height(), screen.height() - frame.height());
+        resize(width, height);
+        const int x =
+            right ? taken.right() + 1 + kGap : taken.left() - kGap - width - frame.width();
+        const int y =
+            std::clamp(taken.center().y() - (height + frame.height()) / 2, screen.top(),
+                       std::max(screen.top(), screen.bottom() + 1 - height - frame.height()));
+        move(x, y);
+    }
+    ShowInFront();
 }
 
 void DrawingWindow::SaveDxfClick() {
@@ -184,13 +258,18 @@ bool DrawingWindow::SaveSheet(FileKind kind, const QString& path) {
 }
 
 void DrawingWindow::keyPressEvent(QKeyEvent* event) {
-    const QPointF centre = QRectF(CurrentView().rect()).center();
+    // The keys zoom about the cursor as the wheel does, or about the view's centre when the
+    // cursor is elsewhere.
+    SheetView& view = CurrentView();
+    const QPoint cursor = view.mapFromGlobal(QCursor::pos());
+    const QPointF at =
+        view.rect().contains(cursor) ? QPointF(cursor) : QRectF(view.rect()).center();
     if (event->key() == Qt::Key_Escape) {
         close();
     } else if (event->matches(QKeySequence::ZoomIn) || event->key() == Qt::Key_Plus) {
-        CurrentView().ZoomAt(centre, SheetView::kZoomStep);
+        view.ZoomAt(at, SheetView::kZoomStep);
     } else if (event->matches(QKeySequence::ZoomOut) || event->key() == Qt::Key_Minus) {
-        CurrentView().ZoomAt(centre, 1 / SheetView::kZoomStep);
+        view.ZoomAt(at, 1 / SheetView::kZoomStep);
     } else {
         QWidget::keyPressEvent(event);
     }

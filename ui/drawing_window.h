@@ -1,11 +1,12 @@
 // The drawing window "Чертежи": the wheel and pinion sheets of the last finished run on two
-// tabs, the sheets' warnings in a line of their own above them, and the context menu that
+// tabs, each part's warnings in a line of their own above its sheet, and the context menu that
 // saves the shown sheet as DXF, PDF or SVG and fits it to the window.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
+#include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
 
 class QAction;
@@ -15,6 +16,7 @@ class QTabWidget;
 
 namespace gearpair {
 
+class ProfileTab;
 class SheetView;
 
 class DrawingWindow : public QWidget {
@@ -25,12 +27,23 @@ public:
 
     explicit DrawingWindow(QWidget* parent = nullptr);
 
-    // The sheets of a run, shown fitted, and the run's drawing directory, where the file
-    // dialogs of the save actions open.
-    void SetDrawings(DrawingSet drawings, QString directory);
+    // The sheets of a run, shown fitted, each part's warnings above its sheet, and the run's
+    // drawing directory, where the file dialogs of the save actions open.
+    void SetDrawings(DrawingSet drawings, PartWarnings warnings, QString directory);
+
+    // A run that ended without a design: the sheets of the previous one are no longer its
+    // drawings, so the window forgets them and closes.
+    void Clear();
+    bool HasDrawings() const { return hasDrawings_; }
 
     // Shows the window, or brings it to the front when it is shown already.
     void ShowInFront();
+
+    // Shows the window beside `dialog`, on the side of the screen with more room and no wider
+    // than that room (the dialog moves to the screen's other edge when neither side has room
+    // for the window's usual width), or brings it to the front where it is when it is shown
+    // already.
+    void ShowBeside(QWidget& dialog);
 
     // The save actions: a file dialog in the drawing directory, then SaveSheet.
     void SaveDxfClick();
@@ -44,6 +57,8 @@ public:
     bool SaveSheet(FileKind kind, const QString& path);
 
     SheetView& CurrentView() const;
+    // The tab "Профиль" with the tooth outlines and their model files.
+    ProfileTab& Profile() const { return *profile_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,11 +68,14 @@ private:
     const Sheet& CurrentSheet() const;
 
     DrawingSet drawings_;
+    bool hasDrawings_ = false;
     QString directory_;
-    QLabel* warning_;
+    QLabel* wheelWarning_;
+    QLabel* pinionWarning_;
     QTabWidget* tabs_;
     SheetView* wheelView_;
     SheetView* pinionView_;
+    ProfileTab* profile_;
     QMenu* menu_;
 };
 

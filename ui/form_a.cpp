@@ -13,10 +13,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "drawing/drawing_files.h"
-#include "drawing/drawings.h"
 #include "engine/part_sizes.h"
+#include "engine/warnings.h"
 #include "files/handoff.h"
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
@@ -26,6 +27,7 @@
 #include "ui/form_d.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
+#include "ui/profile_tab.h"
 #include "ui/variants_window.h"
 
 namespace gearpair {
@@ -304,30 +306,40 @@ void TFormA::BitBtn1Click() {
         outcome = RunDesign(session_, CollectInputs(), WriteHandoff);
     } catch (const std::exception& error) {
         ShowSessionOutputs();  // the report as far as the run wrote it
+        // The drawings shown belong to an earlier design.
+        if (drawings_) drawings_->Clear();
         ShowErrorBox(this, error.what());
         return;
     }
     ShowSessionOutputs();
     if (!outcome.completed) {
+        if (drawings_) drawings_->Clear();
         ShowMessageBox(this, outcome.message);
         return;
     }
     if (drawings_) MakeDrawings();
-    if (results_) results_->Execute(outcome.results);
+    if (results_) {
+        results_->Execute(outcome.results,
+                          DesignWarnings(session_.design, DerivePartSizes(session_.design)));
+    }
 }
 
 void TFormA::MakeDrawings() {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
     const std::string directory = DrawingDirectory(session_);
-    DrawingSet drawings;
+    std::optional<PartSizes> sizes;
     try {
-        drawings = BuildDrawings(session_.design, DerivePartSizes(session_.design));
-        WriteDrawings(drawings, directory, false);
+        sizes = DerivePartSizes(session_.design);
     } catch (const std::exception& error) {
         ShowErrorBox(this, error.what());
+        return;
     }
-    drawings_->SetDrawings(std::move(drawings), QString::fromStdString(directory));
+    DrawingFiles files = WriteDesignDrawings(session_.design, *sizes, directory, false);
+    if (!files.error.empty()) ShowErrorBox(this, files.error);
+    drawings_->SetDrawings(std::move(files.drawings), std::move(files.warnings),
+                           QString::fromStdString(directory));
+    drawings_->Profile().SetDesign(session_.design, *sizes, QString::fromStdString(directory));
 }
 
 void TFormA::VariantsButtonClick() {

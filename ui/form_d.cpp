@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <string>
 
@@ -64,11 +65,16 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     setTabOrder(BitBtn2, BitBtn3);
 }
 
-void TFormD::Execute(const ResultTexts& results) {
+void TFormD::Execute(const ResultTexts& results, const std::vector<std::string>& warnings) {
     for (std::size_t row = 0; row < kResultFields.size(); ++row) {
         values_[row]->setText(QString::fromStdString(results.*kResultFields[row].text));
         values_[row]->resize(values_[row]->sizeHint());
     }
+    QStringList lines;
+    for (const std::string& warning : warnings) lines << FromUtf8(warning);
+    BitBtn3->setIcon(lines.isEmpty() ? QIcon()
+                                     : style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    BitBtn3->setToolTip(lines.join(QLatin1Char('\n')));
     move(screen()->availableGeometry().center() - rect().center());
     BitBtn1->setFocus();
     exec();

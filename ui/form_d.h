@@ -5,6 +5,8 @@
 #include <QDialog>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "engine/design_run.h"
 
@@ -25,9 +27,10 @@ public:
     // window stays usable.
     TFormD(TFormB& details, QWidget* parent = nullptr);
 
-    // Fills the six value labels, centres the dialog on the screen and runs it modally.
-    // Returns when the dialog closes.
-    void Execute(const ResultTexts& results);
+    // Fills the six value labels, marks the drawing button with the design's warnings (a
+    // warning sign, the texts as its tooltip), centres the dialog on the screen and runs it
+    // modally. Returns when the dialog closes.
+    void Execute(const ResultTexts& results, const std::vector<std::string>& warnings);
 
     // OK: closes the dialog and asks for the end of the program.
     void BitBtn1Click();

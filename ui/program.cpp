@@ -2,18 +2,30 @@
 #include "ui/program.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+
+#include "files/file_ops.h"
 
 namespace gearpair {
 
 Program::Program(const QString& executablePath)
     : formA_(session_, executablePath), formB_(session_), formD_(formB_, &formA_) {
+    // A save into a pipe whose reader has gone, or beyond the file-size limit, is a file error
+    // in a message box, not the end of the program.
+    IgnoreWriteSignals(true);
+    // Qt's catalogue of Debian's qt6-translations-l10n; without it Qt's texts stay English.
+    if (qtTexts_.load(QStringLiteral("qt_ru"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts_);
+    }
     formA_.SetResultWindows(formB_, formD_);
     formA_.SetDrawingWindow(drawings_);
     // Closing the input form ends the program, whatever else is open; the results dialog's
     // OK ends it too.
     formB_.setAttribute(Qt::WA_QuitOnClose, false);
     drawings_.setAttribute(Qt::WA_QuitOnClose, false);
-    QObject::connect(&formD_, &TFormD::DrawingsRequested, &drawings_, &DrawingWindow::ShowInFront);
+    QObject::connect(&formD_, &TFormD::DrawingsRequested, &drawings_,
+                     [this] { drawings_.ShowBeside(formD_); });
     QObject::connect(&formD_, &TFormD::EndProgramRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
 }

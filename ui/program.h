@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QTranslator>
 
 #include "engine/gear_design.h"
 #include "ui/drawing_window.h"
@@ -15,7 +16,9 @@ namespace gearpair {
 
 class Program {
 public:
-    // `executablePath` gives the program directory of the hand-off files.
+    // `executablePath` gives the program directory of the hand-off files. Needs the
+    // application object; installs Qt's Russian texts in it and makes the signals of failed
+    // writes (file-size limit, a pipe's reader gone) harmless for the process.
     explicit Program(const QString& executablePath);
 
     TFormA& InputForm() { return formA_; }
@@ -24,6 +27,7 @@ public:
     DrawingWindow& Drawings() { return drawings_; }
 
 private:
+    QTranslator qtTexts_;  // Qt's own texts (file dialogs, standard buttons) in Russian
     GearSession session_;
     TFormA formA_;
     TFormB formB_;

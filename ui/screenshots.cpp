@@ -64,6 +64,9 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         saved = Save(formB, output, "formB.png") && saved;
         formD.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+        // The offscreen screen leaves little room beside the dialog: the window is shown at
+        // its usual size.
+        program.Drawings().resize(960, 680);
         QApplication::processEvents();
         saved = Save(program.Drawings(), output, "drawing_window.png") && saved;
         formD.reject();

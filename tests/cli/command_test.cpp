@@ -11,8 +11,10 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #endif
 
 #ifdef GEARPAIR_DRAWINGS  // the drawings are built on POSIX systems only
@@ -218,6 +220,21 @@ TEST_F(RunCommandFiles, HandoffDrawingsGoIntoDwgNAndTheirFailureKeepsResultsAndF
     EXPECT_TRUE(std::filesystem::is_empty(dir_ / "dwg2"));
 }
 
+// A drawing that cannot be written ends the run as an error naming it, and the JSON lists the
+// files written before it.
+TEST_F(RunCommandFiles, PartlyWrittenDrawingsAreListedAndTheFailedOneNamed) {
+    std::filesystem::create_directories(dir_ / "sheets" / "pinion.dxf");
+    const Outcome run = RunCli({"--json", "--drawings", PathOf("sheets")});
+    EXPECT_EQ(run.code, kExitNotCompleted);
+    const std::string sheets = PathOf("sheets");
+    EXPECT_TRUE(run.out.starts_with(R"({"status": "error", "message": "Cannot create file )" +
+                                    sheets + "/pinion.dxf.\""))
+        << run.out.substr(0, 120);
+    EXPECT_NE(run.out.find(R"("drawings": [")" + sheets + R"(/wheel.dxf", ")" + sheets +
+                           R"(/wheel.pdf", ")" + sheets + R"(/wheel.svg"], )"),
+              std::string::npos);
+}
+
 // With the RTF going to standard output the drawings are still written, and nothing of them
 // shows on standard output.
 TEST_F(RunCommandFiles, DrawingsAreWrittenWhenTheRtfGoesToStandardOutput) {
@@ -271,7 +288,7 @@ TEST_F(RunCommandFiles, RtfOnAFullDeviceIsDiskFullAndLeavesTheDevice) {
     }
     const Outcome run = RunCli({"--rtf", full});
     EXPECT_EQ(run.code, kExitNotCompleted);
-    EXPECT_EQ(run.err, "Disk full.\n");
+    EXPECT_EQ(run.err, "Disk full: " + full + ".\n");
     struct stat status {};
     ASSERT_EQ(::lstat(full.c_str(), &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
@@ -292,6 +309,34 @@ TEST_F(RunCommandFiles, RtfToStandardOutputIsAllThatThePipeCarries) {
     EXPECT_TRUE(piped == ReadFile("saved.rtf"));
     EXPECT_TRUE(piped.starts_with("{\\rtf1"));
     EXPECT_EQ(EntryCount(), 1u);
+}
+#endif
+
+#ifdef GEARPAIR_DRAWINGS
+// The program as a shell starts it: an inherited Qt platform that cannot start, its standard
+// output named as a file, a file-size limit.
+TEST_F(RunCommandFiles, ProgramCopesWithWhatTheShellHandsIt) {
+    const std::string in = "cd '" + dir_.string() + "' && ";
+    const auto shell = [&](const std::string& command) {
+        return ::system((in + command + " 2>err").c_str());
+    };
+    EXPECT_EQ(shell("env -u DISPLAY QT_QPA_PLATFORM=wayland '" GEARPAIR_CLI
+                    "' --handoff-dir . --json >out"),
+              0);
+    EXPECT_NE(ReadFile("out").find(R"("drawings": [")"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "dwg1"), {}), 4);
+
+    // The report's file is the text output's: both arrive, one after the other.
+    EXPECT_EQ(shell("'" GEARPAIR_CLI "' --rtf /dev/stdout >both"), 0);
+    const std::string both = ReadFile("both");
+    EXPECT_TRUE(both.starts_with("{\\rtf1")) << both.substr(0, 40);
+    EXPECT_TRUE(both.ends_with("Запас по изгибным напряжениям (колесо): 21,1 %\n"));
+
+    // A write beyond the limit is an error naming the file, and leaves no temporary file.
+    EXPECT_EQ(WEXITSTATUS(shell("ulimit -f 40 && '" GEARPAIR_CLI "' --drawings d >/dev/null")),
+              kExitNotCompleted);
+    EXPECT_EQ(ReadFile("err"), "I/O error 27: d/wheel.dxf.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(dir_ / "d"));
 }
 #endif
 

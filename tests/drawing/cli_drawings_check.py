@@ -2,7 +2,9 @@
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
 layers, the parameter-table texts, the bore circles at the sheet's scale), pdfinfo (one
-page of an ISO A format) and an XML parser (the SVG, sized in mm). A stopped design writes
+page of an ISO A format) and an XML parser (the SVG, sized in mm). The DXF as a CAD user
+measures it: the views at real size, dimensions that measure the part, hatches on closed
+loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
 nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
 import json
 import os
@@ -28,10 +30,11 @@ def unescaped(text):
     return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
 
 
-def check_dxf(path, expected_texts, radii):
+def check_dxf(path, expected_texts, radii, measured):
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
     check(not auditor.has_errors, f"{path}: audit errors {[e.message for e in auditor.errors]}")
+    check(not auditor.fixes, f"{path}: audit fixes {[f.message for f in auditor.fixes]}")
     check(doc.dxfversion >= "AC1015", f"{path}: version {doc.dxfversion}")
     check(doc.header.get("$INSUNITS") == 4, f"{path}: $INSUNITS {doc.header.get('$INSUNITS')}")
     check(doc.header.get("$MEASUREMENT") == 1, f"{path}: $MEASUREMENT")
@@ -39,17 +42,29 @@ def check_dxf(path, expected_texts, radii):
     check(LAYERS <= layers, f"{path}: layers {layers}")
     check(doc.layers.get("CONTOUR").dxf.lineweight == 50, f"{path}: contour weight")
     check(doc.layers.get("AXIS").dxf.linetype == "DASHDOT", f"{path}: axis line type")
+    colours = {doc.layers.get(name).dxf.color for name in ("CONTOUR", "THIN", "AXIS", "HATCH")}
+    check(len(colours) == 4, f"{path}: layer colours {colours}")
+    check(doc.styles.get("Standard").dxf.font.endswith(".ttf"), f"{path}: style font")
     msp = doc.modelspace()
-    texts = {unescaped(t.dxf.text) for t in msp.query("TEXT")}
+    inserts = list(msp.query("INSERT"))
+    check(len(inserts) == 1 and inserts[0].dxf.name == "TITLE_BLOCK", f"{path}: title block")
+    fields = {a.dxf.tag: unescaped(a.dxf.text) for i in inserts for a in i.attribs}
+    texts = {unescaped(t.dxf.text) for t in msp.query("TEXT")} | set(fields.values())
     for text in expected_texts:
         check(text in texts, f"{path}: no text {text!r}")
-    scale_text = next(t for t in texts if re.fullmatch(r"\d+(,\d+)?:\d+(,\d+)?", t))
+    scale_text = fields.get("SCALE", "")
     left, right = (float(part.replace(",", ".")) for part in scale_text.split(":"))
-    scale = left / right
+    check(abs(doc.header.get("$DIMSCALE") - right / left) < 1e-9, f"{path}: $DIMSCALE")
+    # The views at the part's real size, whatever the sheet's scale.
     found = [c.dxf.radius for c in msp.query("CIRCLE")] + [a.dxf.radius for a in msp.query("ARC")]
     for name, diameter in radii.items():
-        check(any(abs(r - diameter / 2 * scale) < 0.001 for r in found),
-              f"{path}: no circle of {name} {diameter} at {scale_text}")
+        check(any(abs(r - diameter / 2) < 0.001 for r in found), f"{path}: no circle of {name}")
+    dimensions = [d.get_measurement() for d in msp.query("DIMENSION") if d.dimtype in (0, 1, 3)]
+    for name, size in measured.items():
+        check(any(abs(m - size) < 0.001 for m in dimensions), f"{path}: no dimension of {name}")
+    hatches = list(msp.query("HATCH"))
+    check(hatches and all(h.paths and all(p.is_closed for p in h.paths) for h in hatches),
+          f"{path}: hatches")
 
 
 def page_size(path):
@@ -76,10 +91,12 @@ with tempfile.TemporaryDirectory() as temp:
 
     check_dxf(os.path.join(out, "wheel.dxf"),
               ["3", "95", "34", "14°38′51″", "Правое", "294,574", "200", "Колесо зубчатое"],
-              {"dvkol": sizes["dvkol"]})
+              {"dvkol": sizes["dvkol"]},
+              {"da2": sizes["da2"], "bkol": sizes["bkol"]})
     check_dxf(os.path.join(out, "pinion.dxf"),
               ["3", "34", "95", "14°38′51″", "Левое", "105,426", "Шестерня"],
-              {"dvw": sizes["dvw"]})
+              {"dvw": sizes["dvw"]},
+              {"da1": sizes["da1"], "bw": sizes["bw"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)

@@ -37,10 +37,25 @@ TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
     EXPECT_NE(dxf.find("$INSUNITS\n 70\n4\n"), std::string::npos);
     EXPECT_NE(dxf.find("$MEASUREMENT\n 70\n1\n"), std::string::npos);
     EXPECT_NE(dxf.find("$LIMMAX\n 10\n210\n 20\n297\n"), std::string::npos);
-    // The contour layer: continuous, 0.5 mm; the axis layer dash-dot.
-    EXPECT_NE(dxf.find("  2\nCONTOUR\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n370\n50\n"),
+    // Every layer with its colour, line type and weight (hundredths of a mm).
+    const std::pair<const char*, const char*> layers[] = {
+        {"CONTOUR", "7\n  6\nCONTINUOUS\n370\n50"},   {"THIN", "3\n  6\nCONTINUOUS\n370\n25"},
+        {"AXIS", "1\n  6\nDASHDOT\n370\n25"},         {"HATCH", "8\n  6\nCONTINUOUS\n370\n25"},
+        {"DIMENSION", "4\n  6\nCONTINUOUS\n370\n25"}, {"TEXT", "2\n  6\nCONTINUOUS\n370\n25"},
+        {"FRAME", "7\n  6\nCONTINUOUS\n370\n50"}};
+    for (const auto& [name, style] : layers) {
+        EXPECT_NE(dxf.find(std::string("  2\n") + name + "\n 70\n0\n 62\n" + style + "\n"),
+                  std::string::npos)
+            << name;
+    }
+    // Dash-dot: 12 mm dash, 3 mm gap, dot, 3 mm gap; 18 mm in all.
+    EXPECT_NE(dxf.find("  2\nDASHDOT\n 70\n0\n  3\nDash dot __ . __ .\n 72\n65\n 73\n4\n"
+                       " 40\n18\n 49\n12\n 74\n0\n 49\n-3\n 74\n0\n 49\n0\n 74\n0\n 49\n-3\n"),
               std::string::npos);
-    EXPECT_NE(dxf.find("  2\nAXIS\n 70\n0\n 62\n7\n  6\nDASHDOT\n370\n25\n"), std::string::npos);
+    // The arrowhead's corners, one below the axis: a SOLID with its last corner doubled.
+    EXPECT_NE(dxf.find(" 10\n0\n 20\n0\n 30\n0\n 11\n3\n 21\n0.5\n 31\n0\n 12\n3\n 22\n-0.5\n"
+                       " 32\n0\n 13\n3\n 23\n-0.5\n"),
+              std::string::npos);
     for (const char* entity : {"\nLINE\n", "\nSOLID\n", "\nCIRCLE\n", "\nARC\n", "\nTEXT\n"}) {
         EXPECT_NE(dxf.find(entity), std::string::npos) << entity;
     }
@@ -48,6 +63,50 @@ TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
     EXPECT_NE(dxf.find(" 50\n120\n 51\n60\n"), std::string::npos);  // 420 degrees is 60
     EXPECT_NE(dxf.find("  1\n8 \\U+043E"), std::string::npos);
     EXPECT_TRUE(dxf.ends_with("  0\nEOF\n"));
+}
+
+// A view at 1:2: its geometry lands at the part's real size, the rest of the sheet twice as
+// large, so that plotting at 1:2 gives the paper sheet.
+TEST(DxfText, ViewsAtRealSizeAndTheSheetAtTheInverseScale) {
+    Sheet sheet = SmallSheet();
+    sheet.scale = "1:2";
+    sheet.views = {DrawingView{"section", ViewPlace{{100, 100}, 0.5}}};
+    sheet.items = {{Layer::Contour, Circle{{110, 100}, 25}, 0},
+                   {Layer::Frame, Line{{5, 5}, {205, 5}}},
+                   {Layer::Dimension,
+                    Dimension{DimensionKind::Linear,
+                              ViewPlace{{100, 100}, 0.5},
+                              {0, -50},
+                              {0, 50},
+                              {},
+                              {-80, 0},
+                              90,
+                              "Ø100",
+                              false},
+                    0}};
+    const std::string dxf = DxfText(sheet);
+    // The circle: centre 200 + 20, radius 50; the frame line from 10 to 410.
+    EXPECT_NE(dxf.find("CIRCLE\n"), std::string::npos);
+    EXPECT_NE(dxf.find(" 10\n220\n 20\n200\n 30\n0\n 40\n50\n"), std::string::npos);
+    EXPECT_NE(dxf.find(" 10\n10\n 20\n10\n 30\n0\n 11\n410\n 21\n10\n"), std::string::npos);
+    EXPECT_NE(dxf.find("$DIMSCALE\n 40\n2\n"), std::string::npos);
+    EXPECT_NE(dxf.find("$LTSCALE\n 40\n2\n"), std::string::npos);
+    // The dimension measures 100 between (200, 150) and (200, 250) along y, and keeps the
+    // measured value live behind the diameter sign.
+    EXPECT_NE(dxf.find("  1\n%%c<>\n  3\nESKD\n100\nAcDbAlignedDimension\n 13\n200\n 23\n150\n"),
+              std::string::npos);
+}
+
+TEST(DimensionText, MeasuredValueStaysLiveUnlessTheSheetStatesAnotherSize) {
+    Dimension d{DimensionKind::Linear, {}, {0, 0}, {77.4587, 0}, {}, {0, 10}, 0, "Ø77,46", false};
+    EXPECT_EQ(DimensionTextOverride(d), "%%c<>");
+    d.text = "Ø77,46H7(+0,030)";
+    EXPECT_EQ(DimensionTextOverride(d), "%%c<>H7(+0,030)");
+    d.text = "77,46";
+    EXPECT_EQ(DimensionTextOverride(d), "");
+    d.text = "Ø80H7(+0,030)";  // the accepted size, not the drawn one
+    d.textOverride = true;
+    EXPECT_EQ(DimensionTextOverride(d), "%%c80H7(+0,030)");
 }
 
 class DxfFile : public testing::TempDirTest {};

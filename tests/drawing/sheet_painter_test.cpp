@@ -1,8 +1,12 @@
-// The PDF and SVG of a sheet and the six files of a design, on Qt's offscreen platform.
+// The PDF and SVG of a sheet and the drawing pipeline's files of a design, on Qt's offscreen
+// platform.
 #include "drawing/sheet_painter.h"
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <filesystem>
@@ -22,7 +26,7 @@ DrawingSet DefaultDrawings() {
     return BuildDrawings(session.design, DerivePartSizes(session.design));
 }
 
-TEST(SheetPainter, SvgIsWellFormedWithItsSizeInMillimetres) {
+TEST(SheetPainter, SvgIsWellFormedWithItsSizeInMillimetresAndThePartsName) {
     const std::string svg = SvgBytes(DefaultDrawings().wheel);
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     while (!xml.atEnd()) {
@@ -31,6 +35,9 @@ TEST(SheetPainter, SvgIsWellFormedWithItsSizeInMillimetres) {
             EXPECT_EQ(xml.attributes().value("width").toString().toStdString(), "594mm");
             EXPECT_EQ(xml.attributes().value("height").toString().toStdString(), "420mm");
             EXPECT_EQ(xml.attributes().value("viewBox").toString().toStdString(), "0 0 594 420");
+        }
+        if (xml.isStartElement() && xml.name() == QStringLiteral("title")) {
+            EXPECT_EQ(xml.readElementText().toStdString(), "Колесо зубчатое");
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -44,30 +51,54 @@ TEST(SheetPainter, PdfIsOneLandscapePageOfTheFormat) {
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
 }
 
-class DrawingFiles : public testing::TempDirTest {};
+// The axes' dash-dot line as the SVG draws it: 12 mm dashes, 3 mm gaps, a dot between, in
+// millimetres of paper although the pen is a quarter of a millimetre wide.
+TEST(SheetPainter, SvgAxisDashesAreMillimetresOfPaper) {
+    const Sheet sheet{"", 40, 10, "1:1", {Item{Layer::Axis, Line{{0, 5}, {40, 5}}}}, ""};
+    QSvgRenderer svg(QByteArray::fromStdString(SvgBytes(sheet)));
+    QImage image(400, 100, QImage::Format_RGB32);  // 10 pixels per mm
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    svg.render(&painter);
+    painter.end();
+    const auto inked = [&](double mm) { return qGray(image.pixel(int(mm * 10), 50)) < 128; };
+    EXPECT_TRUE(inked(1));
+    EXPECT_TRUE(inked(11.5));   // the first dash
+    EXPECT_FALSE(inked(13.5));  // a gap
+    EXPECT_FALSE(inked(16.5));  // the gap after the dot at 15 mm
+    EXPECT_TRUE(inked(19));     // the second dash, from 18,25 mm
+    EXPECT_FALSE(inked(31));
+}
 
-TEST_F(DrawingFiles, SixFilesInOrderAndAFailureKeepsThoseWrittenBeforeIt) {
-    const DrawingSet set = DefaultDrawings();
-    const std::vector<std::string> paths = WriteDrawings(set, dir_.string(), true);
+class DrawingPipeline : public testing::TempDirTest {};
+
+TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
+    GearSession session;
+    RunDesign(session, DesignInputs{});
+    const PartSizes sizes = DerivePartSizes(session.design);
     const std::vector<std::string> names = {"wheel.dxf",  "wheel.pdf",  "wheel.svg",
                                             "pinion.dxf", "pinion.pdf", "pinion.svg"};
-    ASSERT_EQ(paths.size(), names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(paths[i], PathOf(names[i]));
-    EXPECT_EQ(EntryCount(), 6u);
-    EXPECT_EQ(WriteDrawings(set, Base(), false).size(), 4u);
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(PathOf("run/" + name));
+    const DrawingFiles all = WriteDesignDrawings(session.design, sizes, PathOf("run"), true);
+    EXPECT_EQ(all.error, "");
+    EXPECT_EQ(all.written, paths);
+    EXPECT_EQ(all.drawings.wheel.title, "Колесо зубчатое");
+    EXPECT_EQ(WriteDesignDrawings(session.design, sizes, PathOf("run"), false).written.size(), 4u);
 
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_ / "pinion.pdf");
-    try {
-        WriteDrawings(set, dir_.string(), true);
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("pinion.pdf"), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(Exists("wheel.svg"));
-    EXPECT_TRUE(Exists("pinion.dxf"));
-    EXPECT_FALSE(Exists("pinion.svg"));
-    EXPECT_EQ(EntryCount(), 5u);  // four files and the directory, no temporary left
+    std::filesystem::create_directories(dir_ / "failed" / "pinion.pdf");
+    const DrawingFiles failed = WriteDesignDrawings(session.design, sizes, PathOf("failed"), true);
+    EXPECT_EQ(failed.error, "Cannot create file " + PathOf("failed/pinion.pdf"));
+    EXPECT_EQ(failed.written,
+              std::vector<std::string>({PathOf("failed/wheel.dxf"), PathOf("failed/wheel.pdf"),
+                                        PathOf("failed/wheel.svg"), PathOf("failed/pinion.dxf")}));
+    EXPECT_FALSE(failed.drawings.pinion.items.empty());  // the window still shows the sheets
+    // four files and the directory, no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "failed"), {}), 5);
+
+    const std::string underFile = PathOf("run/wheel.dxf") + "/sheets";
+    EXPECT_EQ(WriteDesignDrawings(session.design, sizes, underFile, false).error,
+              "Invalid filename: " + underFile);
 }
 
 }  // namespace

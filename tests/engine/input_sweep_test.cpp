@@ -199,12 +199,17 @@ private:
     long count_ = 0;
 };
 
-void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
-    const std::vector<std::string> quietFaults = testing::QuietRunFaults(inputs);
-    if (!quietFaults.empty()) {
+// The quiet run of the design against its full run, which ended as `end` with `message`.
+void CompareQuietRun(const DesignInputs& inputs, const GearSession& session, QuietEnd end,
+                     const std::string& message, SweepCounts& counts, FaultLog& log) {
+    const std::vector<std::string> faults = testing::QuietRunFaults(inputs, session, end, message);
+    if (!faults.empty()) {
         ++counts.quietDiffering;
-        log.Add(Describe(inputs) + ": the quiet run differs: " + quietFaults.front());
+        log.Add(Describe(inputs) + ": the quiet run differs: " + faults.front());
     }
+}
+
+void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
     GearSession session;
     RunOutcome outcome;
     try {
@@ -212,8 +217,11 @@ void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
     } catch (const Error& error) {
         ++counts.errors;
         log.Add(Describe(inputs) + ": error \"" + error.what() + "\"");
+        CompareQuietRun(inputs, session, QuietEnd::Failed, error.what(), counts, log);
         return;
     }
+    CompareQuietRun(inputs, session, outcome.completed ? QuietEnd::Completed : QuietEnd::Stopped,
+                    outcome.message, counts, log);
     if (!outcome.completed) {
         const std::string_view message = outcome.message;
         if (message != kNoDataMessage && message != kSeriesExhaustedMessage &&

@@ -12,18 +12,12 @@
 
 namespace gearpair::testing {
 
-inline std::vector<std::string> QuietRunFaults(const DesignInputs& inputs) {
+// `full` is the session of the full run of `inputs`, `end` and `message` how it ended (the
+// error's what() for a failure).
+inline std::vector<std::string> QuietRunFaults(const DesignInputs& inputs,
+                                               const GearSession& session, QuietEnd end,
+                                               const std::string& message) {
     std::vector<std::string> faults;
-    GearSession session;
-    QuietEnd end = QuietEnd::Failed;
-    std::string message;
-    try {
-        const RunOutcome full = RunDesign(session, inputs);
-        end = full.completed ? QuietEnd::Completed : QuietEnd::Stopped;
-        message = full.message;
-    } catch (const Error& e) {
-        message = e.what();
-    }
     const QuietOutcome quiet = RunQuietDesign(inputs);
     if (quiet.end != end) faults.push_back("ends otherwise");
     if (quiet.message != message) faults.push_back("message \"" + quiet.message + "\"");
@@ -66,6 +60,21 @@ inline std::vector<std::string> QuietRunFaults(const DesignInputs& inputs) {
         if (!same) faults.push_back("pass " + std::to_string(i + 1) + " differs");
     }
     return faults;
+}
+
+// The same, running the full run first.
+inline std::vector<std::string> QuietRunFaults(const DesignInputs& inputs) {
+    GearSession session;
+    QuietEnd end = QuietEnd::Failed;
+    std::string message;
+    try {
+        const RunOutcome full = RunDesign(session, inputs);
+        end = full.completed ? QuietEnd::Completed : QuietEnd::Stopped;
+        message = full.message;
+    } catch (const Error& e) {
+        message = e.what();
+    }
+    return QuietRunFaults(inputs, session, end, message);
 }
 
 }  // namespace gearpair::testing

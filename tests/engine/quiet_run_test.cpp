@@ -1,5 +1,6 @@
-// The quiet run gives what the full design run gives: every list item and arrangement with a
-// usual and a heavy drive (completions, recalculations and all three stops), and the errors.
+// The quiet run gives what the full design run gives: every ratio, width and arrangement with
+// four helix angles, for a usual and a heavy drive (completions, recalculations and stops),
+// and the errors.
 // The input-domain sweep compares the two on its whole domain.
 #include "engine/quiet_run.h"
 
@@ -10,7 +11,7 @@
 namespace gearpair {
 namespace {
 
-TEST(QuietRun, EqualsTheFullRunOnEveryListItemAndArrangement) {
+TEST(QuietRun, EqualsTheFullRunOnTheListItemsOfAUsualAndAHeavyDrive) {
     struct Typed {
         const char* power;
         const char* speed;
@@ -23,7 +24,7 @@ TEST(QuietRun, EqualsTheFullRunOnEveryListItemAndArrangement) {
     for (const Typed& drive : drives)
         for (const std::string_view ratio : kRatioTexts)
             for (int width = 0; width < static_cast<int>(kWidthTexts.size()); ++width)
-                for (const std::string_view helix : kHelixTexts)
+                for (const std::string_view helix : {"8", "12", "16", "20"})
                     for (int arrangement = 1; arrangement <= 3; ++arrangement) {
                         DesignInputs inputs;
                         inputs.uzText = ratio;
@@ -43,7 +44,7 @@ TEST(QuietRun, EqualsTheFullRunOnEveryListItemAndArrangement) {
                         completed += quiet.end == QuietEnd::Completed ? 1 : 0;
                         recalculated += quiet.recalculations > 0 ? 1 : 0;
                     }
-    EXPECT_EQ(compared, 2 * 12 * 7 * 13 * 3);
+    EXPECT_EQ(compared, 2 * 12 * 7 * 4 * 3);
     // The sample exercises the loop and the stops, not only first-pass completions.
     EXPECT_GT(completed, 0);
     EXPECT_LT(completed, compared);

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -204,6 +206,35 @@ TEST_F(FileOps, ReplaceThatCannotCreateNamesTheFileAndLeavesNothing) {
     EXPECT_EQ(EntryCount(), 2u);
 }
 
+#ifdef _WIN32
+// The replaced file keeps its attributes, and a symbolic link stays a link to the new file, as
+// far as the system keeps attributes and makes links: Wine's ReplaceFileW drops the attributes,
+// and Wine may make links that lead nowhere.
+TEST_F(FileOps, ReplaceKeepsTheAttributesAndFollowsALink) {
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    WriteFile("result.rtf", "old");
+    const std::wstring file = Utf8Path(PathOf("result.rtf")).wstring();
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ReplaceFileAtomically(PathOf("result.rtf"), "{\\rtf1}", "result.rtf");
+    EXPECT_EQ(ReadFile("result.rtf"), "{\\rtf1}");
+    if (!wine) {
+        EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    }
+    EXPECT_EQ(EntryCount(), 1u);
+
+    const std::wstring link = Utf8Path(PathOf("link.rtf")).wstring();
+    if (!CreateSymbolicLinkW(link.c_str(), L"result.rtf",
+                             SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
+        GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "no working symbolic links here";
+    }
+    ReplaceFileAtomically(PathOf("link.rtf"), "{\\rtf1 new}", "link.rtf");
+    EXPECT_TRUE(GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+    EXPECT_EQ(ReadFile("result.rtf"), "{\\rtf1 new}");
+    EXPECT_EQ(EntryCount(), 2u);
+}
+#endif
+
 #ifndef _WIN32
 TEST_F(FileOps, ReplaceFollowsEveryLinkAndReplacesTheTargetBesideIt) {
     std::filesystem::create_directory(dir_ / "real");
@@ -288,6 +319,28 @@ TEST_F(FileOps, ReplaceWritesIntoANamedPipeForItsReader) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 
+// A descriptor link names an open file: this process's own is written at the descriptor's
+// position, so that its later output follows; a pipe is written, not replaced.
+TEST_F(FileOps, ReplaceThroughADescriptorLinkWritesTheOpenFileInPlace) {
+    const int file = ::open(PathOf("out.txt").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(::write(file, "text ", 5), 5);
+    ReplaceFileAtomically("/dev/fd/" + std::to_string(file), "{\\rtf1}", "/dev/fd/N");
+    ASSERT_EQ(::write(file, " more", 5), 5);
+    ::close(file);
+    EXPECT_EQ(ReadFile("out.txt"), "text {\\rtf1} more");
+    EXPECT_EQ(EntryCount(), 1u);
+
+    int pipe[2];
+    ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+    ReplaceFileAtomically("/proc/self/fd/" + std::to_string(pipe[1]), "{\\rtf1}", "pipe");
+    ::close(pipe[1]);
+    char got[16] = {};
+    EXPECT_EQ(::read(pipe[0], got, sizeof got), 7);
+    EXPECT_STREQ(got, "{\\rtf1}");
+    ::close(pipe[0]);
+}
+
 TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
     const std::string previous = "((aw 160.000) (mn 2.500))";
     WriteFile("transmit.txt", previous);
@@ -296,7 +349,7 @@ TEST_F(FileOps, FailedWriteKeepsThePreviousFileWhole) {
         FileSizeLimit limit(64);
         ExpectFileError(
             [&] { ReplaceFileAtomically(PathOf("transmit.txt"), longer, "transmit.txt"); }, EFBIG,
-            "I/O error " + std::to_string(EFBIG));
+            "I/O error " + std::to_string(EFBIG) + ": transmit.txt");
     }
     EXPECT_EQ(ReadFile("transmit.txt"), previous);
     EXPECT_EQ(EntryCount(), 1u);

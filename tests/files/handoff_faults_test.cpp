@@ -235,7 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
               "Cannot create file {dir}/transmit.txt", CounterBytes(3), true, PathFile::kFromRun3,
               4},
         Fault{"ListFileLargerThanTheDiskTakes", [](const fs::path&) {}, [](const fs::path&) {}, 27,
-              "I/O error 27", CounterBytes(3), true, PathFile::kFromRun3, 4, true}),
+              "I/O error 27: {dir}/transmit.txt", CounterBytes(3), true, PathFile::kFromRun3, 4,
+              true}),
     [](const ::testing::TestParamInfo<Fault>& info) { return info.param.name; });
 
 }  // namespace

@@ -283,7 +283,10 @@ TEST_F(Handoff, PathOutsideCodePage1251StopsBeforeAnyFile) {
     const std::filesystem::path foreign = dir_ / Utf8Path("歯車");
     std::filesystem::create_directory(foreign);
     session_.design.baseDir = PathUtf8(foreign) + testing::kSeparator;
-    ExpectFileError(3, "Invalid filename");
+    ExpectFileError(3, "Invalid filename: " + session_.design.baseDir +
+                           ". Путь к каталогу программы может содержать только буквы и знаки "
+                           "кодовой страницы 1251 (латиница, кириллица): в ней сценарий чертежей "
+                           "получает путь к чертежам");
     EXPECT_TRUE(std::filesystem::is_empty(foreign));
     EXPECT_EQ(session_.runCaption, "");
     ExpectCommaInForce();

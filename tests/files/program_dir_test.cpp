@@ -106,15 +106,15 @@ TEST(ProgramDirectoryOfFolder, TakesTheFolderItself) {
 }
 #else
 TEST(ProgramDirectory, UsesTheWindowsRuleOnTheFullPathName) {
-    EXPECT_EQ(ProgramDirectory(R"(C:\Program Files\Gears\TRELMOX.EXE)"),
+    EXPECT_EQ(ProgramDirectory(R"(C:\Program Files\Gears\GEARPAIR.EXE)"),
               R"(c:\program files\gears\)");
     // The form a Qt program gives: forward slashes, a `..` segment.
-    EXPECT_EQ(ProgramDirectory("C:/Gears/Bin/../trelmox.exe"), R"(c:\gears\)");
-    EXPECT_EQ(ProgramDirectory(R"(C:\trelmox.exe)"), R"(c:\\)");
+    EXPECT_EQ(ProgramDirectory("C:/Gears/Bin/../gearpair.exe"), R"(c:\gears\)");
+    EXPECT_EQ(ProgramDirectory(R"(C:\gearpair.exe)"), R"(c:\\)");
     std::string current = PathUtf8(std::filesystem::current_path());
     std::transform(current.begin(), current.end(), current.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    EXPECT_EQ(ProgramDirectory("Trelmox.exe"), current + "\\");
+    EXPECT_EQ(ProgramDirectory("Gearpair.exe"), current + "\\");
 }
 
 TEST(ProgramDirectoryOfFolder, TakesTheFolderItselfByTheWindowsRule) {

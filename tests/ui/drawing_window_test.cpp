@@ -1,14 +1,19 @@
-// The drawing window: its tabs and warning line, fit, zoom and pan, the save actions and a
-// save that fails; and the way to it from the results dialog of a finished run.
+// The drawing window: its tabs and each part's warning line, fit, zoom and pan, the save actions
+// and a save that fails; and the way to it from the results dialog of a finished run, beside
+// the dialog, and its end with a run that stops.
 #include "ui/drawing_window.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QCursor>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -38,7 +43,7 @@ Sheet SheetOf(double widthMm, double heightMm) {
         {Item{Layer::Frame, Polyline{{std::begin(corners), std::end(corners)}, true}},
          Item{Layer::Contour, Line{{40, 40}, {120, 90}}}, Item{Layer::Axis, Circle{{100, 70}, 30}},
          Item{Layer::Text, Text{{70, 60}, "Ø77,46", 3.5, Anchor::BottomCentre, 30}}},
-        {}};
+        "Колесо зубчатое"};
 }
 
 std::string Bytes(const QString& path) {
@@ -52,8 +57,8 @@ protected:
         DrawingSet set;
         set.wheel = SheetOf(420, 297);
         set.pinion = SheetOf(210, 297);
-        set.warnings = {"Шестерню выполнить заодно с валом"};
-        window.SetDrawings(std::move(set), dir.path());
+        window.SetDrawings(std::move(set), PartWarnings{{}, {"Шестерню выполнить заодно с валом"}},
+                           dir.path());
         window.resize(900, 640);
         window.ShowInFront();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -72,12 +77,13 @@ protected:
     DrawingWindow window;
 };
 
-TEST_F(Drawings, OpensFittedOnTheWheelWithTheWarningAboveBothTabs) {
+TEST_F(Drawings, OpensFittedOnTheWheelWithEachPartsWarningsOnItsOwnTab) {
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
     EXPECT_EQ(window.windowTitle(), u"Чертежи");
-    ASSERT_EQ(tabs->count(), 2);
+    ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), u"Колесо");
     EXPECT_EQ(tabs->tabText(1), u"Шестерня");
+    EXPECT_EQ(tabs->tabText(2), u"Профиль");
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     SheetView& wheel = View("wheelView");
@@ -86,18 +92,24 @@ TEST_F(Drawings, OpensFittedOnTheWheelWithTheWarningAboveBothTabs) {
     EXPECT_DOUBLE_EQ(2 * wheel.Origin().x() + 420 * wheel.Scale(), wheel.width());
     EXPECT_DOUBLE_EQ(2 * wheel.Origin().y() + 297 * wheel.Scale(), wheel.height());
 
-    auto* warning = window.findChild<QLabel*>(QStringLiteral("warning"));
-    EXPECT_TRUE(warning->isVisible());
-    EXPECT_EQ(warning->text(), u"Шестерню выполнить заодно с валом");
-    EXPECT_LE(warning->geometry().bottom(), tabs->geometry().top());
+    auto* wheelWarning = window.findChild<QLabel*>(QStringLiteral("wheelWarning"));
+    auto* pinionWarning = window.findChild<QLabel*>(QStringLiteral("pinionWarning"));
+    EXPECT_FALSE(wheelWarning->isVisible());
 
     tabs->setCurrentIndex(1);
     SheetView& pinion = View("pinionView");
     EXPECT_DOUBLE_EQ(pinion.Scale(), FitScale(pinion, 210, 297));
     EXPECT_EQ(&window.CurrentView(), &pinion);
+    EXPECT_TRUE(pinionWarning->isVisible());
+    EXPECT_EQ(pinionWarning->text(), u"Шестерню выполнить заодно с валом");
+    EXPECT_LE(pinionWarning->geometry().bottom(), pinion.geometry().top());
 
-    window.SetDrawings(DrawingSet{SheetOf(420, 297), SheetOf(210, 297), {}}, dir.path());
-    EXPECT_FALSE(warning->isVisible());
+    window.SetDrawings(DrawingSet{SheetOf(420, 297), SheetOf(210, 297), {}},
+                       PartWarnings{{"колесо"}, {}}, dir.path());
+    EXPECT_FALSE(pinionWarning->isVisible());
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(wheelWarning->isVisible());
+    EXPECT_EQ(wheelWarning->text(), u"колесо");
 }
 
 TEST_F(Drawings, WheelZoomsAboutTheCursorDragPansAndHomeOrDoubleClickFits) {
@@ -136,6 +148,17 @@ TEST_F(Drawings, WheelZoomsAboutTheCursorDragPansAndHomeOrDoubleClickFits) {
     view.ZoomAt(at, 2);
     QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(200, 200));
     EXPECT_TRUE(view.IsFitted());
+
+    // The zoom keys, like the wheel, keep the point under the cursor where it is.
+    QCursor::setPos(view.mapToGlobal(at.toPoint()));
+    const QPointF underCursor = view.PaperAt(at);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Plus);
+    EXPECT_DOUBLE_EQ(view.Scale(), FitScale(view, 420, 297) * 1.2);
+    EXPECT_NEAR(view.PaperAt(at).x(), underCursor.x(), 1e-9);
+    EXPECT_NEAR(view.PaperAt(at).y(), underCursor.y(), 1e-9);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Minus);
+    EXPECT_DOUBLE_EQ(view.Scale(), FitScale(view, 420, 297));
+    EXPECT_NEAR(view.PaperAt(at).x(), underCursor.x(), 1e-9);
 
     QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
@@ -261,11 +284,40 @@ TEST_F(DrawingsOfARun, ResultsDialogOpensOneDrawingWindowAndTheRunDirectoryHolds
         EXPECT_EQ(shown, 1);
         EXPECT_EQ(drawings.findChild<QTabWidget*>(QStringLiteral("tabs"))->currentIndex(), 0);
         EXPECT_TRUE(drawings.CurrentView().IsFitted());
+        // Beside the dialog, not over it.
+        EXPECT_FALSE(drawings.frameGeometry().intersects(dialog.frameGeometry()));
         QTest::mouseClick(ok, Qt::LeftButton);
     };
     EXPECT_TRUE(AnswerModals([&] { formA.BitBtn1Click(); }, whileOpen).empty());
     EXPECT_EQ(program.ResultsDialog().result(), QDialog::Accepted);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("transmit.txt"))));
+    EXPECT_TRUE(drawings.HasDrawings());
+
+    // A run that stops leaves no design to show: the window closes and forgets the sheets.
+    formA.findChild<QToolButton*>(QStringLiteral("SpeedButton4"))->click();
+    formA.findChild<QComboBox*>(QStringLiteral("ComboBox4"))->setCurrentIndex(6);  // 0,63
+    EXPECT_EQ(AnswerModals([&] { formA.BitBtn1Click(); }).size(), 1u);
+    EXPECT_FALSE(drawings.isVisible());
+    EXPECT_FALSE(drawings.HasDrawings());
+}
+
+// The window opens beside the dialog it is asked from, on the side with more room.
+TEST_F(Drawings, OpensBesideTheDialogOnTheRoomierSide) {
+    window.close();
+    QWidget dialog;
+    dialog.setGeometry(40, 60, 200, 150);
+    dialog.show();
+    window.ShowBeside(dialog);
+    const QRect screen = dialog.screen()->availableGeometry();
+    EXPECT_FALSE(window.frameGeometry().intersects(dialog.frameGeometry()));
+    EXPECT_GT(window.x(), dialog.x());
+    EXPECT_TRUE(screen.contains(window.frameGeometry())) << window.frameGeometry().width();
+
+    window.close();
+    dialog.move(screen.right() - 250, 60);
+    window.ShowBeside(dialog);
+    EXPECT_FALSE(window.frameGeometry().intersects(dialog.frameGeometry()));
+    EXPECT_LT(window.x(), dialog.x());
 }
 
 TEST_F(DrawingsOfARun, ADrawingThatCannotBeWrittenKeepsTheHandoffAndStillOpensTheResults) {

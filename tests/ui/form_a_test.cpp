@@ -197,6 +197,24 @@ TEST_F(FormA, DefaultRunFromTheEnterKeyShowsTheResults) {
         << report.left(80).toStdString();
 }
 
+// The design's warnings reach the results dialog's drawing button, with no drawing written.
+TEST_F(FormA, GearShaftDesignMarksTheDrawingButtonWithItsWarning) {
+    A<QComboBox>("ComboBox1")->setCurrentIndex(6);  // 4
+    Type(A<QComboBox>("ComboBox5"), QStringLiteral("450"));
+    Type(A<QComboBox>("ComboBox3"), QStringLiteral("1000"));
+    QString tip;
+    bool marked = false;
+    AnswerModals([&] { QTest::mouseClick(A<QPushButton>("BitBtn1"), Qt::LeftButton); },
+                 [&](QDialog& dialog) {
+                     auto* button = dialog.findChild<QPushButton*>("BitBtn3");
+                     tip = button->toolTip();
+                     marked = !button->icon().isNull();
+                     dialog.close();
+                 });
+    EXPECT_TRUE(tip.startsWith(u"Шестерню выполнить заодно с валом: ")) << tip.toStdString();
+    EXPECT_TRUE(marked);
+}
+
 TEST_F(FormA, NoDataRunShowsTheMessageAndNoDialog) {
     QTest::mouseClick(A<QToolButton>("SpeedButton4"), Qt::LeftButton);
     A<QComboBox>("ComboBox4")->setCurrentIndex(6);  // 0,63

@@ -21,7 +21,7 @@ protected:
     // Runs the dialog as the design run does and hands it to `whileOpen`, which must close it.
     void Execute(const std::function<void(QDialog&)>& whileOpen) {
         const ResultTexts results{"125", "1,75", "37", "102", "66,5", "183,5"};
-        EXPECT_TRUE(AnswerModals([&] { formD.Execute(results); }, whileOpen).empty());
+        EXPECT_TRUE(AnswerModals([&] { formD.Execute(results, {}); }, whileOpen).empty());
     }
 
     template <typename T>
@@ -113,7 +113,7 @@ TEST_F(FormD, EveryTextFitsItsPlace) {
         dialog.reject();
     };
     const ResultTexts widest{"2500", "40,00", "1000", "7100", "1234,5", "8765,4"};
-    EXPECT_TRUE(AnswerModals([&] { formD.Execute(widest); }, check).empty());
+    EXPECT_TRUE(AnswerModals([&] { formD.Execute(widest, {}); }, check).empty());
 }
 
 }  // namespace

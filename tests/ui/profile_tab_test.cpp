@@ -1,0 +1,63 @@
+// The profile tab: both gears of a run in one fitted view, and its saves, one of them failing.
+#include "ui/profile_tab.h"
+
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "engine/design_run.h"
+#include "tests/ui/window_test_support.h"
+
+namespace gearpair {
+namespace {
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(ProfileTab, FitsBothGearsAndSavesEachModelFile) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    QTemporaryDir dir;
+    const std::filesystem::path base(dir.path().toStdString());
+    ProfileTab tab;
+    tab.resize(800, 400);
+    tab.SetDesign(session.design, DerivePartSizes(session.design), dir.path());
+    // The wheel's tip, the centre distance and the pinion's tip across, two wheel tips high.
+    const double across = (session.design.da2 + session.design.da1) / 2 + session.design.aw;
+    EXPECT_DOUBLE_EQ(tab.Scale(), std::min(776 / across, 376 / session.design.da2));
+
+    ASSERT_TRUE(tab.SaveModel(ProfileTab::ModelFile::WheelDxf,
+                              QString::fromStdString((base / "w.dxf").string())));
+    EXPECT_NE(Bytes(base / "w.dxf").find("\nTEETH\n"), std::string::npos);
+    ASSERT_TRUE(tab.SaveModel(ProfileTab::ModelFile::PinionStl,
+                              QString::fromStdString((base / "p.stl").string())));
+    const std::string stl = Bytes(base / "p.stl");
+    ASSERT_GT(stl.size(), 84u);
+    std::uint32_t count = 0;
+    for (int k = 3; k >= 0; --k) count = count << 8 | static_cast<unsigned char>(stl[80 + k]);
+    EXPECT_EQ(stl.size(), 84 + 50 * std::size_t{count});
+
+    // A directory standing at the name: the file layer's message, nothing written.
+    std::filesystem::create_directory(base / "taken.stl");
+    bool written = true;
+    const std::vector<ShownBox> boxes = AnswerModals([&] {
+        written = tab.SaveModel(ProfileTab::ModelFile::WheelStl,
+                                QString::fromStdString((base / "taken.stl").string()));
+    });
+    EXPECT_FALSE(written);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("taken.stl")));
+    EXPECT_TRUE(std::filesystem::is_directory(base / "taken.stl"));
+}
+
+}  // namespace
+}  // namespace gearpair
+
+int main(int argc, char** argv) {
+    return gearpair::RunWindowTests(argc, argv);
+}

@@ -1,0 +1,66 @@
+// The drawing window's tab "Профиль": the tooth outlines of the wheel and the pinion in mesh at
+// their centre distance, with their bores, in one view (so one zoom and one pan for both), and
+// the context menu that saves each gear's model files.
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+#include "engine/gear_design.h"
+#include "engine/part_sizes.h"
+#include "model/gear_section.h"
+
+class QMenu;
+
+namespace gearpair {
+
+class ProfileTab : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class ModelFile { WheelDxf, PinionDxf, WheelStl, PinionStl, WheelStep, PinionStep };
+
+    explicit ProfileTab(QWidget* parent = nullptr);
+
+    // The gears of a finished run, shown fitted; the file dialogs open in `directory`.
+    void SetDesign(const TGearDesign& d, const PartSizes& sizes, QString directory);
+
+    // Writes one model file to `path`; a failure goes to the error box. True when written.
+    bool SaveModel(ModelFile file, const QString& path);
+
+    // The whole pair in the view, with a margin.
+    void Fit();
+    // Multiplies the zoom by `factor` about `position` (view pixels).
+    void ZoomAt(QPointF position, double factor);
+    double Scale() const { return scale_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void AskAndSave(ModelFile file);
+
+    std::optional<TGearDesign> design_;
+    PartSizes sizes_;
+    GearSection wheel_;
+    GearSection pinion_;
+    double pinionTurn_ = 0;  // radians, so that a pinion tooth sits in the wheel's space
+    QString directory_;
+    QMenu* menu_;
+    double scale_ = 1;  // pixels per mm
+    QPointF origin_;    // view position of the wheel's axis
+    bool fitted_ = true;
+    bool dragging_ = false;
+    QPointF dragFrom_;
+};
+
+}  // namespace gearpair
