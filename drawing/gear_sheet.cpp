@@ -19,7 +19,7 @@ Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
         ChooseLayout(extent, content.gear.part.tip, furniture)
             .value_or(SheetLayout{kSheetFormats.back(), kDrawingScales.back(), Box{}});
     Sheet sheet;
-    sheet.title = texts.name;
+    sheet.title = content.title.name;
     sheet.format = std::string(layout.format.name);
     sheet.widthMm = layout.format.width;
     sheet.heightMm = layout.format.height;

@@ -145,8 +145,8 @@ struct Sheet {
     double heightMm = 0;
     std::string scale;  // "1:2", "2,5:1" ...
     std::vector<Item> items;
-    std::vector<DrawingView> views;
     std::string title;  // the part's name, the title of the PDF and SVG files
+    std::vector<DrawingView> views;
 };
 
 }  // namespace gearpair

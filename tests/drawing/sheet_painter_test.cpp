@@ -54,7 +54,7 @@ TEST(SheetPainter, PdfIsOneLandscapePageOfTheFormat) {
 // The axes' dash-dot line as the SVG draws it: 12 mm dashes, 3 mm gaps, a dot between, in
 // millimetres of paper although the pen is a quarter of a millimetre wide.
 TEST(SheetPainter, SvgAxisDashesAreMillimetresOfPaper) {
-    const Sheet sheet{"", 40, 10, "1:1", {Item{Layer::Axis, Line{{0, 5}, {40, 5}}}}, ""};
+    const Sheet sheet{"", 40, 10, "1:1", {Item{Layer::Axis, Line{{0, 5}, {40, 5}}}}, "", {}};
     QSvgRenderer svg(QByteArray::fromStdString(SvgBytes(sheet)));
     QImage image(400, 100, QImage::Format_RGB32);  // 10 pixels per mm
     image.fill(Qt::white);

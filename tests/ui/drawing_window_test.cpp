@@ -43,7 +43,8 @@ Sheet SheetOf(double widthMm, double heightMm) {
         {Item{Layer::Frame, Polyline{{std::begin(corners), std::end(corners)}, true}},
          Item{Layer::Contour, Line{{40, 40}, {120, 90}}}, Item{Layer::Axis, Circle{{100, 70}, 30}},
          Item{Layer::Text, Text{{70, 60}, "Ø77,46", 3.5, Anchor::BottomCentre, 30}}},
-        "Колесо зубчатое"};
+        "Колесо зубчатое",
+        {}};
 }
 
 std::string Bytes(const QString& path) {
