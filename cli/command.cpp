@@ -165,8 +165,18 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     if (line.material && job.design) job.materials = MaterialsOf(*job.design, line.material);
 #ifdef GEARPAIR_DRAWINGS
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
-    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false);
-    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true);
+    DrawingInputs titles;
+    if (line.designation) {
+        const std::size_t comma = line.designation->find(',');
+        titles.wheelDesignation = line.designation->substr(0, comma);
+        titles.pinionDesignation = line.designation->substr(comma + 1);
+    }
+    titles.material = line.material;
+    titles.developer = line.developer.value_or("");
+    titles.checker = line.checker.value_or("");
+    titles.organisation = line.organisation.value_or("");
+    if (job.drawingDirectory) WriteJobDrawings(job, *job.drawingDirectory, false, titles);
+    if (line.drawingsDir) WriteJobDrawings(job, *line.drawingsDir, true, titles);
 #endif
 #ifdef GEARPAIR_MODELS
     if (line.modelsDir) {

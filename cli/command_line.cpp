@@ -135,9 +135,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             }
             value = arguments[++i];
         }
-        if (value->empty() && (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-                               name == "--drawings" || name == "--material" ||
-                               name == "--models")) {
+        if (value->empty() &&
+            (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
+             name == "--drawings" || name == "--material" || name == "--models")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
         }
         // The material is one line of the title block and of the JSON.

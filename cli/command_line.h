@@ -40,11 +40,11 @@ struct CommandLine {
     DesignTexts texts = DefaultDesignTexts();
     bool json = false;
     std::optional<std::string> handoffDir;
-    std::optional<std::string> rtfFile;       // a file name, or "-" for standard output
-    std::optional<std::string> drawingsDir;   // --drawings, where the build has the drawings
-    std::optional<std::string> modelsDir;     // --models, where the build has the model files
-    bool dxfR12 = false;                      // --dxf-r12: the profile DXF in R12
-    std::optional<std::string> material;      // the steel of both gears instead of the default
+    std::optional<std::string> rtfFile;      // a file name, or "-" for standard output
+    std::optional<std::string> drawingsDir;  // --drawings, where the build has the drawings
+    std::optional<std::string> modelsDir;    // --models, where the build has the model files
+    bool dxfR12 = false;                     // --dxf-r12: the profile DXF in R12
+    std::optional<std::string> material;     // the steel of both gears instead of the default
     // The title blocks' texts: "WHEEL,PINION" designations, the names and the organisation.
     std::optional<std::string> designation;
     std::optional<std::string> developer;

@@ -6,9 +6,10 @@
 
 namespace gearpair {
 
-void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg) {
+void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
+                      const DrawingInputs& inputs) {
     if (job.status != JobStatus::Completed || !job.design || !job.sizes) return;
-    const DrawingFiles files = WriteDesignDrawings(*job.design, *job.sizes, dir, withSvg);
+    const DrawingFiles files = WriteDesignDrawings(*job.design, *job.sizes, dir, withSvg, inputs);
     if (!files.written.empty()) {
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), files.written.begin(), files.written.end());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/design_job.h"
+#include "drawing/drawings.h"
 
 namespace gearpair {
 
@@ -12,6 +13,8 @@ namespace gearpair {
 // files only `withSvg`, through the drawing pipeline; the job gains the paths written (after any
 // written before, also those before a failure; none written leaves them as they were). A failure
 // makes the job failed with the file layer's message, which names the file.
-void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg);
+// `inputs` are the title blocks' texts.
+void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
+                      const DrawingInputs& inputs = {});
 
 }  // namespace gearpair

@@ -61,12 +61,13 @@ private:
 }  // namespace
 
 DrawingFiles WriteDesignDrawings(const TGearDesign& design, const PartSizes& sizes,
-                                 const std::string& dir, bool withSvg) {
+                                 const std::string& dir, bool withSvg,
+                                 const DrawingInputs& inputs) {
     DrawingFiles files;
     try {
         // Every warning of a design concerns the pinion: its shaft, its root circle.
         files.warnings.pinion = DesignWarnings(design, sizes);
-        files.drawings = BuildDrawings(design, sizes);
+        files.drawings = BuildDrawings(design, sizes, inputs);
         MakeDirectories(dir);
         std::string base = dir;
         if (!base.empty() && base.back() != '/') base += '/';

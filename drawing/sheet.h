@@ -144,9 +144,9 @@ struct Sheet {
     double widthMm = 0;
     double heightMm = 0;
     std::string scale;  // "1:2", "2,5:1" ...
-    std::vector<DrawingView> views;
     std::vector<Item> items;
     std::string title;  // the part's name, the title of the PDF and SVG files
+    std::vector<DrawingView> views;
 };
 
 }  // namespace gearpair

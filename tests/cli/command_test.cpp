@@ -239,6 +239,22 @@ TEST_F(RunCommandFiles, PartlyWrittenDrawingsAreListedAndTheFailedOneNamed) {
               std::string::npos);
 }
 
+// The title blocks' texts reach both sheets; one too long for its cell fails the run with the
+// field's name.
+TEST_F(RunCommandFiles, TitleBlockTextsReachTheSheets) {
+    const Outcome run = RunCli(
+        {"--drawings", PathOf("sheets"), "--designation", "АБ.01,АБ.02", "--developer", "Петров"});
+    EXPECT_EQ(run.code, kExitCompleted);
+    const std::string wheel = ReadFile("sheets/wheel.dxf");
+    EXPECT_NE(wheel.find("\\U+0410\\U+0411.01"), std::string::npos);
+    EXPECT_NE(wheel.find("\\U+041F\\U+0435\\U+0442\\U+0440\\U+043E\\U+0432"), std::string::npos);
+    EXPECT_NE(ReadFile("sheets/pinion.dxf").find("\\U+0410\\U+0411.02"), std::string::npos);
+    const Outcome tooLong =
+        RunCli({"--drawings", PathOf("more"), "--checker", "Константинопольский-Старший"});
+    EXPECT_EQ(tooLong.code, kExitNotCompleted);
+    EXPECT_NE(tooLong.err.find("Проверил"), std::string::npos) << tooLong.err;
+}
+
 // With the RTF going to standard output the drawings are still written, and nothing of them
 // shows on standard output.
 TEST_F(RunCommandFiles, DrawingsAreWrittenWhenTheRtfGoesToStandardOutput) {

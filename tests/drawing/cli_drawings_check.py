@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
-layers, the parameter-table texts, the tip and bore circles at the sheet's scale), pdfinfo (one
+layers, the parameter-table texts, the bore circles at the sheet's scale), pdfinfo (one
 page of an ISO A format) and an XML parser (the SVG, sized in mm). The DXF as a CAD user
 measures it: the views at real size, dimensions that measure the part, hatches on closed
 loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
