@@ -2,6 +2,7 @@
 #include "drawing/gear_tables.h"
 
 #include "drawing/drawing_texts.h"
+#include "engine/check_data.h"
 #include "engine/helix_angle.h"
 
 namespace gearpair {
@@ -11,6 +12,18 @@ std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool whe
     const std::int32_t teeth = wheel ? d.z2 : d.z1;
     const std::int32_t matingTeeth = wheel ? d.z1 : d.z2;
     const double beta = CutHelixDegrees(d);
+    // The check data: W over z_w where the face holds the common normal, otherwise the
+    // constant chord and its height. W's deviations for 8-B are not given (no verified table).
+    const PairCheckData check = DesignCheckData(d);
+    const CheckData& c = wheel ? check.wheel : check.pinion;
+    std::vector<TableRow> checkRows;
+    if (c.normalMeasurable) {
+        checkRows = {{"Длина общей нормали", "W", DecimalText(c.commonNormal, 3)},
+                     {"Число зубьев в длине общей нормали", "zw", std::to_string(c.teethSpanned)}};
+    } else {
+        checkRows = {{"Постоянная хорда", "s̄c", DecimalText(c.constantChord, 3)},
+                     {"Высота до постоянной хорды", "h̄c", DecimalText(c.chordHeight, 3)}};
+    }
     return {
         {
             {"Модуль", "m", DecimalText(d.mn, 3)},
@@ -25,10 +38,7 @@ std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool whe
             {"Коэффициент смещения", "x", "0"},
             {"Степень точности по ГОСТ 1643-81", "—", "8-B"},
         },
-        {
-            {"Длина общей нормали", "W", ""},
-            {"Число зубьев в длине общей нормали", "zw", ""},
-        },
+        checkRows,
         {
             {"Делительный диаметр", "d", DecimalText(wheel ? d.d2 : d.d1, 3)},
             {"Межосевое расстояние", "aw", DecimalText(d.aw, 3)},

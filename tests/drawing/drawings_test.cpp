@@ -48,6 +48,8 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
                              "95",
                              "14°38′51″",
                              "Правое",
+                             "106,235",  // W over 12 teeth
+                             "12",
                              "294,574",
                              "200",
                              "34",
@@ -70,8 +72,9 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     }
     EXPECT_FALSE(Has(wheel, "Лист 1"));
     const auto pinion = Texts(set.pinion);
-    for (const char* text : {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "105,426", "95",
-                             "Ø111,43", "Ø54,96", "Ø89,33", "110", "120", "16", "59,26", "6,59"}) {
+    for (const char* text :
+         {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5", "105,426", "95", "Ø111,43",
+          "Ø54,96", "Ø89,33", "110", "120", "16", "59,26", "6,59"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
 }
