@@ -232,17 +232,27 @@ void WriteHeaderVariables(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
     w.sectionEnd();
 }
 
-void WriteTextStyle(StringDxfWriter& w) {
+// A table's head, owned by the drawing, with the number of its records.
+void TableHead(StringDxfWriter& w, const char* name, int handle, int records) {
     w.dxfString(0, "TABLE");
-    w.dxfString(2, "STYLE");
-    w.dxfHex(5, 3);
+    w.dxfString(2, name);
+    w.dxfHex(5, handle);
     w.dxfHex(330, 0);
     w.dxfString(100, "AcDbSymbolTable");
-    w.dxfInt(70, 1);
-    w.dxfString(0, "STYLE");
-    w.dxfHex(5, kTextStyleHandle);
-    w.dxfHex(330, 3);
+    w.dxfInt(70, records);
+}
+
+// A record's head: its type, handle (group 5, or 105 for a dimension style) and owning table.
+void RecordHead(StringDxfWriter& w, const char* type, int handleCode, int handle, int table) {
+    w.dxfString(0, type);
+    w.dxfHex(handleCode, handle);
+    w.dxfHex(330, table);
     w.dxfString(100, "AcDbSymbolTableRecord");
+}
+
+void WriteTextStyle(StringDxfWriter& w) {
+    TableHead(w, "STYLE", 3, 1);
+    RecordHead(w, "STYLE", 5, kTextStyleHandle, 3);
     w.dxfString(100, "AcDbTextStyleTableRecord");
     w.dxfString(2, kTextStyle);
     w.dxfInt(70, 0);
@@ -260,18 +270,10 @@ void WriteTextStyle(StringDxfWriter& w) {
 // lines 2 mm past the dimension line and starting at the contour, 1 mm between line and text,
 // the decimal comma, two decimals at most without trailing zeros.
 void WriteDimensionStyle(StringDxfWriter& w) {
-    w.dxfString(0, "TABLE");
-    w.dxfString(2, "DIMSTYLE");
-    w.dxfHex(5, 0xA);
-    w.dxfHex(330, 0);
-    w.dxfString(100, "AcDbSymbolTable");
-    w.dxfInt(70, 1);
+    TableHead(w, "DIMSTYLE", 0xA, 1);
     w.dxfString(100, "AcDbDimStyleTable");
     w.dxfInt(71, 0);
-    w.dxfString(0, "DIMSTYLE");
-    w.dxfHex(105, kDimStyleHandle);
-    w.dxfHex(330, 0xA);
-    w.dxfString(100, "AcDbSymbolTableRecord");
+    RecordHead(w, "DIMSTYLE", 105, kDimStyleHandle, 0xA);
     w.dxfString(100, "AcDbDimStyleTableRecord");
     w.dxfString(2, kDimensionStyle);
     w.dxfInt(70, 0);
@@ -303,10 +305,7 @@ struct DimensionBlocks {
 };
 
 void WriteBlockRecord(StringDxfWriter& w, int handle, const std::string& name) {
-    w.dxfString(0, "BLOCK_RECORD");
-    w.dxfHex(5, handle);
-    w.dxfHex(330, 1);
-    w.dxfString(100, "AcDbSymbolTableRecord");
+    RecordHead(w, "BLOCK_RECORD", 5, handle, 1);
     w.dxfString(100, "AcDbBlockTableRecord");
     w.dxfString(2, name);
 }
@@ -339,12 +338,7 @@ void WriteTables(DL_Dxf& dxf, StringDxfWriter& w, DimensionBlocks& dimensions) {
     w.tableEnd();
     WriteDimensionStyle(w);
 
-    w.dxfString(0, "TABLE");
-    w.dxfString(2, "BLOCK_RECORD");
-    w.dxfHex(5, 1);
-    w.dxfHex(330, 0);
-    w.dxfString(100, "AcDbSymbolTable");
-    w.dxfInt(70, 3 + static_cast<int>(dimensions.items.size()));
+    TableHead(w, "BLOCK_RECORD", 1, 3 + static_cast<int>(dimensions.items.size()));
     WriteBlockRecord(w, kModelSpaceRecord, "*Model_Space");
     WriteBlockRecord(w, kPaperSpaceRecord, "*Paper_Space");
     WriteBlockRecord(w, kTitleBlockRecord, kTitleBlockName);
