@@ -1,6 +1,8 @@
 // The file layer's error codes and messages, the same on every system.
 #include "files/file_ops.h"
 
+#include <optional>
+
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -133,6 +135,39 @@ void MakeDirectories(const std::string& path) {
     }
 #endif
     throw NamedPosixError(error.value(), path);
+}
+
+namespace {
+
+// Digits only, as a non-negative number; nothing for anything else.
+std::optional<long> Number(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    long value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<OpenDescriptor> DescriptorNamed(std::string_view realDirectory,
+                                              std::string_view name) {
+    const std::optional<long> descriptor = Number(name);
+    constexpr std::string_view kProc = "/proc/";
+    constexpr std::string_view kFd = "/fd";
+    if (!descriptor || !realDirectory.starts_with(kProc) || !realDirectory.ends_with(kFd) ||
+        realDirectory.size() < kProc.size() + kFd.size()) {
+        return std::nullopt;
+    }
+    const std::string_view between =
+        realDirectory.substr(kProc.size(), realDirectory.size() - kProc.size() - kFd.size());
+    const std::size_t task = between.find("/task/");
+    const std::optional<long> process = Number(between.substr(0, task));
+    if (!process) return std::nullopt;
+    if (task != std::string_view::npos && !Number(between.substr(task + 6))) return std::nullopt;
+    return OpenDescriptor{*process, *descriptor};
 }
 
 }  // namespace gearpair

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -108,6 +109,19 @@ void WriteBytes(const FileHandle& file, std::string_view bytes);
 
 // Creates a directory; one that exists already (or any existing name) throws "I/O error 183".
 void MakeDirectory(const std::string& path);
+
+// An open file of a process as a link of its descriptor directory names it.
+struct OpenDescriptor {
+    long process = 0;
+    long descriptor = -1;
+};
+
+// The open file that a link named `name` stands for when its directory, resolved without links,
+// is a process's descriptor directory (/proc/<pid>/fd or /proc/<pid>/task/<tid>/fd, which
+// /dev/fd and /proc/self/fd resolve to) and the name a descriptor number; nothing for a name
+// anywhere else. Such a link names an open file, not a place in a directory.
+std::optional<OpenDescriptor> DescriptorNamed(std::string_view realDirectory,
+                                              std::string_view name);
 
 // Replaces the file at `path` by `bytes`, keeping what stands at that name:
 // - a name whose links pass through a process's descriptor links (/proc/<pid>/fd/N, /dev/fd/N,

@@ -55,46 +55,18 @@ std::string TemporaryName(const std::string& path, int attempt) {
 // Links followed before giving up, as the kernel's own limit for one path name.
 constexpr int kMaxLinks = 40;
 
-// An open file of a process, named by a link in its descriptor directory.
-struct DescriptorLink {
-    pid_t process = 0;
-    int descriptor = -1;
-};
-
-// Digits only, as a non-negative number; nullopt for anything else.
-std::optional<long> Number(std::string_view digits) {
-    if (digits.empty() || digits.size() > 9) return std::nullopt;
-    long value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The open file that the link `path` names when the link stands in a process's descriptor
-// directory, /proc/<pid>/fd or /proc/<pid>/task/<tid>/fd (also reached as /dev/fd, /proc/self/fd
-// or through /dev/stdout): its target is no place in a directory but the process's descriptor.
-std::optional<DescriptorLink> DescriptorLinkAt(const std::string& path) {
+// directory: its target is no place in a directory but the process's descriptor.
+std::optional<OpenDescriptor> DescriptorLinkAt(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     const std::string directory =
         slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const std::optional<long> descriptor =
-        Number(std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1));
-    if (!descriptor) return std::nullopt;
     char* resolved = ::realpath(directory.c_str(), nullptr);
     if (resolved == nullptr) return std::nullopt;
-    std::string_view real(resolved);
-    std::optional<long> process;
-    if (real.starts_with("/proc/") && real.ends_with("/fd")) {
-        real = real.substr(6, real.size() - 9);
-        const std::size_t task = real.find("/task/");
-        process = Number(real.substr(0, task));
-        if (task != std::string_view::npos && !Number(real.substr(task + 6))) process.reset();
-    }
+    const std::string real(resolved);
     std::free(resolved);
-    if (!process) return std::nullopt;
-    return DescriptorLink{static_cast<pid_t>(*process), static_cast<int>(*descriptor)};
+    return DescriptorNamed(
+        real, std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1));
 }
 
 // Follows the chain of symbolic links that starts at `path` and leaves in `path` the name at its
@@ -102,7 +74,7 @@ std::optional<DescriptorLink> DescriptorLinkAt(const std::string& path) {
 // `status` of that final name, or the errno of its lookup (ENOENT: nothing stands there yet;
 // ELOOP: a cycle or a chain too long). A link of a process's descriptor directory ends the chain
 // there, with `path` the link and `open` its descriptor.
-int FinalTarget(std::string& path, struct stat& status, std::optional<DescriptorLink>& open) {
+int FinalTarget(std::string& path, struct stat& status, std::optional<OpenDescriptor>& open) {
     for (int links = 0;; ++links) {
         if (::lstat(path.c_str(), &status) != 0) return errno;
         if (!S_ISLNK(status.st_mode)) return 0;
@@ -160,13 +132,13 @@ void WriteInPlace(const std::string& path, std::string_view bytes, bool followLi
 // directly, from its position, so that what the process writes there afterwards follows instead
 // of overwriting it; another process's file is opened through the link.
 template <typename CannotCreate>
-void WriteToDescriptor(const std::string& link, const DescriptorLink& open, std::string_view bytes,
+void WriteToDescriptor(const std::string& link, const OpenDescriptor& open, std::string_view bytes,
                        std::string_view nameInMessage, const CannotCreate& cannotCreate) {
     if (open.process != ::getpid()) {
         WriteInPlace(link, bytes, true, nameInMessage, cannotCreate);
         return;
     }
-    if (const int error = WriteAll(open.descriptor, bytes); error != 0) {
+    if (const int error = WriteAll(static_cast<int>(open.descriptor), bytes); error != 0) {
         throw NamedPosixError(error, nameInMessage);
     }
 }
@@ -276,7 +248,7 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes,
 
     std::string target = path;
     struct stat status {};
-    std::optional<DescriptorLink> open;
+    std::optional<OpenDescriptor> open;
     const int lookup = FinalTarget(target, status, open);
     if (open) {
         WriteToDescriptor(target, *open, bytes, nameInMessage, cannotCreate);
