@@ -4,7 +4,7 @@
 #include "core/cp1251.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
-#include "engine/gear_part.h"
+#include "engine/drawn_parts.h"
 #include "engine/masses.h"
 #include "engine/material.h"
 #include "engine/warnings.h"
@@ -60,11 +60,12 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     CheckInputs(inputs);
     DrawingSet set;
     set.warnings = DesignWarnings(d, sizes);
+    const DrawnParts parts = DrawnPartsOf(d, sizes);
     const PartMasses masses = DesignMasses(d, sizes);
     const PairMaterials materials = MaterialsOf(d, inputs.material);
 
     GearSheetContent wheel;
-    wheel.gear.part = WheelPart(d, sizes);
+    wheel.gear.part = parts.wheel;
     wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
                         masses.wheel);
     wheel.table = ParameterTable(d, true, inputs.pinionDesignation);
@@ -73,23 +74,23 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     set.wheel = BuildGearSheet(wheel);
 
     GearSheetContent pinion;
-    const GearPart part = PinionPart(d, sizes);
     GearSheetKind kind = GearSheetKind::Pinion;
-    if (CannotBeBuilt(d, sizes)) {
+    if (parts.pinionForm == PinionForm::CannotBeBuilt) {
         kind = GearSheetKind::CannotBeBuilt;
-    } else if (!GearShaftReason(part, d.mn).empty()) {
+    } else if (parts.pinionForm == PinionForm::GearShaft) {
         kind = GearSheetKind::GearShaft;
     }
-    pinion.gear.part = kind == GearSheetKind::Pinion ? part : GearShaftPart(part);
-    if (kind != GearSheetKind::Pinion) pinion.gear.shaftDiameter = std::min(part.bore, d.df1);
+    pinion.gear.part = parts.pinion;
+    pinion.gear.shaftDiameter = parts.shaftDiameter;
     pinion.gear.dimensioned = kind != GearSheetKind::CannotBeBuilt;
     pinion.title = Title(inputs, kind == GearSheetKind::Pinion ? "Шестерня" : "Вал-шестерня",
                          inputs.pinionDesignation, materials.pinion.steel, masses.pinion);
     if (kind != GearSheetKind::CannotBeBuilt) {
         pinion.table = ParameterTable(d, false, inputs.wheelDesignation);
     }
+    // A design that cannot be built names the shaft its torque needs, as computed.
     pinion.requirements =
-        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, part.bore);
+        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, sizes.dvw);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }

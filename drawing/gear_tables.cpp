@@ -4,6 +4,7 @@
 #include "drawing/drawing_texts.h"
 #include "engine/check_data.h"
 #include "engine/helix_angle.h"
+#include "engine/tolerances.h"
 
 namespace gearpair {
 
@@ -59,10 +60,8 @@ std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
     }
     std::vector<std::string> lines;
     lines.push_back(treatment);
-    lines.push_back(
-        "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных "
-        "±IT14/2");
-    lines.push_back("Неуказанные радиусы 1 мм");
+    lines.emplace_back(kGeneralToleranceNote);
+    // The views draw no fillet: every edge is sharp on the sheet and blunted in the shop.
     lines.push_back("Острые кромки притупить");
     if (kind != GearSheetKind::GearShaft && !part.keyway) {
         // No standard prismatic key for this bore: the torque goes through the fit.

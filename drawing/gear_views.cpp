@@ -9,6 +9,7 @@
 #include "drawing/drawing_texts.h"
 #include "drawing/sheet_expand.h"
 #include "drawing/sheet_pen.h"
+#include "engine/tolerances.h"
 
 namespace gearpair {
 
@@ -28,6 +29,26 @@ constexpr double kHatchSpacing = 2;
 
 double TextLength(const std::string& text) {
     return TextWidth(text, kTextHeight);
+}
+
+// The sizes that carry a fit or a limit deviation, written with it: the bore H7, the keyway
+// width Js9 and the hub depth d + t2, the tip h11.
+std::string BoreText(const GearPart& p) {
+    return BoreToleranceTexts(p.bore).bore;
+}
+
+std::string KeywayWidthText(const GearPart& p) {
+    const std::string text = BoreToleranceTexts(p.bore).keywayWidth;
+    return text.empty() ? SizeText(p.keyway->width) : text;
+}
+
+std::string HubDepthText(const GearPart& p) {
+    const std::string text = BoreToleranceTexts(p.bore).hubDepth;
+    return text.empty() ? SizeText(p.bore + p.keyway->hubDepth) : text;
+}
+
+std::string TipText(const GearPart& p) {
+    return TipDiameterText(p.tip, 2);
 }
 
 std::string HolesText(const GearPart& p) {
@@ -89,8 +110,13 @@ double BottomMargin(const DrawnGear& g) {
     double margin = kAxisOverhang;
     if (!g.GearShaft() && p.HasHub() && p.hubLength > p.face) margin = kFirstLevel + kTextRoom;
     if (!g.GearShaft() && p.web) margin += kLevelStep;
-    const double inner = g.GearShaft() ? g.shaftDiameter : p.HasHub() ? p.hubDiameter : p.bore;
-    return std::max(margin, kArrowLength + TextLength(DiameterText(inner)) + 1);
+    // The longest of the inner diameters' texts that may go down their lines.
+    double text = TextLength(DiameterText(g.shaftDiameter));
+    if (!g.GearShaft()) {
+        text = TextLength(BoreText(p));
+        if (p.HasHub()) text = std::max(text, TextLength(DiameterText(p.hubDiameter)));
+    }
+    return std::max(margin, kArrowLength + text + 1);
 }
 
 bool HasLocalView(const DrawnGear& g) {
@@ -103,7 +129,7 @@ constexpr double kLocalRightMargin = kFirstLevel + kTextRoom;
 // Paper between the main view's margin and the local view: room for the keyway width's text
 // moved left of its arrows.
 double GapBetweenViews(const GearPart& p) {
-    return std::max(kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(SizeText(p.keyway->width)));
+    return std::max(kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(KeywayWidthText(p)));
 }
 
 // Radius of the circle the local view shows.
@@ -274,8 +300,7 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
         clearBelow(pen.VerticalDimension({-l, -r}, {-l, r}, level, DiameterText(g.shaftDiameter)));
         level -= kLevelStep;
     } else {
-        clearBelow(pen.VerticalDimension({-l, -p.bore / 2}, {-l, p.bore / 2}, level,
-                                         DiameterText(p.bore)));
+        clearBelow(pen.VerticalDimension({-l, -p.bore / 2}, {-l, p.bore / 2}, level, BoreText(p)));
         level -= kLevelStep;
         if (p.HasHub()) {
             clearBelow(pen.VerticalDimension({-l, -p.hubDiameter / 2}, {-l, p.hubDiameter / 2},
@@ -283,7 +308,7 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
             level -= kLevelStep;
         }
     }
-    pen.VerticalDimension({-b, -top}, {-b, top}, level, DiameterText(p.tip));
+    pen.VerticalDimension({-b, -top}, {-b, top}, level, TipText(p));
     // The face width above; the chamfer on a leader to the upper left.
     pen.HorizontalDimension({-b, top - n}, {b, top - n}, topY + kFirstLevel, SizeText(p.face));
     pen.Leader({-b + n / 2, top - n / 2}, {f.origin.x - b * f.scale - kShelfRun, topY + kShelfRise},
@@ -349,11 +374,10 @@ void DrawLocalView(SheetPen& pen, const GearPart& p) {
     // The keyway width above the view, the hub depth d + t2 on its right.
     // A width text that does not fit goes left, away from the depth's text.
     const Dimension& width = pen.HorizontalDimension(
-        {-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel, SizeText(p.keyway->width));
+        {-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel, KeywayWidthText(p));
     if (width.textShift != 0) pen.ShiftLastText(-width.textShift);
     pen.VerticalDimension({0, -bore}, {half, k},
-                          f.origin.x + LocalRadius(p) * f.scale + kFirstLevel,
-                          SizeText(p.bore + p.keyway->hubDepth));
+                          f.origin.x + LocalRadius(p) * f.scale + kFirstLevel, HubDepthText(p));
 }
 
 }  // namespace

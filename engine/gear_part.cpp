@@ -45,7 +45,7 @@ GearPart WheelPart(const TGearDesign& d, const PartSizes& sizes) {
     part.rimInner = d.df2 - 2 * sizes.deltakol;
     part.webThickness = sizes.ckol;
     const int holes = WebHoleCount(sizes.DBotvkol, sizes.Dotvkol);
-    const bool holesFit = sizes.DBotvkol - sizes.Dotvkol > sizes.dstkol &&
+    const bool holesFit = sizes.Dotvkol > 0 && sizes.DBotvkol - sizes.Dotvkol > sizes.dstkol &&
                           sizes.DBotvkol + sizes.Dotvkol < part.rimInner;
     if (part.rimInner > sizes.dstkol && holes > 0 && holesFit && part.hubLength > part.face) {
         part.web = true;

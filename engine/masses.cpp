@@ -1,7 +1,7 @@
 // Masses of the parts from their volumes.
 #include "engine/masses.h"
 
-#include "engine/gear_part.h"
+#include "engine/drawn_parts.h"
 
 namespace gearpair {
 
@@ -16,11 +16,10 @@ double SteelMass(double volume) {
 }
 
 PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes) {
+    const DrawnParts parts = DrawnPartsOf(d, sizes);
     PartMasses masses;
-    masses.wheel = SteelMass(PartVolume(WheelPart(d, sizes)));
-    const GearPart pinion = PinionPart(d, sizes);
-    const bool gearShaft = !GearShaftReason(pinion, d.mn).empty();
-    masses.pinion = SteelMass(PartVolume(gearShaft ? GearShaftPart(pinion) : pinion));
+    masses.wheel = SteelMass(PartVolume(parts.wheel));
+    masses.pinion = SteelMass(PartVolume(parts.pinion));
     masses.total = masses.wheel + masses.pinion;
     return masses;
 }

@@ -17,8 +17,8 @@ struct PartMasses {
 // Mass of steel for a volume in mm^3, kg.
 double SteelMass(double volume);
 
-// The masses of a completed design's parts. A pinion that cannot sit on a key is weighed as
-// the toothed part of a gear shaft, so a mass is never zero.
+// The masses of a completed design's parts as drawn, with the accepted sizes. A pinion that
+// cannot sit on a key is weighed as the toothed part of a gear shaft, so a mass is never zero.
 PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes);
 
 }  // namespace gearpair

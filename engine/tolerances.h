@@ -59,6 +59,6 @@ std::string TipDiameterText(double tipDiameter, int decimals);
 
 // The general note on the tolerances of the sizes written without any (ГОСТ 30893.1).
 inline constexpr std::string_view kGeneralToleranceNote =
-    "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных ±IT14/2.";
+    "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных ±IT14/2";
 
 }  // namespace gearpair

@@ -105,12 +105,13 @@ with tempfile.TemporaryDirectory() as temp:
     check_dxf(os.path.join(out, "wheel.dxf"),
               ["3", "95", "34", "14°38′51″", "Правое", "294,574", "200", "Колесо зубчатое",
                "ГП.01.001"],
-              {"dvkol": sizes["dvkol"]},
+              # The bore as drawn: the accepted size.
+              {"dvkol": result["drawing_sizes"]["dvkol"]},
               {"da2": sizes["da2"], "bkol": sizes["bkol"]},
               {"da2": sizes["da2"], "df2": sizes["df2"]})
     check_dxf(os.path.join(out, "pinion.dxf"),
               ["3", "34", "95", "14°38′51″", "Левое", "105,426", "Шестерня", "ГП.01.002"],
-              {"dvw": sizes["dvw"]},
+              {"dvw": result["drawing_sizes"]["dvw"]},
               {"da1": sizes["da1"], "bw": sizes["bw"]},
               {"da1": sizes["da1"], "df1": sizes["df1"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")

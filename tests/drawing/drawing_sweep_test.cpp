@@ -5,7 +5,7 @@
 // text or on a line of the views, nothing of the main view outside the tip circle, no bore at
 // or beyond the root circle, a mass above zero, the scale the scale rule gives, a helix angle
 // in the table that gives the pitch diameter within 0,005 mm, and the dimension texts showing
-// the part sizes to 0.01 mm.
+// the drawn part's sizes to 0.01 mm (followed by a fit or deviation where one is written).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include <numbers>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/errors.h"
@@ -27,6 +28,7 @@
 #include "drawing/sheet_geometry.h"
 #include "engine/design_inputs.h"
 #include "engine/design_run.h"
+#include "engine/drawn_parts.h"
 #include "engine/gear_part.h"
 #include "engine/masses.h"
 #include "engine/part_sizes.h"
@@ -306,7 +308,14 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
         return Fault(stats, name + ": the table's helix angle does not give d");
     }
     for (const std::string& expected : ExpectedDimensions(part, c.shaft)) {
-        if (texts.count(expected) == 0) return Fault(stats, name + ": no dimension " + expected);
+        // The size itself, or the size followed by its fit or deviation ("Ø80H7(+0,030)").
+        const auto written = [&](const std::string& text) {
+            return text.compare(0, expected.size(), expected) == 0 &&
+                   (text.size() == expected.size() ||
+                    std::string_view("HJh+").find(text[expected.size()]) != std::string::npos);
+        };
+        if (std::none_of(texts.begin(), texts.end(), written))
+            return Fault(stats, name + ": no dimension " + expected);
     }
 }
 
@@ -328,15 +337,15 @@ void RunOne(const DesignInputs& inputs, SweepStats& stats) {
         std::string(kWidthTexts[inputs.psibaIndex]) + ", betta " + inputs.bettaText + ", arr " +
         std::to_string(inputs.arrangement) + ", H " + inputs.hkolText;
 
-    const GearPart wheel = WheelPart(d, sizes);
-    const GearPart pinion = PinionPart(d, sizes);
-    const bool cannot = CannotBeBuilt(d, sizes);
-    const bool shaft = cannot || !GearShaftReason(pinion, d.mn).empty();
-    const GearPart drawnPinion = shaft ? GearShaftPart(pinion) : pinion;
+    // The parts as the sheets draw them, with the accepted sizes.
+    const DrawnParts parts = DrawnPartsOf(d, sizes);
+    const GearPart& wheel = parts.wheel;
+    const bool cannot = parts.pinionForm == PinionForm::CannotBeBuilt;
+    const bool shaft = parts.pinionForm != PinionForm::OnKey;
     stats.solidDiscs += wheel.web ? 0 : 1;
     stats.gearShafts += shaft ? 1 : 0;
     stats.cannotBeBuilt += cannot ? 1 : 0;
-    stats.keyless += (wheel.keyway ? 0 : 1) + (pinion.keyway ? 0 : 1);
+    stats.keyless += (wheel.keyway ? 0 : 1) + (shaft || parts.pinion.keyway ? 0 : 1);
     stats.smallestWheel = std::min(stats.smallestWheel, d.da2);
     stats.largestWheel = std::max(stats.largestWheel, d.da2);
 
@@ -344,10 +353,10 @@ void RunOne(const DesignInputs& inputs, SweepStats& stats) {
     const PartMasses masses = DesignMasses(d, sizes);
     CheckSheet(set.wheel, SheetCase{&wheel, 0, true, d.mn, d.z2, d.d2, masses.wheel},
                "wheel of " + name, stats);
-    CheckSheet(set.pinion,
-               SheetCase{&drawnPinion, shaft ? std::min(pinion.bore, d.df1) : 0, !cannot, d.mn,
-                         d.z1, d.d1, masses.pinion},
-               "pinion of " + name, stats);
+    CheckSheet(
+        set.pinion,
+        SheetCase{&parts.pinion, parts.shaftDiameter, !cannot, d.mn, d.z1, d.d1, masses.pinion},
+        "pinion of " + name, stats);
     if (set.warnings != DesignWarnings(d, sizes)) Fault(stats, name + ": warnings differ");
 }
 
