@@ -52,6 +52,9 @@ TEST(WheelShape, WebWithHolesWhereTheyFitBetweenHubAndRimElseASolidDisc) {
     const GearPart solid = WheelPart(bigHub.d, bigHub.s);
     EXPECT_FALSE(solid.web);
     EXPECT_EQ(solid.holes, 0);
+    // No normal size kept the ligaments: no holes, not eight of no diameter.
+    const SmallWheel noHole(48, 66, 0);
+    EXPECT_FALSE(WheelPart(noHole.d, noHole.s).web);
 }
 
 TEST(GearShaft, APinionOnAKeyNeedsTwoAndAHalfModulesUnderItsRoots) {
