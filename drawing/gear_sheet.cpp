@@ -2,6 +2,7 @@
 #include "drawing/gear_sheet.h"
 
 #include "core/decimal_text.h"
+#include "drawing/roughness.h"
 #include "drawing/sheet_format.h"
 
 namespace gearpair {
@@ -34,6 +35,12 @@ Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
     title.scale = sheet.scale;
     DrawFrameAndTitleBlock(sheet, frame, title);
     DrawParameterTable(sheet, frame, content.table);
+    if (!content.table.empty()) {
+        const Box table = TableBox(frame, TableRowCount(content.table));
+        DrawGeneralRoughness(
+            sheet, {frame.right - kViewMargin, table.bottom - kGeneralRoughnessBelowTable},
+            RoughnessText(kGeneralRa));
+    }
     DrawRequirements(sheet, frame, lines);
     const std::size_t firstView = sheet.items.size();
     DrawGearViews(sheet, content.gear, layout.viewsArea, layout.scale.factor);

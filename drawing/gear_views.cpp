@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/drawing_texts.h"
+#include "drawing/roughness.h"
 #include "drawing/sheet_expand.h"
 #include "drawing/sheet_pen.h"
 #include "engine/tolerances.h"
@@ -26,6 +27,19 @@ constexpr double kGapBetweenViews = 12;
 // Centre lines end this far outside the contour.
 constexpr double kAxisOverhang = 3;
 constexpr double kHatchSpacing = 2;
+// Roughness marks of the main view stand on leader shelves this far above the tip line, clear
+// of the face width's dimension and the leaders below it; the leaders leave the surface this
+// far inside the chamfers.
+constexpr double kMarkShelf = kFirstLevel + kTextRoom;
+constexpr double kMarkInset = 1.5;
+constexpr double kMarkLevelStep = kRoughnessSignHeight + 1;
+// From a leader's target to its shelf, each way.
+constexpr double kMarkRun = 6;
+
+// A roughness mark's shelf, paper mm.
+double MarkLength(double ra) {
+    return RoughnessMarkWidth(RoughnessText(ra)) + 2;
+}
 
 double TextLength(const std::string& text) {
     return TextWidth(text, kTextHeight);
@@ -85,7 +99,8 @@ double LevelsMargin(int levels) {
 double LeftMargin(const DrawnGear& g) {
     double margin = LevelsMargin(LeftLevels(g));
     if (g.dimensioned) {
-        margin = std::max(margin, kShelfRun + TextLength(ChamferText(g.part.chamfer)) + 3);
+        margin = std::max({margin, kShelfRun + TextLength(ChamferText(g.part.chamfer)) + 3,
+                           MarkLength(kFlankRa)});
     }
     return margin;
 }
@@ -123,13 +138,22 @@ bool HasLocalView(const DrawnGear& g) {
     return !g.GearShaft() && g.part.keyway.has_value();
 }
 
-// Paper right of the local view: the d + t2 dimension.
-constexpr double kLocalRightMargin = kFirstLevel + kTextRoom;
+// The keyway sides' roughness mark stands this far above the keyway, over the depth's text
+// where it goes up its line.
+constexpr double kKeywayMarkRise = 25;
+
+// Paper right of the local view: the d + t2 dimension and the keyway sides' roughness mark.
+double LocalRightMargin() {
+    return std::max(kFirstLevel + kTextRoom, kMarkRun + MarkLength(kKeywaySideRa) + 1);
+}
 
 // Paper between the main view's margin and the local view: room for the keyway width's text
 // moved left of its arrows.
 double GapBetweenViews(const GearPart& p) {
-    return std::max(kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(KeywayWidthText(p)));
+    // The keyway width's text moved left at the top; the bore's roughness mark on a shelf to
+    // the lower left.
+    return std::max({kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(KeywayWidthText(p)),
+                     kMarkRun + MarkLength(kBoreRa) + 3});
 }
 
 // Radius of the circle the local view shows.
@@ -313,6 +337,16 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
     pen.HorizontalDimension({-b, top - n}, {b, top - n}, topY + kFirstLevel, SizeText(p.face));
     pen.Leader({-b + n / 2, top - n / 2}, {f.origin.x - b * f.scale - kShelfRun, topY + kShelfRise},
                ChamferText(p.chamfer), true);
+    // Roughness on shelves above the face width, both running left so that nothing passes the
+    // right end of the view: the flanks marked on the pitch line, and over it the tip.
+    const double shelfY = topY + kMarkShelf;
+    const double inset = kMarkInset / f.scale;
+    const double flankX = -b + n + inset;
+    const double tipX = b - n - inset;
+    RoughnessOnLeader(pen, {flankX, p.pitch / 2}, {f.ToPaper({flankX, 0}).x, shelfY},
+                      RoughnessText(kFlankRa), true);
+    RoughnessOnLeader(pen, {tipX, top}, {f.ToPaper({tipX, 0}).x, shelfY + kMarkLevelStep},
+                      RoughnessText(kTipRa), true);
     if (g.GearShaft()) return;
     // The hub length below, outside the web's chain where there is one.
     if (p.HasHub() && p.hubLength > p.face) {
@@ -376,6 +410,16 @@ void DrawLocalView(SheetPen& pen, const GearPart& p) {
     const Dimension& width = pen.HorizontalDimension(
         {-half, k}, {half, k}, f.origin.y + k * f.scale + kFirstLevel, KeywayWidthText(p));
     if (width.textShift != 0) pen.ShiftLastText(-width.textShift);
+    // Roughness on leader shelves: the bore to the lower left, the keyway's sides to the upper
+    // right, over the depth's text.
+    const double diagonal = bore * std::numbers::sqrt2 / 2;
+    const Point boreTip = f.ToPaper({-diagonal, -diagonal});
+    RoughnessOnLeader(pen, {-diagonal, -diagonal}, {boreTip.x - kMarkRun, boreTip.y - kMarkRun},
+                      RoughnessText(kBoreRa), true);
+    const Point side{half, (wall + k) / 2};
+    RoughnessOnLeader(pen, side,
+                      {f.ToPaper(side).x + kMarkRun, f.origin.y + k * f.scale + kKeywayMarkRise},
+                      RoughnessText(kKeywaySideRa), false);
     pen.VerticalDimension({0, -bore}, {half, k},
                           f.origin.x + LocalRadius(p) * f.scale + kFirstLevel, HubDepthText(p));
 }
@@ -390,10 +434,11 @@ ViewsExtent GearViewsExtent(const DrawnGear& g) {
     extent.paperWidth = LeftMargin(g) + RightMargin(g);
     if (HasLocalView(g)) {
         extent.partWidth += 2 * LocalRadius(p);
-        extent.paperWidth += GapBetweenViews(p) + kLocalRightMargin;
+        extent.paperWidth += GapBetweenViews(p) + LocalRightMargin();
     }
     extent.paperHeight =
-        (g.dimensioned ? kFirstLevel + kTextRoom : kAxisOverhang) + BottomMargin(g);
+        (g.dimensioned ? kMarkShelf + kMarkLevelStep + kRoughnessSignHeight + 1 : kAxisOverhang) +
+        BottomMargin(g);
     return extent;
 }
 

@@ -39,10 +39,13 @@ std::optional<Box> FreeArea(const SheetFormat& format, const ViewsExtent& views,
     const Box requirements = RequirementsBox(frame, furniture.requirementLines);
     const double top = Graph26Box(frame).bottom;
     const double m = kViewMargin;
+    // A sheet with a table carries the general roughness mark under it.
+    const double underTable =
+        furniture.tableRows > 0 ? table.bottom - kGeneralRoughnessRoom : table.bottom;
     // Below the table above the requirements; left of the table above the requirements;
     // left of the title block's column.
     const std::array<Box, 3> areas = {{
-        {frame.left + m, requirements.top + m, frame.right - m, std::min(table.bottom, top) - m},
+        {frame.left + m, requirements.top + m, frame.right - m, std::min(underTable, top) - m},
         {frame.left + m, requirements.top + m, table.left - m, top - m},
         {frame.left + m, frame.bottom + m, requirements.left - m, top - m},
     }};

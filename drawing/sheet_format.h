@@ -56,6 +56,9 @@ inline constexpr double kRequirementLineHeight = 7;
 // Graph 26 of the title block's extra graphs: 70 x 14 mm in the frame's top left corner.
 inline constexpr double kGraph26Width = 70;
 inline constexpr double kGraph26Height = 14;
+// Under the table, the general roughness mark: its height with 3 mm above and 2 mm below.
+inline constexpr double kGeneralRoughnessRoom = 12;
+inline constexpr double kGeneralRoughnessBelowTable = 3;
 // Clear space kept between the views and the frame, the table and the requirements.
 inline constexpr double kViewMargin = 5;
 // A part whose tip circle would be smaller than this on paper is enlarged (mm).

@@ -33,7 +33,7 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design), inputs);
     EXPECT_TRUE(set.warnings.empty());
     EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:1");
-    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:1");
+    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A2 1:1");
     const auto wheel = Texts(set.wheel);
     // The teeth are cut at the angle the diameters come from, not at the 14 degrees entered.
     for (const char* text :
@@ -48,6 +48,14 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
         EXPECT_TRUE(Has(wheel, text)) << text;
     }
     EXPECT_FALSE(Has(wheel, "Лист 1"));
+    // Roughness: flanks and bore Ra 1,6, tip and keyway sides Ra 3,2, the rest under the
+    // general mark.
+    const auto count = [&wheel](const char* text) {
+        return std::count(wheel.begin(), wheel.end(), text);
+    };
+    EXPECT_EQ(count("Ra 1,6"), 2);
+    EXPECT_EQ(count("Ra 3,2"), 2);
+    EXPECT_EQ(count("Ra 6,3"), 1);
     const auto pinion = Texts(set.pinion);
     for (const char* text :
          {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5", "105,426", "95",

@@ -19,8 +19,8 @@ TEST(SheetLayout, ScaleFirstThenTheSmallestFormat) {
     // Too large for A1 at 1:1: the largest reduction at which A1 holds it.
     EXPECT_EQ(Chosen({1000, 800, 50, 30}, 800), "A1 1:2");
     // Small parts enlarged to the smallest enlargement that shows the tip at 50 mm.
-    EXPECT_EQ(Chosen({30, 20, 50, 30}, 20), "A4 2,5:1");
-    EXPECT_EQ(Chosen({20, 13, 50, 30}, 13), "A4 4:1");
+    EXPECT_EQ(Chosen({30, 20, 50, 18}, 20), "A4 2,5:1");
+    EXPECT_EQ(Chosen({20, 13, 50, 18}, 13), "A4 4:1");
     EXPECT_EQ(Chosen({20, 8, 50, 30}, 8), "A4 5:1");
     EXPECT_EQ(Chosen({40000, 4000, 100, 26}, 4000), "none");
 }
