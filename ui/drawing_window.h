@@ -1,16 +1,23 @@
-// The drawing window "Чертежи": the wheel and pinion sheets of the last finished run on two
-// tabs, each part's warnings in a line of their own above its sheet, and the context menu that
-// saves the shown sheet as DXF, PDF or SVG and fits it to the window.
+// The drawing window "Чертежи": the engineer's title-block texts in a strip of fields, the
+// wheel and pinion sheets of the last finished run on two tabs, each part's warnings in a line
+// of their own above its sheet, and the context menu that saves the shown sheet as DXF, PDF or
+// SVG and fits it to the window.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
 
 class QAction;
+class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QTabWidget;
 
@@ -19,22 +26,38 @@ namespace gearpair {
 class ProfileTab;
 class SheetView;
 
+// The design of a run and its part sizes, from which its sheets are drawn again when a
+// title-block text changes.
+struct DrawnDesign {
+    TGearDesign design;
+    PartSizes sizes;
+};
+
 class DrawingWindow : public QWidget {
     Q_OBJECT
 
 public:
     enum class FileKind { Dxf, Pdf, Svg };
 
+    // The title-block fields show the texts remembered from the last session (the user's
+    // settings of "gearpair", group "drawing"), or the defaults.
     explicit DrawingWindow(QWidget* parent = nullptr);
 
     // The sheets of a run, shown fitted, each part's warnings above its sheet, and the run's
-    // drawing directory, where the file dialogs of the save actions open.
-    void SetDrawings(DrawingSet drawings, PartWarnings warnings, QString directory);
+    // drawing directory, where the file dialogs of the save actions open. With `source`, a
+    // changed title-block text draws both sheets again from it.
+    void SetDrawings(DrawingSet drawings, PartWarnings warnings, QString directory,
+                     std::optional<DrawnDesign> source = std::nullopt);
+
+    // The title-block texts of the fields as last accepted: those of the sheets shown, and of
+    // the next run's drawings. An empty material field is the steel chosen by hardness.
+    const DrawingInputs& Inputs() const { return inputs_; }
 
     // A run that ended without a design: the sheets of the previous one are no longer its
     // drawings, so the window forgets them and closes.
     void Clear();
     bool HasDrawings() const { return hasDrawings_; }
+    const DrawingSet& Sheets() const { return drawings_; }
 
     // Shows the window, or brings it to the front when it is shown already.
     void ShowInFront();
@@ -62,13 +85,35 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A title-block field whose editing has finished: the sheets are drawn again with the
+    // fields' texts and the texts are remembered. A text that cannot go onto a sheet goes to
+    // the error box, and the fields, the sheets and the remembered texts stay as they were.
+    void TakeTitleFields();
+    DrawingInputs InputsOfFields() const;
+    void ShowInputs();
+    QWidget* MakeTitleFields();
+    // The title-block fields in as few rows as the strip's width allows.
+    void ArrangeTitleFields();
     void AskAndSave(FileKind kind);
     const Sheet& CurrentSheet() const;
 
     DrawingSet drawings_;
     bool hasDrawings_ = false;
+    std::optional<DrawnDesign> source_;
+    DrawingInputs inputs_;
+    QLineEdit* wheelDesignation_;
+    QLineEdit* pinionDesignation_;
+    QLineEdit* material_;
+    QLineEdit* developer_;
+    QLineEdit* checker_;
+    QLineEdit* organisation_;
+    QWidget* titleStrip_;
+    QGridLayout* titleGrid_;
+    std::vector<std::pair<QLabel*, QLineEdit*>> titleRows_;  // the fields in creation order
+    int titleArrangement_ = -1;                              // the index of the arrangement in use
     QString directory_;
     QLabel* wheelWarning_;
     QLabel* pinionWarning_;

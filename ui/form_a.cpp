@@ -335,10 +335,12 @@ void TFormA::MakeDrawings() {
         ShowErrorBox(this, error.what());
         return;
     }
-    DrawingFiles files = WriteDesignDrawings(session_.design, *sizes, directory, false);
+    // The files carry the title-block texts of the drawing window's fields.
+    DrawingFiles files =
+        WriteDesignDrawings(session_.design, *sizes, directory, false, drawings_->Inputs());
     if (!files.error.empty()) ShowErrorBox(this, files.error);
     drawings_->SetDrawings(std::move(files.drawings), std::move(files.warnings),
-                           QString::fromStdString(directory));
+                           QString::fromStdString(directory), DrawnDesign{session_.design, *sizes});
     drawings_->Profile().SetDesign(session_.design, *sizes, QString::fromStdString(directory));
 }
 

@@ -75,7 +75,8 @@ private:
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
     // The sheets of the finished run into the drawing window and their files into the run's
-    // drawing directory; a failure goes to the error box.
+    // drawing directory, both with the title-block texts of the window's fields; a failure
+    // goes to the error box.
     void MakeDrawings();
     void TakeVariant(const DesignInputs& inputs);
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,6 +36,10 @@ int main(int argc, char* argv[]) {
     // The default run writes its hand-off files; they go to a scratch program directory.
     QTemporaryDir programDir;
     if (!programDir.isValid()) return 1;
+    // The drawing window shows its default title-block texts, not those the user running this
+    // has remembered.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, programDir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, programDir.path());
 
     gearpair::Program program(programDir.filePath(QStringLiteral("gearpair")));
     gearpair::TFormA& formA = program.InputForm();

@@ -1,6 +1,7 @@
 // The drawing window: its tabs and each part's warning line, fit, zoom and pan, the save actions
-// and a save that fails; and the way to it from the results dialog of a finished run, beside
-// the dialog, and its end with a run that stops.
+// and a save that fails, the title-block fields remembered between sessions; and the way to it
+// from the results dialog of a finished run, beside the dialog, its end with a run that stops,
+// and the run's sheets drawn again with the title-block fields' texts.
 #include "ui/drawing_window.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -20,6 +22,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string>
+#include <variant>
 
 #include "core/errors.h"
 #include "drawing/dxf_writer.h"
@@ -53,6 +58,34 @@ std::string Bytes(const QString& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The title-block texts remembered in the test program's scratch settings are forgotten before
+// and after a test, so that every test starts from the defaults.
+struct ForgottenTitleTexts {
+    ForgottenTitleTexts() { Forget(); }
+    ~ForgottenTitleTexts() { Forget(); }
+    static void Forget() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("gearpair"),
+                  QStringLiteral("gearpair"))
+            .remove(QStringLiteral("drawing"));
+    }
+};
+
+// The text of the title-block field `attribute` on `sheet`; "(none)" when there is none.
+std::string TitleText(const Sheet& sheet, const std::string& attribute) {
+    for (const Item& item : sheet.items) {
+        const auto* text = std::get_if<Text>(&item.shape);
+        if (text && text->attribute == attribute) return text->text;
+    }
+    return "(none)";
+}
+
+// Types `text` over a title-block field of `window` and presses Enter.
+void Enter(DrawingWindow& window, const char* field, const QString& text) {
+    auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(field));
+    edit->setText(text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 class Drawings : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -76,6 +109,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    ForgottenTitleTexts forgotten;
     DrawingWindow window;
 };
 
@@ -252,7 +286,22 @@ protected:
     }
     ~DrawingsOfARun() override { QDir::setCurrent(previousDir); }
 
+    // The default design's run, its results dialog closed at once, and its drawing window.
+    DrawingWindow& RunAndShowDrawings() {
+        TFormA& formA = program.InputForm();
+        if (!formA.isVisible()) {
+            formA.show();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&formA));
+        }
+        EXPECT_TRUE(
+            AnswerModals([&] { formA.BitBtn1Click(); }, [](QDialog& d) { d.reject(); }).empty());
+        program.Drawings().ShowInFront();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&program.Drawings()));
+        return program.Drawings();
+    }
+
     QTemporaryDir dir;
+    ForgottenTitleTexts forgotten;
     Program program;
     QString previousDir;
 };
@@ -348,6 +397,81 @@ TEST_F(DrawingsOfARun, ADrawingThatCannotBeWrittenKeepsTheHandoffAndStillOpensTh
     EXPECT_EQ(QDir(base.filePath(QStringLiteral("dwg1"))).entryList(QDir::Files | QDir::Hidden),
               QStringList());
     EXPECT_NE(program.DetailsWindow().ReportLines().size(), 0u);
+}
+
+TEST_F(Drawings, TitleFieldsAreRememberedForTheNextSession) {
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("wheelDesignation"))->text(),
+              u"ГП.01.001");
+    EXPECT_TRUE(AnswerModals([&] {
+                    Enter(window, "wheelDesignation", QStringLiteral("АБВГ.721134.005"));
+                    Enter(window, "pinionDesignation", QStringLiteral("АБВГ.721134.006"));
+                    Enter(window, "material", QStringLiteral("Сталь 40Х ГОСТ 4543-2016"));
+                    Enter(window, "developer", QStringLiteral("Петров"));
+                    Enter(window, "checker", QStringLiteral("Сидоров"));
+                    Enter(window, "organisation", QStringLiteral("ООО «Редуктор»"));
+                }).empty());
+
+    DrawingWindow next;
+    EXPECT_EQ(next.findChild<QLineEdit*>(QStringLiteral("organisation"))->text(),
+              u"ООО «Редуктор»");
+    const DrawingInputs& inputs = next.Inputs();
+    EXPECT_EQ(inputs.wheelDesignation, "АБВГ.721134.005");
+    EXPECT_EQ(inputs.pinionDesignation, "АБВГ.721134.006");
+    EXPECT_EQ(inputs.material, "Сталь 40Х ГОСТ 4543-2016");
+    EXPECT_EQ(inputs.developer, "Петров");
+    EXPECT_EQ(inputs.checker, "Сидоров");
+    EXPECT_EQ(inputs.organisation, "ООО «Редуктор»");
+
+    // An emptied material field is the steel chosen by hardness, not a blank graph 3.
+    EXPECT_TRUE(AnswerModals([&] { Enter(next, "material", QString()); }).empty());
+    EXPECT_EQ(next.Inputs().material, std::nullopt);
+    EXPECT_EQ(DrawingWindow().Inputs().material, std::nullopt);
+}
+
+TEST_F(DrawingsOfARun, TitleFieldsRedrawBothSheetsAndReachTheNextRunsFiles) {
+    DrawingWindow& drawings = RunAndShowDrawings();
+    SheetView& view = drawings.CurrentView();
+    view.ZoomAt(QPointF(view.width(), view.height()), 4);  // at the title block
+    const double zoom = view.Scale();
+    const QDir firstRun(dir.filePath(QStringLiteral("dwg1")));
+    const std::string firstWheel = Bytes(firstRun.filePath(QStringLiteral("wheel.dxf")));
+    const DrawingSet& sheets = drawings.Sheets();
+    ASSERT_EQ(TitleText(sheets.wheel, "DESIGNATION"), "ГП.01.001");
+
+    EXPECT_TRUE(AnswerModals([&] {
+                    Enter(drawings, "wheelDesignation", QStringLiteral("ГП.05.100"));
+                    Enter(drawings, "developer", QStringLiteral("Петров"));
+                }).empty());
+    EXPECT_EQ(TitleText(sheets.wheel, "DESIGNATION"), "ГП.05.100");
+    EXPECT_EQ(TitleText(sheets.pinion, "DESIGNATION"), "ГП.01.002");
+    EXPECT_EQ(TitleText(sheets.wheel, "DEVELOPER"), "Петров");
+    EXPECT_EQ(TitleText(sheets.pinion, "DEVELOPER"), "Петров");
+    // The engineer's zoom stays; the run's files stay as the run wrote them.
+    EXPECT_DOUBLE_EQ(view.Scale(), zoom);
+    EXPECT_EQ(Bytes(firstRun.filePath(QStringLiteral("wheel.dxf"))), firstWheel);
+
+    RunAndShowDrawings();
+    EXPECT_EQ(TitleText(sheets.wheel, "DESIGNATION"), "ГП.05.100");
+    EXPECT_EQ(Bytes(dir.filePath(QStringLiteral("dwg2/wheel.dxf"))), DxfText(sheets.wheel));
+    EXPECT_EQ(Bytes(dir.filePath(QStringLiteral("dwg2/pinion.dxf"))), DxfText(sheets.pinion));
+}
+
+TEST_F(DrawingsOfARun, ATextTooLongForItsCellShowsTheErrorAndKeepsTheSheets) {
+    DrawingWindow& drawings = RunAndShowDrawings();
+    const std::string wheel = DxfText(drawings.Sheets().wheel);
+    const std::string pinion = DxfText(drawings.Sheets().pinion);
+
+    const QString name = QStringLiteral("Константинопольский-Задунайский");
+    const std::vector<ShownBox> boxes = AnswerModals([&] { Enter(drawings, "developer", name); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    // The message names the field and the text.
+    EXPECT_TRUE(boxes[0].text.contains(u"«Разработал»")) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.contains(name)) << boxes[0].text.toStdString();
+    EXPECT_EQ(DxfText(drawings.Sheets().wheel), wheel);
+    EXPECT_EQ(DxfText(drawings.Sheets().pinion), pinion);
+    EXPECT_EQ(drawings.findChild<QLineEdit*>(QStringLiteral("developer"))->text(), u"");
+    EXPECT_EQ(DrawingWindow().Inputs().developer, "");
 }
 
 }  // namespace

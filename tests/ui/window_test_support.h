@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -122,10 +124,19 @@ protected:
     QString previousDir;
 };
 
-// The main of every window test program: Qt's offscreen platform, then the GoogleTest cases.
+// The main of every window test program: Qt's offscreen platform, settings of the program's
+// windows in a scratch directory of the test program instead of the user's, then the
+// GoogleTest cases.
 inline int RunWindowTests(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir settings;
+    if (!settings.isValid()) return 1;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings::setPath(format, scope, settings.path());
+        }
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
