@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "drawing/drawing_texts.h"
@@ -34,7 +36,7 @@ constexpr double kMarkShelf = kFirstLevel + kTextRoom;
 constexpr double kMarkInset = 1.5;
 constexpr double kMarkLevelStep = kRoughnessSignHeight + 1;
 // From a leader's target to its shelf, each way.
-constexpr double kMarkRun = 6;
+constexpr double kMarkRun = 5;
 
 // A roughness mark's shelf, paper mm.
 double MarkLength(double ra) {
@@ -118,20 +120,34 @@ double RightMargin(const DrawnGear& g) {
     return margin;
 }
 
-// Below the view: the hub length, and room for a diameter's text moved down its line.
+// Below the view: the hub length and the web's chain.
 double BottomMargin(const DrawnGear& g) {
     const GearPart& p = g.part;
     if (!g.dimensioned) return kAxisOverhang;
     double margin = kAxisOverhang;
     if (!g.GearShaft() && p.HasHub() && p.hubLength > p.face) margin = kFirstLevel + kTextRoom;
     if (!g.GearShaft() && p.web) margin += kLevelStep;
-    // The longest of the inner diameters' texts that may go down their lines.
-    double text = TextLength(DiameterText(g.shaftDiameter));
-    if (!g.GearShaft()) {
-        text = TextLength(BoreText(p));
-        if (p.HasHub()) text = std::max(text, TextLength(DiameterText(p.hubDiameter)));
+    return margin;
+}
+
+// The inner diameters' texts, which go down their lines below the view where a line is too
+// short for its text.
+std::vector<DroppedText> DroppedTexts(const DrawnGear& g) {
+    const GearPart& p = g.part;
+    std::vector<std::pair<double, std::string>> lines;
+    if (!g.dimensioned) return {};
+    if (g.GearShaft()) {
+        lines.emplace_back(g.shaftDiameter, DiameterText(g.shaftDiameter));
+    } else {
+        lines.emplace_back(p.bore, BoreText(p));
+        if (p.HasHub()) lines.emplace_back(p.hubDiameter, DiameterText(p.hubDiameter));
     }
-    return std::max(margin, kArrowLength + text + 1);
+    std::vector<DroppedText> texts;
+    for (const auto& [line, text] : lines) {
+        const double width = TextLength(text);
+        texts.push_back({line, width, kArrowLength + width + 1});
+    }
+    return texts;
 }
 
 bool HasLocalView(const DrawnGear& g) {
@@ -436,9 +452,11 @@ ViewsExtent GearViewsExtent(const DrawnGear& g) {
         extent.partWidth += 2 * LocalRadius(p);
         extent.paperWidth += GapBetweenViews(p) + LocalRightMargin();
     }
+    extent.paperBelow = BottomMargin(g);
     extent.paperHeight =
         (g.dimensioned ? kMarkShelf + kMarkLevelStep + kRoughnessSignHeight + 1 : kAxisOverhang) +
-        BottomMargin(g);
+        extent.paperBelow;
+    extent.droppedTexts = DroppedTexts(g);
     return extent;
 }
 
@@ -447,7 +465,7 @@ void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double sca
     const ViewsExtent extent = GearViewsExtent(g);
     const double left = area.left + (area.Width() - extent.Width(scale)) / 2;
     const double bottom = area.bottom + (area.Height() - extent.Height(scale)) / 2;
-    const double axisY = bottom + BottomMargin(g) + p.tip / 2 * scale;
+    const double axisY = bottom + extent.Below(scale) + p.tip / 2 * scale;
     const double mainX = left + LeftMargin(g) + HalfLength(g) * scale;
 
     SheetPen main(sheet, g.GearShaft() ? "view" : "section", ViewFrame{{mainX, axisY}, scale});

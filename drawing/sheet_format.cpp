@@ -5,6 +5,15 @@
 
 namespace gearpair {
 
+double ViewsExtent::Below(double scale) const {
+    double below = paperBelow;
+    for (const DroppedText& text : droppedTexts) {
+        // As the dimension decides it: the text leaves its line when it and 2 mm do not fit.
+        if (text.width + 2 > text.line * scale) below = std::max(below, text.below);
+    }
+    return below;
+}
+
 Box InnerFrame(const SheetFormat& format) {
     return Box{20, 5, format.width - 5, format.height - 5};
 }

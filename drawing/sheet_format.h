@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "drawing/sheet_geometry.h"
 
@@ -73,16 +74,30 @@ Box TableBox(const Box& frame, int rows);
 Box RequirementsBox(const Box& frame, int lines);
 Box Graph26Box(const Box& frame);
 
+// A dimension's text that goes down its line's continuation, below the views, when the line is
+// too short for it at the sheet's scale.
+struct DroppedText {
+    double line = 0;   // the line's length, part mm
+    double width = 0;  // the text's, paper mm
+    double below = 0;  // the paper it then takes below the views
+};
+
 // The paper size of the views at a scale: part size times the scale plus what dimensions and
-// gaps take whatever the scale.
+// gaps take whatever the scale, and below the views what the dropped texts take at it.
 struct ViewsExtent {
     double partWidth = 0;
     double partHeight = 0;
     double paperWidth = 0;
-    double paperHeight = 0;
+    double paperHeight = 0;  // above and below the views, the dropped texts aside
+    double paperBelow = 0;   // the part of paperHeight below the views
+    std::vector<DroppedText> droppedTexts{};
 
     double Width(double scale) const { return partWidth * scale + paperWidth; }
-    double Height(double scale) const { return partHeight * scale + paperHeight; }
+    double Height(double scale) const {
+        return partHeight * scale + paperHeight - paperBelow + Below(scale);
+    }
+    // Paper below the views at a scale.
+    double Below(double scale) const;
 };
 
 // What else the sheet carries besides the views.

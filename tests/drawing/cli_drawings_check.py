@@ -115,9 +115,9 @@ with tempfile.TemporaryDirectory() as temp:
               {"da1": sizes["da1"], "bw": sizes["bw"]},
               {"da1": sizes["da1"], "df1": sizes["df1"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
-    check(page_size(os.path.join(out, "pinion.pdf")) == "A2", "pinion.pdf is not A2")
+    check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
-    check_svg(os.path.join(out, "pinion.svg"), 594, 420)
+    check_svg(os.path.join(out, "pinion.svg"), 420, 297)
 
     # A stopped design draws nothing, not even the directory.
     stopped = os.path.join(temp, "stopped")

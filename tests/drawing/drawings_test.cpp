@@ -33,7 +33,7 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design), inputs);
     EXPECT_TRUE(set.warnings.empty());
     EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:1");
-    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A2 1:1");
+    EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:1");
     const auto wheel = Texts(set.wheel);
     // The teeth are cut at the angle the diameters come from, not at the 14 degrees entered.
     for (const char* text :
