@@ -133,9 +133,9 @@ double BottomMargin(const DrawnGear& g) {
 // The inner diameters' texts, which go down their lines below the view where a line is too
 // short for its text.
 std::vector<DroppedText> DroppedTexts(const DrawnGear& g) {
+    if (!g.dimensioned) return {};
     const GearPart& p = g.part;
     std::vector<std::pair<double, std::string>> lines;
-    if (!g.dimensioned) return {};
     if (g.GearShaft()) {
         lines.emplace_back(g.shaftDiameter, DiameterText(g.shaftDiameter));
     } else {
