@@ -1,6 +1,8 @@
 // Both working drawings of a design.
 #include "drawing/drawings.h"
 
+#include <cstdio>
+
 #include "core/cp1251.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
@@ -27,6 +29,13 @@ void CheckUserText(const std::string& text, const char* field) {
         }
         if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
             throw DrawingTextError(std::string("Поле «") + field + "» содержит управляющий символ");
+        }
+        // DXF writes a character as \U+ and four hexadecimal digits: nothing beyond U+FFFF.
+        if (code > 0xFFFF) {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "U+%X", static_cast<unsigned>(code));
+            throw DrawingTextError(std::string("Поле «") + field + "» содержит символ " + hex +
+                                   ", который нельзя записать в чертёж DXF");
         }
     }
 }

@@ -416,12 +416,17 @@ std::string DimensionTextOverride(const Dimension& d) {
         if (at != std::string::npos) text.replace(at, measured.size(), "<>");
     }
     if (text == "<>") return "";
-    // The diameter sign as CAD programs code it in dimension texts.
+    // The diameter sign as CAD programs code it in dimension texts, the rest escaped around it.
     const std::string diameter = "Ø";
-    for (auto at = text.find(diameter); at != std::string::npos; at = text.find(diameter, at)) {
-        text.replace(at, diameter.size(), "%%c");
+    std::string out;
+    std::size_t start = 0;
+    for (auto at = text.find(diameter);; at = text.find(diameter, start)) {
+        out += DxfEscaped(text.substr(start, at - start));
+        if (at == std::string::npos) break;
+        out += "%%c";
+        start = at + diameter.size();
     }
-    return DxfEscaped(text);
+    return out;
 }
 
 namespace {
@@ -788,7 +793,9 @@ std::string DxfEscaped(const std::string& utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
+        // CAD programs read a backslash (\U+, \P) and a double per-cent sign (%%c, %%d) in a
+        // text as codes: both are written as characters, so a user's "50%%d" stays what it is.
+        if (lead < 0x80 && lead != '\\' && lead != '%') {
             out += static_cast<char>(lead);
             ++i;
             continue;

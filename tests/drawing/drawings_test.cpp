@@ -101,6 +101,17 @@ TEST(DefaultDesignSheets, TitleBlockTextsThatCannotGoOnTheSheetAreErrors) {
     DrawingInputs longName;
     longName.developer = "Константинопольский";
     EXPECT_THROW(BuildDrawings(session.design, sizes, longName), DrawingTextError);
+    // DXF has no way to write a character beyond U+FFFF.
+    DrawingInputs astral;
+    astral.organisation = "ООО 😀";
+    try {
+        BuildDrawings(session.design, sizes, astral);
+        ADD_FAILURE() << "accepted";
+    } catch (const DrawingTextError& error) {
+        EXPECT_STREQ(error.what(),
+                     "Поле «Организация» содержит символ U+1F600, который нельзя записать в "
+                     "чертёж DXF");
+    }
 }
 
 }  // namespace

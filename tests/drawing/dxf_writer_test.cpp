@@ -29,6 +29,8 @@ Sheet SmallSheet() {
 TEST(DxfText, CyrillicAndSignsAreWrittenAsUnicodeEscapes) {
     EXPECT_EQ(DxfEscaped("8 отв. Ø29,44"), "8 \\U+043E\\U+0442\\U+0432. \\U+00D829,44");
     EXPECT_EQ(DxfEscaped("14°30′15″"), "14\\U+00B030\\U+203215\\U+2033");
+    // What CAD would read as a code stays a character.
+    EXPECT_EQ(DxfEscaped("50%%d \\P"), "50\\U+0025\\U+0025d \\U+005CP");
 }
 
 TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
