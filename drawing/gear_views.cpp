@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -314,6 +315,35 @@ void DrawGearShaft(SheetPen& pen, const DrawnGear& g) {
     pen.DrawAxis({-l, 0}, {l, 0}, kAxisOverhang + 2);
 }
 
+// Where the web's position from the left hub face and its thickness are dimensioned inside
+// the lower half's empty space between hub and rim, so that no extension line crosses the rim:
+// the radius of their line, in the taller of the two spaces that the hole circle's extension
+// line leaves between hub and rim, the text towards the axis. Nothing where the space or the
+// texts do not fit at the scale; the chain then goes below the view.
+std::optional<double> WebChainRadius(const DrawnGear& g, double scale) {
+    const GearPart& p = g.part;
+    if (!g.dimensioned || g.GearShaft() || !p.web) return std::nullopt;
+    const double l = HalfLength(g);
+    const double c = p.webThickness / 2;
+    // Paper: the line with the text above it and 1 mm clear on both sides.
+    const double block = kDimensionTextGap + kTextHeight;
+    const double hub = p.hubDiameter / 2;
+    const double holes = p.holeCircle / 2;
+    const double rim = p.rimInner / 2;
+    const bool inner = holes - hub >= rim - holes;
+    const double low = inner ? hub : holes;
+    const double high = inner ? holes : rim;
+    if ((high - low) * scale < block + 2) return std::nullopt;
+    // Paper between a hub face and the web: the position between its arrows, the thickness's
+    // text beyond its right arrow.
+    const double side = (l - c) * scale;
+    if (side < std::max(TextLength(SizeText(l - c)) + 2, 2 * kArrowLength + 1) ||
+        side < 2 * kArrowLength + 2 + TextLength(SizeText(p.webThickness))) {
+        return std::nullopt;
+    }
+    return (low + high) / 2 + block / 2 / scale;
+}
+
 void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
     const GearPart& p = g.part;
     const ViewFrame& f = pen.Frame();
@@ -364,10 +394,11 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
     RoughnessOnLeader(pen, {tipX, top}, {f.ToPaper({tipX, 0}).x, shelfY + kMarkLevelStep},
                       RoughnessText(kTipRa), true);
     if (g.GearShaft()) return;
-    // The hub length below, outside the web's chain where there is one.
+    // The hub length below, outside the web's chain where that goes below the view too.
+    const std::optional<double> pocket = WebChainRadius(g, f.scale);
     if (p.HasHub() && p.hubLength > p.face) {
         pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {l, -p.hubDiameter / 2},
-                                bottomY - kFirstLevel - (p.web ? kLevelStep : 0),
+                                bottomY - kFirstLevel - (p.web && !pocket ? kLevelStep : 0),
                                 SizeText(p.hubLength));
     }
     if (!p.web) return;
@@ -380,6 +411,14 @@ void DimensionMainView(SheetPen& pen, const DrawnGear& g) {
                           rightX + kFirstLevel + kLevelStep, DiameterText(p.rimInner));
     pen.Leader({c, (p.holeCircle + p.holeDiameter / 2) / 2},
                {f.origin.x + b * f.scale + kShelfRun, topY + kShelfRise}, HolesText(p));
+    if (pocket) {
+        // The position from the hub face's extension line to the web, the thickness across
+        // the web with its arrows outside.
+        pen.HorizontalDimension({-l, -p.hubDiameter / 2}, {-c, -*pocket},
+                                f.origin.y - *pocket * f.scale, SizeText(l - c));
+        pen.InnerDimension({-c, -*pocket}, {c, -*pocket}, SizeText(p.webThickness));
+        return;
+    }
     // Below the view, as a chain: the web's position from the left hub face and its
     // thickness, their extension lines down through the rim. A text that does not fit between
     // its arrows goes right, past the right hub face's extension line where it would cross it.

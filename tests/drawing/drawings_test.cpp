@@ -87,6 +87,24 @@ TEST(DefaultDesignSheets, HatchingStopsAtTheRootLine) {
     }
 }
 
+// The web's position and thickness are dimensioned in the space between hub and rim, so that
+// no extension line runs through the rim: on the default wheel their line lies between the
+// hub (Ø125) and the hole circle (Ø210), and it measures 45 and 30.
+TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design));
+    int found = 0;
+    for (const Item& item : set.wheel.items) {
+        const Dimension* d = std::get_if<Dimension>(&item.shape);
+        if (d == nullptr || (d->text != "45" && d->text != "30")) continue;
+        ++found;
+        EXPECT_LT(d->line.y, -125 / 2.0) << d->text;
+        EXPECT_GT(d->line.y, -210 / 2.0) << d->text;
+    }
+    EXPECT_EQ(found, 2);
+}
+
 // A user's text reaches the sheet whole or not at all.
 TEST(DefaultDesignSheets, TitleBlockTextsThatCannotGoOnTheSheetAreErrors) {
     GearSession session;
