@@ -13,9 +13,10 @@ DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes) {
     DrawnParts parts;
     parts.wheel = WheelPart(d, accepted);
     parts.pinion = PinionPart(d, accepted);
+    parts.gearShaftReason = GearShaftReason(parts.pinion, d.mn);
     if (CannotBeBuilt(d, sizes)) {
         parts.pinionForm = PinionForm::CannotBeBuilt;
-    } else if (!GearShaftReason(PinionPart(d, sizes), d.mn).empty()) {
+    } else if (!parts.gearShaftReason.empty()) {
         parts.pinionForm = PinionForm::GearShaft;
     }
     if (parts.pinionForm != PinionForm::OnKey) {

@@ -1,8 +1,11 @@
-// The wheel and the pinion as the working drawings show them: shaped from the accepted sizes
-// (normal linear sizes, the standard tooth-tip chamfer), and the pinion's form decided from
-// the computed sizes, as the design's warnings decide it. The sheets and the masses read them,
-// so that a title block weighs the part it shows.
+// The wheel and the pinion as the working drawings and the models show them: shaped from the
+// accepted sizes (normal linear sizes, the standard tooth-tip chamfer), and the pinion's form
+// decided on the part as it is made, with its accepted bore and keyway. The sheets, the
+// models, the masses and the design's warnings read them, so that all of them speak of the
+// same part.
 #pragma once
+
+#include <string>
 
 #include "engine/gear_design.h"
 #include "engine/gear_part.h"
@@ -23,6 +26,8 @@ struct DrawnParts {
     PinionForm pinionForm = PinionForm::OnKey;
     // The stubs of a gear shaft: the accepted bore, never above the root circle; 0 on a key.
     double shaftDiameter = 0;
+    // Why the pinion is a gear shaft (GearShaftReason of the accepted pinion), or empty.
+    std::string gearShaftReason;
 };
 
 DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes);

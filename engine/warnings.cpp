@@ -2,7 +2,7 @@
 #include "engine/warnings.h"
 
 #include "core/decimal_text.h"
-#include "engine/gear_part.h"
+#include "engine/drawn_parts.h"
 
 namespace gearpair {
 
@@ -23,7 +23,8 @@ std::vector<std::string> DesignWarnings(const TGearDesign& d, const PartSizes& s
                            "расстояние");
         return warnings;
     }
-    const std::string reason = GearShaftReason(PinionPart(d, sizes), d.mn);
+    // As the pinion is made: with its accepted bore and keyway.
+    const std::string reason = DrawnPartsOf(d, sizes).gearShaftReason;
     if (!reason.empty()) warnings.push_back(GearShaftWarning(reason));
     return warnings;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/drawn_parts.h"
 #include "engine/gear_part.h"
 #include "engine/helix_angle.h"
 
@@ -92,7 +93,7 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
 
 GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double tolerance) {
     GearSection s = Section(d.z2, d, d.bkol, 1, tolerance);
-    const GearPart part = WheelPart(d, sizes);
+    const GearPart part = DrawnPartsOf(d, sizes).wheel;
     WithBore(s, part.bore, part.keyway, tolerance);
     return s;
 }
@@ -100,8 +101,10 @@ GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double to
 GearSection PinionSection(const TGearDesign& d, const PartSizes& sizes, double tolerance) {
     GearSection s = Section(d.z1, d, d.bw, -1, tolerance);
     // A pinion made in one piece with its shaft has no bore.
-    const GearPart part = PinionPart(d, sizes);
-    if (GearShaftReason(part, d.mn).empty()) WithBore(s, part.bore, part.keyway, tolerance);
+    const DrawnParts parts = DrawnPartsOf(d, sizes);
+    if (parts.pinionForm == PinionForm::OnKey) {
+        WithBore(s, parts.pinion.bore, parts.pinion.keyway, tolerance);
+    }
     return s;
 }
 

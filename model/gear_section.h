@@ -31,8 +31,8 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
                                       double tolerance, const std::vector<double>& through = {});
 
 // The wheel (right-hand teeth) and the pinion (left-hand) of a completed design at the cut
-// helix angle, with the part sizes' bores and the key table's keyways; outlines within
-// `tolerance`.
+// helix angle, with the bores and keyways as the working drawings show them (the accepted
+// bores, none on a gear shaft); outlines within `tolerance`.
 GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double tolerance);
 GearSection PinionSection(const TGearDesign& d, const PartSizes& sizes, double tolerance);
 

@@ -61,8 +61,8 @@ TGearDesign DefaultDesign() {
     return d;
 }
 
-// The wheel right-hand, the pinion left-hand, each with the pitch cylinder's helix; the part
-// sizes' bores with the key table's keyways.
+// The wheel right-hand, the pinion left-hand, each with the pitch cylinder's helix; the bores
+// as drawn (the accepted sizes) with the key table's keyways.
 TEST(GearSection, DefaultPair) {
     const TGearDesign d = DefaultDesign();
     PartSizes sizes;
@@ -78,7 +78,7 @@ TEST(GearSection, DefaultPair) {
     EXPECT_EQ(pinion.outline.gear.z, 34);
     EXPECT_DOUBLE_EQ(pinion.face, 110);
     EXPECT_NEAR(pinion.twist, -tanBeta / (d.d1 / 2), 1e-15);
-    EXPECT_EQ(wheel.boreDiameter, 77.459);
+    EXPECT_EQ(wheel.boreDiameter, 80);
     EXPECT_EQ(wheel.keyWidth, 22);
     EXPECT_EQ(wheel.keyDepth, 5.4);
     EXPECT_EQ(pinion.keyWidth, 16);
@@ -86,15 +86,15 @@ TEST(GearSection, DefaultPair) {
     EXPECT_FALSE(pinion.bore.empty());
 }
 
-// A keyway whose bottom leaves less than 2,5 modules under the root circle: the pinion is made
-// on its shaft, without a bore.
+// A keyway whose bottom leaves less than 2,5 modules under the root circle, as the pinion is
+// made (with its accepted bore): the pinion is made on its shaft, without a bore.
 TEST(GearSection, PinionOnItsShaftHasNoBore) {
     const TGearDesign d = DefaultDesign();  // root radius 48,96
     PartSizes sizes;
-    sizes.dvw = 72;  // keyway 20 x 4,9: bottom at 40,9, 8,06 mm under the root: 2,5 modules 7,5
+    sizes.dvw = 71;  // keyway 20 x 4,9: bottom at 40,4, 8,56 mm under the root: 2,5 modules 7,5
     sizes.dstw = 90;
     EXPECT_FALSE(PinionSection(d, sizes, 0.01).bore.empty());
-    sizes.dvw = 74;  // bottom at 41,9: 7,06 mm
+    sizes.dvw = 72;  // made at 75: bottom at 42,4, 6,56 mm
     const GearSection pinion = PinionSection(d, sizes, 0.01);
     EXPECT_TRUE(pinion.bore.empty());
     EXPECT_EQ(pinion.boreDiameter, 0);
