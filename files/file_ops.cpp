@@ -152,21 +152,16 @@ std::optional<long> Number(std::string_view digits) {
 
 }  // namespace
 
-std::optional<OpenDescriptor> DescriptorNamed(std::string_view realDirectory,
+std::optional<OpenDescriptor> DescriptorNamed(std::string_view processDirectory,
                                               std::string_view name) {
     const std::optional<long> descriptor = Number(name);
-    constexpr std::string_view kProc = "/proc/";
     constexpr std::string_view kFd = "/fd";
-    if (!descriptor || !realDirectory.starts_with(kProc) || !realDirectory.ends_with(kFd) ||
-        realDirectory.size() < kProc.size() + kFd.size()) {
-        return std::nullopt;
-    }
-    const std::string_view between =
-        realDirectory.substr(kProc.size(), realDirectory.size() - kProc.size() - kFd.size());
-    const std::size_t task = between.find("/task/");
-    const std::optional<long> process = Number(between.substr(0, task));
+    if (!descriptor || !processDirectory.ends_with(kFd)) return std::nullopt;
+    const std::string_view ids = processDirectory.substr(0, processDirectory.size() - kFd.size());
+    const std::size_t task = ids.find("/task/");
+    const std::optional<long> process = Number(ids.substr(0, task));
     if (!process) return std::nullopt;
-    if (task != std::string_view::npos && !Number(between.substr(task + 6))) return std::nullopt;
+    if (task != std::string_view::npos && !Number(ids.substr(task + 6))) return std::nullopt;
     return OpenDescriptor{*process, *descriptor};
 }
 

@@ -116,11 +116,12 @@ struct OpenDescriptor {
     long descriptor = -1;
 };
 
-// The open file that a link named `name` stands for when its directory, resolved without links,
-// is a process's descriptor directory (/proc/<pid>/fd or /proc/<pid>/task/<tid>/fd, which
-// /dev/fd and /proc/self/fd resolve to) and the name a descriptor number; nothing for a name
-// anywhere else. Such a link names an open file, not a place in a directory.
-std::optional<OpenDescriptor> DescriptorNamed(std::string_view realDirectory,
+// The open file that a link named `name` stands for when its directory, resolved without links
+// and taken below the process file system's mount point, is a process's descriptor directory
+// ("<pid>/fd" or "<pid>/task/<tid>/fd", which /dev/fd and /proc/self/fd resolve to) and the
+// name a descriptor number; nothing for a name anywhere else. Such a link names an open file,
+// not a place in a directory.
+std::optional<OpenDescriptor> DescriptorNamed(std::string_view processDirectory,
                                               std::string_view name);
 
 // Replaces the file at `path` by `bytes`, keeping what stands at that name:

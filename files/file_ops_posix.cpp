@@ -65,8 +65,12 @@ std::optional<OpenDescriptor> DescriptorLinkAt(const std::string& path) {
     if (resolved == nullptr) return std::nullopt;
     const std::string real(resolved);
     std::free(resolved);
+    // The mount point of the process file system.
+    constexpr std::string_view kProc = "/proc/";
+    if (!std::string_view(real).starts_with(kProc)) return std::nullopt;
     return DescriptorNamed(
-        real, std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1));
+        std::string_view(real).substr(kProc.size()),
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1));
 }
 
 // Follows the chain of symbolic links that starts at `path` and leaves in `path` the name at its
