@@ -70,7 +70,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     DrawingSet set;
     set.warnings = DesignWarnings(d, sizes);
     const DrawnParts parts = DrawnPartsOf(d, sizes);
-    const PartMasses masses = DesignMasses(d, sizes);
+    const PartMasses masses = DrawnMasses(parts);
     const PairMaterials materials = MaterialsOf(d, inputs.material);
 
     GearSheetContent wheel;

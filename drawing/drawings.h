@@ -23,6 +23,8 @@ struct DrawingInputs {
     std::string developer;
     std::string checker;
     std::string organisation;
+
+    bool operator==(const DrawingInputs&) const = default;
 };
 
 struct DrawingSet {

@@ -54,14 +54,13 @@ std::string BoreText(const GearPart& p) {
     return BoreToleranceTexts(p.bore).bore;
 }
 
+// Only for a bore with a keyway: both come from the same key table.
 std::string KeywayWidthText(const GearPart& p) {
-    const std::string text = BoreToleranceTexts(p.bore).keywayWidth;
-    return text.empty() ? SizeText(p.keyway->width) : text;
+    return BoreToleranceTexts(p.bore).keywayWidth;
 }
 
 std::string HubDepthText(const GearPart& p) {
-    const std::string text = BoreToleranceTexts(p.bore).hubDepth;
-    return text.empty() ? SizeText(p.bore + p.keyway->hubDepth) : text;
+    return BoreToleranceTexts(p.bore).hubDepth;
 }
 
 std::string TipText(const GearPart& p) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/roughness.h"
 #include "drawing/sheet_geometry.h"
 
 namespace gearpair {
@@ -57,9 +58,10 @@ inline constexpr double kRequirementLineHeight = 7;
 // Graph 26 of the title block's extra graphs: 70 x 14 mm in the frame's top left corner.
 inline constexpr double kGraph26Width = 70;
 inline constexpr double kGraph26Height = 14;
-// Under the table, the general roughness mark: its height with 3 mm above and 2 mm below.
-inline constexpr double kGeneralRoughnessRoom = 12;
+// Under the table, the general roughness mark: 3 mm below the table, and 2 mm clear under it.
 inline constexpr double kGeneralRoughnessBelowTable = 3;
+inline constexpr double kGeneralRoughnessRoom =
+    kGeneralRoughnessBelowTable + kGeneralRoughnessHeight + 2;
 // Clear space kept between the views and the frame, the table and the requirements.
 inline constexpr double kViewMargin = 5;
 // A part whose tip circle would be smaller than this on paper is enlarged (mm).

@@ -16,7 +16,10 @@ double SteelMass(double volume) {
 }
 
 PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes) {
-    const DrawnParts parts = DrawnPartsOf(d, sizes);
+    return DrawnMasses(DrawnPartsOf(d, sizes));
+}
+
+PartMasses DrawnMasses(const DrawnParts& parts) {
     PartMasses masses;
     masses.wheel = SteelMass(PartVolume(parts.wheel));
     masses.pinion = SteelMass(PartVolume(parts.pinion));

@@ -2,6 +2,7 @@
 // JSON and the variant search.
 #pragma once
 
+#include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
 #include "engine/part_sizes.h"
 
@@ -20,5 +21,8 @@ double SteelMass(double volume);
 // The masses of a completed design's parts as drawn, with the accepted sizes. A pinion that
 // cannot sit on a key is weighed as the toothed part of a gear shaft, so a mass is never zero.
 PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes);
+
+// The masses of parts already shaped as drawn.
+PartMasses DrawnMasses(const DrawnParts& parts);
 
 }  // namespace gearpair

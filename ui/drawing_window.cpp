@@ -130,12 +130,6 @@ void Remember(const DrawingInputs& inputs) {
     settings.setValue(Key(kOrganisationKey), FromUtf8(inputs.organisation));
 }
 
-bool Same(const DrawingInputs& a, const DrawingInputs& b) {
-    return a.wheelDesignation == b.wheelDesignation && a.pinionDesignation == b.pinionDesignation &&
-           a.material == b.material && a.developer == b.developer && a.checker == b.checker &&
-           a.organisation == b.organisation;
-}
-
 // The window's preferred size, and the least width it takes beside a dialog; the gap between
 // them, pixels.
 constexpr QSize kPreferredSize(960, 680);
@@ -324,7 +318,7 @@ DrawingInputs DrawingWindow::InputsOfFields() const {
 
 void DrawingWindow::TakeTitleFields() {
     DrawingInputs inputs = InputsOfFields();
-    if (Same(inputs, inputs_)) return;
+    if (inputs == inputs_) return;
     if (source_) {
         DrawingSet redrawn;
         try {
