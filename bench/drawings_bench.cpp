@@ -15,6 +15,7 @@
 #include "drawing/drawings.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/sheet_painter.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/part_sizes.h"
 #include "files/handoff.h"
@@ -71,7 +72,7 @@ void RunDesigns(benchmark::State& state, const std::vector<Design>& designs) {
 }
 
 gearpair::DrawingSet Build(const Design& design) {
-    return gearpair::BuildDrawings(design.record, gearpair::DerivePartSizes(design.record));
+    return gearpair::BuildDrawings(design.record, gearpair::DesignProductsOf(design.record));
 }
 
 void BuildSheets(benchmark::State& state, const std::vector<Design>& designs) {

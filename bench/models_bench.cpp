@@ -7,9 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/ratio_main.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/helix_angle.h"
-#include "engine/part_sizes.h"
 #include "engine/tooth_outline.h"
 #include "model/gear_mesh.h"
 #include "model/model_files.h"
@@ -23,14 +23,14 @@ namespace {
 
 struct Defaults {
     gearpair::TGearDesign design;
-    gearpair::PartSizes sizes;
+    gearpair::DrawnParts sizes;
 };
 
 const Defaults& DefaultDesign() {
     static const Defaults defaults = [] {
         gearpair::GearSession session;
         gearpair::RunDesign(session, gearpair::DesignInputs{});
-        return Defaults{session.design, gearpair::DerivePartSizes(session.design)};
+        return Defaults{session.design, gearpair::DesignProductsOf(session.design).parts};
     }();
     return defaults;
 }

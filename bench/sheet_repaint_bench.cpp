@@ -36,7 +36,7 @@ const Sheet& LargestWheelSheet() {
                 [](gearpair::GearSession& s) { gearpair::AppendHandoffList(s); });
             if (!outcome.completed) continue;
             gearpair::DrawingSet set =
-                gearpair::BuildDrawings(session.design, gearpair::DerivePartSizes(session.design));
+                gearpair::BuildDrawings(session.design, gearpair::DesignProductsOf(session.design));
             if (set.wheel.items.size() > best.items.size()) best = std::move(set.wheel);
         }
         std::printf("largest wheel sheet: %s, %zu primitives\n", best.format.c_str(),

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/design_job.h"
 #include "cli/command_line.h"
-#include "cli/design_job.h"
 #include "cli/input_check.h"
 #include "core/csv.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
+#include "engine/design_products.h"
 #include "engine/quiet_run.h"
 
 namespace gearpair {
@@ -94,6 +95,16 @@ Row RunRow(std::vector<std::string> fields) {
         case QuietEnd::Completed:
             row.status = JobStatus::Completed;
             row.results = FormatResults(run.design, ',');
+            try {
+                const DesignProducts products = DesignProductsOf(run.design);
+                if (!products.buildable) {
+                    row.status = JobStatus::Unbuildable;
+                    row.message = WarningText(products.warnings.front());
+                }
+            } catch (const Error& e) {
+                row.status = JobStatus::Failed;
+                row.message = ErrorBoxText(e.what());
+            }
             break;
         case QuietEnd::Stopped:
             row.status = JobStatus::Stopped;
@@ -164,6 +175,7 @@ int RunBatch(std::istream& in, std::ostream& out, bool flushEachRow) {
     CheckHeader(in, line);
     out << kBatchOutputHeader << '\n';
     bool allCompleted = true;
+    bool anyUnbuildable = false;
     while (true) {
         const LineRead read = ReadLine(in, line);
         if (read == LineRead::End) break;
@@ -176,13 +188,18 @@ int RunBatch(std::istream& in, std::ostream& out, bool flushEachRow) {
         } else {
             row.message = "Кавычки в строке расставлены неверно";
         }
-        if (row.status != JobStatus::Completed) allCompleted = false;
+        if (row.status == JobStatus::Unbuildable) {
+            anyUnbuildable = true;
+        } else if (row.status != JobStatus::Completed) {
+            allCompleted = false;
+        }
         WriteRow(out, row);
         if (flushEachRow) out.flush();
         if (!out) throw Error("Не удаётся записать результаты");
     }
     if (in.bad()) throw Error("Не удаётся прочитать входной файл");
-    return allCompleted ? 0 : 1;
+    if (!allCompleted) return 1;
+    return anyUnbuildable ? 3 : 0;
 }
 
 }  // namespace gearpair

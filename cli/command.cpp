@@ -7,9 +7,9 @@
 #include <ostream>
 #include <streambuf>
 
+#include "app/design_job.h"
 #include "cli/batch.h"
 #include "cli/command_line.h"
-#include "cli/design_job.h"
 #include "cli/explore.h"
 #include "cli/input_check.h"
 #include "cli/json.h"
@@ -21,10 +21,10 @@
 #include "files/rtf_writer.h"
 #include "files/utf8_path.h"
 #ifdef GEARPAIR_DRAWINGS
-#include "cli/drawing_step.h"
+#include "app/drawing_step.h"
 #endif
 #ifdef GEARPAIR_MODELS
-#include "cli/model_step.h"
+#include "app/model_step.h"
 #endif
 
 namespace gearpair {
@@ -139,7 +139,20 @@ std::string HelpText() {
            ")\n"
            "\n"
            "Коды завершения: 0 расчёт выполнен; 1 расчёт остановлен или прерван ошибкой\n"
-           "(в пакете: не выполнена хотя бы одна строка); 2 ошибка в параметрах.\n";
+           "(в пакете: не выполнена хотя бы одна строка); 2 ошибка в параметрах; 3 расчёт\n"
+           "выполнен, передачу изготовить нельзя (в пакете: хотя бы в одной строке, а остальные\n"
+           "выполнены).\n";
+}
+
+int ExitCode(const JobResult& job) {
+    switch (job.status) {
+        case JobStatus::Completed:
+            return kExitCompleted;
+        case JobStatus::Unbuildable:
+            return kExitUnbuildable;
+        default:
+            return kExitNotCompleted;
+    }
 }
 
 // Saves the report as the details window's Save does; a failure is the job's error unless the
@@ -148,7 +161,7 @@ void SaveRtf(const std::string& file, JobResult& job, std::ostream& err) {
     try {
         ReplaceFileAtomically(file, ReportToRtf(job.report), file);
     } catch (const Error& e) {
-        if (job.status == JobStatus::Completed) {
+        if (RunCompleted(job)) {
             job.status = JobStatus::Failed;
             job.message = ErrorBoxText(e.what());
         } else {
@@ -162,7 +175,7 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
     JobResult job = RunDesignJob(inputs, baseDir);
-    if (line.material && job.design) job.materials = MaterialsOf(*job.design, line.material);
+    if (job.products) job.products->materials = WithSteel(job.products->materials, line.material);
 #ifdef GEARPAIR_DRAWINGS
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
     DrawingInputs titles;
@@ -186,8 +199,8 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     if (line.rtfFile == "-") {
         // The document is all that goes to standard output, so that it can be piped on.
         out << ReportToRtf(job.report);
-        if (job.status != JobStatus::Completed) err << TerminalText(job.message) << '\n';
-        return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
+        if (!RunCompleted(job)) err << TerminalText(job.message) << '\n';
+        return ExitCode(job);
     }
     if (line.rtfFile) SaveRtf(*line.rtfFile, job, err);
     if (line.json) {
@@ -195,7 +208,7 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
     } else {
         WriteJobText(job, out, err);
     }
-    return job.status == JobStatus::Completed ? kExitCompleted : kExitNotCompleted;
+    return ExitCode(job);
 }
 
 // A batch file read through the file layer. A failed read ends the batch as a stream's

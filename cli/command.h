@@ -13,6 +13,7 @@ inline constexpr int kExitCompleted = 0;
 inline constexpr int kExitNotCompleted =
     1;                                // a stop, an error, or a batch row that did not complete
 inline constexpr int kExitUsage = 2;  // a usage or input error, a wrong batch header
+inline constexpr int kExitUnbuildable = 3;  // computed, but the pair cannot be made
 
 // The program directory for --handoff-dir: the real path of an existing directory with its
 // trailing separator. Throws UsageError when there is no such directory.

@@ -3,9 +3,10 @@
 
 #include <ostream>
 
+#include "app/design_texts.h"
+#include "app/variant_table.h"
 #include "cli/input_check.h"
 #include "cli/json_writer.h"
-#include "engine/variant_table.h"
 
 namespace gearpair {
 
@@ -22,12 +23,13 @@ std::string ExploreJson(const DesignInputs& fixed, std::span<const Variant> vari
         writer.Member("width", kWidthTexts[v.widthItem]);
         writer.Member("helix", kHelixTexts[v.helixItem]);
         writer.Member("hardness", v.hardness);
-        writer.Member("status", VariantStatusName(v));
+        writer.Member("status", StatusName(VariantStatus(v)));
         writer.Key("message");
-        if (v.Completed()) {
+        const std::string message = VariantCell(v, VariantColumn::Message);
+        if (message.empty()) {
             writer.Null();
         } else {
-            writer.String(VariantCell(v, VariantColumn::Message));
+            writer.String(message);
         }
         // The figures of a completed design, null for the others.
         const auto number = [&](std::string_view key, double value) {

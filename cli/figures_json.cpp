@@ -129,14 +129,23 @@ void WriteFigures(JsonWriter& json, const JobResult& job) {
     for (const CheckStep& step : job.steps) WriteStep(json, step);
     json.EndArray();
 
-    json.Key("sizes").Optional(job.sizes, [&](const PartSizes& s) { WriteSizes(json, s); });
-    json.Key("drawing_sizes").Optional(job.drawingSizes, [&](const AcceptedSizes& s) {
-        WriteDrawingSizes(json, s);
-    });
+    const DesignProducts* products = job.products ? &*job.products : nullptr;
+    json.Key("sizes");
+    if (products) {
+        WriteSizes(json, products->sizes);
+    } else {
+        json.Null();
+    }
+    json.Key("drawing_sizes");
+    if (products) {
+        WriteDrawingSizes(json, products->accepted);
+    } else {
+        json.Null();
+    }
 
     json.Key("masses");
-    if (job.design && job.sizes) {
-        const PartMasses masses = DesignMasses(*job.design, *job.sizes);
+    if (products) {
+        const PartMasses& masses = products->masses;
         json.BeginObject()
             .Member("wheel", masses.wheel)
             .Member("pinion", masses.pinion)
@@ -147,24 +156,26 @@ void WriteFigures(JsonWriter& json, const JobResult& job) {
     }
 
     json.Key("check_data");
-    if (job.design) {
-        const PairCheckData check = DesignCheckData(*job.design);
+    if (products) {
         json.BeginObject().Key("wheel");
-        WriteCheckData(json, check.wheel);
+        WriteCheckData(json, products->checkData.wheel);
         json.Key("pinion");
-        WriteCheckData(json, check.pinion);
+        WriteCheckData(json, products->checkData.pinion);
         json.EndObject();
     } else {
         json.Null();
     }
 
-    json.Key("material").Optional(job.materials, [&](const PairMaterials& m) {
+    json.Key("material");
+    if (products) {
         json.BeginObject().Key("wheel");
-        WriteMaterial(json, m.wheel);
+        WriteMaterial(json, products->materials.wheel);
         json.Key("pinion");
-        WriteMaterial(json, m.pinion);
+        WriteMaterial(json, products->materials.pinion);
         json.EndObject();
-    });
+    } else {
+        json.Null();
+    }
 }
 
 }  // namespace gearpair

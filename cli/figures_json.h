@@ -3,7 +3,7 @@
 // masses and the materials.
 #pragma once
 
-#include "cli/design_job.h"
+#include "app/design_job.h"
 #include "cli/json_writer.h"
 
 namespace gearpair {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/design_job.h"
+#include "app/design_job.h"
 
 namespace gearpair {
 

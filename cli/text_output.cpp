@@ -51,7 +51,7 @@ void WriteJobText(const JobResult& job, std::ostream& out, std::ostream& err) {
         out << '\n';
         for (const std::string& warning : job.warnings) out << "Внимание: " << warning << '\n';
     }
-    if (job.status != JobStatus::Completed) err << TerminalText(job.message) << '\n';
+    if (!RunCompleted(job)) err << TerminalText(job.message) << '\n';
 }
 
 }  // namespace gearpair

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/design_job.h"
+#include "app/design_job.h"
 
 namespace gearpair {
 

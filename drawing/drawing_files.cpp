@@ -10,7 +10,6 @@
 #include "core/errors.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/sheet_painter.h"
-#include "engine/warnings.h"
 #include "files/file_ops.h"
 
 namespace gearpair {
@@ -60,14 +59,12 @@ private:
 
 }  // namespace
 
-DrawingFiles WriteDesignDrawings(const TGearDesign& design, const PartSizes& sizes,
+DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts& products,
                                  const std::string& dir, bool withSvg,
                                  const DrawingInputs& inputs) {
     DrawingFiles files;
     try {
-        // Every warning of a design concerns the pinion: its shaft, its root circle.
-        files.warnings.pinion = DesignWarnings(design, sizes);
-        files.drawings = BuildDrawings(design, sizes, inputs);
+        files.drawings = BuildDrawings(design, products, inputs);
         MakeDirectories(dir);
         std::string base = dir;
         if (!base.empty() && base.back() != '/') base += '/';

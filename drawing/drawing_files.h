@@ -7,26 +7,19 @@
 #include <vector>
 
 #include "drawing/drawings.h"
+#include "engine/design_products.h"
 #include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 
 namespace gearpair {
-
-// What the user must be told about each part of a design, most serious first.
-struct PartWarnings {
-    std::vector<std::string> wheel;
-    std::vector<std::string> pinion;
-};
 
 // What writing a design's drawings produced.
 struct DrawingFiles {
     DrawingSet drawings;               // both sheets, for a window that shows them
-    PartWarnings warnings;             // also when no file could be written
     std::vector<std::string> written;  // the files written, in order
     std::string error;  // the message of the failure that ended the writing; empty when none
 };
 
-// Builds the sheets of the design (the record after a completed run and its part sizes) and
+// Builds the sheets of the design (the record after a completed run and its products) and
 // writes wheel.dxf, wheel.pdf, [wheel.svg], pinion.dxf, pinion.pdf, [pinion.svg] into `dir`,
 // created when missing, each replaced atomically. The first failure ends the writing: its
 // message (naming the file) is the result's error, and the files written before it stay and
@@ -34,7 +27,7 @@ struct DrawingFiles {
 // creating one for the time of the writing (whatever QT_QPA_PLATFORM says, without changing
 // the environment), so that it needs no display. `inputs` are the title blocks' texts; one
 // that cannot go onto a sheet is the result's error, and nothing is written.
-DrawingFiles WriteDesignDrawings(const TGearDesign& design, const PartSizes& sizes,
+DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts& products,
                                  const std::string& dir, bool withSvg,
                                  const DrawingInputs& inputs = {});
 

@@ -6,10 +6,6 @@
 #include "core/cp1251.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
-#include "engine/drawn_parts.h"
-#include "engine/masses.h"
-#include "engine/material.h"
-#include "engine/warnings.h"
 
 namespace gearpair {
 
@@ -64,22 +60,23 @@ TitleBlockTexts Title(const DrawingInputs& in, const std::string& name,
 
 }  // namespace
 
-DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
+DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
                          const DrawingInputs& inputs) {
     CheckInputs(inputs);
     DrawingSet set;
-    set.warnings = DesignWarnings(d, sizes);
-    const DrawnParts parts = DrawnPartsOf(d, sizes);
-    const PartMasses masses = DrawnMasses(parts);
-    const PairMaterials materials = MaterialsOf(d, inputs.material);
+    const DrawnParts& parts = products.parts;
+    const PartMasses& masses = products.masses;
+    const PairMaterials materials = WithSteel(products.materials, inputs.material);
 
     GearSheetContent wheel;
     wheel.gear.part = parts.wheel;
     wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
                         masses.wheel);
-    wheel.table = ParameterTable(d, true, inputs.pinionDesignation);
+    wheel.table = ParameterTable(d, true, products.checkData.wheel, inputs.pinionDesignation);
     wheel.requirements =
         Requirements(wheel.gear.part, GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
+    // The wheel of a pair that cannot be built is no part to make either.
+    if (!products.buildable) wheel.requirements.emplace_back(kNotForManufacture);
     set.wheel = BuildGearSheet(wheel);
 
     GearSheetContent pinion;
@@ -95,11 +92,11 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     pinion.title = Title(inputs, kind == GearSheetKind::Pinion ? "Шестерня" : "Вал-шестерня",
                          inputs.pinionDesignation, materials.pinion.steel, masses.pinion);
     if (kind != GearSheetKind::CannotBeBuilt) {
-        pinion.table = ParameterTable(d, false, inputs.wheelDesignation);
+        pinion.table = ParameterTable(d, false, products.checkData.pinion, inputs.wheelDesignation);
     }
     // A design that cannot be built names the shaft its torque needs, as computed.
     pinion.requirements =
-        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, sizes.dvw);
+        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, products.sizes.dvw);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }

@@ -1,6 +1,4 @@
-// The working drawings of a completed design: the wheel's sheet, the pinion's sheet and the
-// warnings the user must see (a pinion made in one piece with its shaft, a design that cannot
-// be built).
+// The working drawings of a completed design: the wheel's sheet and the pinion's sheet.
 #pragma once
 
 #include <optional>
@@ -8,8 +6,8 @@
 #include <vector>
 
 #include "drawing/sheet.h"
+#include "engine/design_products.h"
 #include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 
 namespace gearpair {
 
@@ -30,11 +28,10 @@ struct DrawingInputs {
 struct DrawingSet {
     Sheet wheel;
     Sheet pinion;
-    std::vector<std::string> warnings;
 };
 
-// Both sheets from the record after a completed run and its part sizes.
-DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
+// Both sheets from the record after a completed run and its products.
+DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
                          const DrawingInputs& inputs = {});
 
 }  // namespace gearpair

@@ -9,14 +9,12 @@
 namespace gearpair {
 
 std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool wheel,
-                                                  const std::string& mating) {
+                                                  const CheckData& c, const std::string& mating) {
     const std::int32_t teeth = wheel ? d.z2 : d.z1;
     const std::int32_t matingTeeth = wheel ? d.z1 : d.z2;
     const double beta = CutHelixDegrees(d);
     // The check data: W over z_w where the face holds the common normal, otherwise the
     // constant chord and its height. W's deviations for 8-B are not given (no verified table).
-    const PairCheckData check = DesignCheckData(d);
-    const CheckData& c = wheel ? check.wheel : check.pinion;
     std::vector<TableRow> checkRows;
     if (c.normalMeasurable) {
         checkRows = {{"Длина общей нормали", "W", DecimalText(c.commonNormal, 3)},
@@ -56,7 +54,7 @@ std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
         return {"Вал-шестерня не может быть изготовлена: диаметр впадин df = " + SizeText(d.df1) +
                     " мм меньше диаметра вала " + SizeText(shaftDiameter) +
                     " мм, необходимого для передачи момента",
-                "Чертёж не применять для изготовления; увеличить межосевое расстояние"};
+                std::string(kNotForManufacture)};
     }
     std::vector<std::string> lines;
     lines.push_back(treatment);

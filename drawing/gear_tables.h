@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drawing/title_block.h"
+#include "engine/check_data.h"
 #include "engine/gear_design.h"
 #include "engine/gear_part.h"
 
@@ -16,7 +18,12 @@ namespace gearpair {
 // filled in) and reference data (pitch diameter, centre distance, the mating gear's teeth and
 // drawing). `mating` is the mating gear's designation.
 std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool wheel,
+                                                  const CheckData& check,
                                                   const std::string& mating);
+
+// The last requirement of every sheet of a pair that cannot be built.
+inline constexpr std::string_view kNotForManufacture =
+    "Чертёж не применять для изготовления; увеличить межосевое расстояние";
 
 // What a sheet's part is.
 enum class GearSheetKind {

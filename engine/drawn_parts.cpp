@@ -3,20 +3,21 @@
 
 #include <algorithm>
 
-#include "engine/accepted_sizes.h"
-#include "engine/warnings.h"
-
 namespace gearpair {
 
-DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes) {
-    const AcceptedSizes accepted = AcceptSizes(d, sizes);
+bool PairCannotBeBuilt(const TGearDesign& d, const PartSizes& sizes) {
+    return d.df1 < sizes.dvw;
+}
+
+DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes,
+                        const AcceptedSizes& accepted) {
     DrawnParts parts;
     parts.wheel = WheelPart(d, accepted);
     parts.pinion = PinionPart(d, accepted);
     parts.gearShaftReason = GearShaftReason(parts.pinion, d.mn);
-    if (CannotBeBuilt(d, sizes)) {
+    if (PairCannotBeBuilt(d, sizes)) {
         parts.pinionForm = PinionForm::CannotBeBuilt;
-    } else if (!parts.gearShaftReason.empty()) {
+    } else if (parts.gearShaftReason) {
         parts.pinionForm = PinionForm::GearShaft;
     }
     if (parts.pinionForm != PinionForm::OnKey) {

@@ -1,15 +1,15 @@
 // The wheel and the pinion as the working drawings and the models show them: shaped from the
 // accepted sizes (normal linear sizes, the standard tooth-tip chamfer), and the pinion's form
-// decided on the part as it is made, with its accepted bore and keyway. The sheets, the
-// models, the masses and the design's warnings read them, so that all of them speak of the
-// same part.
+// decided on the part as it is made, with its accepted bore and keyway.
 #pragma once
 
-#include <string>
+#include <optional>
 
+#include "engine/accepted_sizes.h"
 #include "engine/gear_design.h"
 #include "engine/gear_part.h"
 #include "engine/part_sizes.h"
+#include "engine/part_warning.h"
 
 namespace gearpair {
 
@@ -26,10 +26,16 @@ struct DrawnParts {
     PinionForm pinionForm = PinionForm::OnKey;
     // The stubs of a gear shaft: the accepted bore, never above the root circle; 0 on a key.
     double shaftDiameter = 0;
-    // Why the pinion is a gear shaft (GearShaftReason of the accepted pinion), or empty.
-    std::string gearShaftReason;
+    // Why the pinion cannot sit on a key (GearShaftReason of the accepted pinion), or nothing.
+    std::optional<PartWarning> gearShaftReason;
 };
 
-DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes);
+// True when the pinion's root circle is smaller than the shaft the torque needs (df1 < dvw of
+// the computed sizes): not even a gear shaft carries the torque.
+bool PairCannotBeBuilt(const TGearDesign& d, const PartSizes& sizes);
+
+// The parts of a completed design from its computed and its accepted sizes.
+DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes,
+                        const AcceptedSizes& accepted);
 
 }  // namespace gearpair

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/decimal_text.h"
-
 namespace gearpair {
 
 namespace {
@@ -70,18 +68,16 @@ GearPart PinionPart(const TGearDesign& d, const PartSizes& sizes) {
     return part;
 }
 
-std::string GearShaftReason(const GearPart& pinion, double mn) {
+std::optional<PartWarning> GearShaftReason(const GearPart& pinion, double mn) {
     if (!pinion.HasHub()) {
-        return "диаметр ступицы " + SizeText(pinion.hubDiameter) +
-               " мм не больше диаметра отверстия " + SizeText(pinion.bore) + " мм";
+        return PartWarning{PartWarningCode::GearShaftNoHub, pinion.hubDiameter, pinion.bore};
     }
     const double rim = pinion.root / 2 - pinion.KeywayRadius();
     if (rim < kKeyedRimModules * mn) {
-        return std::string("толщина материала между впадинами зубьев и ") +
-               (pinion.keyway ? "шпоночным пазом " : "отверстием ") + SizeText(rim) +
-               " мм меньше 2,5 m = " + SizeText(kKeyedRimModules * mn) + " мм";
+        return PartWarning{PartWarningCode::GearShaftThinRim, rim, kKeyedRimModules * mn,
+                           pinion.keyway.has_value()};
     }
-    return "";
+    return std::nullopt;
 }
 
 double PartVolume(const GearPart& p) {

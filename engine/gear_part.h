@@ -4,11 +4,11 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "engine/gear_design.h"
 #include "engine/keyway.h"
 #include "engine/part_sizes.h"
+#include "engine/part_warning.h"
 
 namespace gearpair {
 
@@ -48,9 +48,9 @@ GearPart WheelPart(const TGearDesign& d, const PartSizes& sizes);
 // The pinion: always solid.
 GearPart PinionPart(const TGearDesign& d, const PartSizes& sizes);
 
-// Why a pinion on a key would break, or empty: the material between the root circle and the
+// Why a pinion on a key would break, or nothing: the material between the root circle and the
 // keyway's bottom thinner than 2.5 x mn, or a hub no larger than the bore.
-std::string GearShaftReason(const GearPart& pinion, double mn);
+std::optional<PartWarning> GearShaftReason(const GearPart& pinion, double mn);
 
 // The toothed part of a pinion made in one piece with its shaft: no bore, no keyway, no hub
 // (the shaft stubs beyond the face are not part of the gear's volume).

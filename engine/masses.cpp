@@ -1,8 +1,6 @@
 // Masses of the parts from their volumes.
 #include "engine/masses.h"
 
-#include "engine/drawn_parts.h"
-
 namespace gearpair {
 
 namespace {
@@ -13,10 +11,6 @@ constexpr double kSteelDensity = 7850e-9;  // kg/mm^3
 
 double SteelMass(double volume) {
     return volume * kSteelDensity;
-}
-
-PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes) {
-    return DrawnMasses(DrawnPartsOf(d, sizes));
 }
 
 PartMasses DrawnMasses(const DrawnParts& parts) {

@@ -3,8 +3,6 @@
 #pragma once
 
 #include "engine/drawn_parts.h"
-#include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 
 namespace gearpair {
 
@@ -18,11 +16,8 @@ struct PartMasses {
 // Mass of steel for a volume in mm^3, kg.
 double SteelMass(double volume);
 
-// The masses of a completed design's parts as drawn, with the accepted sizes. A pinion that
-// cannot sit on a key is weighed as the toothed part of a gear shaft, so a mass is never zero.
-PartMasses DesignMasses(const TGearDesign& d, const PartSizes& sizes);
-
-// The masses of parts already shaped as drawn.
+// The masses of the parts as drawn. A pinion that cannot sit on a key is weighed as the toothed
+// part of a gear shaft, so a mass is never zero.
 PartMasses DrawnMasses(const DrawnParts& parts);
 
 }  // namespace gearpair

@@ -72,7 +72,10 @@ GearMaterial DefaultMaterial(double hb) {
 }
 
 PairMaterials MaterialsOf(const TGearDesign& d, const std::optional<std::string>& steel) {
-    PairMaterials pair{DefaultMaterial(d.hkol), DefaultMaterial(d.hw)};
+    return WithSteel({DefaultMaterial(d.hkol), DefaultMaterial(d.hw)}, steel);
+}
+
+PairMaterials WithSteel(PairMaterials pair, const std::optional<std::string>& steel) {
     if (steel) {
         pair.wheel.steel = *steel;
         pair.pinion.steel = *steel;

@@ -39,4 +39,7 @@ GearMaterial DefaultMaterial(double hb);
 // and leaves their treatments, which follow from their hardness.
 PairMaterials MaterialsOf(const TGearDesign& d, const std::optional<std::string>& steel);
 
+// The pair with the given steel text in place of both gears' steels, when there is one.
+PairMaterials WithSteel(PairMaterials pair, const std::optional<std::string>& steel);
+
 }  // namespace gearpair

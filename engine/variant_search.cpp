@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/errors.h"
-#include "engine/part_sizes.h"
+#include "engine/design_products.h"
 
 namespace gearpair {
 
@@ -23,7 +23,10 @@ Variant RunVariant(const DesignInputs& fixed, std::size_t width, std::size_t hel
     if (last == nullptr) return variant;
     const TGearDesign& d = outcome.design;
     try {
-        variant.masses = DesignMasses(d, DerivePartSizes(d));
+        const DesignProducts products = DesignProductsOf(d);
+        variant.masses = products.masses;
+        variant.buildable = products.buildable;
+        variant.warnings = products.warnings;
     } catch (const Error& e) {
         variant.end = QuietEnd::Failed;
         variant.message = e.what();
@@ -77,7 +80,7 @@ void MarkParetoSet(std::vector<Variant>& variants) {
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < variants.size(); ++i) {
         variants[i].pareto = false;
-        if (variants[i].Completed()) order.push_back(i);
+        if (variants[i].Usable()) order.push_back(i);
     }
     // Lightest first, and among equal masses the safest first. A variant is dominated by a
     // lighter one with at least its margin, or by one of its own mass with a larger margin.

@@ -15,6 +15,7 @@
 
 #include "engine/design_inputs.h"
 #include "engine/masses.h"
+#include "engine/part_warning.h"
 #include "engine/quiet_run.h"
 
 namespace gearpair {
@@ -44,9 +45,14 @@ struct Variant {
     double ea = 0;
     double v = 0;
     PartMasses masses;
+    // False for a completed design whose pair cannot be built: never in the Pareto set.
+    bool buildable = true;
+    std::vector<PartWarning> warnings;  // of a completed design, most serious first
     bool pareto = false;  // in the Pareto set: no other variant is at least as light and as safe
 
     bool Completed() const { return end == QuietEnd::Completed; }
+    // A completed design that can be made: the candidates of the Pareto set.
+    bool Usable() const { return Completed() && buildable; }
     double SmallerMargin() const {
         return contactMargin < bendingMargin ? contactMargin : bendingMargin;
     }
@@ -61,7 +67,7 @@ DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant);
 std::vector<Variant> SearchVariants(const DesignInputs& fixed,
                                     std::span<const std::string> hardnessTexts);
 
-// Marks the completed variants that no other completed variant dominates: none is at least as
+// Marks the usable variants that no other usable variant dominates: none is at least as
 // light and at least as safe (smaller margin) and better in one of the two. Variants with equal
 // mass and margin are in the set together.
 void MarkParetoSet(std::vector<Variant>& variants);

@@ -6,14 +6,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "drawing/drawings.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/title_block.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
-#include "engine/part_sizes.h"
 
 namespace {
 
@@ -84,10 +85,10 @@ std::string Decoded(std::string_view escaped) {
 
 struct Design {
     gearpair::GearSession session;
-    gearpair::PartSizes sizes;
+    std::optional<gearpair::DesignProducts> products;
     Design() {
         gearpair::RunDesign(session, gearpair::DesignInputs{});
-        sizes = gearpair::DerivePartSizes(session.design);
+        products = gearpair::DesignProductsOf(session.design);
     }
 };
 
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     inputs.developer = name;
     gearpair::DrawingSet set;
     try {
-        set = gearpair::BuildDrawings(design.session.design, design.sizes, inputs);
+        set = gearpair::BuildDrawings(design.session.design, *design.products, inputs);
     } catch (const gearpair::DrawingTextError&) {
         Require(!Acceptable(name) || name.size() > 4, "an acceptable short name was refused", name);
         return 0;

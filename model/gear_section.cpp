@@ -91,17 +91,16 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
     return contour;
 }
 
-GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double tolerance) {
+GearSection WheelSection(const TGearDesign& d, const DrawnParts& parts, double tolerance) {
     GearSection s = Section(d.z2, d, d.bkol, 1, tolerance);
-    const GearPart part = DrawnPartsOf(d, sizes).wheel;
+    const GearPart& part = parts.wheel;
     WithBore(s, part.bore, part.keyway, tolerance);
     return s;
 }
 
-GearSection PinionSection(const TGearDesign& d, const PartSizes& sizes, double tolerance) {
+GearSection PinionSection(const TGearDesign& d, const DrawnParts& parts, double tolerance) {
     GearSection s = Section(d.z1, d, d.bw, -1, tolerance);
     // A pinion made in one piece with its shaft has no bore.
-    const DrawnParts parts = DrawnPartsOf(d, sizes);
     if (parts.pinionForm == PinionForm::OnKey) {
         WithBore(s, parts.pinion.bore, parts.pinion.keyway, tolerance);
     }

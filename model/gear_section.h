@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 #include "engine/tooth_outline.h"
 
 namespace gearpair {
@@ -33,8 +33,8 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
 // The wheel (right-hand teeth) and the pinion (left-hand) of a completed design at the cut
 // helix angle, with the bores and keyways as the working drawings show them (the accepted
 // bores, none on a gear shaft); outlines within `tolerance`.
-GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double tolerance);
-GearSection PinionSection(const TGearDesign& d, const PartSizes& sizes, double tolerance);
+GearSection WheelSection(const TGearDesign& d, const DrawnParts& parts, double tolerance);
+GearSection PinionSection(const TGearDesign& d, const DrawnParts& parts, double tolerance);
 
 // The polygon's area, mm², positive for a counter-clockwise one.
 double PolygonArea(const std::vector<OutlinePoint>& polygon);

@@ -23,29 +23,43 @@ void Replace(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-std::vector<std::string> WriteModels(const TGearDesign& d, const PartSizes& sizes,
-                                     const std::string& dir, DxfVersion dxf,
-                                     const StepWriter& step) {
+ModelFiles WriteModels(const TGearDesign& d, const DrawnParts& parts, const std::string& dir,
+                       DxfVersion dxf, const StepWriter& step) {
     std::string base = dir;
     if (!base.empty() && base.back() != '/') base += '/';
-    std::vector<std::string> written;
+    ModelFiles files;
     const auto put = [&](const std::string& name, std::string_view bytes) {
         Replace(base + name, bytes);
-        written.push_back(base + name);
+        files.written.push_back(base + name);
     };
-    const GearSection wheel = WheelSection(d, sizes, kProfileTolerance);
-    const GearSection pinion = PinionSection(d, sizes, kProfileTolerance);
-    put("wheel-profile.dxf", ProfileDxf(wheel, dxf));
-    put("pinion-profile.dxf", ProfileDxf(pinion, dxf));
-    const GearSection wheelMesh = WheelSection(d, sizes, kMeshTolerance);
-    const GearSection pinionMesh = PinionSection(d, sizes, kMeshTolerance);
-    put("wheel.stl", BinaryStl(GearMesh(wheelMesh, kMeshTolerance), "gearpair wheel"));
-    put("pinion.stl", BinaryStl(GearMesh(pinionMesh, kMeshTolerance), "gearpair pinion"));
-    if (step) {
-        put("wheel.step", step(wheel, "wheel"));
-        put("pinion.step", step(pinion, "pinion"));
+    try {
+        const GearSection wheel = WheelSection(d, parts, kProfileTolerance);
+        const GearSection pinion = PinionSection(d, parts, kProfileTolerance);
+        put("wheel-profile.dxf", ProfileDxf(wheel, dxf));
+        put("pinion-profile.dxf", ProfileDxf(pinion, dxf));
+        const GearSection wheelMesh = WheelSection(d, parts, kMeshTolerance);
+        const GearSection pinionMesh = PinionSection(d, parts, kMeshTolerance);
+        put("wheel.stl", BinaryStl(GearMesh(wheelMesh, kMeshTolerance), "gearpair wheel"));
+        put("pinion.stl", BinaryStl(GearMesh(pinionMesh, kMeshTolerance), "gearpair pinion"));
+        if (step) {
+            // The STEP writer's own failures name no file: say which one it was.
+            const auto stepFile = [&](const GearSection& section, const std::string& name) {
+                const std::string path = base + name + ".step";
+                std::string bytes;
+                try {
+                    bytes = step(section, name);
+                } catch (const std::exception& e) {
+                    throw Error(std::string(e.what()) + ": " + path);
+                }
+                put(name + ".step", bytes);
+            };
+            stepFile(wheel, "wheel");
+            stepFile(pinion, "pinion");
+        }
+    } catch (const Error& e) {
+        files.error = e.what();
     }
-    return written;
+    return files;
 }
 
 }  // namespace gearpair

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 #include "model/profile_dxf.h"
 
 namespace gearpair {
@@ -21,12 +21,17 @@ inline constexpr double kMeshTolerance = 0.01;
 // OpenCASCADE writer where the build has it.
 using StepWriter = std::function<std::string(const GearSection&, const std::string& name)>;
 
+// What writing a design's models produced.
+struct ModelFiles {
+    std::vector<std::string> written;  // the files written, in order
+    std::string error;  // the message of the failure that ended the writing; empty when none
+};
+
 // Writes wheel-profile.dxf, pinion-profile.dxf, wheel.stl, pinion.stl and, given a STEP
 // writer, wheel.step and pinion.step into `dir` (which must exist), each replaced atomically,
-// and returns their paths in that order. The first failure throws FileError naming its file;
-// the files written before it stay.
-std::vector<std::string> WriteModels(const TGearDesign& d, const PartSizes& sizes,
-                                     const std::string& dir, DxfVersion dxf,
-                                     const StepWriter& step = {});
+// in that order. The first failure ends the writing: its message names the file, and the files
+// written before it stay and are listed.
+ModelFiles WriteModels(const TGearDesign& d, const DrawnParts& parts, const std::string& dir,
+                       DxfVersion dxf, const StepWriter& step = {});
 
 }  // namespace gearpair

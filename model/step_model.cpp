@@ -17,6 +17,7 @@
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
 #include <STEPControl_Writer.hxx>
+#include <Standard_Failure.hxx>
 #include <StepAP214.hxx>
 #include <StepAP214_Protocol.hxx>
 #include <StepBasic_Product.hxx>
@@ -192,7 +193,9 @@ TopoDS_Shape GearSolid(const GearSection& section) {
 
 }  // namespace
 
-std::string StepText(const GearSection& section, const std::string& name) {
+namespace {
+
+std::string TranslatedStepText(const GearSection& section, const std::string& name) {
     STEPControl_Writer writer;
     // The translator's statistics would go to standard output, which the command line keeps for
     // its own results.
@@ -216,6 +219,19 @@ std::string StepText(const GearSection& section, const std::string& name) {
     std::ostringstream out;
     text.Print(out);
     return out.str();
+}
+
+}  // namespace
+
+std::string StepText(const GearSection& section, const std::string& name) {
+    // OpenCASCADE's exceptions are not standard ones: they end here as the program's error.
+    try {
+        return TranslatedStepText(section, name);
+    } catch (const Standard_Failure& failure) {
+        const std::string cause = failure.GetMessageString();
+        throw Error(cause.empty() ? std::string(kModelFailure)
+                                  : std::string(kModelFailure) + " (" + cause + ")");
+    }
 }
 
 }  // namespace gearpair

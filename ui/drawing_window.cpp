@@ -322,7 +322,7 @@ void DrawingWindow::TakeTitleFields() {
     if (source_) {
         DrawingSet redrawn;
         try {
-            redrawn = BuildDrawings(source_->design, source_->sizes, inputs);
+            redrawn = BuildDrawings(source_->design, source_->products, inputs);
         } catch (const std::exception& error) {
             ShowInputs();
             ShowErrorBox(this, error.what());

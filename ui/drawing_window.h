@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/design_texts.h"
 #include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
 
@@ -26,11 +27,11 @@ namespace gearpair {
 class ProfileTab;
 class SheetView;
 
-// The design of a run and its part sizes, from which its sheets are drawn again when a
+// The design of a run and its products, from which its sheets are drawn again when a
 // title-block text changes.
 struct DrawnDesign {
     TGearDesign design;
-    PartSizes sizes;
+    DesignProducts products;
 };
 
 class DrawingWindow : public QWidget {

@@ -15,9 +15,9 @@
 #include <exception>
 #include <optional>
 
+#include "app/design_texts.h"
+#include "app/session_run.h"
 #include "drawing/drawing_files.h"
-#include "engine/part_sizes.h"
-#include "engine/warnings.h"
 #include "files/handoff.h"
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
@@ -301,9 +301,9 @@ void TFormA::ShowSessionOutputs() {
 void TFormA::BitBtn1Click() {
     if (!AcceptTypedFields()) return;
     if (details_) details_->TakeEdits();
-    RunOutcome outcome;
+    SessionRun run;
     try {
-        outcome = RunDesign(session_, CollectInputs(), WriteHandoff);
+        run = RunSessionDesign(session_, CollectInputs());
     } catch (const std::exception& error) {
         ShowSessionOutputs();  // the report as far as the run wrote it
         // The drawings shown belong to an earlier design.
@@ -312,36 +312,28 @@ void TFormA::BitBtn1Click() {
         return;
     }
     ShowSessionOutputs();
-    if (!outcome.completed) {
+    if (!run.outcome.completed) {
         if (drawings_) drawings_->Clear();
-        ShowMessageBox(this, outcome.message);
+        ShowMessageBox(this, run.outcome.message);
         return;
     }
-    if (drawings_) MakeDrawings();
-    if (results_) {
-        results_->Execute(outcome.results,
-                          DesignWarnings(session_.design, DerivePartSizes(session_.design)));
-    }
+    if (drawings_) MakeDrawings(*run.products);
+    if (results_) results_->Execute(run.outcome.results, run.warnings);
 }
 
-void TFormA::MakeDrawings() {
+void TFormA::MakeDrawings(const DesignProducts& products) {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
     const std::string directory = DrawingDirectory(session_);
-    std::optional<PartSizes> sizes;
-    try {
-        sizes = DerivePartSizes(session_.design);
-    } catch (const std::exception& error) {
-        ShowErrorBox(this, error.what());
-        return;
-    }
     // The files carry the title-block texts of the drawing window's fields.
     DrawingFiles files =
-        WriteDesignDrawings(session_.design, *sizes, directory, false, drawings_->Inputs());
+        WriteDesignDrawings(session_.design, products, directory, false, drawings_->Inputs());
     if (!files.error.empty()) ShowErrorBox(this, files.error);
-    drawings_->SetDrawings(std::move(files.drawings), std::move(files.warnings),
-                           QString::fromStdString(directory), DrawnDesign{session_.design, *sizes});
-    drawings_->Profile().SetDesign(session_.design, *sizes, QString::fromStdString(directory));
+    drawings_->SetDrawings(std::move(files.drawings), PartWarningsOf(products),
+                           QString::fromStdString(directory),
+                           DrawnDesign{session_.design, products});
+    drawings_->Profile().SetDesign(session_.design, products.parts,
+                                   QString::fromStdString(directory));
 }
 
 void TFormA::VariantsButtonClick() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/design_inputs.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 
 class QButtonGroup;
@@ -77,7 +78,7 @@ private:
     // The sheets of the finished run into the drawing window and their files into the run's
     // drawing directory, both with the title-block texts of the window's fields; a failure
     // goes to the error box.
-    void MakeDrawings();
+    void MakeDrawings(const DesignProducts& products);
     void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;

@@ -100,12 +100,12 @@ ProfileTab::ProfileTab(QWidget* parent) : QWidget(parent) {
             [this](const QPoint& at) { menu_->popup(mapToGlobal(at)); });
 }
 
-void ProfileTab::SetDesign(const TGearDesign& d, const PartSizes& sizes, QString directory) {
+void ProfileTab::SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory) {
     design_ = d;
-    sizes_ = sizes;
+    parts_ = parts;
     directory_ = std::move(directory);
-    wheel_ = WheelSection(d, sizes, kProfileTolerance);
-    pinion_ = PinionSection(d, sizes, kProfileTolerance);
+    wheel_ = WheelSection(d, parts, kProfileTolerance);
+    pinion_ = PinionSection(d, parts, kProfileTolerance);
     // The wheel's first space faces the pinion (+x); the pinion's tooth faces back (−x).
     pinionTurn_ = std::numbers::pi - std::numbers::pi / d.z1;
     Fit();
@@ -214,8 +214,8 @@ bool ProfileTab::SaveModel(ModelFile file, const QString& path) {
                 break;
             case ModelFile::WheelStl:
             case ModelFile::PinionStl: {
-                const GearSection coarse = wheel ? WheelSection(*design_, sizes_, kMeshTolerance)
-                                                 : PinionSection(*design_, sizes_, kMeshTolerance);
+                const GearSection coarse = wheel ? WheelSection(*design_, parts_, kMeshTolerance)
+                                                 : PinionSection(*design_, parts_, kMeshTolerance);
                 bytes = BinaryStl(GearMesh(coarse, kMeshTolerance),
                                   wheel ? "gearpair wheel" : "gearpair pinion");
                 break;

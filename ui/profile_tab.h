@@ -9,8 +9,8 @@
 
 #include <optional>
 
+#include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
-#include "engine/part_sizes.h"
 #include "model/gear_section.h"
 
 class QMenu;
@@ -26,7 +26,7 @@ public:
     explicit ProfileTab(QWidget* parent = nullptr);
 
     // The gears of a finished run, shown fitted; the file dialogs open in `directory`.
-    void SetDesign(const TGearDesign& d, const PartSizes& sizes, QString directory);
+    void SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory);
 
     // Writes one model file to `path`; a failure goes to the error box. True when written.
     bool SaveModel(ModelFile file, const QString& path);
@@ -50,7 +50,7 @@ private:
     void AskAndSave(ModelFile file);
 
     std::optional<TGearDesign> design_;
-    PartSizes sizes_;
+    DrawnParts parts_;
     GearSection wheel_;
     GearSection pinion_;
     double pinionTurn_ = 0;  // radians, so that a pinion tooth sits in the wheel's space

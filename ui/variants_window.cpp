@@ -25,8 +25,8 @@
 #include <exception>
 #include <limits>
 
+#include "app/variant_table.h"
 #include "core/numbers.h"
-#include "engine/variant_table.h"
 #include "files/file_ops.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"

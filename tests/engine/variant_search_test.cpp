@@ -71,10 +71,12 @@ TEST(MarkParetoSet, EqualPointsShareTheSetAndEqualMassesKeepTheSafest) {
                                      make(12, 0.2), make(12, 0.3), make(9, 0.05)};
     variants.push_back(make(1, 0.9));
     variants.back().end = QuietEnd::Stopped;  // a stopped variant dominates nothing
+    variants.push_back(make(1, 0.9));
+    variants.back().buildable = false;  // nor does a pair that cannot be made
     MarkParetoSet(variants);
     std::vector<bool> marks;
     for (const Variant& v : variants) marks.push_back(v.pareto);
-    EXPECT_EQ(marks, (std::vector<bool>{true, true, false, false, true, true, false}));
+    EXPECT_EQ(marks, (std::vector<bool>{true, true, false, false, true, true, false, false}));
 }
 
 TEST(ParseHardnessList, TrimsBlanksAndRejectsWhatTheFieldRejectsOrRepeats) {

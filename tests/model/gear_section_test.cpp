@@ -61,6 +61,10 @@ TGearDesign DefaultDesign() {
     return d;
 }
 
+DrawnParts PartsOf(const TGearDesign& d, const PartSizes& sizes) {
+    return DrawnPartsOf(d, sizes, AcceptSizes(d, sizes));
+}
+
 // The wheel right-hand, the pinion left-hand, each with the pitch cylinder's helix; the bores
 // as drawn (the accepted sizes) with the key table's keyways.
 TEST(GearSection, DefaultPair) {
@@ -69,8 +73,8 @@ TEST(GearSection, DefaultPair) {
     sizes.dvkol = 77.459;
     sizes.dvw = 54.956;
     sizes.dstw = 89.332;
-    const GearSection wheel = WheelSection(d, sizes, 0.001);
-    const GearSection pinion = PinionSection(d, sizes, 0.001);
+    const GearSection wheel = WheelSection(d, PartsOf(d, sizes), 0.001);
+    const GearSection pinion = PinionSection(d, PartsOf(d, sizes), 0.001);
     const double tanBeta = std::tan(std::acos(129 * 3.0 / 400));
     EXPECT_EQ(wheel.outline.gear.z, 95);
     EXPECT_DOUBLE_EQ(wheel.face, 100);
@@ -93,9 +97,9 @@ TEST(GearSection, PinionOnItsShaftHasNoBore) {
     PartSizes sizes;
     sizes.dvw = 71;  // keyway 20 x 4,9: bottom at 40,4, 8,56 mm under the root: 2,5 modules 7,5
     sizes.dstw = 90;
-    EXPECT_FALSE(PinionSection(d, sizes, 0.01).bore.empty());
+    EXPECT_FALSE(PinionSection(d, PartsOf(d, sizes), 0.01).bore.empty());
     sizes.dvw = 72;  // made at 75: bottom at 42,4, 6,56 mm
-    const GearSection pinion = PinionSection(d, sizes, 0.01);
+    const GearSection pinion = PinionSection(d, PartsOf(d, sizes), 0.01);
     EXPECT_TRUE(pinion.bore.empty());
     EXPECT_EQ(pinion.boreDiameter, 0);
 }

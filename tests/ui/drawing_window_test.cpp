@@ -140,7 +140,7 @@ TEST_F(Drawings, OpensFittedOnTheWheelWithEachPartsWarningsOnItsOwnTab) {
     EXPECT_EQ(pinionWarning->text(), u"Шестерню выполнить заодно с валом");
     EXPECT_LE(pinionWarning->geometry().bottom(), pinion.geometry().top());
 
-    window.SetDrawings(DrawingSet{SheetOf(420, 297), SheetOf(210, 297), {}},
+    window.SetDrawings(DrawingSet{SheetOf(420, 297), SheetOf(210, 297)},
                        PartWarnings{{"колесо"}, {}}, dir.path());
     EXPECT_FALSE(pinionWarning->isVisible());
     tabs->setCurrentIndex(0);

@@ -26,7 +26,7 @@ TEST(ProfileTab, FitsBothGearsAndSavesEachModelFile) {
     const std::filesystem::path base(dir.path().toStdString());
     ProfileTab tab;
     tab.resize(800, 400);
-    tab.SetDesign(session.design, DerivePartSizes(session.design), dir.path());
+    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
     // The wheel's tip, the centre distance and the pinion's tip across, two wheel tips high.
     const double across = (session.design.da2 + session.design.da1) / 2 + session.design.aw;
     EXPECT_DOUBLE_EQ(tab.Scale(), std::min(776 / across, 376 / session.design.da2));

@@ -9,7 +9,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 
-#include "engine/variant_table.h"
+#include "app/variant_table.h"
 #include "tests/ui/window_test_support.h"
 
 namespace gearpair {

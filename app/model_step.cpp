@@ -1,5 +1,5 @@
 // Model files of a design job.
-#include "cli/model_step.h"
+#include "app/model_step.h"
 
 #include <filesystem>
 
@@ -13,7 +13,8 @@
 namespace gearpair {
 
 void WriteJobModels(JobResult& job, const std::string& dir, DxfVersion dxf) {
-    if (job.status != JobStatus::Completed || !job.design || !job.sizes) return;
+    if (!RunCompleted(job) || !job.design || !job.products) return;
+    ModelFiles files;
     try {
         std::error_code error;
         std::filesystem::create_directories(dir, error);
@@ -22,13 +23,18 @@ void WriteJobModels(JobResult& job, const std::string& dir, DxfVersion dxf) {
             throw FileError(code, FileErrorMessage(code) + ": " + dir);
         }
 #ifdef GEARPAIR_STEP
-        job.models = WriteModels(*job.design, *job.sizes, dir, dxf, StepText);
+        files = WriteModels(*job.design, job.products->parts, dir, dxf, StepText);
 #else
-        job.models = WriteModels(*job.design, *job.sizes, dir, dxf);
+        files = WriteModels(*job.design, job.products->parts, dir, dxf);
 #endif
     } catch (const Error& e) {
+        files.error = e.what();
+    }
+    // The files written stay listed, also those before a failure.
+    job.models = std::move(files.written);
+    if (!files.error.empty()) {
         job.status = JobStatus::Failed;
-        job.message = ErrorBoxText(e.what());
+        job.message = ErrorBoxText(files.error);
     }
 }
 

@@ -1,6 +1,6 @@
 // One design job: the error box text, the in-memory hand-off, the hand-off directory with its
 // run number, and what a job keeps after a stop or an error.
-#include "cli/design_job.h"
+#include "app/design_job.h"
 
 #include <gtest/gtest.h>
 

@@ -62,9 +62,6 @@ inline constexpr std::array<VariantColumnName, 19> kVariantColumns = {{
     {VariantColumn::Message, "message", "Причина остановки"},
 }};
 
-// "ok", "stopped" or "error", as the batch names the endings.
-std::string_view VariantStatusName(const Variant& variant);
-
 // The cell's text: the inputs as the form's lists write them; aw, mn, z1, z2 as the results
 // dialog shows them; the margins in per cent as the results print them ("15,2"); the other
 // figures as the report prints them ("110,000"); Pareto "1" or "0"; the message of a variant

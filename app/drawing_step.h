@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/design_job.h"
+#include "app/design_job.h"
 #include "drawing/drawings.h"
 
 namespace gearpair {

@@ -1,6 +1,7 @@
 // The table of a variant search.
-#include "engine/variant_table.h"
+#include "app/variant_table.h"
 
+#include "app/design_texts.h"
 #include "core/csv.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
@@ -17,18 +18,6 @@ std::string Shown(double value) {
 
 }  // namespace
 
-std::string_view VariantStatusName(const Variant& variant) {
-    switch (variant.end) {
-        case QuietEnd::Completed:
-            return "ok";
-        case QuietEnd::Stopped:
-            return "stopped";
-        case QuietEnd::Failed:
-            return "error";
-    }
-    return "error";
-}
-
 std::string VariantCell(const Variant& v, VariantColumn column) {
     switch (column) {
         case VariantColumn::Width:
@@ -38,11 +27,13 @@ std::string VariantCell(const Variant& v, VariantColumn column) {
         case VariantColumn::Hardness:
             return v.hardness;
         case VariantColumn::Status:
-            return std::string(VariantStatusName(v));
+            return std::string(StatusName(VariantStatus(v)));
         case VariantColumn::Pareto:
             return v.pareto ? "1" : "0";
         case VariantColumn::Message:
-            return v.end == QuietEnd::Failed ? ErrorBoxText(v.message) : v.message;
+            if (v.end == QuietEnd::Failed) return ErrorBoxText(v.message);
+            if (v.Completed() && !v.buildable) return WarningText(v.warnings.front());
+            return v.message;
         default:
             break;
     }

@@ -1,5 +1,5 @@
 // Drawing files of a design job.
-#include "cli/drawing_step.h"
+#include "app/drawing_step.h"
 
 #include "core/errors.h"
 #include "drawing/drawing_files.h"
@@ -8,8 +8,9 @@ namespace gearpair {
 
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
                       const DrawingInputs& inputs) {
-    if (job.status != JobStatus::Completed || !job.design || !job.sizes) return;
-    const DrawingFiles files = WriteDesignDrawings(*job.design, *job.sizes, dir, withSvg, inputs);
+    if (!RunCompleted(job) || !job.design || !job.products) return;
+    const DrawingFiles files =
+        WriteDesignDrawings(*job.design, *job.products, dir, withSvg, inputs);
     if (!files.written.empty()) {
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), files.written.begin(), files.written.end());

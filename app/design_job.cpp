@@ -1,11 +1,10 @@
 // One design job of the command line.
-#include "cli/design_job.h"
+#include "app/design_job.h"
 
 #include <algorithm>
 #include <charconv>
 
 #include "core/errors.h"
-#include "engine/warnings.h"
 #include "files/handoff.h"
 
 namespace gearpair {
@@ -29,18 +28,8 @@ std::optional<std::int64_t> RunNumberOf(const std::string& caption) {
 
 }  // namespace
 
-std::string_view StatusName(JobStatus status) {
-    switch (status) {
-        case JobStatus::Completed:
-            return "ok";
-        case JobStatus::Stopped:
-            return "stopped";
-        case JobStatus::Failed:
-            return "error";
-        case JobStatus::Rejected:
-            return "invalid";
-    }
-    return "error";
+bool RunCompleted(const JobResult& job) {
+    return job.status == JobStatus::Completed || job.status == JobStatus::Unbuildable;
 }
 
 const CheckStep* FinalStep(const JobResult& job) {
@@ -60,12 +49,13 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
     try {
         RunOutcome outcome = RunDesign(session, inputs, handoff);
         if (outcome.completed) {
-            job.sizes = DerivePartSizes(session.design);
-            job.drawingSizes = AcceptSizes(session.design, *job.sizes);
-            job.materials = MaterialsOf(session.design, std::nullopt);
+            job.products = DesignProductsOf(session.design);
             job.design = session.design;
-            job.warnings = DesignWarnings(session.design, *job.sizes);
-            job.status = JobStatus::Completed;
+            job.warnings = WarningTexts(job.products->warnings);
+            if (!job.products->buildable) {
+                job.status = JobStatus::Unbuildable;
+                job.message = job.warnings.front();
+            }
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
             if (baseDir) job.drawingDirectory = DrawingDirectory(session);

@@ -1,0 +1,27 @@
+// What the desktop programs do after OK, on the one session they keep for their life: the
+// design run with the hand-off files in the program directory, the products of a completed
+// design with the texts of its warnings, and its drawings in the run's dwgN.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/design_products.h"
+#include "engine/design_run.h"
+#include "engine/gear_design.h"
+
+namespace gearpair {
+
+struct SessionRun {
+    RunOutcome outcome;
+    std::optional<DesignProducts> products;  // when the run completed
+    std::vector<std::string> warnings;       // the sentences of the products' warnings
+};
+
+// Runs the design in `session` with the hand-off written into the session's program directory,
+// then computes the products of a completed design. Errors of the run and of the products
+// propagate and leave the report as far as it was written.
+SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs);
+
+}  // namespace gearpair
