@@ -11,6 +11,7 @@
 #include "app/design_job.h"
 #include "cli/command_line.h"
 #include "cli/input_check.h"
+#include "core/cp1251.h"
 #include "core/csv.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
@@ -183,6 +184,11 @@ int RunBatch(std::istream& in, std::ostream& out, bool flushEachRow) {
         Row row;
         if (read == LineRead::TooLong) {
             row.message = "Строка длиннее " + std::to_string(kMaxBatchLine) + " байт";
+        } else if (!IsPlainText(line)) {
+            // Such bytes are not echoed: the row's fields stay empty.
+            row.message =
+                "Строка содержит управляющий символ или недопустимую "
+                "последовательность байтов UTF-8";
         } else if (auto fields = SplitCsvLine(line)) {
             row = RunRow(std::move(*fields));
         } else {

@@ -163,9 +163,25 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             "Параметр --batch не сочетается с другими параметрами: входные значения берутся из "
             "файла, результаты выводятся таблицей");
     }
-    if (line.designation && line.designation->find(',') == std::string::npos) {
-        throw UsageError(
-            "Параметр --designation: укажите обозначения колеса и шестерни через запятую");
+    if (line.designation) {
+        const std::size_t comma = line.designation->find(',');
+        if (comma == std::string::npos || comma == 0 || comma + 1 == line.designation->size() ||
+            line.designation->find(',', comma + 1) != std::string::npos) {
+            throw UsageError(
+                "Параметр --designation: укажите обозначения колеса и шестерни через запятую");
+        }
+    }
+    // The title-block texts go only onto sheets.
+    if (!line.drawingsDir && !line.handoffDir) {
+        for (const auto& [option, text] : {std::pair{"--designation", &line.designation},
+                                           {"--developer", &line.developer},
+                                           {"--checker", &line.checker},
+                                           {"--organisation", &line.organisation}}) {
+            if (*text) {
+                throw UsageError(std::string("Параметр ") + option +
+                                 " действует только вместе с --drawings или --handoff-dir");
+            }
+        }
     }
     if (line.dxfR12 && !line.modelsDir) {
         throw UsageError("Параметр --dxf-r12 действует только вместе с --models");

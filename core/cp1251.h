@@ -13,6 +13,10 @@ namespace gearpair {
 // The one UTF-8 check of the program (code page 1251, RTF, JSON).
 bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& c);
 
+// True for valid UTF-8 without control characters (C0, DEL, C1): a text that may be shown or
+// written as it is.
+bool IsPlainText(std::string_view text);
+
 // UTF-8 to code page 1251; nullopt when the text is not valid UTF-8 or holds a character
 // that the code page cannot represent.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/errors.h"
+#include "core/numbers.h"
 #include "engine/design_products.h"
 
 namespace gearpair {
@@ -108,6 +109,7 @@ void MarkParetoSet(std::vector<Variant>& variants) {
 
 HardnessList ParseHardnessList(std::string_view text) {
     HardnessList list;
+    std::vector<double> values;  // "250" and "250,0" are one hardness
     while (true) {
         const std::size_t end = text.find(';');
         const std::string_view item = TrimBlanks(text.substr(0, end));
@@ -115,11 +117,14 @@ HardnessList ParseHardnessList(std::string_view text) {
             list.error = "«" + std::string(item) + "»: " + std::string(*message);
             return list;
         }
-        if (std::find(list.texts.begin(), list.texts.end(), item) != list.texts.end()) {
+        double value = 0;
+        TryTextToFloat(item, ',', value);  // the field accepted it: a number
+        if (std::find(values.begin(), values.end(), value) != values.end()) {
             list.error = "«" + std::string(item) + "»: значение повторяется";
             return list;
         }
         list.texts.emplace_back(item);
+        values.push_back(value);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }

@@ -107,6 +107,22 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
                   "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
 }
 
+// A NUL, a DEL, a C1 control or a broken UTF-8 sequence makes the row invalid, and none of
+// its bytes reaches the table.
+TEST(RunBatch, RowsWithControlCharactersOrBrokenUtf8AreInvalidAndNotEchoed) {
+    const std::string bad =
+        "invalid;;;;;;;;Строка содержит управляющий символ или недопустимую "
+        "последовательность байтов UTF-8;;;;;;\n";
+    for (const std::string& row : {std::string("2,8;6000;86,3;250;15000;0,5;14;3\0", 33),
+                                   std::string("2,8;6000;86,3;250\x7F;15000;0,5;14;3"),
+                                   std::string("2,8;6000;86,3;250\xC2\x85;15000;0,5;14;3"),
+                                   std::string("2,8;6000;86,3;250\xD0;15000;0,5;14;3")}) {
+        const BatchRun run = RunRows(kHeader + row + "\n");
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.output, kOutputHeader + ";;;;;;;;" + bad);
+    }
+}
+
 // A computed pair that cannot be made keeps its results and says why; the batch ends with 3
 // when no row failed otherwise.
 TEST(RunBatch, UnbuildableRowKeepsItsResultsAndExitsThree) {

@@ -99,6 +99,21 @@ TEST(ParseCommandLine, DxfR12GoesWithModels) {
 }
 #endif
 
+#ifdef GEARPAIR_DRAWINGS
+// Two designations, each named; the title-block texts only where sheets are written.
+TEST(ParseCommandLine, TitleBlockTextsGoWithSheets) {
+    const char* two = "Параметр --designation: укажите обозначения колеса и шестерни через запятую";
+    for (const char* value : {"А,Б,В", ",", "А,", ",Б", "АБ"}) {
+        EXPECT_EQ(UsageMessage({"--drawings", "d", "--designation", value}), two) << value;
+    }
+    EXPECT_EQ(UsageMessage({"--designation", "А,Б"}),
+              "Параметр --designation действует только вместе с --drawings или --handoff-dir");
+    EXPECT_EQ(UsageMessage({"--checker", "Петров"}),
+              "Параметр --checker действует только вместе с --drawings или --handoff-dir");
+    EXPECT_EQ(Parse({"--handoff-dir", "h", "--developer", "Иванов"}).developer, "Иванов");
+}
+#endif
+
 class UsageErrors : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrors, AreRejectedWithTheirMessage) {

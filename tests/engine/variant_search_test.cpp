@@ -85,6 +85,7 @@ TEST(ParseHardnessList, TrimsBlanksAndRejectsWhatTheFieldRejectsOrRepeats) {
     EXPECT_EQ(ParseHardnessList("207;700").error, "«700»: Значение может быть от 207 до 652");
     EXPECT_EQ(ParseHardnessList("250;;300").error, "«»: Неправильно введено значение");
     EXPECT_EQ(ParseHardnessList("250;300;250").error, "«250»: значение повторяется");
+    EXPECT_EQ(ParseHardnessList("250;250,0").error, "«250,0»: значение повторяется");
 }
 
 }  // namespace
