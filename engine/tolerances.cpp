@@ -71,10 +71,15 @@ std::optional<LimitDeviations> ShaftH11(double size) {
     return LimitDeviations{0, -*it};
 }
 
+// Js9 is symmetric about zero. ISO 286-1:2010 lets the js deviations of grades 7 to 11 round
+// an odd standard tolerance in µm down to the even number below, and ISO 286-2:2010's table of
+// js deviations does so for js9: ±12 µm up to 3 mm (IT9 25), ±21 µm over 10 up to 18 mm (IT9
+// 43), ±43 over 80 up to 120 (IT9 87), ±57 over 180 up to 250 (IT9 115). The integer half is
+// exactly that rounding.
 std::optional<LimitDeviations> Js9(double size) {
     const std::optional<int> it = StandardTolerance(ToleranceGrade::IT9, size);
-    if (!it || *it % 2 != 0) return std::nullopt;
-    return LimitDeviations{*it / 2, -*it / 2};
+    if (!it) return std::nullopt;
+    return LimitDeviations{*it / 2, -(*it / 2)};
 }
 
 // ГОСТ 23360-78, the limit deviations of the keyway depths t1 and t2 by key height, as the

@@ -26,8 +26,8 @@ struct LimitDeviations {
 std::optional<LimitDeviations> HoleH7(double size);
 std::optional<LimitDeviations> ShaftH11(double size);
 
-// Js9: ±IT9/2. For an odd IT9 (sizes over 80 up to 120 and over 180 up to 250 mm) the rounding
-// of the half is not taken from a verified source here: nothing.
+// Js9: ±IT9/2, an odd IT9 in µm rounded down to the even number below (±0,021 for IT9 43).
+// Nothing where the grade has no value.
 std::optional<LimitDeviations> Js9(double size);
 
 // The limit deviation of the hub depth d + t2 of a prismatic key (ГОСТ 23360) by the key's

@@ -59,7 +59,7 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     const auto pinion = Texts(set.pinion);
     for (const char* text :
          {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5", "105,426", "95",
-          "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110", "120", "16", "60,3+0,2", "6,53"}) {
+          "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110", "120", "16Js9(±0,021)", "60,3+0,2", "6,53"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
 }
