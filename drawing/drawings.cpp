@@ -78,8 +78,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
     wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
                         masses.wheel);
     wheel.table = ParameterTable(d, true, inputs.pinionDesignation);
-    wheel.requirements =
-        Requirements(wheel.gear.part, GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
+    wheel.requirements = Requirements(GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
     set.wheel = BuildGearSheet(wheel);
 
     GearSheetContent pinion;
@@ -98,8 +97,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const PartSizes& sizes,
         pinion.table = ParameterTable(d, false, inputs.wheelDesignation);
     }
     // A design that cannot be built names the shaft its torque needs, as computed.
-    pinion.requirements =
-        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, sizes.dvw);
+    pinion.requirements = Requirements(kind, materials.pinion.treatment, d, sizes.dvw);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }
