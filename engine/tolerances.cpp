@@ -112,12 +112,13 @@ BoreTexts BoreToleranceTexts(double bore) {
     BoreTexts texts;
     const std::string diameter = "Ø" + DecimalText(bore, 3);
     const std::optional<LimitDeviations> h7 = HoleH7(bore);
-    texts.bore = h7 ? WithDeviations(diameter + "H7", *h7, 3, true) : diameter;
+    // Beyond ISO 286-1's sizes the tolerance field's symbol alone, never a bare fitted size.
+    texts.bore = h7 ? WithDeviations(diameter + "H7", *h7, 3, true) : diameter + "H7";
     const std::optional<Keyway> keyway = KeywayForBore(bore);
     if (!keyway) return texts;
     const std::string width = DecimalText(keyway->width, 3);
     const std::optional<LimitDeviations> js9 = Js9(keyway->width);
-    texts.keywayWidth = js9 ? WithDeviations(width + "Js9", *js9, 3, true) : width;
+    texts.keywayWidth = js9 ? WithDeviations(width + "Js9", *js9, 3, true) : width + "Js9";
     const std::string depth = DecimalText(bore + keyway->hubDepth, 3);
     const std::optional<LimitDeviations> deviation = HubDepthDeviation(keyway->keyHeight);
     texts.hubDepth = deviation ? WithDeviations(depth, *deviation, 1, false) : depth;
@@ -127,7 +128,7 @@ BoreTexts BoreToleranceTexts(double bore) {
 std::string TipDiameterText(double tipDiameter, int decimals) {
     const std::string diameter = "Ø" + DecimalText(tipDiameter, decimals);
     const std::optional<LimitDeviations> h11 = ShaftH11(tipDiameter);
-    return h11 ? WithDeviations(diameter + "h11", *h11, 3, true) : diameter;
+    return h11 ? WithDeviations(diameter + "h11", *h11, 3, true) : diameter + "h11";
 }
 
 }  // namespace gearpair

@@ -52,7 +52,9 @@ TEST(Deviations, DefaultWheelAsTheDrawingWritesThem) {
     EXPECT_EQ(bore.keywayWidth, "22Js9(±0,026)");
     EXPECT_EQ(bore.hubDepth, "85,4+0,2");
     EXPECT_EQ(TipDiameterText(300.5736434108527, 3), "Ø300,574h11(-0,320)");
-    EXPECT_EQ(TipDiameterText(4461.25, 2), "Ø4461,25");
+    // Beyond the table's last size the tolerance field's symbol alone.
+    EXPECT_EQ(TipDiameterText(4461.25, 2), "Ø4461,25h11");
+    EXPECT_EQ(BoreToleranceTexts(3200).bore, "Ø3200H7");
     EXPECT_EQ(BoreToleranceTexts(400).hubDepth, "417,4+0,3");
     EXPECT_EQ(BoreToleranceTexts(5).keywayWidth, "");
 }
