@@ -142,13 +142,22 @@ public:
         const ViewPlace& place = sheet_.views[static_cast<std::size_t>(view)].place;
         return FromPart(place.ToPart(paper), place);
     }
-    // A part point of a view (dimensions keep theirs in the part's mm).
+    // A part point of a view (dimensions keep theirs in the part's mm). A view drawn at a
+    // scale of its own (an enlarged local view) is enlarged in the model by as much as on the
+    // paper, so that its dimensions' texts keep their place on it.
     Point FromPart(Point part, const ViewPlace& place) const {
-        return {place.origin.x * factor_ + part.x, place.origin.y * factor_ + part.y};
+        const double m = Magnification(place);
+        return {place.origin.x * factor_ + part.x * m, place.origin.y * factor_ + part.y * m};
     }
     double Length(double paper, int view) const {
         if (view == kNoView) return paper * factor_;
-        return paper / sheet_.views[static_cast<std::size_t>(view)].place.scale;
+        const ViewPlace& place = sheet_.views[static_cast<std::size_t>(view)].place;
+        return paper / place.scale * Magnification(place);
+    }
+    // How much larger than the part a view lands in the model: 1 at the sheet's scale.
+    double Magnification(const ViewPlace& place) const {
+        const double m = place.scale * factor_;
+        return std::fabs(m - 1) < 1e-9 ? 1 : m;
     }
 
 private:
@@ -450,7 +459,9 @@ constexpr int kUserTextPlace = 128;
 
 void WriteDimension(StringDxfWriter& w, const Item& item, const std::string& block,
                     const ModelSpace& model) {
-    const Dimension& d = std::get<Dimension>(item.shape);
+    // A dimension of an enlarged view measures more than the part: its text states the size.
+    Dimension d = std::get<Dimension>(item.shape);
+    if (model.Magnification(d.view) != 1) d.textOverride = true;
     const Layer layer = item.layer;
     const Point middle = TextMiddle(item, model);
     const auto at = [&](Point part) { return model.FromPart(part, d.view); };
