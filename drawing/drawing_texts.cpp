@@ -17,11 +17,12 @@ std::string ChamferText(double mm) {
 std::string AngleText(double degrees) {
     const auto seconds = static_cast<std::int64_t>(std::llround(std::fabs(degrees) * 3600));
     std::string text = (degrees < 0 && seconds != 0) ? "-" : "";
+    const auto twoDigits = [](std::int64_t value) {
+        return (value < 10 ? "0" : "") + std::to_string(value);
+    };
     text += std::to_string(seconds / 3600) + "°";
-    const std::int64_t minutes = seconds / 60 % 60;
-    const std::int64_t rest = seconds % 60;
-    if (minutes != 0 || rest != 0) text += std::to_string(minutes) + "′";
-    if (rest != 0) text += std::to_string(rest) + "″";
+    text += twoDigits(seconds / 60 % 60) + "′";
+    text += twoDigits(seconds % 60) + "″";
     return text;
 }
 

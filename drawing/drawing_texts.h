@@ -14,7 +14,8 @@ std::string DiameterText(double mm);
 // A chamfer at 45 degrees, "3×45°".
 std::string ChamferText(double mm);
 
-// An angle rounded to the second, with only the parts it needs: "14°", "14°30′", "14°0′15″".
+// An angle rounded to the second as a drawing writes it, minutes and seconds always in two
+// digits: "8°06′35″", "9°22′00″", "0°00′00″".
 std::string AngleText(double degrees);
 
 }  // namespace gearpair

@@ -74,7 +74,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
                         masses.wheel);
     wheel.table = ParameterTable(d, true, products.checkData.wheel, inputs.pinionDesignation);
     wheel.requirements =
-        Requirements(wheel.gear.part, GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
+        Requirements(GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
     // The wheel of a pair that cannot be built is no part to make either.
     if (!products.buildable) wheel.requirements.emplace_back(kNotForManufacture);
     set.wheel = BuildGearSheet(wheel);
@@ -96,7 +96,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
     }
     // A design that cannot be built names the shaft its torque needs, as computed.
     pinion.requirements =
-        Requirements(pinion.gear.part, kind, materials.pinion.treatment, d, products.sizes.dvw);
+        Requirements(kind, materials.pinion.treatment, d, products.sizes.dvw);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }

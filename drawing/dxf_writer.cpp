@@ -21,6 +21,7 @@
 #include "core/cp1251.h"
 #include "core/decimal_text.h"
 #include "drawing/sheet_expand.h"
+#include "drawing/sheet_geometry.h"
 #include "files/file_ops.h"
 
 namespace gearpair {
@@ -141,13 +142,22 @@ public:
         const ViewPlace& place = sheet_.views[static_cast<std::size_t>(view)].place;
         return FromPart(place.ToPart(paper), place);
     }
-    // A part point of a view (dimensions keep theirs in the part's mm).
+    // A part point of a view (dimensions keep theirs in the part's mm). A view drawn at a
+    // scale of its own (an enlarged local view) is enlarged in the model by as much as on the
+    // paper, so that its dimensions' texts keep their place on it.
     Point FromPart(Point part, const ViewPlace& place) const {
-        return {place.origin.x * factor_ + part.x, place.origin.y * factor_ + part.y};
+        const double m = Magnification(place);
+        return {place.origin.x * factor_ + part.x * m, place.origin.y * factor_ + part.y * m};
     }
     double Length(double paper, int view) const {
         if (view == kNoView) return paper * factor_;
-        return paper / sheet_.views[static_cast<std::size_t>(view)].place.scale;
+        const ViewPlace& place = sheet_.views[static_cast<std::size_t>(view)].place;
+        return paper / place.scale * Magnification(place);
+    }
+    // How much larger than the part a view lands in the model: 1 at the sheet's scale.
+    double Magnification(const ViewPlace& place) const {
+        const double m = place.scale * factor_;
+        return std::fabs(m - 1) < 1e-9 ? 1 : m;
     }
 
 private:
@@ -431,8 +441,29 @@ std::string DimensionTextOverride(const Dimension& d) {
 
 namespace {
 
-void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const std::string& block,
+// The middle of the text that a dimension's block draws, in the model. A CAD program that
+// redraws the dimension from its definition centres the text there (group 11, flagged as placed
+// by the user), so that it stays where the sheet put it: above its line, clear of the
+// extension lines, moved beside the arrows where it does not fit between them.
+Point TextMiddle(const Item& dimension, const ModelSpace& model) {
+    for (const Item& plain : PlainItems(dimension)) {
+        if (!std::holds_alternative<Text>(plain.shape)) continue;
+        const Box box = ItemBox(plain);
+        return model.Map({(box.left + box.right) / 2, (box.bottom + box.top) / 2}, plain.view);
+    }
+    return {};
+}
+
+// Group 70's flag of a text placed by the user rather than at the style's default place.
+constexpr int kUserTextPlace = 128;
+
+void WriteDimension(StringDxfWriter& w, const Item& item, const std::string& block,
                     const ModelSpace& model) {
+    // A dimension of an enlarged view measures more than the part: its text states the size.
+    Dimension d = std::get<Dimension>(item.shape);
+    if (model.Magnification(d.view) != 1) d.textOverride = true;
+    const Layer layer = item.layer;
+    const Point middle = TextMiddle(item, model);
     const auto at = [&](Point part) { return model.FromPart(part, d.view); };
     const Point first = at(d.first);
     const Point second = at(d.second);
@@ -451,11 +482,8 @@ void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const s
             const Point along{std::cos(angle), std::sin(angle)};
             const double shift = (line.x - second.x) * -along.y + (line.y - second.y) * along.x;
             w.coord(10, second.x - along.y * shift, second.y + along.x * shift);
-            const double half =
-                ((second.x - first.x) * along.x + (second.y - first.y) * along.y) / 2;
-            w.coord(11, second.x - along.y * shift - along.x * half,
-                    second.y + along.x * shift - along.y * half);
-            w.dxfInt(70, 0);
+            w.coord(11, middle.x, middle.y);
+            w.dxfInt(70, kUserTextPlace);
             w.dxfString(1, DimensionTextOverride(d));
             w.dxfString(3, kDimensionStyle);
             w.dxfString(100, "AcDbAlignedDimension");
@@ -469,8 +497,8 @@ void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const s
             // Across the circle: from the point opposite `second` to `second`.
             const Point opposite{2 * first.x - second.x, 2 * first.y - second.y};
             w.coord(10, opposite.x, opposite.y);
-            w.coord(11, first.x, first.y);
-            w.dxfInt(70, 3);
+            w.coord(11, middle.x, middle.y);
+            w.dxfInt(70, 3 | kUserTextPlace);
             w.dxfString(1, DimensionTextOverride(d));
             w.dxfString(3, kDimensionStyle);
             w.dxfString(100, "AcDbDiametricDimension");
@@ -480,8 +508,8 @@ void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const s
         }
         case DimensionKind::Radius: {
             w.coord(10, first.x, first.y);
-            w.coord(11, (first.x + second.x) / 2, (first.y + second.y) / 2);
-            w.dxfInt(70, 4);
+            w.coord(11, middle.x, middle.y);
+            w.dxfInt(70, 4 | kUserTextPlace);
             w.dxfString(1, DimensionTextOverride(d));
             w.dxfString(3, kDimensionStyle);
             w.dxfString(100, "AcDbRadialDimension");
@@ -492,8 +520,8 @@ void WriteDimension(StringDxfWriter& w, const Dimension& d, Layer layer, const s
         case DimensionKind::Angular: {
             const Point third = at(d.third);
             w.coord(10, line.x, line.y);
-            w.coord(11, line.x, line.y);
-            w.dxfInt(70, 5);
+            w.coord(11, middle.x, middle.y);
+            w.dxfInt(70, 5 | kUserTextPlace);
             w.dxfString(1, DimensionTextOverride(d));
             w.dxfString(3, kDimensionStyle);
             w.dxfString(100, "AcDb3PointAngularDimension");
@@ -636,8 +664,8 @@ void WritePlainItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const Mod
 
 void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpace& model,
                std::size_t& dimension) {
-    if (const auto* d = std::get_if<Dimension>(&item.shape)) {
-        WriteDimension(w, *d, item.layer, DimensionBlocks::Name(dimension++), model);
+    if (std::holds_alternative<Dimension>(item.shape)) {
+        WriteDimension(w, item, DimensionBlocks::Name(dimension++), model);
     } else if (const auto* hatch = std::get_if<Hatch>(&item.shape)) {
         WriteHatch(w, *hatch, item.layer, item.view, model);
     } else {

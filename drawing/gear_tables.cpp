@@ -47,9 +47,8 @@ std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool whe
     };
 }
 
-std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
-                                      const std::string& treatment, const TGearDesign& d,
-                                      double shaftDiameter) {
+std::vector<std::string> Requirements(GearSheetKind kind, const std::string& treatment,
+                                      const TGearDesign& d, double shaftDiameter) {
     if (kind == GearSheetKind::CannotBeBuilt) {
         return {"Вал-шестерня не может быть изготовлена: диаметр впадин df = " + SizeText(d.df1) +
                     " мм меньше диаметра вала " + SizeText(shaftDiameter) +
@@ -60,12 +59,9 @@ std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
     lines.push_back(treatment);
     lines.emplace_back(kGeneralToleranceNote);
     // The views draw no fillet: every edge is sharp on the sheet and blunted in the shop.
+    // A bore without a standard key carries the torque through an interference fit, but the
+    // fit with the shaft belongs to the assembly drawing: the part's sheet gives its H7 only.
     lines.push_back("Острые кромки притупить");
-    if (kind != GearSheetKind::GearShaft && !part.keyway) {
-        // No standard prismatic key for this bore: the torque goes through the fit.
-        lines.push_back("Соединение с валом по посадке с натягом " + DiameterText(part.bore) +
-                        " H7/s6");
-    }
     return lines;
 }
 

@@ -33,11 +33,9 @@ enum class GearSheetKind {
     CannotBeBuilt,  // not even a gear shaft carries the torque
 };
 
-// The requirements of a sheet: the heat treatment with its hardness, tolerances and edges, the
-// fit of a keyless bore; on a sheet that cannot be built only the statement that it cannot,
-// with the sizes that say why.
-std::vector<std::string> Requirements(const GearPart& part, GearSheetKind kind,
-                                      const std::string& treatment, const TGearDesign& d,
-                                      double shaftDiameter);
+// The requirements of the part: the heat treatment with its hardness, tolerances and edges; on
+// a sheet that cannot be built only the statement that it cannot, with the sizes that say why.
+std::vector<std::string> Requirements(GearSheetKind kind, const std::string& treatment,
+                                      const TGearDesign& d, double shaftDiameter);
 
 }  // namespace gearpair

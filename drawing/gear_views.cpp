@@ -6,6 +6,7 @@
 #include <numbers>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -150,6 +151,9 @@ std::vector<DroppedText> DroppedTexts(const DrawnGear& g) {
     return texts;
 }
 
+// The letter of an enlarged local view, as ГОСТ 2.305 designates a view out of its projection.
+constexpr std::string_view kLocalViewLetter = "А";
+
 bool HasLocalView(const DrawnGear& g) {
     return !g.GearShaft() && g.part.keyway.has_value();
 }
@@ -163,18 +167,28 @@ double LocalRightMargin() {
     return std::max(kFirstLevel + kTextRoom, kMarkRun + MarkLength(kKeywaySideRa) + 1);
 }
 
-// Paper between the main view's margin and the local view: room for the keyway width's text
-// moved left of its arrows.
-double GapBetweenViews(const GearPart& p) {
-    // The keyway width's text moved left at the top; the bore's roughness mark on a shelf to
-    // the lower left.
-    return std::max({kGapBetweenViews, 3 * kArrowLength + 2 + TextLength(KeywayWidthText(p)),
-                     kMarkRun + MarkLength(kBoreRa) + 3});
-}
-
 // Radius of the circle the local view shows.
 double LocalRadius(const GearPart& p) {
     return std::max(p.bore / 2, p.keyway->width / 2);
+}
+
+// The local view's place: between it and the main view room for the keyway width's text moved
+// left of its arrows (over the view's own left half, above the keyway) and for the bore's
+// roughness mark on a shelf to the lower left; right of it the hub depth d + t2 and the keyway
+// sides' roughness mark.
+LocalViewExtent LocalExtent(const DrawnGear& g) {
+    if (!HasLocalView(g)) return {};
+    const GearPart& p = g.part;
+    LocalViewExtent local;
+    local.bore = p.bore;
+    local.radius = LocalRadius(p);
+    local.clearAbove = local.radius - p.keyway->width / 2;
+    local.gap = std::max(kGapBetweenViews, kMarkRun + MarkLength(kBoreRa) + 3);
+    local.textRun = 3 * kArrowLength + 2 + TextLength(KeywayWidthText(p));
+    local.right = LocalRightMargin();
+    local.top = p.KeywayRadius();
+    local.aboveTop = kKeywayMarkRise + kRoughnessSignHeight + 1;
+    return local;
 }
 
 // One half of the section (y >= 0) in part mm as closed outlines of cut material. `inner` is
@@ -486,10 +500,7 @@ ViewsExtent GearViewsExtent(const DrawnGear& g) {
     extent.partWidth = 2 * HalfLength(g);
     extent.partHeight = p.tip;
     extent.paperWidth = LeftMargin(g) + RightMargin(g);
-    if (HasLocalView(g)) {
-        extent.partWidth += 2 * LocalRadius(p);
-        extent.paperWidth += GapBetweenViews(p) + LocalRightMargin();
-    }
+    extent.local = LocalExtent(g);
     extent.paperBelow = BottomMargin(g);
     extent.paperHeight =
         (g.dimensioned ? kMarkShelf + kMarkLevelStep + kRoughnessSignHeight + 1 : kAxisOverhang) +
@@ -501,7 +512,10 @@ ViewsExtent GearViewsExtent(const DrawnGear& g) {
 void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double scale) {
     const GearPart& p = g.part;
     const ViewsExtent extent = GearViewsExtent(g);
-    const double left = area.left + (area.Width() - extent.Width(scale)) / 2;
+    const LocalViewExtent& local = extent.local;
+    const bool enlarged = HasLocalView(g) && local.Enlarged(scale);
+    const double left =
+        area.left + (area.Width() - extent.Width(scale)) / 2 + (enlarged ? kViewArrowRoom : 0);
     const double bottom = area.bottom + (area.Height() - extent.Height(scale)) / 2;
     const double axisY = bottom + extent.Below(scale) + p.tip / 2 * scale;
     const double mainX = left + LeftMargin(g) + HalfLength(g) * scale;
@@ -513,12 +527,28 @@ void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double sca
         DrawSection(main, p);
     }
     if (g.dimensioned) DimensionMainView(main, g);
-    if (HasLocalView(g)) {
-        const double localX = mainX + HalfLength(g) * scale + RightMargin(g) + GapBetweenViews(p) +
-                              LocalRadius(p) * scale;
-        SheetPen local(sheet, "bore", ViewFrame{{localX, axisY}, scale});
-        DrawLocalView(local, p);
+    if (!HasLocalView(g)) return;
+    const double localScale = local.Scale(scale);
+    const double localX = mainX + HalfLength(g) * scale + RightMargin(g) + local.Gap(scale) +
+                          LocalRadius(p) * localScale;
+    SheetPen pen(sheet, "bore", ViewFrame{{localX, axisY}, localScale});
+    DrawLocalView(pen, p);
+    if (!enlarged) return;
+    // Out of its projection at a scale of its own: the view's letter with its scale above it,
+    // and on the main view the arrow that looks at the hub's left face, left of its dimensions.
+    const DrawingScale* named = &kDrawingScales.front();
+    for (const DrawingScale& standard : kDrawingScales) {
+        if (standard.factor == localScale) named = &standard;
     }
+    pen.PaperText({localX, axisY + local.Above(scale) - kViewLabelHeight},
+                  std::string(kLocalViewLetter) + " (" + std::string(named->text) + ")",
+                  kViewLabelHeight, Anchor::BottomCentre);
+    const double arrowX = mainX - HalfLength(g) * scale - LeftMargin(g) - kViewArrowRoom + 2;
+    const double arrowY = axisY + kViewLabelGap;
+    main.PaperLine(Layer::Thin, {arrowX, arrowY}, {arrowX + kViewArrowRoom - 4, arrowY});
+    main.Arrow({arrowX + kViewArrowRoom - 4, arrowY}, {1, 0});
+    main.PaperText({arrowX + (kViewArrowRoom - 4) / 2, arrowY + kViewLabelGap},
+                   std::string(kLocalViewLetter), kViewLabelHeight, Anchor::BottomCentre);
 }
 
 }  // namespace gearpair

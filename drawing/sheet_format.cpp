@@ -14,6 +14,38 @@ double ViewsExtent::Below(double scale) const {
     return below;
 }
 
+double LocalViewExtent::Scale(double sheetScale) const {
+    if (bore * sheetScale >= kSmallestBoreOnPaper) return sheetScale;
+    // kDrawingScales runs from the largest down: the last that shows the bore at 20 mm.
+    double enlarged = kDrawingScales.front().factor;
+    for (const DrawingScale& scale : kDrawingScales) {
+        if (scale.factor > sheetScale && bore * scale.factor >= kSmallestBoreOnPaper) {
+            enlarged = scale.factor;
+        }
+    }
+    return std::max(enlarged, sheetScale);
+}
+
+double LocalViewExtent::Gap(double sheetScale) const {
+    return std::max(gap, textRun - clearAbove * Scale(sheetScale));
+}
+
+double LocalViewExtent::Width(double sheetScale) const {
+    return Gap(sheetScale) + 2 * radius * Scale(sheetScale) + right +
+           (Enlarged(sheetScale) ? kViewArrowRoom : 0);
+}
+
+double LocalViewExtent::Above(double sheetScale) const {
+    return top * Scale(sheetScale) + aboveTop +
+           (Enlarged(sheetScale) ? kViewLabelGap + kViewLabelHeight : 0);
+}
+
+double ViewsExtent::Height(double scale) const {
+    double above = partHeight / 2 * scale + paperHeight - paperBelow;
+    if (local.bore > 0) above = std::max(above, local.Above(scale));
+    return above + partHeight / 2 * scale + Below(scale);
+}
+
 Box InnerFrame(const SheetFormat& format) {
     return Box{20, 5, format.width - 5, format.height - 5};
 }

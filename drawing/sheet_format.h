@@ -84,6 +84,40 @@ struct DroppedText {
     double below = 0;  // the paper it then takes below the views
 };
 
+// A bore this small on paper is shown enlarged in its local view (mm).
+inline constexpr double kSmallestBoreOnPaper = 20;
+
+// The local view of a bore right of the main view on its axis: at the sheet's scale, or where
+// the bore would be under 20 mm on paper at the smallest standard scale that shows it at 20 mm
+// (5:1 at most). An enlarged view is labelled above itself and by an arrow left of the main
+// view, which take paper of their own.
+struct LocalViewExtent {
+    double bore = 0;        // part mm; 0: no local view
+    double radius = 0;      // part mm, half the view's width
+    double clearAbove = 0;  // part mm of the view's left half that the text above it may cross
+    double gap = 0;         // paper mm at least between the main view's margin and the view
+    double textRun = 0;     // paper mm the text above it takes left of the view's axis part
+    double right = 0;       // paper mm right of the view
+    double top = 0;         // part mm above the axis
+    double aboveTop = 0;    // paper mm above that, the label aside
+
+    // Paper mm per part mm.
+    double Scale(double sheetScale) const;
+    bool Enlarged(double sheetScale) const { return Scale(sheetScale) > sheetScale; }
+    // Paper between the main view's margin and the view's axis part, and the paper the whole
+    // view takes across, with the arrow's room left of the main view.
+    double Gap(double sheetScale) const;
+    double Width(double sheetScale) const;
+    // Paper above the axis, with the label.
+    double Above(double sheetScale) const;
+};
+
+// An enlarged local view's label ("А (4:1)") and the room its arrow takes left of the main
+// view's dimensions, paper mm.
+inline constexpr double kViewLabelHeight = 7;
+inline constexpr double kViewLabelGap = 2;
+inline constexpr double kViewArrowRoom = 16;
+
 // The paper size of the views at a scale: part size times the scale plus what dimensions and
 // gaps take whatever the scale, and below the views what the dropped texts take at it.
 struct ViewsExtent {
@@ -93,11 +127,12 @@ struct ViewsExtent {
     double paperHeight = 0;  // above and below the views, the dropped texts aside
     double paperBelow = 0;   // the part of paperHeight below the views
     std::vector<DroppedText> droppedTexts{};
+    LocalViewExtent local{};
 
-    double Width(double scale) const { return partWidth * scale + paperWidth; }
-    double Height(double scale) const {
-        return partHeight * scale + paperHeight - paperBelow + Below(scale);
+    double Width(double scale) const {
+        return partWidth * scale + paperWidth + (local.bore > 0 ? local.Width(scale) : 0);
     }
+    double Height(double scale) const;
     // Paper below the views at a scale.
     double Below(double scale) const;
 };

@@ -82,15 +82,12 @@ AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s) {
     a.deltakol = (d.df2 - a.rimInnerDiameter) / 2;
     a.chamferWheel = ToothTipChamfer(d.mn);
 
-    // The web between hole and hub and between hole and rim, as computed, must remain.
-    const double innerWeb = s.DBotvkol - s.Dotvkol - s.dstkol;
-    const double outerWeb = rim - s.DBotvkol - s.Dotvkol;
-    a.DBotvkol = NearestNormalSize(s.DBotvkol);
-    const double room =
-        std::min(a.DBotvkol - a.dstkol - innerWeb, a.rimInnerDiameter - a.DBotvkol - outerWeb);
-    double hole = NearestNormalSize(s.Dotvkol);
-    if (hole > room) hole = room >= kRa40.front() ? RoundDownToNormalSize(room) : 0;
-    a.Dotvkol = hole;
+    // The holes in the middle of the web, on the normal size nearest halfway between the hub and
+    // the rim; each the largest normal size that leaves at least its own radius of web to the
+    // hub and to the rim: 2·D ≤ the radial room on either side of the hole circle.
+    a.DBotvkol = NearestNormalSize((a.dstkol + a.rimInnerDiameter) / 2);
+    const double room = std::min(a.DBotvkol - a.dstkol, a.rimInnerDiameter - a.DBotvkol) / 2;
+    a.Dotvkol = room >= kRa40.front() ? RoundDownToNormalSize(room) : 0;
 
     a.dvw = RoundUpToNormalSize(s.dvw);
     a.dstw = RoundUpToNormalSize(s.dstw);

@@ -29,16 +29,16 @@ double ToothTipChamfer(double mn);
 // The accepted sizes, in mm, in the members of PartSizes (so every output names them as it
 // names the computed ones): bore, hub diameter and length, and web thickness rounded up (they
 // are strength minimums); the rim thickness that the rim's inner diameter, rounded down, leaves
-// under the root circle; the circle of the web holes at the nearest normal size, and their
-// diameter 0 when no normal size keeps the ligaments; the standard tooth-tip chamfers.
+// under the root circle; the circle of the web holes at the normal size nearest the middle of
+// the web, and their diameter 0 when no normal size keeps the ligaments; the standard
+// tooth-tip chamfers.
 struct AcceptedSizes : PartSizes {
     double rimInnerDiameter = 0;  // of the wheel, rounded down so the rim keeps its thickness
 };
 
-// The accepted sizes of a finished design and its part sizes. The web holes keep the
-// ligaments of the computed sizes: the hole diameter is the largest normal size, not above the
-// one nearest the computed diameter, that leaves at least the computed web between the holes
-// and the accepted hub and between the holes and the accepted rim.
+// The accepted sizes of a finished design and its part sizes. The web holes lie halfway
+// between the accepted hub and rim (the computed hole circle and diameter stay the hand-off's),
+// each hole the largest normal size that keeps a ligament of at least its own radius to both.
 AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s);
 
 }  // namespace gearpair

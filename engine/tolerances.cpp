@@ -71,10 +71,15 @@ std::optional<LimitDeviations> ShaftH11(double size) {
     return LimitDeviations{0, -*it};
 }
 
+// Js9 is symmetric about zero. ISO 286-1:2010 lets the js deviations of grades 7 to 11 round
+// an odd standard tolerance in µm down to the even number below, and ISO 286-2:2010's table of
+// js deviations does so for js9: ±12 µm up to 3 mm (IT9 25), ±21 µm over 10 up to 18 mm (IT9
+// 43), ±43 over 80 up to 120 (IT9 87), ±57 over 180 up to 250 (IT9 115). The integer half is
+// exactly that rounding.
 std::optional<LimitDeviations> Js9(double size) {
     const std::optional<int> it = StandardTolerance(ToleranceGrade::IT9, size);
-    if (!it || *it % 2 != 0) return std::nullopt;
-    return LimitDeviations{*it / 2, -*it / 2};
+    if (!it) return std::nullopt;
+    return LimitDeviations{*it / 2, -(*it / 2)};
 }
 
 // ГОСТ 23360-78, the limit deviations of the keyway depths t1 and t2 by key height, as the
@@ -107,12 +112,13 @@ BoreTexts BoreToleranceTexts(double bore) {
     BoreTexts texts;
     const std::string diameter = "Ø" + DecimalText(bore, 3);
     const std::optional<LimitDeviations> h7 = HoleH7(bore);
-    texts.bore = h7 ? WithDeviations(diameter + "H7", *h7, 3, true) : diameter;
+    // Beyond ISO 286-1's sizes the tolerance field's symbol alone, never a bare fitted size.
+    texts.bore = h7 ? WithDeviations(diameter + "H7", *h7, 3, true) : diameter + "H7";
     const std::optional<Keyway> keyway = KeywayForBore(bore);
     if (!keyway) return texts;
     const std::string width = DecimalText(keyway->width, 3);
     const std::optional<LimitDeviations> js9 = Js9(keyway->width);
-    texts.keywayWidth = js9 ? WithDeviations(width + "Js9", *js9, 3, true) : width;
+    texts.keywayWidth = js9 ? WithDeviations(width + "Js9", *js9, 3, true) : width + "Js9";
     const std::string depth = DecimalText(bore + keyway->hubDepth, 3);
     const std::optional<LimitDeviations> deviation = HubDepthDeviation(keyway->keyHeight);
     texts.hubDepth = deviation ? WithDeviations(depth, *deviation, 1, false) : depth;
@@ -122,7 +128,7 @@ BoreTexts BoreToleranceTexts(double bore) {
 std::string TipDiameterText(double tipDiameter, int decimals) {
     const std::string diameter = "Ø" + DecimalText(tipDiameter, decimals);
     const std::optional<LimitDeviations> h11 = ShaftH11(tipDiameter);
-    return h11 ? WithDeviations(diameter + "h11", *h11, 3, true) : diameter;
+    return h11 ? WithDeviations(diameter + "h11", *h11, 3, true) : diameter + "h11";
 }
 
 }  // namespace gearpair

@@ -26,8 +26,8 @@ struct LimitDeviations {
 std::optional<LimitDeviations> HoleH7(double size);
 std::optional<LimitDeviations> ShaftH11(double size);
 
-// Js9: ±IT9/2. For an odd IT9 (sizes over 80 up to 120 and over 180 up to 250 mm) the rounding
-// of the half is not taken from a verified source here: nothing.
+// Js9: ±IT9/2, an odd IT9 in µm rounded down to the even number below (±0,021 for IT9 43).
+// Nothing where the grade has no value.
 std::optional<LimitDeviations> Js9(double size);
 
 // The limit deviation of the hub depth d + t2 of a prismatic key (ГОСТ 23360) by the key's
@@ -44,8 +44,8 @@ std::string WithDeviations(std::string_view size, LimitDeviations deviations, in
 
 // A hub's bore with its keyway as the drawing dimensions them, the bore an accepted size:
 // "Ø80H7(+0,030)", the keyway width "22Js9(±0,026)" and the hub depth d + t2 "85,4+0,2". The
-// keyway texts are empty for a bore with no standard key, and the deviation is left out where
-// the tables give none.
+// keyway texts are empty for a bore with no standard key. Where a table ends the size carries
+// its tolerance field's symbol alone ("Ø3200H7").
 struct BoreTexts {
     std::string bore;
     std::string keywayWidth;
@@ -53,8 +53,8 @@ struct BoreTexts {
 };
 BoreTexts BoreToleranceTexts(double bore);
 
-// The tip diameter with h11, its nominal to `decimals` places: "Ø300,574h11(-0,320)"; only
-// "Ø…" above 3150 mm, where ISO 286-1 has no grade.
+// The tip diameter with h11, its nominal to `decimals` places: "Ø300,574h11(-0,320)"; above
+// 3150 mm, where ISO 286-1 has no grade, the field's symbol alone: "Ø3984h11".
 std::string TipDiameterText(double tipDiameter, int decimals);
 
 // The general note on the tolerances of the sizes written without any (ГОСТ 30893.1).

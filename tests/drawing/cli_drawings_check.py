@@ -7,6 +7,7 @@ measures it: the views at real size, dimensions that measure the part, hatches o
 loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
 nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
 import json
+import math
 import os
 import re
 import subprocess
@@ -35,6 +36,22 @@ def msp_text_style(doc):
     styles = {t.dxf.style for t in doc.modelspace().query("TEXT")}
     check(len(styles) == 1, f"text styles {styles}")
     return styles.pop()
+
+
+def inside_text(point, text):
+    """Whether a point lies in the box of a TEXT: its characters at 0,7 of the height each, from
+    its alignment point, turned by its rotation."""
+    height = text.dxf.height
+    width = len(unescaped(text.dxf.text)) * 0.7 * height
+    halign, valign = text.dxf.get("halign", 0), text.dxf.get("valign", 0)
+    at = text.dxf.align_point if halign or valign else text.dxf.insert
+    angle = math.radians(text.dxf.get("rotation", 0))
+    dx, dy = point[0] - at[0], point[1] - at[1]
+    u = dx * math.cos(angle) + dy * math.sin(angle)
+    v = -dx * math.sin(angle) + dy * math.cos(angle)
+    left = {0: 0, 1: -width / 2, 2: -width}.get(halign, 0)
+    bottom = {0: 0, 1: 0, 2: -height / 2, 3: -height}.get(valign, 0)
+    return left <= u <= left + width and bottom <= v <= bottom + height
 
 
 def check_dxf(path, expected_texts, radii, measured, spans):
@@ -75,6 +92,12 @@ def check_dxf(path, expected_texts, radii, measured, spans):
     dimensions = [d.get_measurement() for d in msp.query("DIMENSION") if d.dimtype in (0, 1, 3)]
     for name, size in measured.items():
         check(any(abs(m - size) < 0.001 for m in dimensions), f"{path}: no dimension of {name}")
+    # Every dimension's text position (group 11) inside the text its block draws, where a CAD
+    # program that redraws the dimension centres the text.
+    for dim in msp.query("DIMENSION"):
+        texts = list(doc.blocks.get(dim.dxf.geometry).query("TEXT"))
+        check(len(texts) == 1 and inside_text(dim.dxf.text_midpoint, texts[0]),
+              f"{path}: dimension {dim.dxf.text!r} text position {dim.dxf.text_midpoint}")
     hatches = list(msp.query("HATCH"))
     check(hatches and all(h.paths and all(p.is_closed for p in h.paths) for h in hatches),
           f"{path}: hatches")

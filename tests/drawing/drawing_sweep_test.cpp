@@ -3,12 +3,15 @@
 // completed design must give two sheets with finite coordinates, everything on the paper, the
 // views inside the frame clear of the title block, graph 26 and the table, no text on another
 // text or on a line of the views, nothing of the main view outside the tip circle, no bore at
-// or beyond the root circle, a mass above zero, the scale the scale rule gives, a helix angle
-// in the table that gives the pitch diameter within 0,005 mm, and the dimension texts showing
-// the drawn part's sizes to 0.01 mm (followed by a fit or deviation where one is written).
+// or beyond the root circle, a mass above zero, the scale the scale rule gives, the local
+// view's texts clear of the main view, web holes in the middle of the web with a ligament of
+// at least their radius, a helix angle in the table written D°MM′SS″ that gives the pitch
+// diameter within 0,005 mm, and the dimension texts showing the drawn part's sizes to 0.01 mm,
+// every fitted size and keyway width followed by its tolerance field or deviation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +29,7 @@
 #include "drawing/sheet_expand.h"
 #include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
+#include "engine/accepted_sizes.h"
 #include "engine/design_inputs.h"
 #include "engine/design_run.h"
 #include "engine/drawn_parts.h"
@@ -53,29 +57,61 @@ std::string Hundredths(double mm) {
     return text;
 }
 
-std::vector<std::string> ExpectedDimensions(const GearPart& p, double shaft) {
-    std::vector<std::string> texts = {"Ø" + Hundredths(p.tip), Hundredths(p.face),
-                                      Hundredths(p.chamfer) + "×45°"};
+// A size the sheet must dimension, and what must follow it: its tolerance field (with its
+// deviations, or alone beyond the tables) or its limit deviation; nothing for a free size.
+struct ExpectedSize {
+    std::string size;
+    std::string fit = "";
+};
+
+std::vector<ExpectedSize> ExpectedDimensions(const GearPart& p, double shaft) {
+    std::vector<ExpectedSize> texts = {
+        {"Ø" + Hundredths(p.tip), "h11"}, {Hundredths(p.face)}, {Hundredths(p.chamfer) + "×45°"}};
     if (shaft > 0) {
-        texts.push_back("Ø" + Hundredths(shaft));
+        texts.push_back({"Ø" + Hundredths(shaft)});
         return texts;
     }
-    texts.push_back("Ø" + Hundredths(p.bore));
-    if (p.HasHub()) texts.push_back("Ø" + Hundredths(p.hubDiameter));
-    if (p.HasHub() && p.hubLength > p.face) texts.push_back(Hundredths(p.hubLength));
+    texts.push_back({"Ø" + Hundredths(p.bore), "H7"});
+    if (p.HasHub()) texts.push_back({"Ø" + Hundredths(p.hubDiameter)});
+    if (p.HasHub() && p.hubLength > p.face) texts.push_back({Hundredths(p.hubLength)});
     if (p.keyway) {
-        texts.push_back(Hundredths(p.keyway->width));
-        texts.push_back(Hundredths(p.bore + p.keyway->hubDepth));
+        texts.push_back({Hundredths(p.keyway->width), "Js9"});
+        texts.push_back({Hundredths(p.bore + p.keyway->hubDepth), "+"});
     }
     if (p.web) {
-        texts.push_back(Hundredths(p.webThickness));
-        texts.push_back(Hundredths((p.hubLength - p.webThickness) / 2));
-        texts.push_back("Ø" + Hundredths(p.rimInner));
-        texts.push_back(std::to_string(p.holes) + " отв. Ø" + Hundredths(p.holeDiameter) +
-                        " равномерно");
-        texts.push_back("Ø" + Hundredths(p.holeCircle));
+        texts.push_back({Hundredths(p.webThickness)});
+        texts.push_back({Hundredths((p.hubLength - p.webThickness) / 2)});
+        texts.push_back({"Ø" + Hundredths(p.rimInner)});
+        texts.push_back(
+            {std::to_string(p.holes) + " отв. Ø" + Hundredths(p.holeDiameter) + " равномерно"});
+        texts.push_back({"Ø" + Hundredths(p.holeCircle)});
     }
     return texts;
+}
+
+// The web holes in the middle of the web: on the normal size nearest halfway between the hub
+// and the rim, each hole with at least its own radius of web to the hub and to the rim.
+bool HolesInTheMiddleOfTheWeb(const GearPart& p) {
+    const double middle = (p.hubDiameter + p.rimInner) / 2;
+    for (double size : NormalSizesRa40()) {
+        if (std::fabs(size - middle) < std::fabs(p.holeCircle - middle) - 1e-9) return false;
+    }
+    const double ligament = p.holeDiameter / 2 - 1e-9;
+    return (p.holeCircle - p.holeDiameter - p.hubDiameter) / 2 >= ligament &&
+           (p.rimInner - p.holeCircle - p.holeDiameter) / 2 >= ligament;
+}
+
+// An angle written as a drawing writes it: degrees, then minutes and seconds in two digits.
+bool DegreesMinutesSeconds(const std::string& text) {
+    const std::size_t degree = text.find("°");
+    if (degree == 0 || degree == std::string::npos) return false;
+    const std::string rest = text.substr(degree + std::string("°").size());
+    const std::string minute = "′";
+    const std::string second = "″";
+    return rest.size() == 4 + minute.size() + second.size() && std::isdigit(rest[0]) &&
+           std::isdigit(rest[1]) && rest.compare(2, minute.size(), minute) == 0 &&
+           std::isdigit(rest[2 + minute.size()]) && std::isdigit(rest[3 + minute.size()]) &&
+           rest.compare(4 + minute.size(), second.size(), second) == 0;
 }
 
 // The box a text's capitals take (no descenders), for texts turned by a multiple of 90 degrees.
@@ -158,11 +194,13 @@ bool LineItemHits(const Item& item, const Box& box) {
     return false;
 }
 
-// The helix angle the table writes, "14°38′51″", in degrees; -1 when there is none.
+// The helix angle the table writes, "14°38′51″", in degrees; -1 when there is none, -2 when
+// it is not written as degrees with two-digit minutes and seconds.
 double TableHelix(const std::vector<const Text*>& texts) {
     for (const Text* t : texts) {
         const std::string& s = t->text;
         if (s.find("°") == std::string::npos || s.find("×") != std::string::npos) continue;
+        if (!DegreesMinutesSeconds(s)) return -2;
         int degrees = 0, minutes = 0, seconds = 0;
         const char* c = s.c_str();
         degrees = std::atoi(c);
@@ -302,19 +340,38 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
         return Fault(stats, name + ": " + sheet.scale + " on " + sheet.format);
     }
     if (!c.dimensioned) return;
-    const double beta = TableHelix(allTexts) * std::numbers::pi / 180;
+    // The local view's texts stay right of everything of the main view.
+    if (sheet.views.size() > 1) {
+        double mainRight = -1e300;
+        for (const Item& item : plain.items) {
+            if (item.view == 0) mainRight = std::max(mainRight, ItemBox(item).right);
+        }
+        for (const Item& item : plain.items) {
+            if (item.view == 1 && std::holds_alternative<Text>(item.shape) &&
+                ItemBox(item).left < mainRight) {
+                return Fault(stats, name + ": a text of the local view over the main view");
+            }
+        }
+    }
+    if (part.web && !HolesInTheMiddleOfTheWeb(part)) {
+        return Fault(stats, name + ": web holes off the middle of the web or too near its edges");
+    }
+    const double helix = TableHelix(allTexts);
+    if (helix == -2) return Fault(stats, name + ": the helix angle not as D°MM′SS″");
+    const double beta = helix * std::numbers::pi / 180;
     if (std::fabs(c.mn * c.teeth / std::cos(beta) - c.pitch) > 0.005) {
         return Fault(stats, name + ": the table's helix angle does not give d");
     }
-    for (const std::string& expected : ExpectedDimensions(part, c.shaft)) {
-        // The size itself, or the size followed by its fit or deviation ("Ø80H7(+0,030)").
+    for (const ExpectedSize& expected : ExpectedDimensions(part, c.shaft)) {
+        // The size followed by its fit or deviation ("Ø80H7(+0,030)", "Ø4461,31h11"), where
+        // it has one, else the size alone.
+        const std::string start = expected.size + expected.fit;
         const auto written = [&](const std::string& text) {
-            return text.compare(0, expected.size(), expected) == 0 &&
-                   (text.size() == expected.size() ||
-                    std::string_view("HJh+").find(text[expected.size()]) != std::string::npos);
+            return text.compare(0, start.size(), start) == 0 &&
+                   (!expected.fit.empty() || text.size() == start.size());
         };
         if (std::none_of(texts.begin(), texts.end(), written))
-            return Fault(stats, name + ": no dimension " + expected);
+            return Fault(stats, name + ": no dimension " + start);
     }
 }
 

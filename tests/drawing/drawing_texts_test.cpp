@@ -11,12 +11,12 @@ TEST(DrawingTexts, DiametersAndChamfersToHundredths) {
     EXPECT_EQ(ChamferText(3), "3×45°");
 }
 
-TEST(DrawingTexts, AnglesShowOnlyTheMinutesAndSecondsTheyHave) {
-    EXPECT_EQ(AngleText(14), "14°");
-    EXPECT_EQ(AngleText(14.5), "14°30′");
-    EXPECT_EQ(AngleText(14 + 30 / 60.0 + 15 / 3600.0), "14°30′15″");
-    EXPECT_EQ(AngleText(8 + 15 / 3600.0), "8°0′15″");
-    EXPECT_EQ(AngleText(14.99999), "15°");  // rounded to the second, carried into degrees
+TEST(DrawingTexts, AnglesInDegreesAndTwoDigitMinutesAndSeconds) {
+    EXPECT_EQ(AngleText(8 + 6 / 60.0 + 35 / 3600.0), "8°06′35″");
+    EXPECT_EQ(AngleText(9 + 22 / 60.0), "9°22′00″");
+    EXPECT_EQ(AngleText(17 + 39 / 3600.0), "17°00′39″");
+    EXPECT_EQ(AngleText(0), "0°00′00″");
+    EXPECT_EQ(AngleText(14.99999), "15°00′00″");  // rounded to the second, carried into degrees
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     // The teeth are cut at the angle the diameters come from, not at the 14 degrees entered.
     for (const char* text :
          {"Колесо зубчатое", "ГП.01.001", "ГП.01.002", "Сталь 45 ГОСТ 1050-2013", "Иванов",
-          "Формат A2", "Листов", "1", "29,6", "95", "14°38′51″", "Правое",
+          "Формат A2", "Листов", "1", "28,8", "95", "14°38′51″", "Правое",
           "106,235",  // W over 12 teeth
           "12", "294,574", "200", "34",
           // The accepted sizes, with their fits where they have one.
           "Ø300,57h11(-0,320)", "Ø80H7(+0,030)", "Ø125", "100", "120", "30", "45", "Ø260",
-          "1,6×45°", "22Js9(±0,026)", "85,4+0,2", "8 отв. Ø22 равномерно", "Ø210", "1:1",
+          "1,6×45°", "22Js9(±0,026)", "85,4+0,2", "8 отв. Ø32 равномерно", "Ø190", "1:1",
           "1. Улучшение 235…265 HB"}) {
         EXPECT_TRUE(Has(wheel, text)) << text;
     }
@@ -57,9 +57,9 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     EXPECT_EQ(count("Ra 3,2"), 2);
     EXPECT_EQ(count("Ra 6,3"), 1);
     const auto pinion = Texts(set.pinion);
-    for (const char* text :
-         {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5", "105,426", "95",
-          "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110", "120", "16", "60,3+0,2", "6,53"}) {
+    for (const char* text : {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5",
+                             "105,426", "95", "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110",
+                             "120", "16Js9(±0,021)", "60,3+0,2", "6,53"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
 }
@@ -89,7 +89,7 @@ TEST(DefaultDesignSheets, HatchingStopsAtTheRootLine) {
 
 // The web's position and thickness are dimensioned in the space between hub and rim, so that
 // no extension line runs through the rim: on the default wheel their line lies between the
-// hub (Ø125) and the hole circle (Ø210), and it measures 45 and 30.
+// hub (Ø125) and the rim (Ø260), and it measures 45 and 30.
 TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
@@ -100,9 +100,28 @@ TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
         if (d == nullptr || (d->text != "45" && d->text != "30")) continue;
         ++found;
         EXPECT_LT(d->line.y, -125 / 2.0) << d->text;
-        EXPECT_GT(d->line.y, -210 / 2.0) << d->text;
+        EXPECT_GT(d->line.y, -260 / 2.0) << d->text;
     }
     EXPECT_EQ(found, 2);
+}
+
+// A Ø6 bore at 1:1: its local view at 4:1, labelled "А (4:1)", the arrow "А" on the main view.
+TEST(SmallBoreSheets, LocalViewEnlargedAndLabelled) {
+    GearSession session;
+    DesignInputs inputs;
+    inputs.uzText = "4";
+    inputs.hkolText = "207";
+    inputs.powerText = "60";
+    inputs.nwText = "3000";
+    ASSERT_TRUE(RunDesign(session, inputs).completed);
+    const DrawingSet set = BuildDrawings(session.design, DesignProductsOf(session.design));
+    ASSERT_EQ(set.wheel.scale, "1:1");
+    ASSERT_EQ(set.wheel.views.size(), 2u);
+    EXPECT_EQ(set.wheel.views[1].place.scale, 4);
+    const auto texts = Texts(set.wheel);
+    EXPECT_TRUE(Has(texts, "А (4:1)"));
+    EXPECT_TRUE(Has(texts, "А"));
+    EXPECT_TRUE(Has(texts, "Ø6H7(+0,012)"));
 }
 
 // A user's text reaches the sheet whole or not at all.

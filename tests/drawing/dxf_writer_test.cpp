@@ -99,6 +99,24 @@ TEST(DxfText, ViewsAtRealSizeAndTheSheetAtTheInverseScale) {
               std::string::npos);
 }
 
+// A local view at 2:1 on a 1:2 sheet lands four times the part's size in the model, as large
+// as its texts; its dimension states its size instead of measuring.
+TEST(DxfText, AViewAtItsOwnScaleEnlargedWithItsTexts) {
+    Sheet sheet = SmallSheet();
+    sheet.scale = "1:2";
+    const ViewPlace local{{150, 100}, 2};
+    sheet.views = {DrawingView{"section", ViewPlace{{100, 100}, 0.5}}, DrawingView{"bore", local}};
+    sheet.items = {
+        {Layer::Contour, Circle{{150, 100}, 10}, 1},
+        {Layer::Dimension,
+         Dimension{DimensionKind::Linear, local, {0, -5}, {0, 5}, {}, {-8, 0}, 90, "Ø10", false},
+         1}};
+    const std::string dxf = DxfText(sheet);
+    EXPECT_NE(dxf.find(" 10\n300\n 20\n200\n 30\n0\n 40\n20\n"), std::string::npos);
+    EXPECT_NE(dxf.find("  1\n%%c10\n  3\nESKD\n100\nAcDbAlignedDimension\n 13\n300\n 23\n180\n"),
+              std::string::npos);
+}
+
 TEST(DimensionText, MeasuredValueStaysLiveUnlessTheSheetStatesAnotherSize) {
     Dimension d{DimensionKind::Linear, {}, {0, 0}, {77.4587, 0}, {}, {0, 10}, 0, "Ø77,46", false};
     EXPECT_EQ(DimensionTextOverride(d), "%%c<>");

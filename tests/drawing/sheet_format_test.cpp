@@ -25,6 +25,27 @@ TEST(SheetLayout, ScaleFirstThenTheSmallestFormat) {
     EXPECT_EQ(Chosen({40000, 4000, 100, 26}, 4000), "none");
 }
 
+// A bore under 20 mm on paper: its local view at the smallest standard scale that shows it
+// at 20 mm, at most 5:1; the arrow's room then widens the views.
+TEST(SheetLayout, SmallBoresEnlargedInTheirLocalView) {
+    LocalViewExtent local;
+    const auto scale = [&local](double bore, double sheet) {
+        local.bore = bore;
+        return local.Scale(sheet);
+    };
+    EXPECT_EQ(scale(20, 1), 1);
+    EXPECT_EQ(scale(17, 1), 2);
+    EXPECT_EQ(scale(6, 1), 4);
+    EXPECT_EQ(scale(3, 1), 5);
+    EXPECT_EQ(scale(8, 2), 2.5);
+    EXPECT_EQ(scale(100, 0.1), 0.2);
+    local = LocalViewExtent{6, 5, 2, 30, 40, 16, 6, 30};
+    // The text above reaches 40 mm left of the view's axis part, over 2 mm of it at its scale.
+    EXPECT_EQ(local.Width(1), (40 - 2 * 4) + 2 * 5 * 4 + 16 + kViewArrowRoom);
+    local.bore = 20;
+    EXPECT_EQ(local.Width(1), (40 - 2) + 2 * 5 + 16);
+}
+
 TEST(SheetLayout, TheFreeAreaStaysClearOfTableRequirementsTitleBlockAndGraph26) {
     const SheetFurniture furniture{13, 4};
     for (double width : {60.0, 150.0, 400.0}) {

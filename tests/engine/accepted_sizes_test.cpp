@@ -94,9 +94,10 @@ TEST(AcceptedSizes, DefaultDesign) {
     EXPECT_EQ(a.rimInnerDiameter, 260);  // 269,074 rounded down
     EXPECT_NEAR(a.deltakol, 13.537, kMm);
     EXPECT_EQ(a.chamferWheel, 1.6);
-    EXPECT_EQ(a.DBotvkol, 210);
-    // 30 is nearest, but the rim drawn in by 9 mm leaves room for 22,6 mm of hole only.
-    EXPECT_EQ(a.Dotvkol, 22);
+    // Halfway between the hub Ø125 and the rim Ø260 is 192,5: the holes on Ø190, whose 32,5 mm
+    // of room to the hub (65 / 2) takes a Ø32 hole with 16,5 mm of web to the hub, 19 to the rim.
+    EXPECT_EQ(a.DBotvkol, 190);
+    EXPECT_EQ(a.Dotvkol, 32);
     EXPECT_EQ(a.dvw, 56);
     EXPECT_EQ(a.dstw, 90);
     EXPECT_EQ(a.lstw, 120);

@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 namespace gearpair {
 namespace {
@@ -42,8 +44,7 @@ TEST(StandardTolerance, EveryCellAtBothEdgesOfItsSizeRange) {
 // The default design's wheel: bore 80, key 22 x 14 with t2 5,4, tip 300,574.
 TEST(Deviations, DefaultWheelAsTheDrawingWritesThem) {
     EXPECT_EQ(WithDeviations("40", LimitDeviations{200, -100}, 1, false), "40+0,2/-0,1");
-    // An odd IT9 has no half from a verified source; beyond 3150 mm no grade at all.
-    EXPECT_EQ(Js9(100), std::nullopt);
+    // Beyond 3150 mm no grade at all.
     EXPECT_EQ(ShaftH11(3200), std::nullopt);
 
     const BoreTexts bore = BoreToleranceTexts(80);
@@ -51,11 +52,31 @@ TEST(Deviations, DefaultWheelAsTheDrawingWritesThem) {
     EXPECT_EQ(bore.keywayWidth, "22Js9(±0,026)");
     EXPECT_EQ(bore.hubDepth, "85,4+0,2");
     EXPECT_EQ(TipDiameterText(300.5736434108527, 3), "Ø300,574h11(-0,320)");
-    EXPECT_EQ(TipDiameterText(4461.25, 2), "Ø4461,25");
-    // A 400 mm bore: a 90 mm key, whose odd IT9 leaves its width without deviations.
-    EXPECT_EQ(BoreToleranceTexts(400).keywayWidth, "90");
+    // Beyond the table's last size the tolerance field's symbol alone.
+    EXPECT_EQ(TipDiameterText(4461.25, 2), "Ø4461,25h11");
+    EXPECT_EQ(BoreToleranceTexts(3200).bore, "Ø3200H7");
     EXPECT_EQ(BoreToleranceTexts(400).hubDepth, "417,4+0,3");
     EXPECT_EQ(BoreToleranceTexts(5).keywayWidth, "");
+}
+
+// Every row of the key table by its largest bore: the width with Js9, an odd IT9 (widths 2, 3,
+// 12 to 18, 90 and 100) halved down to the even micrometre.
+TEST(Deviations, EveryKeywayWidthCarriesItsJs9) {
+    constexpr std::array<std::pair<double, std::string_view>, 26> rows = {{
+        {8, "2Js9(±0,012)"},    {10, "3Js9(±0,012)"},    {12, "4Js9(±0,015)"},
+        {17, "5Js9(±0,015)"},   {22, "6Js9(±0,015)"},    {30, "8Js9(±0,018)"},
+        {38, "10Js9(±0,018)"},  {44, "12Js9(±0,021)"},   {50, "14Js9(±0,021)"},
+        {58, "16Js9(±0,021)"},  {65, "18Js9(±0,021)"},   {75, "20Js9(±0,026)"},
+        {85, "22Js9(±0,026)"},  {95, "25Js9(±0,026)"},   {110, "28Js9(±0,026)"},
+        {130, "32Js9(±0,031)"}, {150, "36Js9(±0,031)"},  {170, "40Js9(±0,031)"},
+        {200, "45Js9(±0,031)"}, {230, "50Js9(±0,031)"},  {260, "56Js9(±0,037)"},
+        {290, "63Js9(±0,037)"}, {330, "70Js9(±0,037)"},  {380, "80Js9(±0,037)"},
+        {440, "90Js9(±0,043)"}, {500, "100Js9(±0,043)"},
+    }};
+    for (const auto& [bore, width] : rows) {
+        SCOPED_TRACE(bore);
+        EXPECT_EQ(BoreToleranceTexts(bore).keywayWidth, width);
+    }
 }
 
 TEST(Deviations, HubDepthByKeyHeightAtTheBandEdges) {
