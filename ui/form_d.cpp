@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -63,6 +64,16 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     BitBtn3->setGeometry(2, 192, 75, 25);
     connect(BitBtn3, &QPushButton::clicked, this, &TFormD::DrawingsRequested);
     setTabOrder(BitBtn2, BitBtn3);
+
+    // The design's warnings, each in a line of its own between the results and the buttons;
+    // hidden when there are none.
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("LabelWarning"));
+    warning_->setWordWrap(true);
+    QPalette palette = warning_->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x80, 0x20, 0x00));
+    warning_->setPalette(palette);
+    warning_->hide();
 }
 
 void TFormD::Execute(const ResultTexts& results, const std::vector<std::string>& warnings) {
@@ -75,6 +86,21 @@ void TFormD::Execute(const ResultTexts& results, const std::vector<std::string>&
     BitBtn3->setIcon(lines.isEmpty() ? QIcon()
                                      : style()->standardIcon(QStyle::SP_MessageBoxWarning));
     BitBtn3->setToolTip(lines.join(QLatin1Char('\n')));
+    // The buttons move down under the warning lines, the dialog grows with them.
+    constexpr int kWidth = 413;
+    constexpr int kButtonsTop = 192;
+    int extra = 0;
+    warning_->setText(lines.join(QLatin1Char('\n')));
+    warning_->setVisible(!lines.isEmpty());
+    if (!lines.isEmpty()) {
+        const int height = warning_->heightForWidth(kWidth - 16);
+        warning_->setGeometry(8, kButtonsTop - 6, kWidth - 16, height);
+        extra = height + 6;
+    }
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3}) {
+        button->move(button->x(), kButtonsTop + extra);
+    }
+    setFixedSize(kWidth, 227 + extra);
     move(screen()->availableGeometry().center() - rect().center());
     BitBtn1->setFocus();
     exec();

@@ -27,9 +27,9 @@ public:
     // window stays usable.
     TFormD(TFormB& details, QWidget* parent = nullptr);
 
-    // Fills the six value labels, marks the drawing button with the design's warnings (a
-    // warning sign, the texts as its tooltip), centres the dialog on the screen and runs it
-    // modally. Returns when the dialog closes.
+    // Fills the six value labels, shows the design's warnings a line each above the buttons and
+    // marks the drawing button with them (a warning sign, the texts as its tooltip), centres the
+    // dialog on the screen and runs it modally. Returns when the dialog closes.
     void Execute(const ResultTexts& results, const std::vector<std::string>& warnings);
 
     // OK: closes the dialog and asks for the end of the program.
@@ -54,6 +54,7 @@ private:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
+    QLabel* warning_;  // the design's warnings, a line each
 };
 
 }  // namespace gearpair

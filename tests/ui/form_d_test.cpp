@@ -57,6 +57,27 @@ TEST_F(FormD, ShowsTheValuesAndEndsTheProgramOnEnter) {
     EXPECT_TRUE(session.report.Lines().empty());
 }
 
+// A warning stands in a line of its own between the results and the buttons, which move down.
+TEST_F(FormD, WarningsGetALineOfTheirOwnAboveTheButtons) {
+    const ResultTexts results{"125", "1,75", "21", "118", "37,8", "212,2"};
+    const std::string warning = "Передача неосуществима: диаметр впадин шестерни df1 = 33,39 мм";
+    const auto check = [&](QDialog& dialog) {
+        const QLabel* line = D<QLabel>("LabelWarning");
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_EQ(line->text().toStdString(), warning);
+        EXPECT_GT(line->geometry().top(), D<QLabel>("Label13")->geometry().bottom());
+        EXPECT_LT(line->geometry().bottom(), D<QPushButton>("BitBtn1")->geometry().top());
+        EXPECT_GT(dialog.height(), 227);
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    };
+    EXPECT_TRUE(AnswerModals([&] { formD.Execute(results, {warning}); }, check).empty());
+    Execute([&](QDialog& dialog) {
+        EXPECT_FALSE(D<QLabel>("LabelWarning")->isVisible());
+        EXPECT_EQ(dialog.size(), QSize(413, 227));
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    });
+}
+
 TEST_F(FormD, EscapeLeavesItOpenAndOkStillEndsTheProgram) {
     QSignalSpy endRequests(&formD, &TFormD::EndProgramRequested);
     bool openAfterEscape = false;
