@@ -91,8 +91,8 @@ TEST(DefaultDesignParts, HelixAnglesMassesAndNoWarnings) {
     EXPECT_EQ(CutHelixDegrees(d), 14.647469308361414);
     const PartSizes sizes = DerivePartSizes(d);
     const PartMasses masses = DesignMasses(d, sizes);
-    EXPECT_NEAR(masses.wheel, 29.6142, 1e-4);  // with the accepted sizes, as drawn
-    EXPECT_NEAR(masses.pinion, 6.5277, 1e-4);
+    EXPECT_NEAR(masses.wheel, 27.2922, 1e-4);  // as made: tooth spaces cut, as drawn
+    EXPECT_NEAR(masses.pinion, 5.5892, 1e-4);
     EXPECT_EQ(masses.total, masses.wheel + masses.pinion);
     EXPECT_TRUE(DesignWarnings(d, sizes).empty());
 }
