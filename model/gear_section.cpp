@@ -93,8 +93,8 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
 
 GearSection WheelSection(const TGearDesign& d, const PartSizes& sizes, double tolerance) {
     GearSection s = Section(d.z2, d, d.bkol, 1, tolerance);
-    const GearPart part = DrawnPartsOf(d, sizes).wheel;
-    WithBore(s, part.bore, part.keyway, tolerance);
+    s.part = DrawnPartsOf(d, sizes).wheel;
+    WithBore(s, s.part.bore, s.part.keyway, tolerance);
     return s;
 }
 
@@ -102,6 +102,7 @@ GearSection PinionSection(const TGearDesign& d, const PartSizes& sizes, double t
     GearSection s = Section(d.z1, d, d.bw, -1, tolerance);
     // A pinion made in one piece with its shaft has no bore.
     const DrawnParts parts = DrawnPartsOf(d, sizes);
+    s.part = parts.pinion;
     if (parts.pinionForm == PinionForm::OnKey) {
         WithBore(s, parts.pinion.bore, parts.pinion.keyway, tolerance);
     }
