@@ -1,15 +1,21 @@
 // The gear's solid in OpenCASCADE and its STEP text.
 #include "model/step_model.h"
 
+#include <BRepAlgoAPI_Cut.hxx>
+#include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeSolid.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepGProp.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
+#include <BRepPrimAPI_MakeRevol.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GC_MakeSegment.hxx>
 #include <GProp_GProps.hxx>
@@ -25,6 +31,7 @@
 #include <TColgp_HArray1OfPnt.hxx>
 #include <TCollection_HAsciiString.hxx>
 #include <TopExp_Explorer.hxx>
+#include <TopTools_ListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Solid.hxx>
 #include <TopoDS_Wire.hxx>
@@ -117,9 +124,16 @@ TopoDS_Wire OutlineWire(const GearOutline& o, double height, double turn) {
     return Wire(edges);
 }
 
-// The bore with its keyway at a height, counter-clockwise.
-TopoDS_Wire BoreWire(const GearSection& section, double height) {
-    const double r = section.boreDiameter / 2;
+// The contour under the teeth at a height, counter-clockwise: a circle of `diameter`, with the
+// keyway of `keyWidth` x `keyDepth` where that is above zero.
+struct Inside {
+    double diameter = 0;  // 0: the rim goes down to the axis
+    double keyWidth = 0;
+    double keyDepth = 0;
+};
+
+TopoDS_Wire BoreWire(const Inside& section, double height) {
+    const double r = section.diameter / 2;
     BRepBuilderAPI_MakeWire wire;
     if (section.keyWidth > 0) {
         const double half = section.keyWidth / 2;
@@ -138,12 +152,12 @@ TopoDS_Wire BoreWire(const GearSection& section, double height) {
     return wire.Wire();
 }
 
-// An end face: the outline with the bore cut out of it.
-TopoDS_Face EndFace(const GearSection& section, double height) {
+// An end face: the outline with the inside cut out of it.
+TopoDS_Face EndFace(const GearSection& section, const Inside& inside, double height) {
     BRepBuilderAPI_MakeFace face(OutlineWire(section.outline, height, section.twist * height),
                                  Standard_True);
-    if (section.boreDiameter > 0) {
-        TopoDS_Wire bore = BoreWire(section, height);
+    if (inside.diameter > 0) {
+        TopoDS_Wire bore = BoreWire(inside, height);
         bore.Reverse();
         face.Add(bore);
     }
@@ -154,7 +168,7 @@ TopoDS_Face EndFace(const GearSection& section, double height) {
 // The solid: one pitch's flanks lofted through sections turned along the helix and copied round
 // the gear, the bore's faces and the two end faces, sewn into one closed shell. The copies and
 // the sewing cost a fraction of a loft of the whole outline and a cut of the bore from it.
-TopoDS_Shape GearSolid(const GearSection& section) {
+TopoDS_Shape ToothedRim(const GearSection& section, const Inside& inside) {
     BRepOffsetAPI_ThruSections loft(Standard_False, Standard_False, 1e-6);
     loft.CheckCompatibility(Standard_False);
     for (int k = 0; k < kSections; ++k) {
@@ -171,11 +185,11 @@ TopoDS_Shape GearSolid(const GearSection& section) {
         turn.SetRotation(gp::OZ(), 2 * std::numbers::pi * k / z);
         sewing.Add(BRepBuilderAPI_Transform(loft.Shape(), turn, Standard_True).Shape());
     }
-    if (section.boreDiameter > 0) {
-        sewing.Add(BRepPrimAPI_MakePrism(BoreWire(section, 0), gp_Vec(0, 0, section.face)).Shape());
+    if (inside.diameter > 0) {
+        sewing.Add(BRepPrimAPI_MakePrism(BoreWire(inside, 0), gp_Vec(0, 0, section.face)).Shape());
     }
-    sewing.Add(EndFace(section, 0));
-    sewing.Add(EndFace(section, section.face));
+    sewing.Add(EndFace(section, inside, 0));
+    sewing.Add(EndFace(section, inside, section.face));
     sewing.Perform();
 
     TopExp_Explorer shells(sewing.SewedShape(), TopAbs_SHELL);
@@ -188,6 +202,98 @@ TopoDS_Shape GearSolid(const GearSection& section) {
     BRepGProp::VolumeProperties(solid, properties);
     if (properties.Mass() < 0) solid.Reverse();
     return solid;
+}
+
+// The body of revolution a polygon of (radius, height) corners sweeps about the axis.
+TopoDS_Shape Revolved(const std::vector<std::pair<double, double>>& corners) {
+    BRepBuilderAPI_MakePolygon polygon;
+    for (const auto& [r, z] : corners) polygon.Add(gp_Pnt(r, 0, z));
+    polygon.Close();
+    const TopoDS_Face face = BRepBuilderAPI_MakeFace(polygon.Wire(), Standard_True);
+    return BRepPrimAPI_MakeRevol(face, gp::OZ()).Shape();
+}
+
+// The drawn part: the toothed rim lofted down to the web's, the hub's or the bore's contour;
+// the web and the hub turned from their section, reaching half way into the rim so that the
+// fuse meets no face lying on another; less the chamfers' cones at the tips, the web's holes
+// and the keyway.
+TopoDS_Shape GearSolid(const GearSection& section) {
+    const GearPart& p = section.part;
+    const double b = section.face;
+    const double overhang = p.HasHub() ? std::max(p.hubLength - b, 0.0) / 2 : 0;
+    const bool web = p.web && p.holes > 0;
+    const bool hub = !web && p.HasHub() && overhang > 0;
+    const double root = section.outline.gear.rootRadius;
+    const double bore = section.boreDiameter / 2;
+    Inside inside;
+    if (web) {
+        inside.diameter = p.rimInner;
+    } else if (hub) {
+        inside.diameter = bore + p.hubDiameter / 2;  // half way between the bore and the hub
+    } else {
+        inside = {section.boreDiameter, section.keyWidth, section.keyDepth};
+    }
+    TopoDS_Shape solid = ToothedRim(section, inside);
+    if (web || hub) {
+        const double hubRadius = p.hubDiameter / 2;
+        std::vector<std::pair<double, double>> corners = {{bore, -overhang},
+                                                          {hubRadius, -overhang}};
+        if (web) {
+            const double reach = (p.rimInner / 2 + root) / 2;
+            const double low = (b - p.webThickness) / 2;
+            const double high = (b + p.webThickness) / 2;
+            for (const auto& corner :
+                 {std::pair{hubRadius, low}, {reach, low}, {reach, high}, {hubRadius, high}}) {
+                corners.push_back(corner);
+            }
+        }
+        corners.push_back({hubRadius, b + overhang});
+        corners.push_back({bore, b + overhang});
+        BRepAlgoAPI_Fuse fuse(solid, Revolved(corners));
+        if (!fuse.IsDone()) throw Error(kModelFailure);
+        solid = fuse.Shape();
+    }
+
+    TopTools_ListOfShape tools;
+    const double n = p.TipChamfer();
+    if (n > 0) {
+        // Triangles whose long side is the cone, reaching past the tips and the end faces.
+        const double tip = section.outline.gear.tipRadius;
+        const double out = tip + 2;
+        tools.Append(Revolved({{tip - n - 1, -1}, {out, -1}, {out, n + 2}}));
+        tools.Append(Revolved({{tip - n - 1, b + 1}, {out, b - n - 2}, {out, b + 1}}));
+    }
+    if (web) {
+        const double low = (b - p.webThickness) / 2 - 1;
+        for (int k = 0; k < p.holes; ++k) {
+            const double angle = std::numbers::pi * (2 * k + 1) / p.holes;
+            const gp_Ax2 axis(
+                gp_Pnt(p.holeCircle / 2 * std::cos(angle), p.holeCircle / 2 * std::sin(angle), low),
+                gp::DZ());
+            tools.Append(
+                BRepPrimAPI_MakeCylinder(axis, p.holeDiameter / 2, p.webThickness + 2).Shape());
+        }
+    }
+    if ((web || hub) && section.keyWidth > 0) {
+        const double half = section.keyWidth / 2;
+        tools.Append(BRepPrimAPI_MakeBox(gp_Pnt(-half, 0, -overhang - 1),
+                                         gp_Pnt(half, bore + section.keyDepth, b + overhang + 1))
+                         .Shape());
+    }
+    if (tools.IsEmpty()) return solid;
+    BRepAlgoAPI_Cut cut;
+    TopTools_ListOfShape arguments;
+    arguments.Append(solid);
+    cut.SetArguments(arguments);
+    cut.SetTools(tools);
+    cut.Build();
+    if (!cut.IsDone()) throw Error(kModelFailure);
+    TopExp_Explorer solids(cut.Shape(), TopAbs_SOLID);
+    if (!solids.More()) throw Error(kModelFailure);
+    const TopoDS_Shape result = solids.Current();
+    solids.Next();
+    if (solids.More()) throw Error(kModelFailure);
+    return result;
 }
 
 }  // namespace
