@@ -1,21 +1,22 @@
 // The gear's solid in OpenCASCADE and its STEP text.
 #include "model/step_model.h"
 
-#include <BRepAlgoAPI_Cut.hxx>
-#include <BRepAlgoAPI_Fuse.hxx>
+#include <BRepAdaptor_Surface.hxx>
+#include <BRepAlgoAPI_BuilderAlgo.hxx>
+#include <BRepAlgoAPI_Splitter.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
-#include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeSolid.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
+#include <BRepClass_FaceClassifier.hxx>
 #include <BRepGProp.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
-#include <BRepPrimAPI_MakeBox.hxx>
-#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepPrimAPI_MakeRevol.hxx>
+#include <BRepTools.hxx>
+#include <BRep_Builder.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GC_MakeSegment.hxx>
 #include <GProp_GProps.hxx>
@@ -32,7 +33,9 @@
 #include <TCollection_HAsciiString.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_ListOfShape.hxx>
+#include <TopTools_MapOfShape.hxx>
 #include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
 #include <TopoDS_Solid.hxx>
 #include <TopoDS_Wire.hxx>
 #include <Transfer_FinderProcess.hxx>
@@ -56,8 +59,9 @@ namespace {
 // face) to well under a micrometre.
 constexpr int kSections = 5;
 
-// Edges of neighbouring faces meet within a nanometre: they are built from the same points.
-constexpr double kSewingTolerance = 1e-6;
+// Edges of neighbouring faces meet within 10 nm: built from the same points, or where the
+// chamfers cut the end faces, found by intersection twice.
+constexpr double kSewingTolerance = 1e-5;
 
 // OpenCASCADE failing to build the solid is no fault of the design: the user is told so.
 constexpr const char* kModelFailure = "Не удалось построить твердотельную модель зубчатого колеса";
@@ -74,11 +78,11 @@ TopoDS_Edge SplineEdge(const std::vector<gp_Pnt>& points) {
     return BRepBuilderAPI_MakeEdge(interpolate.Curve());
 }
 
-// The edges of one pitch of the outline at a height, turned: from the tip corner of tooth
-// `pitch`, its tip arc, its second involute and fillet, the root arc across the space's middle,
-// then the next tooth's fillet and involute. Each of the outline's curves is an edge of its own:
-// a spline through all of a space's points would be one long face, which OpenCASCADE's default
-// volume integration (what CAD programs show) gets wrong by a percent.
+// The edges of one pitch of the outline at a height, turned: from the middle of a space, half
+// its root arc, the fillet and involute of tooth `pitch`, its tip arc, its second involute and
+// fillet, and half the next space's root arc. Each of the outline's curves is an edge of its
+// own: a spline through all of a space's points would be one long face, which OpenCASCADE's
+// default volume integration (what CAD programs show) gets wrong by a percent.
 std::vector<TopoDS_Edge> PitchEdges(const GearOutline& o, std::size_t pitch, double height,
                                     double turn) {
     const std::size_t n = o.points.size();
@@ -95,17 +99,16 @@ std::vector<TopoDS_Edge> PitchEdges(const GearOutline& o, std::size_t pitch, dou
         for (std::size_t i = from; i <= to; ++i) points.push_back(point(i));
         return SplineEdge(points);
     };
-    const auto arc = [&](std::size_t from, std::size_t middle, std::size_t to) {
-        return TopoDS_Edge(BRepBuilderAPI_MakeEdge(
-            GC_MakeArcOfCircle(point(from), point(middle), point(to)).Value()));
+    const auto arc = [&](double radius, std::size_t from, std::size_t to) {
+        const gp_Circ circle(gp_Ax2(gp_Pnt(0, 0, height), gp::DZ()), radius);
+        return TopoDS_Edge(BRepBuilderAPI_MakeEdge(circle, point(from), point(to)));
     };
     const std::vector<std::size_t>& j = o.joints;
-    return {arc(base + j[2], base + (j[2] + j[3]) / 2, base + j[3]),
-            run(base + j[3], base + j[4]),
-            run(base + j[4], base + j[5]),
-            arc(base + j[5], next, next + j[0]),
-            run(next + j[0], next + j[1]),
-            run(next + j[1], next + j[2])};
+    const double root = o.gear.rootRadius;
+    return {arc(root, base, base + j[0]),  run(base + j[0], base + j[1]),
+            run(base + j[1], base + j[2]), arc(o.gear.tipRadius, base + j[2], base + j[3]),
+            run(base + j[3], base + j[4]), run(base + j[4], base + j[5]),
+            arc(root, base + j[5], next)};
 }
 
 TopoDS_Wire Wire(const std::vector<TopoDS_Edge>& edges) {
@@ -124,72 +127,243 @@ TopoDS_Wire OutlineWire(const GearOutline& o, double height, double turn) {
     return Wire(edges);
 }
 
-// The contour under the teeth at a height, counter-clockwise: a circle of `diameter`, with the
-// keyway of `keyWidth` x `keyDepth` where that is above zero.
+// A circle about the axis, or about a hole's centre, at a height.
+TopoDS_Wire CircleWire(double x, double y, double height, double radius) {
+    const gp_Circ circle(gp_Ax2(gp_Pnt(x, y, height), gp::DZ()), radius);
+    return BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(circle)).Wire();
+}
+
+// The contour under the teeth, or the bore: a circle of `diameter`, with the keyway of
+// `keyWidth` x `keyDepth` where that is above zero; counter-clockwise.
 struct Inside {
     double diameter = 0;  // 0: the rim goes down to the axis
     double keyWidth = 0;
     double keyDepth = 0;
 };
 
-TopoDS_Wire BoreWire(const Inside& section, double height) {
-    const double r = section.diameter / 2;
+TopoDS_Wire BoreWire(const Inside& inside, double height) {
+    const double r = inside.diameter / 2;
+    if (inside.keyWidth <= 0) return CircleWire(0, 0, height, r);
     BRepBuilderAPI_MakeWire wire;
-    if (section.keyWidth > 0) {
-        const double half = section.keyWidth / 2;
-        const double onBore = std::sqrt(r * r - half * half);
-        const double bottom = r + section.keyDepth;
-        const gp_Pnt rightBore(half, onBore, height), rightTop(half, bottom, height);
-        const gp_Pnt leftTop(-half, bottom, height), leftBore(-half, onBore, height);
-        wire.Add(BRepBuilderAPI_MakeEdge(
-            GC_MakeArcOfCircle(leftBore, gp_Pnt(0, -r, height), rightBore).Value()));
-        wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(rightBore, rightTop).Value()));
-        wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(rightTop, leftTop).Value()));
-        wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(leftTop, leftBore).Value()));
-    } else {
-        wire.Add(BRepBuilderAPI_MakeEdge(gp_Circ(gp_Ax2(gp_Pnt(0, 0, height), gp::DZ()), r)));
-    }
+    const double half = inside.keyWidth / 2;
+    const double onBore = std::sqrt(r * r - half * half);
+    const double bottom = r + inside.keyDepth;
+    const gp_Pnt rightBore(half, onBore, height), rightTop(half, bottom, height);
+    const gp_Pnt leftTop(-half, bottom, height), leftBore(-half, onBore, height);
+    wire.Add(BRepBuilderAPI_MakeEdge(
+        GC_MakeArcOfCircle(leftBore, gp_Pnt(0, -r, height), rightBore).Value()));
+    wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(rightBore, rightTop).Value()));
+    wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(rightTop, leftTop).Value()));
+    wire.Add(BRepBuilderAPI_MakeEdge(GC_MakeSegment(leftTop, leftBore).Value()));
     return wire.Wire();
 }
 
-// An end face: the outline with the inside cut out of it.
-TopoDS_Face EndFace(const GearSection& section, const Inside& inside, double height) {
-    BRepBuilderAPI_MakeFace face(OutlineWire(section.outline, height, section.twist * height),
-                                 Standard_True);
-    if (inside.diameter > 0) {
-        TopoDS_Wire bore = BoreWire(inside, height);
-        bore.Reverse();
-        face.Add(bore);
+// A plane face inside `outer` with the `holes` cut out of it.
+TopoDS_Face PlaneFace(const TopoDS_Wire& outer, const std::vector<TopoDS_Wire>& holes) {
+    BRepBuilderAPI_MakeFace face(outer, Standard_True);
+    for (TopoDS_Wire hole : holes) {
+        hole.Reverse();
+        face.Add(hole);
     }
     if (!face.IsDone()) throw Error(kModelFailure);
     return face.Face();
 }
 
-// The solid: one pitch's flanks lofted through sections turned along the helix and copied round
-// the gear, the bore's faces and the two end faces, sewn into one closed shell. The copies and
-// the sewing cost a fraction of a loft of the whole outline and a cut of the bore from it.
-TopoDS_Shape ToothedRim(const GearSection& section, const Inside& inside) {
+// The face a segment from (r0, z0) to (r1, z1) sweeps about the axis (x, y), by `angle` from
+// the direction `from`.
+TopoDS_Shape Swept(double r0, double z0, double r1, double z1, double x = 0, double y = 0,
+                   double from = 0, double angle = 2 * std::numbers::pi) {
+    const double c = std::cos(from);
+    const double s = std::sin(from);
+    const TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(gp_Pnt(x + r0 * c, y + r0 * s, z0),
+                                                     gp_Pnt(x + r1 * c, y + r1 * s, z1));
+    return BRepPrimAPI_MakeRevol(edge, gp_Ax1(gp_Pnt(x, y, 0), gp::DZ()), angle).Shape();
+}
+
+gp_Pnt Centre(const TopoDS_Shape& face) {
+    GProp_GProps properties;
+    BRepGProp::SurfaceProperties(face, properties);
+    return properties.CentreOfMass();
+}
+
+// A point inside a face (a bent face's centre of area may lie off it): the first of a grid
+// over its parameters that the face holds.
+gp_Pnt PointOn(const TopoDS_Face& face) {
+    double u0 = 0;
+    double u1 = 0;
+    double v0 = 0;
+    double v1 = 0;
+    BRepTools::UVBounds(face, u0, u1, v0, v1);
+    const BRepAdaptor_Surface surface(face);
+    constexpr int kGrid = 16;
+    for (int i = 1; i < kGrid; ++i) {
+        for (int j = 1; j < kGrid; ++j) {
+            const gp_Pnt2d uv(u0 + (u1 - u0) * i / kGrid, v0 + (v1 - v0) * j / kGrid);
+            if (BRepClass_FaceClassifier(face, uv, 1e-9).State() == TopAbs_IN) {
+                return surface.Value(uv.X(), uv.Y());
+            }
+        }
+    }
+    return Centre(face);
+}
+
+// The pieces of `shape`'s faces after splitting them with `tools`, each with its centre.
+std::vector<std::pair<TopoDS_Shape, gp_Pnt>> Pieces(const TopoDS_Shape& shape,
+                                                    const TopTools_ListOfShape& tools) {
+    BRepAlgoAPI_Splitter splitter;
+    TopTools_ListOfShape arguments;
+    arguments.Append(shape);
+    splitter.SetArguments(arguments);
+    splitter.SetTools(tools);
+    splitter.Build();
+    if (!splitter.IsDone()) throw Error(kModelFailure);
+    std::vector<std::pair<TopoDS_Shape, gp_Pnt>> pieces;
+    for (TopExp_Explorer e(splitter.Shape(), TopAbs_FACE); e.More(); e.Next()) {
+        pieces.push_back({e.Current(), Centre(e.Current())});
+    }
+    return pieces;
+}
+
+// The chamfers' cones through one pitch (the space middles bound it, where no tooth is):
+// generated by the 45-degree line from `n` inside the tip at each end face outwards.
+TopTools_ListOfShape PitchCones(const GearSection& section, double n) {
+    const double tip = section.outline.gear.tipRadius;
+    const double pitch = 2 * std::numbers::pi / section.outline.gear.z;
+    const double b = section.face;
+    const double turn = section.twist * b;
+    TopTools_ListOfShape cones;
+    cones.Append(Swept(tip - n, 0, tip + 1, n + 1, 0, 0, 0, pitch));
+    cones.Append(Swept(tip - n, b, tip + 1, b - n - 1, 0, 0, turn, pitch));
+    return cones;
+}
+
+// One pitch's flanks with the chamfers cut: the flank pieces inside the cones, and the cones'
+// pieces inside the tooth.
+TopoDS_Compound ChamferedPitch(const GearSection& section, const TopoDS_Shape& flanks, double n) {
+    const TransverseGear& g = section.outline.gear;
+    const double b = section.face;
+    const double pitch = 2 * std::numbers::pi / g.z;
+    const TopTools_ListOfShape cones = PitchCones(section, n);
+    BRep_Builder builder;
+    TopoDS_Compound kept;
+    builder.MakeCompound(kept);
+    const auto inCone = [&](const gp_Pnt& p) {
+        return std::hypot(p.X(), p.Y()) < g.tipRadius - n + std::min(p.Z(), b - p.Z());
+    };
+    // A cone's piece in the tooth: within the tooth's angles at its radius and height.
+    const auto inTooth = [&](const gp_Pnt& p) {
+        const double r = std::hypot(p.X(), p.Y());
+        const double angle = std::atan2(p.Y(), p.X()) - section.twist * p.Z();
+        const double fromMiddle = std::abs(std::remainder(angle - pitch / 2, pitch));
+        return r < g.tipRadius && r > g.baseRadius && fromMiddle < pitch / 2 - FlankAngle(g, r);
+    };
+    // The flanks and the cones split by each other at once, so that they share the edges
+    // where they meet.
+    BRepAlgoAPI_BuilderAlgo split;
+    TopTools_ListOfShape arguments = cones;
+    arguments.Append(flanks);
+    split.SetArguments(arguments);
+    split.Build();
+    if (!split.IsDone()) throw Error(kModelFailure);
+    TopTools_MapOfShape fromCones;
+    for (const TopoDS_Shape& cone : cones) {
+        for (const TopoDS_Shape& piece : split.Modified(cone)) fromCones.Add(piece);
+        fromCones.Add(cone);
+    }
+    for (TopExp_Explorer e(split.Shape(), TopAbs_FACE); e.More(); e.Next()) {
+        const bool cone = fromCones.Contains(e.Current());
+        if (cone ? inTooth(PointOn(TopoDS::Face(e.Current()))) : inCone(Centre(e.Current()))) {
+            builder.Add(kept, e.Current());
+        }
+    }
+    return kept;
+}
+
+// An end face of the toothed rim: the outline less the inside, its tips cut back to the
+// chamfer's circle.
+TopoDS_Shape RimEnd(const GearSection& section, const Inside& inside, double height, double n) {
+    std::vector<TopoDS_Wire> holes;
+    if (inside.diameter > 0) holes.push_back(BoreWire(inside, height));
+    const TopoDS_Face face =
+        PlaneFace(OutlineWire(section.outline, height, section.twist * height), holes);
+    if (n <= 0) return face;
+    const double tip = section.outline.gear.tipRadius;
+    const double down = height > 0 ? -1 : 1;
+    TopTools_ListOfShape cone;
+    cone.Append(Swept(tip - n - 1, height - down, tip + 1, height + down * (n + 1)));
+    for (const auto& [piece, centre] : Pieces(face, cone)) {
+        if (std::hypot(centre.X(), centre.Y()) < tip - n) return piece;
+    }
+    throw Error(kModelFailure);
+}
+
+// The solid: one pitch's flanks lofted through sections turned along the helix, its chamfers
+// cut, copied round the gear; the rim's end faces; the web with its holes or the solid disc,
+// the hub and the bore with its keyway, each face made on its own; all sewn into one closed
+// shell. Copies and sewing cost a fraction of cutting and fusing whole solids.
+TopoDS_Shape GearSolid(const GearSection& section) {
+    const GearPart& p = section.part;
+    const double b = section.face;
+    const double overhang = p.HasHub() ? std::max(p.hubLength - b, 0.0) / 2 : 0;
+    const bool web = p.web && p.holes > 0;
+    const bool hub = !web && p.HasHub() && overhang > 0;
+    const double n = p.TipChamfer();
+
     BRepOffsetAPI_ThruSections loft(Standard_False, Standard_False, 1e-6);
     loft.CheckCompatibility(Standard_False);
     for (int k = 0; k < kSections; ++k) {
-        const double height = section.face * k / (kSections - 1);
+        const double height = b * k / (kSections - 1);
         loft.AddWire(Wire(PitchEdges(section.outline, 0, height, section.twist * height)));
     }
     loft.Build();
     if (!loft.IsDone()) throw Error(kModelFailure);
+    const TopoDS_Shape pitch = n > 0 ? ChamferedPitch(section, loft.Shape(), n) : loft.Shape();
 
     BRepBuilderAPI_Sewing sewing(kSewingTolerance);
     const std::int32_t z = section.outline.gear.z;
     for (std::int32_t k = 0; k < z; ++k) {
         gp_Trsf turn;
         turn.SetRotation(gp::OZ(), 2 * std::numbers::pi * k / z);
-        sewing.Add(BRepBuilderAPI_Transform(loft.Shape(), turn, Standard_True).Shape());
+        sewing.Add(BRepBuilderAPI_Transform(pitch, turn, Standard_True).Shape());
     }
-    if (inside.diameter > 0) {
-        sewing.Add(BRepPrimAPI_MakePrism(BoreWire(inside, 0), gp_Vec(0, 0, section.face)).Shape());
+    const Inside bore{section.boreDiameter, section.keyWidth, section.keyDepth};
+    Inside inside = bore;
+    if (web) inside = {p.rimInner};
+    if (hub) inside = {p.hubDiameter};
+    sewing.Add(RimEnd(section, inside, 0, n));
+    sewing.Add(RimEnd(section, inside, b, n));
+    if (bore.diameter > 0) {
+        const double low = web || hub ? -overhang : 0;
+        const double high = web || hub ? b + overhang : b;
+        sewing.Add(BRepPrimAPI_MakePrism(BoreWire(bore, low), gp_Vec(0, 0, high - low)).Shape());
     }
-    sewing.Add(EndFace(section, inside, 0));
-    sewing.Add(EndFace(section, inside, section.face));
+    if (web || hub) {
+        const double hubRadius = p.hubDiameter / 2;
+        sewing.Add(PlaneFace(CircleWire(0, 0, -overhang, hubRadius), {BoreWire(bore, -overhang)}));
+        sewing.Add(
+            PlaneFace(CircleWire(0, 0, b + overhang, hubRadius), {BoreWire(bore, b + overhang)}));
+        const double low = web ? (b - p.webThickness) / 2 : 0;
+        const double high = web ? (b + p.webThickness) / 2 : b;
+        sewing.Add(Swept(hubRadius, -overhang, hubRadius, low));
+        sewing.Add(Swept(hubRadius, high, hubRadius, b + overhang));
+        if (web) {
+            const double rim = p.rimInner / 2;
+            sewing.Add(Swept(rim, 0, rim, low));
+            sewing.Add(Swept(rim, high, rim, b));
+            const double hole = p.holeDiameter / 2;
+            for (const double height : {low, high}) {
+                std::vector<TopoDS_Wire> holes = {CircleWire(0, 0, height, hubRadius)};
+                for (int k = 0; k < p.holes; ++k) {
+                    const double angle = std::numbers::pi * (2 * k + 1) / p.holes;
+                    const double x = p.holeCircle / 2 * std::cos(angle);
+                    const double y = p.holeCircle / 2 * std::sin(angle);
+                    holes.push_back(CircleWire(x, y, height, hole));
+                    if (height == low) sewing.Add(Swept(hole, low, hole, high, x, y));
+                }
+                sewing.Add(PlaneFace(CircleWire(0, 0, height, rim), holes));
+            }
+        }
+    }
     sewing.Perform();
 
     TopExp_Explorer shells(sewing.SewedShape(), TopAbs_SHELL);
@@ -202,98 +376,6 @@ TopoDS_Shape ToothedRim(const GearSection& section, const Inside& inside) {
     BRepGProp::VolumeProperties(solid, properties);
     if (properties.Mass() < 0) solid.Reverse();
     return solid;
-}
-
-// The body of revolution a polygon of (radius, height) corners sweeps about the axis.
-TopoDS_Shape Revolved(const std::vector<std::pair<double, double>>& corners) {
-    BRepBuilderAPI_MakePolygon polygon;
-    for (const auto& [r, z] : corners) polygon.Add(gp_Pnt(r, 0, z));
-    polygon.Close();
-    const TopoDS_Face face = BRepBuilderAPI_MakeFace(polygon.Wire(), Standard_True);
-    return BRepPrimAPI_MakeRevol(face, gp::OZ()).Shape();
-}
-
-// The drawn part: the toothed rim lofted down to the web's, the hub's or the bore's contour;
-// the web and the hub turned from their section, reaching half way into the rim so that the
-// fuse meets no face lying on another; less the chamfers' cones at the tips, the web's holes
-// and the keyway.
-TopoDS_Shape GearSolid(const GearSection& section) {
-    const GearPart& p = section.part;
-    const double b = section.face;
-    const double overhang = p.HasHub() ? std::max(p.hubLength - b, 0.0) / 2 : 0;
-    const bool web = p.web && p.holes > 0;
-    const bool hub = !web && p.HasHub() && overhang > 0;
-    const double root = section.outline.gear.rootRadius;
-    const double bore = section.boreDiameter / 2;
-    Inside inside;
-    if (web) {
-        inside.diameter = p.rimInner;
-    } else if (hub) {
-        inside.diameter = bore + p.hubDiameter / 2;  // half way between the bore and the hub
-    } else {
-        inside = {section.boreDiameter, section.keyWidth, section.keyDepth};
-    }
-    TopoDS_Shape solid = ToothedRim(section, inside);
-    if (web || hub) {
-        const double hubRadius = p.hubDiameter / 2;
-        std::vector<std::pair<double, double>> corners = {{bore, -overhang},
-                                                          {hubRadius, -overhang}};
-        if (web) {
-            const double reach = (p.rimInner / 2 + root) / 2;
-            const double low = (b - p.webThickness) / 2;
-            const double high = (b + p.webThickness) / 2;
-            for (const auto& corner :
-                 {std::pair{hubRadius, low}, {reach, low}, {reach, high}, {hubRadius, high}}) {
-                corners.push_back(corner);
-            }
-        }
-        corners.push_back({hubRadius, b + overhang});
-        corners.push_back({bore, b + overhang});
-        BRepAlgoAPI_Fuse fuse(solid, Revolved(corners));
-        if (!fuse.IsDone()) throw Error(kModelFailure);
-        solid = fuse.Shape();
-    }
-
-    TopTools_ListOfShape tools;
-    const double n = p.TipChamfer();
-    if (n > 0) {
-        // Triangles whose long side is the cone, reaching past the tips and the end faces.
-        const double tip = section.outline.gear.tipRadius;
-        const double out = tip + 2;
-        tools.Append(Revolved({{tip - n - 1, -1}, {out, -1}, {out, n + 2}}));
-        tools.Append(Revolved({{tip - n - 1, b + 1}, {out, b - n - 2}, {out, b + 1}}));
-    }
-    if (web) {
-        const double low = (b - p.webThickness) / 2 - 1;
-        for (int k = 0; k < p.holes; ++k) {
-            const double angle = std::numbers::pi * (2 * k + 1) / p.holes;
-            const gp_Ax2 axis(
-                gp_Pnt(p.holeCircle / 2 * std::cos(angle), p.holeCircle / 2 * std::sin(angle), low),
-                gp::DZ());
-            tools.Append(
-                BRepPrimAPI_MakeCylinder(axis, p.holeDiameter / 2, p.webThickness + 2).Shape());
-        }
-    }
-    if ((web || hub) && section.keyWidth > 0) {
-        const double half = section.keyWidth / 2;
-        tools.Append(BRepPrimAPI_MakeBox(gp_Pnt(-half, 0, -overhang - 1),
-                                         gp_Pnt(half, bore + section.keyDepth, b + overhang + 1))
-                         .Shape());
-    }
-    if (tools.IsEmpty()) return solid;
-    BRepAlgoAPI_Cut cut;
-    TopTools_ListOfShape arguments;
-    arguments.Append(solid);
-    cut.SetArguments(arguments);
-    cut.SetTools(tools);
-    cut.Build();
-    if (!cut.IsDone()) throw Error(kModelFailure);
-    TopExp_Explorer solids(cut.Shape(), TopAbs_SOLID);
-    if (!solids.More()) throw Error(kModelFailure);
-    const TopoDS_Shape result = solids.Current();
-    solids.Next();
-    if (solids.More()) throw Error(kModelFailure);
-    return result;
 }
 
 }  // namespace
