@@ -15,6 +15,9 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 // which straight edges between sections cut short by less than a sixteenth of the chamfer.
 constexpr int kChamferSlices = 4;
 
+// The finest chord tolerance a module asks for: a 400th of it.
+constexpr double kModulesPerTolerance = 400;
+
 OutlinePoint Turned(OutlinePoint p, double angle) {
     const double c = std::cos(angle);
     const double s = std::sin(angle);
@@ -131,7 +134,20 @@ void WebFace(Mesh& mesh, const Loop& outer, const Loop& inner, const std::vector
 Mesh GearMesh(const GearSection& section, double tolerance) {
     Mesh mesh;
     const GearPart& part = section.part;
-    const GearOutline& outline = section.outline;
+    // The chords cut off about 0,07 x tolerance / module of the volume (0,1 % at 10 µm for a
+    // module of 0,7): on small modules they are made finer, so that the mesh weighs what the
+    // part weighs within 0,03 %.
+    const TransverseGear& gear = section.outline.gear;
+    const double fine = std::min(tolerance, gear.mn / kModulesPerTolerance);
+    const GearOutline outline =
+        fine < tolerance ? ToothOutline(gear.z, gear.mn, gear.beta, fine) : section.outline;
+    std::vector<OutlinePoint> bore = section.bore;
+    if (fine < tolerance && !bore.empty()) {
+        bore = BoreContour(section.boreDiameter,
+                           section.keyWidth > 0 ? std::optional(section.keyWidth) : std::nullopt,
+                           section.keyDepth, fine);
+    }
+    tolerance = fine;
     const std::size_t n = outline.points.size();
     const std::size_t perPitch = outline.pointsPerPitch;
     const std::int32_t z = outline.gear.z;
@@ -176,8 +192,8 @@ Mesh GearMesh(const GearSection& section, double tolerance) {
     } else if (hub) {
         foot =
             CirclePoints(part.hubDiameter / 2, CircleChords(part.hubDiameter / 2, tolerance), rays);
-    } else if (!section.bore.empty()) {
-        foot = ThroughRays(section.bore, rays);
+    } else if (!bore.empty()) {
+        foot = ThroughRays(bore, rays);
     } else {
         foot = {{0, 0}};
     }
@@ -208,7 +224,7 @@ Mesh GearMesh(const GearSection& section, double tolerance) {
     }
 
     if (!web && !hub) {
-        if (!section.bore.empty()) Strip(mesh, footLow, footHigh, true);
+        if (!bore.empty()) Strip(mesh, footLow, footHigh, true);
         return mesh;
     }
     // The hub from end to end, its bore with the keyway, and its end faces.
@@ -216,8 +232,8 @@ Mesh GearMesh(const GearSection& section, double tolerance) {
     const int hubChords = CircleChords(hubRadius, tolerance);
     const Loop hubLow = AddLoop(mesh, CirclePoints(hubRadius, hubChords, {}), -overhang);
     const Loop hubHigh = AddLoop(mesh, CirclePoints(hubRadius, hubChords, {}), face + overhang);
-    const Loop boreLow = AddLoop(mesh, section.bore, -overhang);
-    const Loop boreHigh = AddLoop(mesh, section.bore, face + overhang);
+    const Loop boreLow = AddLoop(mesh, bore, -overhang);
+    const Loop boreHigh = AddLoop(mesh, bore, face + overhang);
     Strip(mesh, boreLow, boreHigh, true);
     Zip(mesh, hubLow, boreLow, true);
     Zip(mesh, hubHigh, boreHigh, false);

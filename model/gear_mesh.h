@@ -11,8 +11,9 @@
 namespace gearpair {
 
 // The mesh of the section's part. The flanks are cut into as many slices as keep the straight
-// edges between them within `tolerance` (mm) of the helices they join, and the circles into
-// chords within it.
+// edges between them within `tolerance` (mm) of the helices they join, and the curves into
+// chords within it; within a 400th of the module where that is finer, so that the mesh's
+// volume stays within 0,05 % of the part's.
 Mesh GearMesh(const GearSection& section, double tolerance);
 
 // The enclosed volume, mm³ (positive for an outward-facing mesh).
