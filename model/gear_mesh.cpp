@@ -136,7 +136,7 @@ Mesh GearMesh(const GearSection& section, double tolerance) {
     const GearPart& part = section.part;
     // The chords cut off about 0,07 x tolerance / module of the volume (0,1 % at 10 µm for a
     // module of 0,7): on small modules they are made finer, so that the mesh weighs what the
-    // part weighs within 0,03 %.
+    // part weighs within 0,05 %.
     const TransverseGear& gear = section.outline.gear;
     const double fine = std::min(tolerance, gear.mn / kModulesPerTolerance);
     const GearOutline outline =
