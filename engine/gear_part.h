@@ -3,6 +3,7 @@
 // here: the solid disc, the hole count, the gear shaft; the drawings and the masses read them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "engine/gear_design.h"
@@ -19,6 +20,11 @@ struct GearPart {
     double pitch = 0;    // d
     double face = 0;     // b, the toothed rim's width
     double chamfer = 0;  // n x 45 degrees at the tooth tips
+    // The teeth as cut: their number, the normal module and the helix angle (radians); a part
+    // without teeth (0) is weighed as a cylinder to the tip circle.
+    std::int32_t teeth = 0;
+    double module = 0;
+    double helix = 0;
     double hubDiameter = 0;
     double hubLength = 0;
     double bore = 0;
@@ -33,6 +39,8 @@ struct GearPart {
 
     // The hub is drawn only when it is larger than the bore.
     bool HasHub() const { return hubDiameter > bore; }
+    // The tip chamfer as made: no deeper than half the face or half the tooth depth.
+    double TipChamfer() const;
     // Radius of the keyway's bottom in the hub, or of the bore without a keyway.
     double KeywayRadius() const { return bore / 2 + (keyway ? keyway->hubDepth : 0); }
 };
@@ -56,8 +64,14 @@ std::optional<PartWarning> GearShaftReason(const GearPart& pinion, double mn);
 // (the shaft stubs beyond the face are not part of the gear's volume).
 GearPart GearShaftPart(const GearPart& pinion);
 
-// Volume of the part as drawn, tooth spaces included (the tip cylinder), mm^3: rim, web less
-// its holes, hub, less keyway and tip chamfers; never below zero.
+// Volume of the part as made, mm^3: the toothed rim with its tooth spaces cut, the web less
+// its holes, the hub, less the bore with its keyway and the tip chamfers; never below zero.
 double PartVolume(const GearPart& part);
+
+// The area of the keyway's cross-section beyond the bore's circle, mm^2.
+double KeywayArea(double bore, const Keyway& keyway);
+
+// The steel one tip chamfer cuts off the toothed rim, mm^3.
+double ChamferVolume(const GearPart& part);
 
 }  // namespace gearpair

@@ -142,11 +142,9 @@ double FlankAngle(const TransverseGear& g, double r) {
     return kPi / (2 * g.z) - Inv(g.alphaT) + Inv(std::acos(std::min(1.0, g.baseRadius / r)));
 }
 
-GearOutline ToothOutline(std::int32_t z, double mn, double beta, double tolerance) {
-    GearOutline outline;
-    const TransverseGear g = TransverseGearOf(z, mn, beta);
-    outline.gear = g;
+namespace {
 
+RackRounding RoundingOf(double mn, double beta) {
     RackRounding k;
     k.cosBeta = std::cos(beta);
     k.radius = kRackTipRadius * mn;
@@ -156,12 +154,22 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
     const double centreNormal =
         kPi * mn / 4 + k.centreY * std::tan(kAlpha) - k.radius / std::cos(kAlpha);
     k.centreX = centreNormal / k.cosBeta;
+    return k;
+}
 
-    // Where the fillet hands over to the involute: at the rounding's end on an uncut flank; on
-    // an undercut one, where the fillet's trochoid crosses the involute it cuts into.
+// Where the fillet hands over to the involute: the rounding's parameter there and the radius
+// the involute starts at.
+struct Handover {
     double filletEnd = -kAlpha;
-    double involuteStart = g.formRadius;
-    const double straightDepth = (kRackToothDepth - kRackTipRadius * (1 - std::sin(kAlpha))) * mn;
+    double involuteStart = 0;
+};
+
+// At the rounding's end on an uncut flank; on an undercut one, where the fillet's trochoid
+// crosses the involute it cuts into.
+Handover HandoverOf(const TransverseGear& g, const RackRounding& k) {
+    Handover h;
+    h.involuteStart = g.formRadius;
+    const double straightDepth = (kRackToothDepth - kRackTipRadius * (1 - std::sin(kAlpha))) * g.mn;
     if (straightDepth > g.pitchRadius * std::sin(g.alphaT) * std::sin(g.alphaT)) {
         const auto gap = [&](double t) {
             const Polar p = FilletPoint(g, k, t);
@@ -189,9 +197,66 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
             const double mid = 0.5 * (lo + hi);
             (above(mid) ? lo : hi) = mid;
         }
-        filletEnd = lo;
-        involuteStart = std::max(g.baseRadius, FilletPoint(g, k, lo).r);
+        h.filletEnd = lo;
+        h.involuteStart = std::max(g.baseRadius, FilletPoint(g, k, lo).r);
     }
+    return h;
+}
+
+double Roll(const TransverseGear& g, double r) {
+    return std::sqrt(std::max(0.0, r * r / (g.baseRadius * g.baseRadius) - 1));
+}
+
+}  // namespace
+
+double OutlineArea(const TransverseGear& g) {
+    const RackRounding k = RoundingOf(g.mn, g.beta);
+    const Handover h = HandoverOf(g, k);
+    // Half a pitch as the sector from the axis, by ½·r²·dψ along its boundary: the root arc,
+    // the fillet as a fine polygon of points on the trochoid, the involute in closed form
+    // (½·rb²·u² per roll angle u), the tip arc.
+    const Polar rootEnd = FilletPoint(g, k, -kPi / 2);
+    double half = g.rootRadius * g.rootRadius * rootEnd.psi / 2;
+    // The chords' sum converges as the square of their length: 64 and 32 chords extrapolated
+    // (Richardson) keep within 1e-8 of the area.
+    constexpr int kFilletChords = 64;
+    double fine = 0;
+    double coarse = 0;
+    Polar from = rootEnd;
+    Polar fromCoarse = rootEnd;
+    for (int i = 1; i <= kFilletChords; ++i) {
+        const double t = -kPi / 2 + (h.filletEnd + kPi / 2) * i / kFilletChords;
+        const Polar to = FilletPoint(g, k, t);
+        fine += from.r * to.r * std::sin(to.psi - from.psi) / 2;
+        from = to;
+        if (i % 2 == 0) {
+            coarse += fromCoarse.r * to.r * std::sin(to.psi - fromCoarse.psi) / 2;
+            fromCoarse = to;
+        }
+    }
+    half += fine + (fine - coarse) / 3;
+    const double u0 = Roll(g, h.involuteStart);
+    const double u1 = Roll(g, g.tipRadius);
+    // The involute starts where the fillet ends: on an undercut flank that point lies on both.
+    const double involuteFrom = kPi / (2 * g.z) - Inv(g.alphaT) + u0 - std::atan(u0);
+    half += g.baseRadius * g.baseRadius * (u1 * u1 * u1 - u0 * u0 * u0) / 6;
+    half += from.r * h.involuteStart * std::sin(involuteFrom - from.psi) / 2;
+    half += g.tipRadius * g.tipRadius * (kPi / g.z - FlankAngle(g, g.tipRadius)) / 2;
+    return 2 * g.z * half;
+}
+
+double MaterialAngle(const TransverseGear& g, double r) {
+    return 2 * g.z * (kPi / g.z - FlankAngle(g, std::max(r, g.formRadius)));
+}
+
+GearOutline ToothOutline(std::int32_t z, double mn, double beta, double tolerance) {
+    GearOutline outline;
+    const TransverseGear g = TransverseGearOf(z, mn, beta);
+    outline.gear = g;
+    const RackRounding k = RoundingOf(mn, beta);
+    const Handover handover = HandoverOf(g, k);
+    const double filletEnd = handover.filletEnd;
+    const double involuteStart = handover.involuteStart;
 
     // Half a pitch: from the middle of the space along the root, up the fillet and the
     // involute, across half the tip to the middle of the tooth.
@@ -205,9 +270,7 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
     AppendCurve([&](double t) { return FilletPoint(g, k, t); }, -kPi / 2, filletEnd, tolerance,
                 OutlinePart::Fillet, half, halfParts);
     // The involute by its roll angle, tan of the pressure angle at the radius.
-    const auto roll = [&](double r) {
-        return std::sqrt(std::max(0.0, r * r / (g.baseRadius * g.baseRadius) - 1));
-    };
+    const auto roll = [&](double r) { return Roll(g, r); };
     const auto involute = [&](double u) {
         const double r = g.baseRadius * std::sqrt(1 + u * u);
         return Polar{r, kPi / (2 * z) - Inv(g.alphaT) + u - std::atan(u)};

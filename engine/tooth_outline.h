@@ -38,6 +38,13 @@ TransverseGear TransverseGearOf(std::int32_t z, double mn, double beta);
 // middle of the tooth space towards the tooth, radians.
 double FlankAngle(const TransverseGear& g, double r);
 
+// The area of the whole transverse section inside the outline, mm²: the tooth spaces cut.
+double OutlineArea(const TransverseGear& g);
+
+// The angle the teeth's material spans at radius r in all, radians: z times the tooth's
+// angular thickness; r on the involute (below the form circle, the form circle's).
+double MaterialAngle(const TransverseGear& g, double r);
+
 // The whole gear as one closed polygon, counter-clockwise, the first point in the middle of a
 // tooth space on the +x axis, the last point not repeating the first. Every point lies on the
 // exact curve of its part; no chord departs from its curve by more than `tolerance` (mm), and

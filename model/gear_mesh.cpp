@@ -1,4 +1,4 @@
-// Triangulation of the gear's section and its sweep along the helix.
+// Triangulation of the gear's drawn part.
 #include "model/gear_mesh.h"
 
 #include <algorithm>
@@ -11,62 +11,12 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-struct Corner {
-    OutlinePoint at;
-    std::uint32_t vertex;
-};
+// Sections across each tip chamfer: the cone meets each flank point's helix at its own height,
+// which straight edges between sections cut short by less than a sixteenth of the chamfer.
+constexpr int kChamferSlices = 4;
 
-double Cross(OutlinePoint o, OutlinePoint a, OutlinePoint b) {
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-bool Inside(OutlinePoint p, OutlinePoint a, OutlinePoint b, OutlinePoint c) {
-    return Cross(a, b, p) >= 0 && Cross(b, c, p) >= 0 && Cross(c, a, p) >= 0;
-}
-
-// Ear clipping of a simple counter-clockwise polygon: each step cuts off a convex corner whose
-// triangle holds no other corner. Polygons here are one tooth pitch of a section (tens of
-// corners), so the quadratic search costs little. Where only straight runs are left, the
-// flattest corner goes, so that the loop always ends.
-void ClipEars(std::vector<Corner> polygon, std::vector<std::array<std::uint32_t, 3>>& out,
-              bool flip) {
-    const auto emit = [&](const Corner& a, const Corner& b, const Corner& c) {
-        if (flip) {
-            out.push_back({a.vertex, c.vertex, b.vertex});
-        } else {
-            out.push_back({a.vertex, b.vertex, c.vertex});
-        }
-    };
-    while (polygon.size() > 3) {
-        const std::size_t n = polygon.size();
-        std::size_t ear = n;
-        std::size_t flattest = 0;
-        double flattestArea = 1e300;
-        for (std::size_t i = 0; i < n && ear == n; ++i) {
-            const Corner& a = polygon[(i + n - 1) % n];
-            const Corner& b = polygon[i];
-            const Corner& c = polygon[(i + 1) % n];
-            const double turn = Cross(a.at, b.at, c.at);
-            if (std::abs(turn) < flattestArea) {
-                flattestArea = std::abs(turn);
-                flattest = i;
-            }
-            if (turn <= 0) continue;
-            bool empty = true;
-            for (std::size_t j = 0; j < n && empty; ++j) {
-                if (j == i || j == (i + 1) % n || j == (i + n - 1) % n) continue;
-                const OutlinePoint p = polygon[j].at;
-                if ((p.x == a.at.x && p.y == a.at.y) || (p.x == c.at.x && p.y == c.at.y)) continue;
-                empty = !Inside(p, a.at, b.at, c.at);
-            }
-            if (empty) ear = i;
-        }
-        if (ear == n) ear = flattest;
-        emit(polygon[(ear + n - 1) % n], polygon[ear], polygon[(ear + 1) % n]);
-        polygon.erase(polygon.begin() + static_cast<std::ptrdiff_t>(ear));
-    }
-    emit(polygon[0], polygon[1], polygon[2]);
-}
+// The finest chord tolerance a module asks for: a 400th of it.
+constexpr double kModulesPerTolerance = 400;
 
 OutlinePoint Turned(OutlinePoint p, double angle) {
     const double c = std::cos(angle);
@@ -74,12 +24,20 @@ OutlinePoint Turned(OutlinePoint p, double angle) {
     return {p.x * c - p.y * s, p.x * s + p.y * c};
 }
 
-// The index of the bore point nearest to the ray at `angle`.
-std::size_t BoreIndexAt(const std::vector<OutlinePoint>& bore, double angle) {
+// Chords round a circle of `radius` within the tolerance, a multiple of `multiple`.
+int CircleChords(double radius, double tolerance, int multiple = 1) {
+    const double step = 2 * std::acos(1 - std::min(tolerance / radius, 1.0));
+    const int count = std::max(8, static_cast<int>(std::ceil(kTwoPi / step)));
+    return (count + multiple - 1) / multiple * multiple;
+}
+
+// The index of the loop's point nearest to the ray at `angle`.
+std::size_t IndexAt(const std::vector<OutlinePoint>& loop, double angle) {
     std::size_t best = 0;
     double bestGap = 1e300;
-    for (std::size_t i = 0; i < bore.size(); ++i) {
-        double gap = std::abs(std::remainder(std::atan2(bore[i].y, bore[i].x) - angle, kTwoPi));
+    for (std::size_t i = 0; i < loop.size(); ++i) {
+        const double gap =
+            std::abs(std::remainder(std::atan2(loop[i].y, loop[i].x) - angle, kTwoPi));
         if (gap < bestGap) {
             bestGap = gap;
             best = i;
@@ -88,120 +46,240 @@ std::size_t BoreIndexAt(const std::vector<OutlinePoint>& bore, double angle) {
     return best;
 }
 
+// The contour with a point added where each ray crosses it: on the chord the ray meets.
+std::vector<OutlinePoint> ThroughRays(const std::vector<OutlinePoint>& contour,
+                                      std::vector<double> angles) {
+    for (const OutlinePoint p : contour) angles.push_back(std::atan2(p.y, p.x));
+    for (double& a : angles) a = std::fmod(a + 2 * kTwoPi, kTwoPi);
+    std::sort(angles.begin(), angles.end());
+    angles.erase(
+        std::unique(angles.begin(), angles.end(), [](double a, double b) { return b - a < 1e-12; }),
+        angles.end());
+    std::vector<OutlinePoint> merged;
+    for (const double a : angles) {
+        const OutlinePoint dir{std::cos(a), std::sin(a)};
+        for (std::size_t i = 0; i < contour.size(); ++i) {
+            const OutlinePoint p = contour[i];
+            const OutlinePoint q = contour[(i + 1) % contour.size()];
+            const double denominator = dir.x * (q.y - p.y) - dir.y * (q.x - p.x);
+            if (denominator == 0) continue;
+            const double t = (p.x * (q.y - p.y) - p.y * (q.x - p.x)) / denominator;
+            const double u = (p.x * dir.y - p.y * dir.x) / denominator;
+            if (t > 0 && u >= -1e-12 && u <= 1 + 1e-12) {
+                merged.push_back({t * dir.x, t * dir.y});
+                break;
+            }
+        }
+    }
+    return merged;
+}
+
+// The heights of the flank sections: equal steps that keep the helix's chords on the tip
+// cylinder within the tolerance, and the chamfers' depths in finer steps.
+std::vector<double> SectionHeights(double face, double turn, double tipRadius, double chamfer,
+                                   double tolerance) {
+    const double maxTurn = 2 * std::acos(1 - tolerance / tipRadius);
+    const int slices = std::max(1, static_cast<int>(std::ceil(std::abs(turn) / maxTurn)));
+    std::vector<double> heights;
+    for (int j = 0; j <= slices; ++j) heights.push_back(face * j / slices);
+    if (chamfer > 0) {
+        for (int k = 1; k <= kChamferSlices; ++k) {
+            heights.push_back(chamfer * k / kChamferSlices);
+            heights.push_back(face - chamfer * k / kChamferSlices);
+        }
+    }
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end(),
+                              [](double a, double b) { return b - a < 1e-9; }),
+                  heights.end());
+    return heights;
+}
+
+// One face of the web: between the rim's inside and the hub, less the holes, sector by sector
+// (halves split by the ray through each hole's centre).
+void WebFace(Mesh& mesh, const Loop& outer, const Loop& inner, const std::vector<Loop>& holes,
+             bool down) {
+    const auto count = static_cast<int>(holes.size());
+    for (int k = 0; k < count; ++k) {
+        const double from = kTwoPi * k / count;
+        const double middle = from + std::numbers::pi / count;
+        const double to = from + kTwoPi / count;
+        const Loop& hole = holes[static_cast<std::size_t>(k)];
+        const std::size_t m = hole.at.size();
+        const auto arc = [](const Loop& loop, double a, double b, bool back, auto& polygon) {
+            const std::size_t n = loop.at.size();
+            const std::size_t first = IndexAt(loop.at, back ? b : a);
+            const std::size_t last = IndexAt(loop.at, back ? a : b);
+            for (std::size_t i = first;; i = back ? (i + n - 1) % n : (i + 1) % n) {
+                polygon.push_back({loop.at[i], loop.vertex[i]});
+                if (i == last) break;
+            }
+        };
+        std::vector<std::pair<OutlinePoint, std::uint32_t>> half;
+        arc(outer, from, middle, false, half);
+        for (std::size_t i = m; i >= m / 2; --i)
+            half.push_back({hole.at[i % m], hole.vertex[i % m]});
+        arc(inner, from, middle, true, half);
+        ClipEars(mesh, std::move(half), down);
+        half.clear();
+        arc(outer, middle, to, false, half);
+        arc(inner, middle, to, true, half);
+        for (std::size_t i = m / 2 + 1; i-- > 0;) half.push_back({hole.at[i], hole.vertex[i]});
+        ClipEars(mesh, std::move(half), down);
+    }
+}
+
 }  // namespace
 
 Mesh GearMesh(const GearSection& section, double tolerance) {
     Mesh mesh;
-    const GearOutline& outline = section.outline;
+    const GearPart& part = section.part;
+    // The chords cut off about 0,07 x tolerance / module of the volume (0,1 % at 10 µm for a
+    // module of 0,7): on small modules they are made finer, so that the mesh weighs what the
+    // part weighs within 0,05 %.
+    const TransverseGear& gear = section.outline.gear;
+    const double fine = std::min(tolerance, gear.mn / kModulesPerTolerance);
+    const GearOutline outline =
+        fine < tolerance ? ToothOutline(gear.z, gear.mn, gear.beta, fine) : section.outline;
+    std::vector<OutlinePoint> bore = section.bore;
+    if (fine < tolerance && !bore.empty()) {
+        bore = BoreContour(section.boreDiameter,
+                           section.keyWidth > 0 ? std::optional(section.keyWidth) : std::nullopt,
+                           section.keyDepth, fine);
+    }
+    tolerance = fine;
     const std::size_t n = outline.points.size();
     const std::size_t perPitch = outline.pointsPerPitch;
     const std::int32_t z = outline.gear.z;
-    const double totalTwist = section.twist * section.face;
-    // A straight edge across a turn of a between two sections departs from the helix on the tip
-    // cylinder by r·(1 − cos(a/2)).
-    const double maxTurn = 2 * std::acos(1 - tolerance / outline.gear.tipRadius);
-    const int slices = std::max(1, static_cast<int>(std::ceil(std::abs(totalTwist) / maxTurn)));
+    const double face = section.face;
+    const double totalTwist = section.twist * face;
+    const double tip = outline.gear.tipRadius;
+    const double chamfer = part.TipChamfer();
+
+    // The flanks: the outline at each section, turned along the helix, its tips cut back to
+    // the chamfers' cones near the ends.
+    std::vector<Loop> sections;
+    for (const double h : SectionHeights(face, totalTwist, tip, chamfer, tolerance)) {
+        const double cone = tip - chamfer + std::min(h, face - h);
+        std::vector<OutlinePoint> points;
+        points.reserve(n);
+        for (const OutlinePoint p : outline.points) {
+            OutlinePoint q = Turned(p, section.twist * h);
+            const double r = std::hypot(q.x, q.y);
+            if (r > cone) q = {q.x * cone / r, q.y * cone / r};
+            points.push_back(q);
+        }
+        sections.push_back(AddLoop(mesh, points, h));
+    }
+    for (std::size_t j = 0; j + 1 < sections.size(); ++j) {
+        Strip(mesh, sections[j], sections[j + 1], false);
+    }
 
     // The rays that split each end face into tooth pitches run through the middles of the
-    // spaces, at both ends; the bore gets a point on each of them.
+    // spaces, at both ends; the contour under the teeth gets a point on each of them.
     std::vector<double> rays;
     for (std::int32_t k = 0; k < z; ++k) {
         rays.push_back(kTwoPi * k / z);
         rays.push_back(kTwoPi * k / z + totalTwist);
     }
-    std::vector<OutlinePoint> bore = section.bore;
-    if (!bore.empty()) {
-        // Rebuilt through the rays: the contour's own points are its corners and equal chords.
-        std::vector<double> angles = rays;
-        for (const OutlinePoint p : bore) angles.push_back(std::atan2(p.y, p.x));
-        std::vector<OutlinePoint> merged;
-        for (double& a : angles) a = std::fmod(a + 2 * kTwoPi, kTwoPi);
-        std::sort(angles.begin(), angles.end());
-        angles.erase(std::unique(angles.begin(), angles.end(),
-                                 [](double a, double b) { return b - a < 1e-12; }),
-                     angles.end());
-        // Each new point lies on the chord of the section's contour that its ray crosses.
-        for (const double a : angles) {
-            const OutlinePoint dir{std::cos(a), std::sin(a)};
-            for (std::size_t i = 0; i < bore.size(); ++i) {
-                const OutlinePoint p = bore[i];
-                const OutlinePoint q = bore[(i + 1) % bore.size()];
-                const double denominator = dir.x * (q.y - p.y) - dir.y * (q.x - p.x);
-                if (denominator == 0) continue;
-                const double t = (p.x * (q.y - p.y) - p.y * (q.x - p.x)) / denominator;
-                const double u = (p.x * dir.y - p.y * dir.x) / denominator;
-                if (t > 0 && u >= -1e-12 && u <= 1 + 1e-12) {
-                    merged.push_back({t * dir.x, t * dir.y});
-                    break;
-                }
-            }
-        }
-        bore = merged;
+    const double length = std::max(part.hubLength, face);
+    const double overhang = part.HasHub() ? (length - face) / 2 : 0;
+    const bool web = part.web && part.holes > 0;
+    const bool hub = !web && part.HasHub() && overhang > 0;
+    std::vector<OutlinePoint> foot;
+    if (web) {
+        foot = CirclePoints(part.rimInner / 2, CircleChords(part.rimInner / 2, tolerance), rays);
+    } else if (hub) {
+        foot =
+            CirclePoints(part.hubDiameter / 2, CircleChords(part.hubDiameter / 2, tolerance), rays);
+    } else if (!bore.empty()) {
+        foot = ThroughRays(bore, rays);
+    } else {
+        foot = {{0, 0}};
     }
+    const Loop footLow = AddLoop(mesh, foot, 0);
+    const Loop footHigh = AddLoop(mesh, foot, face);
 
-    // Vertices: the outline at each section, then the bore (or the axis) at both ends.
-    for (int j = 0; j <= slices; ++j) {
-        const double height = section.face * j / slices;
-        const double turn = totalTwist * j / slices;
-        for (const OutlinePoint p : outline.points) {
-            const OutlinePoint q = Turned(p, turn);
-            mesh.vertices.push_back({q.x, q.y, height});
-        }
-    }
-    const auto outer = [&](int slice, std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<std::size_t>(slice) * n + i % n);
-    };
-    const auto boreBase = static_cast<std::uint32_t>(mesh.vertices.size());
-    const std::size_t m = bore.empty() ? 1 : bore.size();
-    for (const double height : {0.0, section.face}) {
-        if (bore.empty()) {
-            mesh.vertices.push_back({0, 0, height});
-        } else {
-            for (const OutlinePoint p : bore) mesh.vertices.push_back({p.x, p.y, height});
-        }
-    }
-    const auto inner = [&](int end, std::size_t i) {
-        return static_cast<std::uint32_t>(boreBase + static_cast<std::size_t>(end) * m + i % m);
-    };
-
-    // The flanks: each outline chord swept from section to section.
-    for (int j = 0; j < slices; ++j) {
-        for (std::size_t i = 0; i < n; ++i) {
-            mesh.triangles.push_back({outer(j, i), outer(j, i + 1), outer(j + 1, i + 1)});
-            mesh.triangles.push_back({outer(j, i), outer(j + 1, i + 1), outer(j + 1, i)});
-        }
-    }
-    // The bore faces the axis.
-    if (!bore.empty()) {
-        for (std::size_t i = 0; i < m; ++i) {
-            mesh.triangles.push_back({inner(0, i + 1), inner(0, i), inner(1, i)});
-            mesh.triangles.push_back({inner(0, i + 1), inner(1, i), inner(1, i + 1)});
-        }
-    }
-    // The end faces, pitch by pitch: the outline from one space's middle to the next, down the
-    // ray to the bore, back along the bore, up the first ray.
+    // The end faces of the toothed rim, pitch by pitch: the outline from one space's middle to
+    // the next, down the ray to the foot, back along it, up the first ray.
     for (int end = 0; end < 2; ++end) {
-        const int slice = end == 0 ? 0 : slices;
+        const Loop& flank = end == 0 ? sections.front() : sections.back();
+        const Loop& under = end == 0 ? footLow : footHigh;
         const double turn = end == 0 ? 0 : totalTwist;
+        const std::size_t m = under.at.size();
         for (std::int32_t k = 0; k < z; ++k) {
-            std::vector<Corner> polygon;
+            std::vector<std::pair<OutlinePoint, std::uint32_t>> polygon;
             for (std::size_t i = 0; i <= perPitch; ++i) {
                 const std::size_t index = (static_cast<std::size_t>(k) * perPitch + i) % n;
-                polygon.push_back({Turned(outline.points[index], turn), outer(slice, index)});
+                polygon.push_back({flank.at[index], flank.vertex[index]});
             }
-            if (bore.empty()) {
-                polygon.push_back({{0, 0}, inner(end, 0)});
-            } else {
-                const std::size_t from = BoreIndexAt(bore, kTwoPi * (k + 1) / z + turn);
-                const std::size_t to = BoreIndexAt(bore, kTwoPi * k / z + turn);
-                for (std::size_t i = from;; i = (i + m - 1) % m) {
-                    polygon.push_back({bore[i], inner(end, i)});
-                    if (i == to) break;
-                }
+            const std::size_t from = IndexAt(under.at, kTwoPi * (k + 1) / z + turn);
+            const std::size_t to = IndexAt(under.at, kTwoPi * k / z + turn);
+            for (std::size_t i = from;; i = (i + m - 1) % m) {
+                polygon.push_back({under.at[i], under.vertex[i]});
+                if (i == to || m == 1) break;
             }
-            ClipEars(std::move(polygon), mesh.triangles, end == 0);
+            ClipEars(mesh, std::move(polygon), end == 0);
         }
     }
+
+    if (!web && !hub) {
+        if (!bore.empty()) Strip(mesh, footLow, footHigh, true);
+        return mesh;
+    }
+    // The hub from end to end, its bore with the keyway, and its end faces.
+    const double hubRadius = part.hubDiameter / 2;
+    const int hubChords = CircleChords(hubRadius, tolerance);
+    const Loop hubLow = AddLoop(mesh, CirclePoints(hubRadius, hubChords, {}), -overhang);
+    const Loop hubHigh = AddLoop(mesh, CirclePoints(hubRadius, hubChords, {}), face + overhang);
+    const Loop boreLow = AddLoop(mesh, bore, -overhang);
+    const Loop boreHigh = AddLoop(mesh, bore, face + overhang);
+    Strip(mesh, boreLow, boreHigh, true);
+    Zip(mesh, hubLow, boreLow, true);
+    Zip(mesh, hubHigh, boreHigh, false);
+    if (hub) {
+        Zip(mesh, hubLow, footLow, false);
+        Zip(mesh, footHigh, hubHigh, false);
+        return mesh;
+    }
+
+    // The web in the middle of the face, its holes centred between the sectors' rays.
+    const double webLow = (face - part.webThickness) / 2;
+    const double webHigh = (face + part.webThickness) / 2;
+    const int sectors = 2 * part.holes;
+    const double rim = part.rimInner / 2;
+    const auto ring = [&](double radius, double height) {
+        return AddLoop(mesh, CirclePoints(radius, CircleChords(radius, tolerance, sectors), {}),
+                       height);
+    };
+    const Loop rimLow = ring(rim, webLow);
+    const Loop rimHigh = ring(rim, webHigh);
+    const Loop hubWebLow = ring(hubRadius, webLow);
+    const Loop hubWebHigh = ring(hubRadius, webHigh);
+    Zip(mesh, footLow, rimLow, true);
+    Zip(mesh, rimHigh, footHigh, true);
+    Zip(mesh, hubLow, hubWebLow, false);
+    Zip(mesh, hubWebHigh, hubHigh, false);
+    const double holeRadius = part.holeDiameter / 2;
+    const int holeChords = CircleChords(holeRadius, tolerance, 2);
+    std::vector<Loop> holesLow;
+    std::vector<Loop> holesHigh;
+    for (int k = 0; k < part.holes; ++k) {
+        const double angle = std::numbers::pi * (2 * k + 1) / part.holes;
+        const OutlinePoint centre{part.holeCircle / 2 * std::cos(angle),
+                                  part.holeCircle / 2 * std::sin(angle)};
+        std::vector<OutlinePoint> points;
+        for (int i = 0; i < holeChords; ++i) {
+            const double a = angle + kTwoPi * i / holeChords;
+            points.push_back(
+                {centre.x + holeRadius * std::cos(a), centre.y + holeRadius * std::sin(a)});
+        }
+        holesLow.push_back(AddLoop(mesh, points, webLow));
+        holesHigh.push_back(AddLoop(mesh, points, webHigh));
+        Strip(mesh, holesLow.back(), holesHigh.back(), true);
+    }
+    WebFace(mesh, rimLow, hubWebLow, holesLow, true);
+    WebFace(mesh, rimHigh, hubWebHigh, holesHigh, false);
     return mesh;
 }
 

@@ -93,14 +93,15 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
 
 GearSection WheelSection(const TGearDesign& d, const DrawnParts& parts, double tolerance) {
     GearSection s = Section(d.z2, d, d.bkol, 1, tolerance);
-    const GearPart& part = parts.wheel;
-    WithBore(s, part.bore, part.keyway, tolerance);
+    s.part = parts.wheel;
+    WithBore(s, s.part.bore, s.part.keyway, tolerance);
     return s;
 }
 
 GearSection PinionSection(const TGearDesign& d, const DrawnParts& parts, double tolerance) {
     GearSection s = Section(d.z1, d, d.bw, -1, tolerance);
     // A pinion made in one piece with its shaft has no bore.
+    s.part = parts.pinion;
     if (parts.pinionForm == PinionForm::OnKey) {
         WithBore(s, parts.pinion.bore, parts.pinion.keyway, tolerance);
     }

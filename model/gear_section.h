@@ -1,6 +1,6 @@
 // The cross-section of a gear as its model files show it: the tooth outline, and the bore with
-// its keyway as a second contour, both in mm about the gear's axis; with the face width and the
-// turn of the helix along it, the section is the whole gear.
+// its keyway as a second contour, both in mm about the gear's axis; with the face width, the
+// turn of the helix along it and the drawn part round the rim, the whole gear.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 
 #include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
+#include "engine/gear_part.h"
 #include "engine/tooth_outline.h"
 
 namespace gearpair {
@@ -22,6 +23,9 @@ struct GearSection {
     double keyDepth = 0;      // t2, mm
     double face = 0;          // face width, mm
     double twist = 0;  // turn of the section per mm along the axis, radians: + right-hand helix
+    // The part as drawn round the toothed rim: web and holes or solid disc, hub, chamfers. A
+    // part left empty makes the toothed rim of the face width alone, with the bore above.
+    GearPart part;
 };
 
 // The contour of a bore of diameter `bore` with a hub keyway of `width` and `hubDepth` (t2) at

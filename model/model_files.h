@@ -17,8 +17,8 @@ namespace gearpair {
 inline constexpr double kProfileTolerance = 0.001;
 inline constexpr double kMeshTolerance = 0.01;
 
-// The STEP file's bytes of a gear's section swept along its helix; the front ends hand in the
-// OpenCASCADE writer where the build has it.
+// The STEP file's bytes of a gear's drawn part, its section swept along its helix; the front
+// ends hand in the OpenCASCADE writer where the build has it.
 using StepWriter = std::function<std::string(const GearSection&, const std::string& name)>;
 
 // What writing a design's models produced.

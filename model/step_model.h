@@ -1,5 +1,6 @@
-// The STEP model (AP214) of a gear through OpenCASCADE: the tooth outline lofted through
-// sections turned along the helix, less the bore with its keyway, as one solid.
+// The STEP model (AP214) of a gear's drawn part through OpenCASCADE, one solid: the tooth
+// outline lofted through sections turned along the helix with the tip chamfers cut, the web
+// with its holes or the solid disc, the hub, the bore with its keyway.
 #pragma once
 
 #include <string>

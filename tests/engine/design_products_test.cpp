@@ -22,6 +22,9 @@ TEST(DesignProducts, DefaultDesignWeighsItsDrawnPartsAndWarnsOfNothing) {
     EXPECT_EQ(products.masses.wheel, SteelMass(PartVolume(products.parts.wheel)));
     EXPECT_EQ(products.masses.pinion, SteelMass(PartVolume(products.parts.pinion)));
     EXPECT_EQ(products.masses.total, products.masses.wheel + products.masses.pinion);
+    // As made: the tooth spaces cut, the chamfers, the web with its holes, the keyways.
+    EXPECT_NEAR(products.masses.wheel, 26.4932, 1e-4);
+    EXPECT_NEAR(products.masses.pinion, 5.5891, 1e-4);
     // The hand-off keeps the computed bore; the sheets take the accepted one.
     EXPECT_EQ(products.sizes.dvkol, DerivePartSizes(d).dvkol);
     EXPECT_EQ(products.parts.wheel.bore, products.accepted.dvkol);

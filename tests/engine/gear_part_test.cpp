@@ -3,6 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "engine/drawn_parts.h"
+#include "engine/helix_angle.h"
+#include "engine/design_products.h"
+#include "engine/masses.h"
+#include "engine/tooth_outline.h"
+
 namespace gearpair {
 namespace {
 
@@ -70,6 +80,54 @@ TEST(GearShaft, APinionOnAKeyNeedsTwoAndAHalfModulesUnderItsRoots) {
     pinion.face = 40;
     const GearPart shaft = GearShaftPart(pinion);
     EXPECT_NEAR(PartVolume(shaft), 98520.3456, 1e-4);  // pi / 4 x 56^2 x 40
+}
+
+// The steel a tip chamfer cuts off the default wheel's teeth, against the area of the fine
+// outline beyond each radius of the chamfer's depth integrated over that depth (Simpson's
+// rule).
+TEST(WheelShape, ChamferCutsTheTeethNotATipCylinder) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const GearPart wheel = DesignProductsOf(session.design).parts.wheel;
+    const GearOutline o = ToothOutline(wheel.teeth, wheel.module, wheel.helix, 1e-4);
+    const double n = wheel.TipChamfer();
+    ASSERT_EQ(n, 1.6);
+    // The outline inside a circle: where a chord crosses it, a point; beyond it, the points
+    // moved in onto it.
+    const auto area = [&](double radius) {
+        std::vector<OutlinePoint> inside;
+        for (std::size_t i = 0; i < o.points.size(); ++i) {
+            const OutlinePoint p = o.points[i];
+            const OutlinePoint q = o.points[(i + 1) % o.points.size()];
+            const double rp = std::hypot(p.x, p.y);
+            inside.push_back(rp > radius ? OutlinePoint{p.x * radius / rp, p.y * radius / rp} : p);
+            if ((rp - radius) * (std::hypot(q.x, q.y) - radius) < 0) {
+                double lo = 0;
+                double hi = 1;
+                for (int k = 0; k < 60; ++k) {
+                    const double t = (lo + hi) / 2;
+                    const bool in =
+                        std::hypot(p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)) < radius;
+                    ((rp < radius) == in ? lo : hi) = t;
+                }
+                inside.push_back({p.x + lo * (q.x - p.x), p.y + lo * (q.y - p.y)});
+            }
+        }
+        double twice = 0;
+        for (std::size_t i = 0; i < inside.size(); ++i) {
+            const OutlinePoint p = inside[i];
+            const OutlinePoint q = inside[(i + 1) % inside.size()];
+            twice += p.x * q.y - q.x * p.y;
+        }
+        return twice / 2;
+    };
+    const double whole = area(o.gear.tipRadius + 1);
+    const auto beyond = [&](double radius) { return whole - area(radius); };
+    constexpr int kSteps = 32;
+    const double from = o.gear.tipRadius - n;
+    double sum = beyond(from) + beyond(o.gear.tipRadius);
+    for (int k = 1; k < kSteps; ++k) sum += (k % 2 == 1 ? 4 : 2) * beyond(from + n * k / kSteps);
+    EXPECT_NEAR(ChamferVolume(wheel) / (sum * n / kSteps / 3), 1, 2e-4);
 }
 
 }  // namespace

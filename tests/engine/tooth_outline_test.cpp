@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/check_data.h"
@@ -277,6 +278,48 @@ TEST(ToothOutline, DimensionOverTwoPins) {
         EXPECT_GT(contact, o.gear.formRadius);
         EXPECT_LT(contact, g.tip);
         EXPECT_NEAR(measured, analytic, kMicron);
+    }
+}
+
+// The default wheel's fillet (helical: the rack's tip rounding an ellipse in the transverse
+// section), half way between the root and the form circle at r = 144,0219649263782 mm: the
+// polar angle of the trochoid there, 0,00823079518080695 rad, found apart from this code as
+// the farthest the rounding reaches at that radius over the rack's travel (a search to 1e-20).
+// The outline's chord through that radius passes within its tolerance.
+TEST(ToothOutline, HelicalFilletOnTheTrochoid) {
+    const GearOutline o = ToothOutline(95, 3, std::acos(129 * 3.0 / 400), 1e-4);
+    const double r = 144.0219649263782;
+    int crossings = 0;
+    for (std::size_t i = o.joints[0]; i < o.joints[1]; ++i) {
+        const OutlinePoint p = o.points[i];
+        const OutlinePoint q = o.points[i + 1];
+        const double rp = std::hypot(p.x, p.y);
+        const double rq = std::hypot(q.x, q.y);
+        if ((rp - r) * (rq - r) > 0) continue;
+        ++crossings;
+        const double a = std::atan2(p.y, p.x);
+        const double angle = a + (r - rp) / (rq - rp) * (std::atan2(q.y, q.x) - a);
+        EXPECT_NEAR(r * angle, r * 0.00823079518080695, 1.5e-4);
+    }
+    EXPECT_EQ(crossings, 1);
+}
+
+// The section's area in closed form and by quadrature equals the area of a tenth-micron
+// polygon on the exact curves (whose chords cut off under 5e-6 of it): a helical gear, a spur
+// gear, and an undercut one, whose trochoid crosses the involute.
+TEST(ToothOutline, SectionAreaEqualsTheFinePolygons) {
+    const double beta = std::acos(129 * 3.0 / 400);
+    for (const auto& [z, mn, b] :
+         {std::tuple{95, 3.0, beta}, {34, 3.0, beta}, {40, 2.0, 0.0}, {8, 5.0, 0.0}}) {
+        SCOPED_TRACE(z);
+        const GearOutline o = ToothOutline(z, mn, b, 1e-4);
+        double twice = 0;
+        for (std::size_t i = 0; i < o.points.size(); ++i) {
+            const OutlinePoint p = o.points[i];
+            const OutlinePoint q = o.points[(i + 1) % o.points.size()];
+            twice += p.x * q.y - q.x * p.y;
+        }
+        EXPECT_NEAR(OutlineArea(o.gear) / (twice / 2), 1, 5e-6);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/accepted_sizes.h"
+
 namespace gearpair {
 namespace {
 

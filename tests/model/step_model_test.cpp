@@ -1,4 +1,4 @@
-// The STEP model read back through OpenCASCADE: one valid solid of the mesh's volume.
+// The STEP model read back through OpenCASCADE: one valid solid of the part's volume.
 #include "model/step_model.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +8,9 @@
 #include <STEPControl_Reader.hxx>
 #include <TopExp_Explorer.hxx>
 
-#include <cmath>
-#include <fstream>
-
-#include "model/gear_mesh.h"
+#include "engine/design_products.h"
+#include "engine/design_run.h"
+#include "model/gear_section.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -19,23 +18,23 @@ namespace {
 
 class StepModel : public testing::TempDirTest {};
 
-// The default design's pinion (left-hand, with its keyway) and a spur gear without a bore.
-TEST_F(StepModel, ReadsBackAsOneValidSolidOfTheMeshVolume) {
-    const double beta = std::acos(129 * 3.0 / 400);
-    GearSection pinion;
-    pinion.outline = ToothOutline(34, 3, beta, 0.001);
-    pinion.face = 110;
-    pinion.twist = -std::tan(beta) / pinion.outline.gear.pitchRadius;
-    pinion.boreDiameter = 54.956;
-    pinion.keyWidth = 16;
-    pinion.keyDepth = 4.3;
-    pinion.bore = BoreContour(54.956, 16, 4.3, 0.001);
+// The default wheel (web with holes, hub, keyway, chamfers), the default pinion (hub on a key)
+// and a spur gear without a bore: one valid solid of the part's volume as weighed.
+TEST_F(StepModel, ReadsBackAsOneValidSolidOfThePartsVolume) {
+    GearSession session;
+    RunDesign(session, DesignInputs{});
+    const DrawnParts sizes = DesignProductsOf(session.design).parts;
     GearSection spur;
     spur.outline = ToothOutline(17, 1, 0, 0.001);
     spur.face = 10;
-
-    for (const GearSection* s : {&pinion, &spur}) {
-        WriteFile("gear.step", StepText(*s, "pinion"));
+    spur.part.face = 10;
+    spur.part.teeth = 17;
+    spur.part.module = 1;
+    const GearSection sections[] = {WheelSection(session.design, sizes, 0.001),
+                                    PinionSection(session.design, sizes, 0.001), spur};
+    for (const GearSection& s : sections) {
+        SCOPED_TRACE(&s - sections);
+        WriteFile("gear.step", StepText(s, "gear"));
         STEPControl_Reader reader;
         ASSERT_EQ(reader.ReadFile(PathOf("gear.step").c_str()), IFSelect_RetDone);
         reader.TransferRoots();
@@ -46,8 +45,7 @@ TEST_F(StepModel, ReadsBackAsOneValidSolidOfTheMeshVolume) {
         EXPECT_TRUE(BRepCheck_Analyzer(shape).IsValid());
         GProp_GProps properties;
         BRepGProp::VolumeProperties(shape, properties, 1e-7);
-        const double mesh = MeshVolume(GearMesh(*s, 0.01));
-        EXPECT_NEAR(properties.Mass() / mesh, 1, 0.005);
+        EXPECT_NEAR(properties.Mass() / PartVolume(s.part), 1, 1e-3);
     }
 }
 
