@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/drafting_font.h"
 #include "drawing/sheet_expand.h"
 
 namespace gearpair {
@@ -62,7 +63,8 @@ double TextWidth(const Text& text) {
 }
 
 double TextWidth(std::string_view utf8, double height) {
-    return kCharWidthPerHeight * height * static_cast<double>(CharacterCount(utf8));
+    const TrueTypeFont& font = DraftingFont();
+    return kFontNarrowing * height * font.TextAdvance(utf8) / font.CapHeight();
 }
 
 Box ItemBox(const Item& item) {

@@ -135,13 +135,10 @@ std::vector<std::pair<double, double>> DashDotPieces(double length) {
 
 TextMark PlaceText(const Text& text) {
     const TrueTypeFont& font = DraftingFont();
-    // The capitals are `height` tall; the glyphs never run wider than the box the layout gave
-    // the text.
+    // The capitals `height` tall, the glyphs narrowed to the drafting width, as the layout
+    // measured the text.
     const double size = text.height * font.UnitsPerEm() / font.CapHeight();
-    const double natural = size * font.TextAdvance(text.text) / font.UnitsPerEm();
-    const double stretch =
-        natural > 0 ? std::min(kFontNarrowing, TextWidth(text) / natural) : kFontNarrowing;
-    const double width = natural * stretch;
+    const double width = TextWidth(text);
     double dx = 0;
     if (text.anchor == Anchor::BottomCentre || text.anchor == Anchor::MiddleCentre) dx = -width / 2;
     if (text.anchor == Anchor::BottomRight || text.anchor == Anchor::MiddleRight) dx = -width;
@@ -153,7 +150,7 @@ TextMark PlaceText(const Text& text) {
     return TextMark{{text.at.x + dx * c - dy * s, text.at.y + dx * s + dy * c},
                     text.angleDeg,
                     size,
-                    stretch,
+                    kFontNarrowing,
                     text.text};
 }
 

@@ -43,7 +43,7 @@ struct PathMark {
 };
 
 // A text's baseline start, turned `angleDeg` counter-clockwise about it; `size` the em of the
-// font in mm, `stretch` the horizontal scale of the glyphs.
+// font in mm, `stretch` the horizontal scale of the glyphs (the drafting width).
 struct TextMark {
     Point origin;
     double angleDeg = 0;

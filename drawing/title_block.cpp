@@ -244,12 +244,10 @@ void DrawParameterTable(Sheet& sheet, const Box& frame,
 
 std::vector<std::string> RequirementLines(const std::vector<std::string>& requirements) {
     std::vector<std::string> lines;
-    // Characters a line of the requirements' width holds.
-    const auto room =
-        static_cast<std::size_t>((kTitleBlockWidth - 10) / (kCharWidthPerHeight * kTextHeight));
+    // The width of a line, indented 5 mm from the frame and 5 mm clear of its right edge.
+    const double room = kTitleBlockWidth - 10;
     for (std::size_t i = 0; i < requirements.size(); ++i) {
         std::string line = std::to_string(i + 1) + ". ";
-        std::size_t count = line.size();
         bool first = true;  // no word on the line yet
         const std::string_view text = requirements[i];
         std::size_t start = 0;
@@ -257,19 +255,13 @@ std::vector<std::string> RequirementLines(const std::vector<std::string>& requir
             std::size_t end = text.find(' ', start);
             if (end == std::string_view::npos) end = text.size();
             const std::string_view word = text.substr(start, end - start);
-            const std::size_t wordCount = CharacterCount(word);
-            if (!first && count + 1 + wordCount > room) {
+            if (!first && TextWidth(line + ' ' + std::string(word), kTextHeight) > room) {
                 lines.push_back(std::move(line));
                 line = "    ";
-                count = line.size();
                 first = true;
             }
-            if (!first) {
-                line += ' ';
-                ++count;
-            }
+            if (!first) line += ' ';
             line += word;
-            count += wordCount;
             first = false;
             start = end + 1;
         }

@@ -1,6 +1,8 @@
 // Reading the tables of a TrueType font.
 #include "drawing/truetype_font.h"
 
+#include <algorithm>
+
 #include "core/cp1251.h"
 #include "core/errors.h"
 
@@ -115,6 +117,13 @@ TrueTypeFont::TrueTypeFont(std::string bytes, const std::string& name) : bytes_(
         if (bestFormat == 12) ReadFormat12(best, glyphs_);
         if (bestFormat == 4) ReadFormat4(best, glyphs_);
         if (glyphs_.empty()) throw Error("no Unicode cmap");
+        basicGlyphs_.assign(0x10000, 0);
+        for (const auto& [c, glyph] : glyphs_) {
+            if (c < 0x10000) basicGlyphs_[c] = glyph;
+        }
+        const std::string_view hmtx = Table("hmtx");
+        for (int g = 0; g < advanceCount_; ++g)
+            advances_.push_back(ReadU16(hmtx, 4 * std::size_t(g)));
         const std::string_view os2 = Table("OS/2");
         if (os2.size() >= kOs2CapHeight + 2 && ReadU16(os2, 0) >= 2) {
             capHeight_ = ReadI16(os2, kOs2CapHeight);
@@ -139,13 +148,13 @@ std::string_view TrueTypeFont::Table(std::string_view tag) const {
 }
 
 std::uint16_t TrueTypeFont::Glyph(char32_t c) const {
+    if (c < 0x10000) return basicGlyphs_[c];
     const auto it = glyphs_.find(c);
     return it == glyphs_.end() ? 0 : it->second;
 }
 
 int TrueTypeFont::Advance(std::uint16_t glyph) const {
-    const std::size_t metric = std::min<std::size_t>(glyph, std::size_t(advanceCount_) - 1);
-    return ReadU16(Table("hmtx"), 4 * metric);
+    return advances_[std::min<std::size_t>(glyph, advances_.size() - 1)];
 }
 
 int TrueTypeFont::TextAdvance(std::string_view utf8) const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gearpair {
 
@@ -41,6 +42,8 @@ private:
     std::string bytes_;
     std::map<std::string, std::string_view, std::less<>> tables_;
     std::map<char32_t, std::uint16_t> glyphs_;
+    std::vector<std::uint16_t> basicGlyphs_;  // the glyphs of U+0000 to U+FFFF, by character
+    std::vector<std::uint16_t> advances_;     // by glyph
     int unitsPerEm_ = 0;
     int capHeight_ = 0;
     int ascent_ = 0;

@@ -38,17 +38,16 @@ TEST(SheetMarks, ArcsAreQuarterBeziersOnTheCircle) {
     EXPECT_NEAR(path.steps[2].points[2].y, 15, 1e-12);
 }
 
-TEST(SheetMarks, TextsSitOnTheirAnchorsNoWiderThanTheirBoxes) {
-    // "Ø22" 3.5 mm tall: 7.35 mm laid out, narrower than the font's 0.8 scale would print it.
+// DejaVu Sans: 2048 units to the em, capitals 1493 tall; "Ø" 1612 wide, digits 1303.
+TEST(SheetMarks, TextsSitOnTheirAnchorsAtTheWidthTheLayoutMeasured) {
     const TextMark centred = PlaceText(Text{{100, 50}, "Ø22", 3.5, Anchor::BottomCentre, 90});
     EXPECT_NEAR(centred.size, 3.5 * 2048 / 1493, 1e-12);
-    EXPECT_NEAR(centred.stretch * centred.size * (1612 + 2 * 1303) / 2048, 7.35, 1e-12);
+    EXPECT_EQ(centred.stretch, 0.8);
     EXPECT_NEAR(centred.origin.x, 100, 1e-12);
-    EXPECT_NEAR(centred.origin.y, 50 - 7.35 / 2, 1e-12);
-    // A text the box leaves room for keeps the 0.8 scale; middle anchors drop half the height.
+    EXPECT_NEAR(centred.origin.y, 50 - 0.8 * 3.5 * (1612 + 2 * 1303) / 1493 / 2, 1e-12);
+    // Middle anchors drop half the capital height.
     const TextMark right = PlaceText(Text{{100, 50}, "1", 5, Anchor::MiddleRight, 0});
-    EXPECT_EQ(right.stretch, 0.8);
-    EXPECT_NEAR(right.origin.x, 100 - 0.8 * 5 * 1303 / 1493.0, 1e-12);
+    EXPECT_NEAR(right.origin.x, 100 - 0.8 * 5 * 1303 / 1493, 1e-12);
     EXPECT_NEAR(right.origin.y, 47.5, 1e-12);
 }
 
