@@ -63,8 +63,11 @@ double TextWidth(const Text& text) {
 }
 
 double TextWidth(std::string_view utf8, double height) {
-    const TrueTypeFont& font = DraftingFont();
-    return kFontNarrowing * height * font.TextAdvance(utf8) / font.CapHeight();
+    return AdvanceWidth(DraftingFont().TextAdvance(utf8), height);
+}
+
+double AdvanceWidth(int advance, double height) {
+    return kFontNarrowing * height * advance / DraftingFont().CapHeight();
 }
 
 Box ItemBox(const Item& item) {

@@ -32,6 +32,8 @@ std::size_t CharacterCount(std::string_view utf8);
 // `height`, narrowed to the drafting width. Needs the font; its absence throws Error.
 double TextWidth(const Text& text);
 double TextWidth(std::string_view utf8, double height);
+// The same for a text whose advances add up to `advance` font units.
+double AdvanceWidth(int advance, double height);
 
 // The box of an item: a text's rotated box from its anchor, width and height (descenders
 // included); an arc's whole circle; a dimension's expansion; a hatch's boundary.

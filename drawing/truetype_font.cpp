@@ -124,6 +124,8 @@ TrueTypeFont::TrueTypeFont(std::string bytes, const std::string& name) : bytes_(
         const std::string_view hmtx = Table("hmtx");
         for (int g = 0; g < advanceCount_; ++g)
             advances_.push_back(ReadU16(hmtx, 4 * std::size_t(g)));
+        basicAdvances_.resize(0x10000);
+        for (std::size_t c = 0; c < 0x10000; ++c) basicAdvances_[c] = Advance(basicGlyphs_[c]);
         const std::string_view os2 = Table("OS/2");
         if (os2.size() >= kOs2CapHeight + 2 && ReadU16(os2, 0) >= 2) {
             capHeight_ = ReadI16(os2, kOs2CapHeight);
@@ -160,12 +162,18 @@ int TrueTypeFont::Advance(std::uint16_t glyph) const {
 int TrueTypeFont::TextAdvance(std::string_view utf8) const {
     int sum = 0;
     for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            sum += basicAdvances_[byte];
+            ++i;
+            continue;
+        }
         char32_t c = 0;
         if (!DecodeUtf8(utf8, i, c)) {
             ++i;
             c = 0xFFFF;
         }
-        sum += Advance(Glyph(c));
+        sum += c < 0x10000 ? basicAdvances_[c] : Advance(Glyph(c));
     }
     return sum;
 }

@@ -42,8 +42,9 @@ private:
     std::string bytes_;
     std::map<std::string, std::string_view, std::less<>> tables_;
     std::map<char32_t, std::uint16_t> glyphs_;
-    std::vector<std::uint16_t> basicGlyphs_;  // the glyphs of U+0000 to U+FFFF, by character
-    std::vector<std::uint16_t> advances_;     // by glyph
+    std::vector<std::uint16_t> basicGlyphs_;    // the glyphs of U+0000 to U+FFFF, by character
+    std::vector<std::uint16_t> advances_;       // by glyph
+    std::vector<std::uint16_t> basicAdvances_;  // the advances of U+0000 to U+FFFF, by character
     int unitsPerEm_ = 0;
     int capHeight_ = 0;
     int ascent_ = 0;
