@@ -1,8 +1,6 @@
 // The working drawings of a design against the design run before them: building both sheets
-// from the record, building them and writing both DXF files, and painting both PDF files, for
+// from the record, building them and writing both DXF files, and writing both PDF files, for
 // the defaults and for the completed designs of the fixed sample.
-#include <QGuiApplication>
-
 #include <array>
 #include <string>
 #include <vector>
@@ -14,7 +12,7 @@
 #include "core/errors.h"
 #include "drawing/drawings.h"
 #include "drawing/dxf_writer.h"
-#include "drawing/sheet_painter.h"
+#include "drawing/pdf_writer.h"
 #include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/part_sizes.h"
@@ -153,9 +151,5 @@ constexpr std::array<gearpair::bench::RatioTarget, 2> kTargets = {{
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The PDF painter's fonts need the application object; no display is used.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
     return gearpair::bench::RunWithRatios(argc, argv, kTargets);
 }

@@ -23,10 +23,8 @@ struct DrawingFiles {
 // writes wheel.dxf, wheel.pdf, [wheel.svg], pinion.dxf, pinion.pdf, [pinion.svg] into `dir`,
 // created when missing, each replaced atomically. The first failure ends the writing: its
 // message (naming the file) is the result's error, and the files written before it stay and
-// are listed. Paints on Qt's offscreen platform when the process has no application object,
-// creating one for the time of the writing (whatever QT_QPA_PLATFORM says, without changing
-// the environment), so that it needs no display. `inputs` are the title blocks' texts; one
-// that cannot go onto a sheet is the result's error, and nothing is written.
+// are listed. A missing drafting font is such a failure, before any file. `inputs` are the title
+// blocks' texts; one that cannot go onto a sheet is the result's error, and nothing is written.
 DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts& products,
                                  const std::string& dir, bool withSvg,
                                  const DrawingInputs& inputs = {});

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/drafting_font.h"
 #include "drawing/sheet_expand.h"
 
 namespace gearpair {
@@ -62,7 +63,11 @@ double TextWidth(const Text& text) {
 }
 
 double TextWidth(std::string_view utf8, double height) {
-    return kCharWidthPerHeight * height * static_cast<double>(CharacterCount(utf8));
+    return AdvanceWidth(DraftingFont().TextAdvance(utf8), height);
+}
+
+double AdvanceWidth(int advance, double height) {
+    return kFontNarrowing * height * advance / DraftingFont().CapHeight();
 }
 
 Box ItemBox(const Item& item) {

@@ -1,5 +1,5 @@
-// Extents on a sheet: the box a text takes by the drafting font's proportions, and the boxes of
-// items, so that layout and tests can check that nothing leaves the frame or overlaps.
+// Extents on a sheet: the box a text takes in the drafting font, and the boxes of items, so that
+// layout and tests can check that nothing leaves the frame or overlaps.
 #pragma once
 
 #include <string_view>
@@ -7,11 +7,6 @@
 #include "drawing/sheet.h"
 
 namespace gearpair {
-
-// Advance of one character of the narrow drafting font (type B), relative to the capital
-// height: letter 0.5 to 0.6 h plus the 0.2 h spacing. The painters squeeze a text whose font
-// runs wider so that every text stays inside the box laid out with it.
-inline constexpr double kCharWidthPerHeight = 0.7;
 
 struct Box {
     double left = 0;
@@ -33,9 +28,12 @@ struct Box {
 // Characters of a UTF-8 text (code points).
 std::size_t CharacterCount(std::string_view utf8);
 
-// Width of a text line in mm.
+// Width of a text line in mm as printed: the drafting font's advances at the capital height
+// `height`, narrowed to the drafting width. Needs the font; its absence throws Error.
 double TextWidth(const Text& text);
 double TextWidth(std::string_view utf8, double height);
+// The same for a text whose advances add up to `advance` font units.
+double AdvanceWidth(int advance, double height);
 
 // The box of an item: a text's rotated box from its anchor, width and height (descenders
 // included); an arc's whole circle; a dimension's expansion; a hatch's boundary.

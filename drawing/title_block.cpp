@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 
+#include "drawing/drafting_font.h"
 #include "drawing/sheet_format.h"
+#include "drawing/sheet_geometry.h"
 #include "drawing/sheet_pen.h"
 
 namespace gearpair {
@@ -244,32 +246,34 @@ void DrawParameterTable(Sheet& sheet, const Box& frame,
 
 std::vector<std::string> RequirementLines(const std::vector<std::string>& requirements) {
     std::vector<std::string> lines;
-    // Characters a line of the requirements' width holds.
-    const auto room =
-        static_cast<std::size_t>((kTitleBlockWidth - 10) / (kCharWidthPerHeight * kTextHeight));
+    // The width of a line, indented 5 mm from the frame and 5 mm clear of its right edge.
+    const double room = kTitleBlockWidth - 10;
+    // Advances add up: the font has no kerning the sheets use.
+    const TrueTypeFont& font = DraftingFont();
+    const int blank = font.TextAdvance(" ");
     for (std::size_t i = 0; i < requirements.size(); ++i) {
         std::string line = std::to_string(i + 1) + ". ";
-        std::size_t count = line.size();
-        bool first = true;  // no word on the line yet
+        int advance = font.TextAdvance(line);  // of the line so far, font units
+        bool first = true;                     // no word on the line yet
         const std::string_view text = requirements[i];
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t end = text.find(' ', start);
             if (end == std::string_view::npos) end = text.size();
             const std::string_view word = text.substr(start, end - start);
-            const std::size_t wordCount = CharacterCount(word);
-            if (!first && count + 1 + wordCount > room) {
+            const int wordAdvance = font.TextAdvance(word);
+            if (!first && AdvanceWidth(advance + blank + wordAdvance, kTextHeight) > room) {
                 lines.push_back(std::move(line));
                 line = "    ";
-                count = line.size();
+                advance = font.TextAdvance(line);
                 first = true;
             }
             if (!first) {
                 line += ' ';
-                ++count;
+                advance += blank;
             }
             line += word;
-            count += wordCount;
+            advance += wordAdvance;
             first = false;
             start = end + 1;
         }

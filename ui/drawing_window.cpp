@@ -22,7 +22,8 @@
 #include <vector>
 
 #include "drawing/dxf_writer.h"
-#include "drawing/sheet_painter.h"
+#include "drawing/pdf_writer.h"
+#include "drawing/svg_writer.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
 #include "ui/profile_tab.h"

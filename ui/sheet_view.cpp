@@ -10,7 +10,7 @@
 
 #include "drawing/sheet.h"
 #include "drawing/sheet_geometry.h"
-#include "drawing/sheet_painter.h"
+#include "ui/sheet_painter.h"
 
 namespace gearpair {
 

@@ -2,7 +2,9 @@
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
 layers, the parameter-table texts, the bore circles at the sheet's scale), pdfinfo (one
-page of an ISO A format) and an XML parser (the SVG, sized in mm). The DXF as a CAD user
+page of an ISO A format), pdffonts and pdftotext (the font embedded, the texts copyable) and an
+XML parser (the SVG, sized in mm); no Qt platform or display needed, and a second run writes the
+same bytes. The DXF as a CAD user
 measures it: the views at real size, dimensions that measure the part, hatches on closed
 loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
 nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
@@ -109,6 +111,17 @@ def page_size(path):
     return re.search(r"Page size:.*\((\w+)\)", info).group(1)
 
 
+def check_pdf(path, texts):
+    """The font embedded, and the texts as a reader copies them."""
+    fonts = subprocess.run(["pdffonts", path], capture_output=True, text=True, check=True).stdout
+    rows = [row.split() for row in fonts.splitlines()[2:]]
+    check(len(rows) == 1 and rows[0][0].endswith("+DejaVuSans") and rows[0][-5:-2] == ["yes"] * 3,
+          f"{path}: fonts {fonts!r}")
+    text = subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True, check=True).stdout
+    for expected in texts:
+        check(expected in text, f"{path}: pdftotext has no {expected!r}")
+
+
 def check_svg(path, width, height):
     root = ElementTree.parse(path).getroot()
     check(root.get("width") == f"{width}mm" and root.get("height") == f"{height}mm",
@@ -117,7 +130,11 @@ def check_svg(path, width, height):
 
 with tempfile.TemporaryDirectory() as temp:
     out = os.path.join(temp, "new", "drawings")
-    run = subprocess.run([CLI, "--json", "--drawings", out], capture_output=True, text=True)
+    # No display and a platform that does not exist: the command line draws without Qt.
+    environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    environment["QT_QPA_PLATFORM"] = "nonsense"
+    run = subprocess.run([CLI, "--json", "--drawings", out], capture_output=True, text=True,
+                         env=environment)
     check(run.returncode == 0, f"exit {run.returncode}: {run.stderr}")
     result = json.loads(run.stdout)
     names = ["wheel.dxf", "wheel.pdf", "wheel.svg", "pinion.dxf", "pinion.pdf", "pinion.svg"]
@@ -139,7 +156,15 @@ with tempfile.TemporaryDirectory() as temp:
               {"da1": sizes["da1"], "df1": sizes["df1"]})
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
+    check_pdf(os.path.join(out, "wheel.pdf"), ["Колесо зубчатое", "ГП.01.001", "14°38′51″", "Ø",
+                                               "±", "Ra 3,2"])
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
+    # The same design, the same bytes.
+    again = os.path.join(temp, "again")
+    subprocess.run([CLI, "--drawings", again], capture_output=True, check=True)
+    for name in names:
+        with open(os.path.join(out, name), "rb") as a, open(os.path.join(again, name), "rb") as b:
+            check(a.read() == b.read(), f"{name} differs between two runs")
     check_svg(os.path.join(out, "pinion.svg"), 420, 297)
 
     # A stopped design draws nothing, not even the directory.

@@ -28,7 +28,7 @@
 
 #include "core/errors.h"
 #include "drawing/dxf_writer.h"
-#include "drawing/sheet_painter.h"
+#include "ui/sheet_painter.h"
 #include "tests/file_size_limit.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/program.h"

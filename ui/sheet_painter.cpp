@@ -1,59 +1,25 @@
-// Painting a sheet with Qt, and its PDF and SVG files.
-#include "drawing/sheet_painter.h"
+// Painting a sheet with Qt.
+#include "ui/sheet_painter.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
-#include <vector>
 
+#include "drawing/drafting_font.h"
 #include "drawing/sheet_expand.h"
 #include "drawing/sheet_geometry.h"
-#include "files/file_ops.h"
+#include "drawing/sheet_marks.h"
 
 namespace gearpair {
 
 namespace {
 
-constexpr double kThickWidth = 0.5;  // mm
-constexpr double kThinWidth = 0.25;
-// Glyphs of a regular sans-serif set to the narrow drafting font's width.
-constexpr double kNarrowing = 0.8;
 // Fonts are laid out at this pixel size and scaled down to the text's height.
 constexpr int kFontPixels = 100;
-// SVG user units: 10 per mm at 254 dpi, the viewBox in mm.
-constexpr int kSvgDotsPerMm = 10;
-
-// The dash-dot thin line of the axes in millimetres of paper: 12 mm dashes and 3 mm gaps with
-// a dot as long as the line is wide between them. The painter strokes the pieces itself: a
-// device's own dash pattern counts in pen widths, which not every device scales alike (the SVG
-// generator takes a pen narrower than one unit as one unit wide).
-constexpr double kDash = 12;
-constexpr double kDashGap = 3;
-constexpr double kDot = kThinWidth;
-constexpr double kDashDotPeriod = kDash + kDashGap + kDot + kDashGap;
-
-// The pieces of the dash-dot pattern along a path `length` mm long, from its start: (from, to)
-// in mm along the path.
-std::vector<std::pair<double, double>> DashDotPieces(double length) {
-    std::vector<std::pair<double, double>> pieces;
-    for (double at = 0; at < length; at += kDashDotPeriod) {
-        pieces.emplace_back(at, std::min(at + kDash, length));
-        const double dot = at + kDash + kDashGap;
-        if (dot < length) pieces.emplace_back(dot, std::min(dot + kDot, length));
-    }
-    return pieces;
-}
 
 QPen PenFor(Layer layer) {
     const bool thick = layer == Layer::Contour || layer == Layer::Frame;
@@ -149,7 +115,7 @@ struct Painting {
         const double k = text.height / metrics.capHeight();
         const double advance = metrics.horizontalAdvance(string);
         // Never wider than the box the layout gave the text.
-        const double sx = std::min(kNarrowing * k, TextWidth(text) / advance);
+        const double sx = std::min(kFontNarrowing * k, TextWidth(text) / advance);
         double dx = 0;
         if (text.anchor == Anchor::BottomCentre || text.anchor == Anchor::MiddleCentre) {
             dx = -advance / 2;
@@ -184,15 +150,11 @@ struct Painting {
     }
 };
 
-QFont DraftingFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
+QFont ScreenFont() {
+    QFont font(QString::fromUtf8(kDraftingFontName));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kFontPixels);
     return font;
-}
-
-std::string BytesOf(const QByteArray& bytes) {
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 }  // namespace
@@ -201,62 +163,11 @@ void PaintSheet(QPainter& painter, const Sheet& sheet) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    const QFont font = DraftingFont();
+    const QFont font = ScreenFont();
     painter.setFont(font);
     Painting painting{painter, sheet.heightMm, font, QFontMetricsF(font)};
     for (const Item& item : sheet.items) painting.Paint(item);
     painter.restore();
-}
-
-std::string PdfBytes(const Sheet& sheet) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("gearpair"));
-        writer.setTitle(QString::fromStdString(sheet.title));
-        const bool landscape = sheet.widthMm > sheet.heightMm;
-        const QPageSize size(QSizeF(std::min(sheet.widthMm, sheet.heightMm),
-                                    std::max(sheet.widthMm, sheet.heightMm)),
-                             QPageSize::Millimeter);
-        writer.setPageLayout(QPageLayout(size,
-                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        const double dotsPerMm = writer.resolution() / 25.4;
-        painter.scale(dotsPerMm, dotsPerMm);
-        PaintSheet(painter, sheet);
-        painter.end();
-    }
-    return BytesOf(bytes);
-}
-
-std::string SvgBytes(const Sheet& sheet) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setResolution(static_cast<int>(std::lround(kSvgDotsPerMm * 25.4)));
-        generator.setSize(QSize(static_cast<int>(std::lround(sheet.widthMm * kSvgDotsPerMm)),
-                                static_cast<int>(std::lround(sheet.heightMm * kSvgDotsPerMm))));
-        generator.setViewBox(QRectF(0, 0, sheet.widthMm, sheet.heightMm));
-        generator.setTitle(QString::fromStdString(sheet.title));
-        QPainter painter(&generator);
-        PaintSheet(painter, sheet);
-        painter.end();
-    }
-    return BytesOf(bytes);
-}
-
-void WritePdf(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, PdfBytes(sheet), path);
-}
-
-void WriteSvg(const Sheet& sheet, const std::string& path) {
-    ReplaceFileAtomically(path, SvgBytes(sheet), path);
 }
 
 }  // namespace gearpair

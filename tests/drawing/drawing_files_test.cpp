@@ -1,0 +1,48 @@
+// The drawing pipeline's files of a design: their order, and a failure that keeps those
+// written before it.
+#include "drawing/drawing_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/design_products.h"
+#include "engine/design_run.h"
+#include "tests/temp_dir.h"
+
+namespace gearpair {
+namespace {
+
+class DrawingPipeline : public testing::TempDirTest {};
+
+TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
+    GearSession session;
+    RunDesign(session, DesignInputs{});
+    const DesignProducts sizes = DesignProductsOf(session.design);
+    const std::vector<std::string> names = {"wheel.dxf",  "wheel.pdf",  "wheel.svg",
+                                            "pinion.dxf", "pinion.pdf", "pinion.svg"};
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(PathOf("run/" + name));
+    const DrawingFiles all = WriteDesignDrawings(session.design, sizes, PathOf("run"), true);
+    EXPECT_EQ(all.error, "");
+    EXPECT_EQ(all.written, paths);
+    EXPECT_EQ(all.drawings.wheel.title, "Колесо зубчатое ГП.01.001");
+    EXPECT_EQ(WriteDesignDrawings(session.design, sizes, PathOf("run"), false).written.size(), 4u);
+
+    std::filesystem::create_directories(dir_ / "failed" / "pinion.pdf");
+    const DrawingFiles failed = WriteDesignDrawings(session.design, sizes, PathOf("failed"), true);
+    EXPECT_EQ(failed.error, "Cannot create file " + PathOf("failed/pinion.pdf"));
+    EXPECT_EQ(failed.written,
+              std::vector<std::string>({PathOf("failed/wheel.dxf"), PathOf("failed/wheel.pdf"),
+                                        PathOf("failed/wheel.svg"), PathOf("failed/pinion.dxf")}));
+    EXPECT_FALSE(failed.drawings.pinion.items.empty());  // the window still shows the sheets
+    // four files and the directory, no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "failed"), {}), 5);
+
+    const std::string underFile = PathOf("run/wheel.dxf") + "/sheets";
+    EXPECT_EQ(WriteDesignDrawings(session.design, sizes, underFile, false).error,
+              "Invalid filename: " + underFile);
+}
+
+}  // namespace
+}  // namespace gearpair
