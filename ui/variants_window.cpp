@@ -8,12 +8,14 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -184,10 +186,10 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     setObjectName(QStringLiteral("VariantsWindow"));
     setWindowTitle(QStringLiteral("Варианты"));
     setFont(FormFont(11));
-    resize(1240, 860);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
 
     proxy_->setSourceModel(&model_);
     proxy_->setSortRole(VariantsModel::kSortRole);
@@ -207,6 +209,14 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnCurrentRowChanged(current); });
+    // Only the user's click (or Enter) on a row hands its inputs to the form: the selection
+    // the window makes itself, and the keys that move it, leave the form as it is.
+    for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated}) {
+        connect(table_, signal, this, [this](const QModelIndex& index) {
+            if (index.isValid())
+                ChooseRow(static_cast<std::size_t>(proxy_->mapToSource(index).row()));
+        });
+    }
 
     chart_ = new QChart;
     chart_->setTitle(QStringLiteral("Масса передачи и меньший из запасов"));
@@ -240,6 +250,31 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     layout->addWidget(summary_);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
+
+    // The usual size, never larger than the screen's free area (1024 x 768 keeps the whole
+    // window on the screen).
+    QSize size(1240, 860);
+    if (const QScreen* shown = screen()) {
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(size);
+}
+
+void VariantsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void VariantsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The viewport has its size only now: the current design's row comes into view.
+    if (const QModelIndex current = table_->currentIndex(); current.isValid()) {
+        table_->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void VariantsWindow::Search(const DesignInputs& form) {
@@ -281,6 +316,8 @@ void VariantsWindow::Search(const DesignInputs& form) {
     model_.SetVariants(std::move(variants), current);
     table_->resizeColumnsToContents();
     FillChart();
+    // The form's design selected and in view; the form is left as it is.
+    if (current) ShowRow(*current);
 }
 
 void VariantsWindow::FillChart() {
@@ -384,10 +421,19 @@ std::optional<std::size_t> VariantsWindow::VariantAt(QPointF point) const {
 }
 
 void VariantsWindow::SelectVariant(std::size_t row) {
+    ShowRow(row);
+    ChooseRow(row);
+}
+
+void VariantsWindow::ShowRow(std::size_t row) {
     const QModelIndex index = proxy_->mapFromSource(model_.index(static_cast<int>(row), 0));
     table_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    table_->scrollTo(index);
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void VariantsWindow::ChooseRow(std::size_t row) {
+    emit VariantChosen(VariantInputs(fixed_, model_.Variants()[row]));
 }
 
 void VariantsWindow::OnCurrentRowChanged(const QModelIndex& current) {
@@ -396,7 +442,6 @@ void VariantsWindow::OnCurrentRowChanged(const QModelIndex& current) {
     const Variant& v = model_.Variants()[row];
     chosen_->clear();
     if (v.Completed()) chosen_->append(PointOf(v));
-    emit VariantChosen(VariantInputs(fixed_, v));
 }
 
 void VariantsWindow::ExportCsv() {

@@ -65,7 +65,8 @@ public:
     QTableView* Table() const { return table_; }
     QChart* Chart() const { return chart_; }
 
-    // Selects the variant (row of the model) in the table, as a click on its row does.
+    // Selects the variant (row of the model) in the table and hands its inputs to the form, as
+    // a click on its row or its point does.
     void SelectVariant(std::size_t row);
     // The variant whose point lies nearest to `point` (smaller margin in per cent, total mass
     // in kg) on the plot's scales, as a click on the plot picks it.
@@ -77,8 +78,17 @@ signals:
     // The inputs of the variant chosen in the table or on the plot.
     void VariantChosen(const gearpair::DesignInputs& inputs);
 
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FillChart();
+    // Selects the row and brings it into view without touching the form.
+    void ShowRow(std::size_t row);
+    // Hands the row's inputs to the form.
+    void ChooseRow(std::size_t row);
     void OnCurrentRowChanged(const QModelIndex& current);
 
     DesignInputs fixed_;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 
@@ -83,6 +84,45 @@ TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
     const QScatterSeries* star = Series(window->Chart(), QStringLiteral("Текущий вариант"));
     ASSERT_EQ(star->count(), 1);
     EXPECT_EQ(star->at(0), QPointF(100 * defaults.SmallerMargin(), defaults.masses.total));
+}
+
+TEST_F(Variants, OpeningAndClosingLeavesTheFormAsItIs) {
+    const auto fields = [&] {
+        QStringList texts;
+        for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5",
+                                 "ComboBox6", "ComboBox7"}) {
+            texts << A<QComboBox>(name)->currentText();
+        }
+        return texts;
+    };
+    const QStringList before = fields();
+    QTest::mouseClick(A<QPushButton>("VariantsButton"), Qt::LeftButton);
+    VariantsWindow* window = formA.Variants();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    // The table takes the focus and the keys move its selection: still no change on the form.
+    window->Table()->setFocus();
+    QTest::keyClick(window->Table(), Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(fields(), before);
+
+    // Opened again: the form's design is the current row, and in view.
+    window->close();
+    formA.VariantsButtonClick();
+    const QModelIndex current = window->Table()->currentIndex();
+    ASSERT_TRUE(current.isValid());
+    EXPECT_EQ(window->Table()->model()->index(current.row(), 0).data(),
+              window->Model().index(static_cast<int>(kDefaultsRow), 0).data());
+    EXPECT_TRUE(
+        window->Table()->viewport()->rect().intersects(window->Table()->visualRect(current)));
+    // The whole window fits a 1024 x 768 screen.
+    EXPECT_LE(window->minimumSizeHint().width(), 1000);
+    EXPECT_LE(window->minimumSizeHint().height(), 700);
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
+
+    QTest::keyClick(window->Table(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(fields(), before);
 }
 
 TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
