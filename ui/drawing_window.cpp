@@ -396,7 +396,12 @@ void DrawingWindow::ShowBeside(QWidget& dialog) {
 }
 
 void DrawingWindow::SaveDxfClick() {
-    AskAndSave(FileKind::Dxf);
+    // On the profile tab the DXF is the wheel's tooth profile, the first of its model files.
+    if (ProfileShown()) {
+        profile_->AskAndSave(ProfileTab::ModelFile::WheelDxf);
+    } else {
+        AskAndSave(FileKind::Dxf);
+    }
 }
 
 void DrawingWindow::SavePdfClick() {
@@ -408,7 +413,15 @@ void DrawingWindow::SaveSvgClick() {
 }
 
 void DrawingWindow::FitClick() {
-    CurrentView().Fit();
+    if (ProfileShown()) {
+        profile_->Fit();
+    } else {
+        CurrentView().Fit();
+    }
+}
+
+bool DrawingWindow::ProfileShown() const {
+    return tabs_->currentWidget() == profile_;
 }
 
 SheetView& DrawingWindow::CurrentView() const {
@@ -457,18 +470,26 @@ bool DrawingWindow::SaveSheet(FileKind kind, const QString& path) {
 }
 
 void DrawingWindow::keyPressEvent(QKeyEvent* event) {
-    // The keys zoom about the cursor as the wheel does, or about the view's centre when the
-    // cursor is elsewhere.
-    SheetView& view = CurrentView();
+    // The keys act on the shown tab's view, a sheet or the profile, and zoom about the cursor
+    // as the wheel does, or about the view's centre when the cursor is elsewhere.
+    const bool profile = ProfileShown();
+    QWidget& view = profile ? static_cast<QWidget&>(*profile_) : CurrentView();
     const QPoint cursor = view.mapFromGlobal(QCursor::pos());
     const QPointF at =
         view.rect().contains(cursor) ? QPointF(cursor) : QRectF(view.rect()).center();
+    const auto zoom = [&](double factor) {
+        if (profile) {
+            profile_->ZoomAt(at, factor);
+        } else {
+            CurrentView().ZoomAt(at, factor);
+        }
+    };
     if (event->key() == Qt::Key_Escape) {
         close();
     } else if (event->matches(QKeySequence::ZoomIn) || event->key() == Qt::Key_Plus) {
-        view.ZoomAt(at, SheetView::kZoomStep);
+        zoom(SheetView::kZoomStep);
     } else if (event->matches(QKeySequence::ZoomOut) || event->key() == Qt::Key_Minus) {
-        view.ZoomAt(at, 1 / SheetView::kZoomStep);
+        zoom(1 / SheetView::kZoomStep);
     } else {
         QWidget::keyPressEvent(event);
     }

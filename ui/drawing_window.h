@@ -80,6 +80,8 @@ public:
     bool SaveSheet(FileKind kind, const QString& path);
 
     SheetView& CurrentView() const;
+    // The "Профиль" tab is the one shown: the keys and the save and fit actions act on it.
+    bool ProfileShown() const;
     // The tab "Профиль" with the tooth outlines and their model files.
     ProfileTab& Profile() const { return *profile_; }
 

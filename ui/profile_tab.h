@@ -28,6 +28,8 @@ public:
     // The gears of a finished run, shown fitted; the file dialogs open in `directory`.
     void SetDesign(const TGearDesign& d, const PartSizes& sizes, QString directory);
 
+    // Asks for the file in the run's directory, then SaveModel.
+    void AskAndSave(ModelFile file);
     // Writes one model file to `path`; a failure goes to the error box. True when written.
     bool SaveModel(ModelFile file, const QString& path);
 
@@ -47,8 +49,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void AskAndSave(ModelFile file);
-
     std::optional<TGearDesign> design_;
     PartSizes sizes_;
     GearSection wheel_;
