@@ -2,25 +2,18 @@
 #include "ui/variants_window.h"
 
 #include <QBrush>
-#include <QChart>
-#include <QChartView>
 #include <QFileDialog>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +26,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/variant_plot.h"
 
 namespace gearpair {
 
@@ -95,23 +89,6 @@ double SortKey(const Variant& v, VariantColumn column) {
         default:
             return v.masses.total;
     }
-}
-
-// The point of a completed variant: the smaller margin in per cent, the total mass in kg.
-QPointF PointOf(const Variant& v) {
-    return {100 * v.SmallerMargin(), v.masses.total};
-}
-
-QScatterSeries* AddScatter(QChart* chart, const QString& name, const QColor& color, double size,
-                           QScatterSeries::MarkerShape shape) {
-    auto* series = new QScatterSeries(chart);
-    series->setName(name);
-    series->setColor(color);
-    series->setBorderColor(color.darker(130));
-    series->setMarkerSize(size);
-    series->setMarkerShape(shape);
-    chart->addSeries(series);
-    return series;
 }
 
 }  // namespace
@@ -218,17 +195,12 @@ VariantsWindow::VariantsWindow(QWidget* parent)
         });
     }
 
-    chart_ = new QChart;
-    chart_->setTitle(QStringLiteral("Масса передачи и меньший из запасов"));
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    auto* chartView = new QChartView(chart_, this);
-    chartView->setObjectName(QStringLiteral("chart"));
-    chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(320);
+    plot_ = new VariantPlot(this);
+    connect(plot_, &VariantPlot::VariantClicked, this, &VariantsWindow::SelectVariant);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table_);
-    splitter->addWidget(chartView);
+    splitter->addWidget(plot_);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
 
@@ -315,109 +287,9 @@ void VariantsWindow::Search(const DesignInputs& form) {
                           .arg(pareto));
     model_.SetVariants(std::move(variants), current);
     table_->resizeColumnsToContents();
-    FillChart();
+    plot_->SetVariants(model_.Variants(), current);
     // The form's design selected and in view; the form is left as it is.
     if (current) ShowRow(*current);
-}
-
-void VariantsWindow::FillChart() {
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    auto* others = AddScatter(chart_, QStringLiteral("Варианты"), QColor(150, 150, 150), 7,
-                              QScatterSeries::MarkerShapeCircle);
-    auto* front = new QLineSeries(chart_);
-    front->setColor(QColor(40, 90, 170));
-    chart_->addSeries(front);
-    auto* pareto = AddScatter(chart_, QStringLiteral("Множество Парето"), QColor(40, 90, 170), 10,
-                              QScatterSeries::MarkerShapeCircle);
-    auto* current = AddScatter(chart_, QStringLiteral("Текущий вариант"), QColor(230, 120, 0), 16,
-                               QScatterSeries::MarkerShapeStar);
-    chosen_ = AddScatter(chart_, QStringLiteral("Выбранный"), QColor(20, 160, 60), 14,
-                         QScatterSeries::MarkerShapeRectangle);
-    chosen_->setColor(Qt::transparent);
-    chosen_->setBorderColor(QColor(20, 160, 60));
-    chart_->legend()->markers(front).constFirst()->setVisible(false);
-
-    // Each series gets its points at once: a series redraws all its points on every append.
-    QList<QPointF> otherPoints;
-    QList<QPointF> frontPoints;
-    const std::vector<Variant>& variants = model_.Variants();
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const Variant& v = variants[i];
-        if (!v.Completed()) continue;
-        (v.pareto ? frontPoints : otherPoints).append(PointOf(v));
-        if (model_.Current() == i) current->append(PointOf(v));
-    }
-    std::sort(frontPoints.begin(), frontPoints.end(),
-              [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-    others->replace(otherPoints);
-    pareto->replace(frontPoints);
-    front->replace(frontPoints);
-
-    auto* margin = new QValueAxis(chart_);
-    margin->setTitleText(QStringLiteral("Меньший из двух запасов, %"));
-    margin->setLabelFormat(QStringLiteral("%.0f"));
-    auto* mass = new QValueAxis(chart_);
-    mass->setTitleText(QStringLiteral("Масса пары, кг"));
-    mass->setLabelFormat(QStringLiteral("%.0f"));
-    chart_->addAxis(margin, Qt::AlignBottom);
-    chart_->addAxis(mass, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart_->series()) {
-        series->attachAxis(margin);
-        series->attachAxis(mass);
-    }
-    // The axes span the points with a little room, in round steps.
-    double left = std::numeric_limits<double>::infinity();
-    double right = -left;
-    double bottom = left;
-    double top = -left;
-    for (const QList<QPointF>* points : {&otherPoints, &frontPoints}) {
-        for (const QPointF& point : *points) {
-            left = std::min(left, point.x());
-            right = std::max(right, point.x());
-            bottom = std::min(bottom, point.y());
-            top = std::max(top, point.y());
-        }
-    }
-    if (left <= right) {
-        const double dx = std::max((right - left) * 0.05, 1.0);
-        const double dy = std::max((top - bottom) * 0.05, 1.0);
-        margin->setRange(std::max(0.0, left - dx), right + dx);  // a completed design has room
-        mass->setRange(std::max(0.0, bottom - dy), top + dy);
-        margin->applyNiceNumbers();
-        mass->applyNiceNumbers();
-    }
-
-    for (QScatterSeries* series : {others, pareto, current, chosen_}) {
-        connect(series, &QScatterSeries::clicked, this, [this](const QPointF& point) {
-            if (const std::optional<std::size_t> row = VariantAt(point)) SelectVariant(*row);
-        });
-    }
-}
-
-std::optional<std::size_t> VariantsWindow::VariantAt(QPointF point) const {
-    const auto* xAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).value(0));
-    const auto* yAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(0));
-    const double xSpan = xAxis ? xAxis->max() - xAxis->min() : 1;
-    const double ySpan = yAxis ? yAxis->max() - yAxis->min() : 1;
-    std::optional<std::size_t> nearest;
-    double best = std::numeric_limits<double>::infinity();
-    const std::vector<Variant>& variants = model_.Variants();
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        if (!variants[i].Completed()) continue;
-        const QPointF p = PointOf(variants[i]);
-        const double dx = (p.x() - point.x()) / xSpan;
-        const double dy = (p.y() - point.y()) / ySpan;
-        const double distance = dx * dx + dy * dy;
-        if (distance < best) {
-            best = distance;
-            nearest = i;
-        }
-    }
-    return nearest;
 }
 
 void VariantsWindow::SelectVariant(std::size_t row) {
@@ -439,9 +311,7 @@ void VariantsWindow::ChooseRow(std::size_t row) {
 void VariantsWindow::OnCurrentRowChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
     const auto row = static_cast<std::size_t>(proxy_->mapToSource(current).row());
-    const Variant& v = model_.Variants()[row];
-    chosen_->clear();
-    if (v.Completed()) chosen_->append(PointOf(v));
+    plot_->SetChosen(row);
 }
 
 void VariantsWindow::ExportCsv() {

@@ -14,13 +14,13 @@
 #include "engine/variant_search.h"
 #include "engine/variant_table.h"
 
-class QChart;
 class QLabel;
-class QScatterSeries;
 class QSortFilterProxyModel;
 class QTableView;
 
 namespace gearpair {
+
+class VariantPlot;
 
 // The variants as a table: the columns of the search's table but its status, in that order.
 class VariantsModel : public QAbstractTableModel {
@@ -63,14 +63,11 @@ public:
 
     const VariantsModel& Model() const { return model_; }
     QTableView* Table() const { return table_; }
-    QChart* Chart() const { return chart_; }
+    VariantPlot* Plot() const { return plot_; }
 
     // Selects the variant (row of the model) in the table and hands its inputs to the form, as
     // a click on its row or its point does.
     void SelectVariant(std::size_t row);
-    // The variant whose point lies nearest to `point` (smaller margin in per cent, total mass
-    // in kg) on the plot's scales, as a click on the plot picks it.
-    std::optional<std::size_t> VariantAt(QPointF point) const;
     // Saves the table as CSV after asking for the file; a failure goes to the error box.
     void ExportCsv();
 
@@ -84,7 +81,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FillChart();
     // Selects the row and brings it into view without touching the form.
     void ShowRow(std::size_t row);
     // Hands the row's inputs to the form.
@@ -95,9 +91,8 @@ private:
     VariantsModel model_;
     QSortFilterProxyModel* proxy_;
     QTableView* table_;
-    QChart* chart_;
+    VariantPlot* plot_;
     QLabel* summary_;
-    QScatterSeries* chosen_ = nullptr;  // the point of the chosen variant
 };
 
 }  // namespace gearpair
