@@ -7,7 +7,7 @@
 #include "files/file_ops.h"
 #include "model/model_files.h"
 #ifdef GEARPAIR_STEP
-#include "model/step_model.h"
+#include "model/step_loader.h"
 #endif
 
 namespace gearpair {
@@ -22,7 +22,7 @@ void WriteJobModels(JobResult& job, const std::string& dir, DxfVersion dxf) {
             throw FileError(code, FileErrorMessage(code) + ": " + dir);
         }
 #ifdef GEARPAIR_STEP
-        job.models = WriteModels(*job.design, *job.sizes, dir, dxf, StepText);
+        job.models = WriteModels(*job.design, *job.sizes, dir, dxf, ModuleStepText);
 #else
         job.models = WriteModels(*job.design, *job.sizes, dir, dxf);
 #endif

@@ -20,7 +20,7 @@
 #include "model/stl_writer.h"
 #include "ui/message_box.h"
 #ifdef GEARPAIR_STEP
-#include "model/step_model.h"
+#include "model/step_loader.h"
 #endif
 
 namespace gearpair {
@@ -223,7 +223,7 @@ bool ProfileTab::SaveModel(ModelFile file, const QString& path) {
             case ModelFile::WheelStep:
             case ModelFile::PinionStep:
 #ifdef GEARPAIR_STEP
-                bytes = StepText(section, wheel ? "wheel" : "pinion");
+                bytes = ModuleStepText(section, wheel ? "wheel" : "pinion");
 #endif
                 break;
         }
