@@ -30,7 +30,9 @@ public:
 
     // Asks for the file in the run's directory, then SaveModel.
     void AskAndSave(ModelFile file);
-    // Writes one model file to `path`; a failure goes to the error box. True when written.
+    // Writes one model file to `path`; a failure goes to the error box. True when written. A
+    // STEP model is made on a worker thread under the busy cursor while the windows repaint;
+    // the file is written whole once it is made, also when the window closes meanwhile.
     bool SaveModel(ModelFile file, const QString& path);
 
     // The whole pair in the view, with a margin.
@@ -49,6 +51,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    bool WriteModel(ModelFile file, const QString& path);
     std::optional<TGearDesign> design_;
     PartSizes sizes_;
     GearSection wheel_;
@@ -60,6 +63,7 @@ private:
     QPointF origin_;    // view position of the wheel's axis
     bool fitted_ = true;
     bool dragging_ = false;
+    bool saving_ = false;  // a model file is being made
     QPointF dragFrom_;
 };
 
