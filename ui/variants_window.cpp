@@ -180,9 +180,10 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(20);
-    // Widths fitted to the first rows once per search: fitting all of them on every sort
-    // would measure every cell again.
-    table_->horizontalHeader()->setResizeContentsPrecision(50);
+    // Widths fitted to the first rows (one round of the hardness list) once per search:
+    // fitting all of them, or more of them, would measure every cell again and delay the
+    // window's first paint.
+    table_->horizontalHeader()->setResizeContentsPrecision(14);
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnCurrentRowChanged(current); });
