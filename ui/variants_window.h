@@ -4,7 +4,6 @@
 // form; the table can be exported as CSV.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QWidget>
 
 #include <optional>
@@ -13,6 +12,7 @@
 #include "engine/design_inputs.h"
 #include "engine/variant_search.h"
 #include "engine/variant_table.h"
+#include "ui/variants_model.h"
 
 class QLabel;
 class QSortFilterProxyModel;
@@ -21,34 +21,6 @@ class QTableView;
 namespace gearpair {
 
 class VariantPlot;
-
-// The variants as a table: the columns of the search's table but its status, in that order.
-class VariantsModel : public QAbstractTableModel {
-    Q_OBJECT
-
-public:
-    // The role of a cell's sort key: the number behind the text (a missing figure sorts after
-    // every number), the list position for the width and helix.
-    static constexpr int kSortRole = Qt::UserRole;
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    // The model's column of a column of the search's table; -1 for the status.
-    static int ColumnOf(VariantColumn column);
-
-    void SetVariants(std::vector<Variant> variants, std::optional<std::size_t> current);
-    const std::vector<Variant>& Variants() const { return variants_; }
-    std::optional<std::size_t> Current() const { return current_; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    std::vector<Variant> variants_;
-    std::optional<std::size_t> current_;  // the form's design among the variants
-};
 
 class VariantsWindow : public QWidget {
     Q_OBJECT
