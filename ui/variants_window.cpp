@@ -112,6 +112,17 @@ void VariantsWindow::keyPressEvent(QKeyEvent* event) {
 
 void VariantsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The whole window on the screen, wherever the window system put it.
+    if (const QScreen* shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        const QRect frame = frameGeometry();
+        if (!room.contains(frame)) {
+            move(std::clamp(frame.left(), room.left(),
+                            std::max(room.left(), room.right() + 1 - frame.width())),
+                 std::clamp(frame.top(), room.top(),
+                            std::max(room.top(), room.bottom() + 1 - frame.height())));
+        }
+    }
     // The viewport has its size only now: the current design's row comes into view.
     if (const QModelIndex current = table_->currentIndex(); current.isValid()) {
         table_->scrollTo(current, QAbstractItemView::PositionAtCenter);
