@@ -7,7 +7,7 @@
 #include "files/file_ops.h"
 #include "model/model_files.h"
 #ifdef GEARPAIR_STEP
-#include "model/step_model.h"
+#include "model/step_loader.h"
 #endif
 
 namespace gearpair {
@@ -23,7 +23,7 @@ void WriteJobModels(JobResult& job, const std::string& dir, DxfVersion dxf) {
             throw FileError(code, FileErrorMessage(code) + ": " + dir);
         }
 #ifdef GEARPAIR_STEP
-        files = WriteModels(*job.design, job.products->parts, dir, dxf, StepText);
+        files = WriteModels(*job.design, job.products->parts, dir, dxf, ModuleStepText);
 #else
         files = WriteModels(*job.design, job.products->parts, dir, dxf);
 #endif

@@ -56,6 +56,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "model/step_loader.h"
 
 namespace gearpair {
 
@@ -71,7 +72,7 @@ constexpr int kSections = 5;
 constexpr double kSewingTolerance = 1e-6;
 
 // OpenCASCADE failing to build the solid is no fault of the design: the user is told so.
-constexpr const char* kModelFailure = "Не удалось построить твердотельную модель зубчатого колеса";
+constexpr const char* kModelFailure = kStepKernelFailure;
 
 // The rounding of the tooth outline's exact curves: a spline through the outline's points on
 // them (which lie on the curve) departs from the curve by far less than the outline's chords.

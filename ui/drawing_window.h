@@ -14,17 +14,17 @@
 #include "app/design_texts.h"
 #include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
+#include "ui/sheet_saving.h"
 
 class QAction;
-class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QTabWidget;
 
 namespace gearpair {
 
 class ProfileTab;
+class TitleFields;
 class SheetView;
 
 // The design of a run and its products, from which its sheets are drawn again when a
@@ -38,7 +38,7 @@ class DrawingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    enum class FileKind { Dxf, Pdf, Svg };
+    using FileKind = SheetFileKind;
 
     // The title-block fields show the texts remembered from the last session (the user's
     // settings of "gearpair", group "drawing"), or the defaults.
@@ -81,23 +81,19 @@ public:
     bool SaveSheet(FileKind kind, const QString& path);
 
     SheetView& CurrentView() const;
+    // The "Профиль" tab is the one shown: the keys and the save and fit actions act on it.
+    bool ProfileShown() const;
     // The tab "Профиль" with the tooth outlines and their model files.
     ProfileTab& Profile() const { return *profile_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A title-block field whose editing has finished: the sheets are drawn again with the
     // fields' texts and the texts are remembered. A text that cannot go onto a sheet goes to
     // the error box, and the fields, the sheets and the remembered texts stay as they were.
     void TakeTitleFields();
-    DrawingInputs InputsOfFields() const;
-    void ShowInputs();
-    QWidget* MakeTitleFields();
-    // The title-block fields in as few rows as the strip's width allows.
-    void ArrangeTitleFields();
     void AskAndSave(FileKind kind);
     const Sheet& CurrentSheet() const;
 
@@ -105,16 +101,7 @@ private:
     bool hasDrawings_ = false;
     std::optional<DrawnDesign> source_;
     DrawingInputs inputs_;
-    QLineEdit* wheelDesignation_;
-    QLineEdit* pinionDesignation_;
-    QLineEdit* material_;
-    QLineEdit* developer_;
-    QLineEdit* checker_;
-    QLineEdit* organisation_;
-    QWidget* titleStrip_;
-    QGridLayout* titleGrid_;
-    std::vector<std::pair<QLabel*, QLineEdit*>> titleRows_;  // the fields in creation order
-    int titleArrangement_ = -1;                              // the index of the arrangement in use
+    TitleFields* titleFields_;
     QString directory_;
     QLabel* wheelWarning_;
     QLabel* pinionWarning_;

@@ -20,7 +20,8 @@
 #include "model/stl_writer.h"
 #include "ui/message_box.h"
 #ifdef GEARPAIR_STEP
-#include "model/step_model.h"
+#include "model/step_loader.h"
+#include "ui/background_work.h"
 #endif
 
 namespace gearpair {
@@ -188,7 +189,7 @@ void ProfileTab::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void ProfileTab::AskAndSave(ModelFile file) {
-    if (!design_) return;
+    if (!design_ || saving_) return;
     const ModelFileText texts = TextsOf(file);
     QFileDialog dialog(this, QString::fromUtf8(texts.caption), directory_);
     dialog.setObjectName(QStringLiteral("saveDialog"));
@@ -200,7 +201,15 @@ void ProfileTab::AskAndSave(ModelFile file) {
 }
 
 bool ProfileTab::SaveModel(ModelFile file, const QString& path) {
-    if (!design_) return false;
+    // The windows stay responsive during a STEP model: a second save waits for the first.
+    if (!design_ || saving_) return false;
+    saving_ = true;
+    const bool saved = WriteModel(file, path);
+    saving_ = false;
+    return saved;
+}
+
+bool ProfileTab::WriteModel(ModelFile file, const QString& path) {
     const std::string name = path.toStdString();
     try {
         std::string bytes;
@@ -223,7 +232,11 @@ bool ProfileTab::SaveModel(ModelFile file, const QString& path) {
             case ModelFile::WheelStep:
             case ModelFile::PinionStep:
 #ifdef GEARPAIR_STEP
-                bytes = StepText(section, wheel ? "wheel" : "pinion");
+                // Seconds of the modelling kernel: on a worker, with the windows responsive
+                // and the section its own copy.
+                bytes = RunResponsively([section, name = std::string(wheel ? "wheel" : "pinion")] {
+                    return ModuleStepText(section, name);
+                });
 #endif
                 break;
         }

@@ -28,7 +28,11 @@ public:
     // The gears of a finished run, shown fitted; the file dialogs open in `directory`.
     void SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory);
 
-    // Writes one model file to `path`; a failure goes to the error box. True when written.
+    // Asks for the file in the run's directory, then SaveModel.
+    void AskAndSave(ModelFile file);
+    // Writes one model file to `path`; a failure goes to the error box. True when written. A
+    // STEP model is made on a worker thread under the busy cursor while the windows repaint;
+    // the file is written whole once it is made, also when the window closes meanwhile.
     bool SaveModel(ModelFile file, const QString& path);
 
     // The whole pair in the view, with a margin.
@@ -47,8 +51,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void AskAndSave(ModelFile file);
-
+    bool WriteModel(ModelFile file, const QString& path);
     std::optional<TGearDesign> design_;
     DrawnParts parts_;
     GearSection wheel_;
@@ -60,6 +63,7 @@ private:
     QPointF origin_;    // view position of the wheel's axis
     bool fitted_ = true;
     bool dragging_ = false;
+    bool saving_ = false;  // a model file is being made
     QPointF dragFrom_;
 };
 

@@ -1,29 +1,20 @@
 // The variants window.
 #include "ui/variants_window.h"
 
-#include <QBrush>
-#include <QChart>
-#include <QChartView>
 #include <QFileDialog>
-#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
-#include <limits>
 
 #include "app/variant_table.h"
 #include "core/numbers.h"
@@ -31,163 +22,19 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/variant_plot.h"
 
 namespace gearpair {
-
-namespace {
-
-// The window's columns: the search's table without its status (the message says it).
-std::vector<VariantColumnName> WindowColumns() {
-    std::vector<VariantColumnName> columns;
-    for (const VariantColumnName& name : kVariantColumns) {
-        if (name.column != VariantColumn::Status) columns.push_back(name);
-    }
-    return columns;
-}
-
-double SortKey(const Variant& v, VariantColumn column) {
-    constexpr double kMissing = std::numeric_limits<double>::infinity();
-    switch (column) {
-        case VariantColumn::Width:
-            return static_cast<double>(v.widthItem);
-        case VariantColumn::Helix:
-            return static_cast<double>(v.helixItem);
-        case VariantColumn::Hardness: {
-            double value = 0;
-            return TryTextToFloat(v.hardness, ',', value) ? value : kMissing;
-        }
-        case VariantColumn::Pareto:
-            return v.pareto ? 0 : 1;  // the set first
-        case VariantColumn::Message:
-        case VariantColumn::Status:
-            return v.Completed() ? 0 : 1;
-        default:
-            break;
-    }
-    if (!v.Completed()) return kMissing;
-    switch (column) {
-        case VariantColumn::Aw:
-            return v.aw;
-        case VariantColumn::Mn:
-            return v.mn;
-        case VariantColumn::Z1:
-            return v.z1;
-        case VariantColumn::Z2:
-            return v.z2;
-        case VariantColumn::Bw:
-            return v.bw;
-        case VariantColumn::Bkol:
-            return v.bkol;
-        case VariantColumn::ContactMargin:
-            return v.contactMargin;
-        case VariantColumn::BendingMargin:
-            return v.bendingMargin;
-        case VariantColumn::Ea:
-            return v.ea;
-        case VariantColumn::V:
-            return v.v;
-        case VariantColumn::MassWheel:
-            return v.masses.wheel;
-        case VariantColumn::MassPinion:
-            return v.masses.pinion;
-        default:
-            return v.masses.total;
-    }
-}
-
-// The point of a completed variant: the smaller margin in per cent, the total mass in kg.
-QPointF PointOf(const Variant& v) {
-    return {100 * v.SmallerMargin(), v.masses.total};
-}
-
-QScatterSeries* AddScatter(QChart* chart, const QString& name, const QColor& color, double size,
-                           QScatterSeries::MarkerShape shape) {
-    auto* series = new QScatterSeries(chart);
-    series->setName(name);
-    series->setColor(color);
-    series->setBorderColor(color.darker(130));
-    series->setMarkerSize(size);
-    series->setMarkerShape(shape);
-    chart->addSeries(series);
-    return series;
-}
-
-}  // namespace
-
-int VariantsModel::ColumnOf(VariantColumn column) {
-    const std::vector<VariantColumnName> columns = WindowColumns();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].column == column) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-void VariantsModel::SetVariants(std::vector<Variant> variants, std::optional<std::size_t> current) {
-    beginResetModel();
-    variants_ = std::move(variants);
-    current_ = current;
-    endResetModel();
-}
-
-int VariantsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(variants_.size());
-}
-
-int VariantsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(WindowColumns().size());
-}
-
-QVariant VariantsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    const Variant& v = variants_[static_cast<std::size_t>(index.row())];
-    const VariantColumn column = WindowColumns()[static_cast<std::size_t>(index.column())].column;
-    const bool current = current_ == static_cast<std::size_t>(index.row());
-    switch (role) {
-        case Qt::DisplayRole:
-            if (column == VariantColumn::Pareto) return v.pareto ? QStringLiteral("●") : QString();
-            return FromUtf8(VariantCell(v, column));
-        case kSortRole:
-            return SortKey(v, column);
-        case Qt::FontRole:
-            if (v.pareto || current) {
-                QFont font;
-                font.setBold(true);
-                return font;
-            }
-            return {};
-        case Qt::BackgroundRole:
-            if (current) return QBrush(QColor(255, 236, 160));
-            if (v.pareto) return QBrush(QColor(214, 230, 250));
-            return {};
-        case Qt::TextAlignmentRole:
-            if (column == VariantColumn::Message || column == VariantColumn::Pareto) {
-                return QVariant::fromValue(Qt::AlignCenter | Qt::AlignVCenter);
-            }
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        case Qt::ToolTipRole:
-            if (current) return QStringLiteral("Вариант, заданный в окне ввода");
-            return {};
-        default:
-            return {};
-    }
-}
-
-QVariant VariantsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-    return FromUtf8(WindowColumns()[static_cast<std::size_t>(section)].caption);
-}
 
 VariantsWindow::VariantsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), proxy_(new QSortFilterProxyModel(this)) {
     setObjectName(QStringLiteral("VariantsWindow"));
     setWindowTitle(QStringLiteral("Варианты"));
     setFont(FormFont(11));
-    resize(1240, 860);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
 
     proxy_->setSourceModel(&model_);
     proxy_->setSortRole(VariantsModel::kSortRole);
@@ -201,24 +48,28 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(20);
-    // Widths fitted to the first rows once per search: fitting all of them on every sort
-    // would measure every cell again.
-    table_->horizontalHeader()->setResizeContentsPrecision(50);
+    // Widths fitted to the first rows (one round of the hardness list) once per search:
+    // fitting all of them, or more of them, would measure every cell again and delay the
+    // window's first paint.
+    table_->horizontalHeader()->setResizeContentsPrecision(14);
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnCurrentRowChanged(current); });
+    // Only the user's click (or Enter) on a row hands its inputs to the form: the selection
+    // the window makes itself, and the keys that move it, leave the form as it is.
+    for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated}) {
+        connect(table_, signal, this, [this](const QModelIndex& index) {
+            if (index.isValid())
+                ChooseRow(static_cast<std::size_t>(proxy_->mapToSource(index).row()));
+        });
+    }
 
-    chart_ = new QChart;
-    chart_->setTitle(QStringLiteral("Масса передачи и меньший из запасов"));
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    auto* chartView = new QChartView(chart_, this);
-    chartView->setObjectName(QStringLiteral("chart"));
-    chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(320);
+    plot_ = new VariantPlot(this);
+    connect(plot_, &VariantPlot::VariantClicked, this, &VariantsWindow::SelectVariant);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table_);
-    splitter->addWidget(chartView);
+    splitter->addWidget(plot_);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
 
@@ -240,6 +91,42 @@ VariantsWindow::VariantsWindow(QWidget* parent)
     layout->addWidget(summary_);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
+
+    // The usual size, never larger than the screen's free area (1024 x 768 keeps the whole
+    // window on the screen).
+    QSize size(1240, 860);
+    if (const QScreen* shown = screen()) {
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(size);
+}
+
+void VariantsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void VariantsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The whole window on the screen, wherever the window system put it.
+    if (const QScreen* shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        const QRect frame = frameGeometry();
+        if (!room.contains(frame)) {
+            move(std::clamp(frame.left(), room.left(),
+                            std::max(room.left(), room.right() + 1 - frame.width())),
+                 std::clamp(frame.top(), room.top(),
+                            std::max(room.top(), room.bottom() + 1 - frame.height())));
+        }
+    }
+    // The viewport has its size only now: the current design's row comes into view.
+    if (const QModelIndex current = table_->currentIndex(); current.isValid()) {
+        table_->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void VariantsWindow::Search(const DesignInputs& form) {
@@ -280,123 +167,31 @@ void VariantsWindow::Search(const DesignInputs& form) {
                           .arg(pareto));
     model_.SetVariants(std::move(variants), current);
     table_->resizeColumnsToContents();
-    FillChart();
-}
-
-void VariantsWindow::FillChart() {
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    auto* others = AddScatter(chart_, QStringLiteral("Варианты"), QColor(150, 150, 150), 7,
-                              QScatterSeries::MarkerShapeCircle);
-    auto* front = new QLineSeries(chart_);
-    front->setColor(QColor(40, 90, 170));
-    chart_->addSeries(front);
-    auto* pareto = AddScatter(chart_, QStringLiteral("Множество Парето"), QColor(40, 90, 170), 10,
-                              QScatterSeries::MarkerShapeCircle);
-    auto* current = AddScatter(chart_, QStringLiteral("Текущий вариант"), QColor(230, 120, 0), 16,
-                               QScatterSeries::MarkerShapeStar);
-    chosen_ = AddScatter(chart_, QStringLiteral("Выбранный"), QColor(20, 160, 60), 14,
-                         QScatterSeries::MarkerShapeRectangle);
-    chosen_->setColor(Qt::transparent);
-    chosen_->setBorderColor(QColor(20, 160, 60));
-    chart_->legend()->markers(front).constFirst()->setVisible(false);
-
-    // Each series gets its points at once: a series redraws all its points on every append.
-    QList<QPointF> otherPoints;
-    QList<QPointF> frontPoints;
-    const std::vector<Variant>& variants = model_.Variants();
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const Variant& v = variants[i];
-        if (!v.Completed()) continue;
-        (v.pareto ? frontPoints : otherPoints).append(PointOf(v));
-        if (model_.Current() == i) current->append(PointOf(v));
-    }
-    std::sort(frontPoints.begin(), frontPoints.end(),
-              [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-    others->replace(otherPoints);
-    pareto->replace(frontPoints);
-    front->replace(frontPoints);
-
-    auto* margin = new QValueAxis(chart_);
-    margin->setTitleText(QStringLiteral("Меньший из двух запасов, %"));
-    margin->setLabelFormat(QStringLiteral("%.0f"));
-    auto* mass = new QValueAxis(chart_);
-    mass->setTitleText(QStringLiteral("Масса пары, кг"));
-    mass->setLabelFormat(QStringLiteral("%.0f"));
-    chart_->addAxis(margin, Qt::AlignBottom);
-    chart_->addAxis(mass, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart_->series()) {
-        series->attachAxis(margin);
-        series->attachAxis(mass);
-    }
-    // The axes span the points with a little room, in round steps.
-    double left = std::numeric_limits<double>::infinity();
-    double right = -left;
-    double bottom = left;
-    double top = -left;
-    for (const QList<QPointF>* points : {&otherPoints, &frontPoints}) {
-        for (const QPointF& point : *points) {
-            left = std::min(left, point.x());
-            right = std::max(right, point.x());
-            bottom = std::min(bottom, point.y());
-            top = std::max(top, point.y());
-        }
-    }
-    if (left <= right) {
-        const double dx = std::max((right - left) * 0.05, 1.0);
-        const double dy = std::max((top - bottom) * 0.05, 1.0);
-        margin->setRange(std::max(0.0, left - dx), right + dx);  // a completed design has room
-        mass->setRange(std::max(0.0, bottom - dy), top + dy);
-        margin->applyNiceNumbers();
-        mass->applyNiceNumbers();
-    }
-
-    for (QScatterSeries* series : {others, pareto, current, chosen_}) {
-        connect(series, &QScatterSeries::clicked, this, [this](const QPointF& point) {
-            if (const std::optional<std::size_t> row = VariantAt(point)) SelectVariant(*row);
-        });
-    }
-}
-
-std::optional<std::size_t> VariantsWindow::VariantAt(QPointF point) const {
-    const auto* xAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).value(0));
-    const auto* yAxis = qobject_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(0));
-    const double xSpan = xAxis ? xAxis->max() - xAxis->min() : 1;
-    const double ySpan = yAxis ? yAxis->max() - yAxis->min() : 1;
-    std::optional<std::size_t> nearest;
-    double best = std::numeric_limits<double>::infinity();
-    const std::vector<Variant>& variants = model_.Variants();
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        if (!variants[i].Completed()) continue;
-        const QPointF p = PointOf(variants[i]);
-        const double dx = (p.x() - point.x()) / xSpan;
-        const double dy = (p.y() - point.y()) / ySpan;
-        const double distance = dx * dx + dy * dy;
-        if (distance < best) {
-            best = distance;
-            nearest = i;
-        }
-    }
-    return nearest;
+    plot_->SetVariants(model_.Variants(), current);
+    // The form's design selected and in view; the form is left as it is.
+    if (current) ShowRow(*current);
 }
 
 void VariantsWindow::SelectVariant(std::size_t row) {
+    ShowRow(row);
+    ChooseRow(row);
+}
+
+void VariantsWindow::ShowRow(std::size_t row) {
     const QModelIndex index = proxy_->mapFromSource(model_.index(static_cast<int>(row), 0));
     table_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    table_->scrollTo(index);
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void VariantsWindow::ChooseRow(std::size_t row) {
+    emit VariantChosen(VariantInputs(fixed_, model_.Variants()[row]));
 }
 
 void VariantsWindow::OnCurrentRowChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
     const auto row = static_cast<std::size_t>(proxy_->mapToSource(current).row());
-    const Variant& v = model_.Variants()[row];
-    chosen_->clear();
-    if (v.Completed()) chosen_->append(PointOf(v));
-    emit VariantChosen(VariantInputs(fixed_, v));
+    plot_->SetChosen(row);
 }
 
 void VariantsWindow::ExportCsv() {

@@ -4,7 +4,6 @@
 // form; the table can be exported as CSV.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QWidget>
 
 #include <optional>
@@ -13,42 +12,16 @@
 #include "app/variant_table.h"
 #include "engine/design_inputs.h"
 #include "engine/variant_search.h"
+#include "app/variant_table.h"
+#include "ui/variants_model.h"
 
-class QChart;
 class QLabel;
-class QScatterSeries;
 class QSortFilterProxyModel;
 class QTableView;
 
 namespace gearpair {
 
-// The variants as a table: the columns of the search's table but its status, in that order.
-class VariantsModel : public QAbstractTableModel {
-    Q_OBJECT
-
-public:
-    // The role of a cell's sort key: the number behind the text (a missing figure sorts after
-    // every number), the list position for the width and helix.
-    static constexpr int kSortRole = Qt::UserRole;
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    // The model's column of a column of the search's table; -1 for the status.
-    static int ColumnOf(VariantColumn column);
-
-    void SetVariants(std::vector<Variant> variants, std::optional<std::size_t> current);
-    const std::vector<Variant>& Variants() const { return variants_; }
-    std::optional<std::size_t> Current() const { return current_; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    std::vector<Variant> variants_;
-    std::optional<std::size_t> current_;  // the form's design among the variants
-};
+class VariantPlot;
 
 class VariantsWindow : public QWidget {
     Q_OBJECT
@@ -63,13 +36,11 @@ public:
 
     const VariantsModel& Model() const { return model_; }
     QTableView* Table() const { return table_; }
-    QChart* Chart() const { return chart_; }
+    VariantPlot* Plot() const { return plot_; }
 
-    // Selects the variant (row of the model) in the table, as a click on its row does.
+    // Selects the variant (row of the model) in the table and hands its inputs to the form, as
+    // a click on its row or its point does.
     void SelectVariant(std::size_t row);
-    // The variant whose point lies nearest to `point` (smaller margin in per cent, total mass
-    // in kg) on the plot's scales, as a click on the plot picks it.
-    std::optional<std::size_t> VariantAt(QPointF point) const;
     // Saves the table as CSV after asking for the file; a failure goes to the error box.
     void ExportCsv();
 
@@ -77,17 +48,24 @@ signals:
     // The inputs of the variant chosen in the table or on the plot.
     void VariantChosen(const gearpair::DesignInputs& inputs);
 
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
-    void FillChart();
+    // Selects the row and brings it into view without touching the form.
+    void ShowRow(std::size_t row);
+    // Hands the row's inputs to the form.
+    void ChooseRow(std::size_t row);
     void OnCurrentRowChanged(const QModelIndex& current);
 
     DesignInputs fixed_;
     VariantsModel model_;
     QSortFilterProxyModel* proxy_;
     QTableView* table_;
-    QChart* chart_;
+    VariantPlot* plot_;
     QLabel* summary_;
-    QScatterSeries* chosen_ = nullptr;  // the point of the chosen variant
 };
 
 }  // namespace gearpair

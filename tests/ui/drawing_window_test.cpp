@@ -28,10 +28,13 @@
 
 #include "core/errors.h"
 #include "drawing/dxf_writer.h"
-#include "ui/sheet_painter.h"
+#include "engine/design_products.h"
+#include "engine/design_run.h"
 #include "tests/file_size_limit.h"
 #include "tests/ui/window_test_support.h"
+#include "ui/profile_tab.h"
 #include "ui/program.h"
+#include "ui/sheet_painter.h"
 #include "ui/sheet_view.h"
 
 namespace gearpair {
@@ -198,6 +201,32 @@ TEST_F(Drawings, WheelZoomsAboutTheCursorDragPansAndHomeOrDoubleClickFits) {
 
     QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Drawings, OnTheProfileTabTheKeysZoomFitAndSaveTheProfile) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    ProfileTab& profile = window.Profile();
+    profile.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
+    window.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(2);
+    QApplication::processEvents();
+    const double fit = profile.Scale();
+    const double sheet = View("wheelView").Scale();
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_Plus);
+    EXPECT_DOUBLE_EQ(profile.Scale(), fit * 1.2);
+    EXPECT_DOUBLE_EQ(View("wheelView").Scale(), sheet);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Home);
+    EXPECT_DOUBLE_EQ(profile.Scale(), fit);
+
+    QString offered;
+    const auto answer = [&](QDialog& dialog) {
+        offered = dynamic_cast<QFileDialog&>(dialog).selectedFiles().value(0);
+        dialog.accept();
+    };
+    AnswerModals([&] { QTest::keySequence(window.windowHandle(), QKeySequence::Save); }, answer);
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/wheel-profile.dxf"))) << offered.toStdString();
+    EXPECT_NE(Bytes(offered).find("\nTEETH\n"), std::string::npos);
 }
 
 TEST_F(Drawings, AZoomedInRepaintShowsWhatTheWholeSheetWouldShow) {

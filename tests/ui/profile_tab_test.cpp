@@ -2,6 +2,7 @@
 #include "ui/profile_tab.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
@@ -54,6 +55,44 @@ TEST(ProfileTab, FitsBothGearsAndSavesEachModelFile) {
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("taken.stl")));
     EXPECT_TRUE(std::filesystem::is_directory(base / "taken.stl"));
 }
+
+#ifdef GEARPAIR_STEP
+// The wheel's STEP model takes seconds: meanwhile the events are processed under the busy
+// cursor, and a window closed then leaves the whole file and no temporary one.
+TEST(ProfileTab, WritesTheStepModelWhileTheWindowProcessesEvents) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    QTemporaryDir dir;
+    const std::filesystem::path base(dir.path().toStdString());
+    ProfileTab tab;
+    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
+    tab.show();
+
+    int ticks = 0;
+    int busy = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        busy += QApplication::overrideCursor() &&
+                QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        tab.close();
+    });
+    timer.start(10);
+    const QString path = QString::fromStdString((base / "wheel.step").string());
+    ASSERT_TRUE(tab.SaveModel(ProfileTab::ModelFile::WheelStep, path));
+    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(busy, ticks);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(tab.isVisible());
+
+    const std::string step = Bytes(base / "wheel.step");
+    EXPECT_EQ(step.rfind("ISO-10303-21;", 0), 0u);
+    EXPECT_NE(step.find("END-ISO-10303-21;"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(base),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+#endif
 
 }  // namespace
 }  // namespace gearpair

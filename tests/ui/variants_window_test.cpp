@@ -2,15 +2,15 @@
 // table and on the plot, and a chosen row or point reaching the input form.
 #include "ui/variants_window.h"
 
-#include <QChart>
 #include <QComboBox>
 #include <QLabel>
-#include <QScatterSeries>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 
 #include "app/variant_table.h"
 #include "tests/ui/window_test_support.h"
+#include "ui/variant_plot.h"
 
 namespace gearpair {
 namespace {
@@ -23,13 +23,6 @@ protected:
     void SetUp() override { ShowInputForm(); }
 
     static int Column(VariantColumn column) { return VariantsModel::ColumnOf(column); }
-
-    QScatterSeries* Series(QChart* chart, const QString& name) {
-        for (QAbstractSeries* series : chart->series()) {
-            if (series->name() == name) return qobject_cast<QScatterSeries*>(series);
-        }
-        return nullptr;
-    }
 };
 
 TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
@@ -73,16 +66,63 @@ TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
     }
     EXPECT_GT(inSet, 1);
     EXPECT_EQ(marked, inSet);
-    EXPECT_EQ(Series(window->Chart(), QStringLiteral("Множество Парето"))->count(), inSet);
+    EXPECT_EQ(std::ssize(window->Plot()->Pareto()), inSet);
+    // Pairs that cannot be made are points of their own, apart from the plain ones.
+    const auto unbuildable = std::count_if(variants.begin(), variants.end(), [](const Variant& v) {
+        return v.Completed() && !v.buildable;
+    });
+    EXPECT_EQ(std::ssize(window->Plot()->Unbuildable()), unbuildable);
 
     // The form's design is the highlighted one, and the star on the plot.
     ASSERT_EQ(window->Model().Current(), kDefaultsRow);
     const Variant& defaults = variants[kDefaultsRow];
     const QModelIndex current = window->Model().index(static_cast<int>(kDefaultsRow), 0);
     EXPECT_TRUE(current.data(Qt::BackgroundRole).isValid());
-    const QScatterSeries* star = Series(window->Chart(), QStringLiteral("Текущий вариант"));
-    ASSERT_EQ(star->count(), 1);
-    EXPECT_EQ(star->at(0), QPointF(100 * defaults.SmallerMargin(), defaults.masses.total));
+    const std::optional<VariantPlot::Point> star = window->Plot()->Current();
+    ASSERT_TRUE(star);
+    EXPECT_EQ(star->row, kDefaultsRow);
+    EXPECT_EQ(star->value, QPointF(100 * defaults.SmallerMargin(), defaults.masses.total));
+}
+
+TEST_F(Variants, OpeningAndClosingLeavesTheFormAsItIs) {
+    const auto fields = [&] {
+        QStringList texts;
+        for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5",
+                                 "ComboBox6", "ComboBox7"}) {
+            texts << A<QComboBox>(name)->currentText();
+        }
+        return texts;
+    };
+    const QStringList before = fields();
+    QTest::mouseClick(A<QPushButton>("VariantsButton"), Qt::LeftButton);
+    VariantsWindow* window = formA.Variants();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    // The table takes the focus and the keys move its selection: still no change on the form.
+    window->Table()->setFocus();
+    QTest::keyClick(window->Table(), Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(fields(), before);
+
+    // Opened again, last left hanging over the screen's corner: the form's design is the
+    // current row, and in view, and the whole window on the screen.
+    window->close();
+    window->move(window->screen()->availableGeometry().bottomRight() - QPoint(100, 100));
+    formA.VariantsButtonClick();
+    const QModelIndex current = window->Table()->currentIndex();
+    ASSERT_TRUE(current.isValid());
+    EXPECT_EQ(window->Table()->model()->index(current.row(), 0).data(),
+              window->Model().index(static_cast<int>(kDefaultsRow), 0).data());
+    EXPECT_TRUE(
+        window->Table()->viewport()->rect().intersects(window->Table()->visualRect(current)));
+    // It would fit a 1024 x 768 screen too.
+    EXPECT_LE(window->minimumSizeHint().width(), 1000);
+    EXPECT_LE(window->minimumSizeHint().height(), 700);
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
+
+    QTest::keyClick(window->Table(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(fields(), before);
 }
 
 TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
@@ -92,7 +132,7 @@ TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
     ASSERT_EQ(window->Model().Variants().size(), 7u * 13 * 15);
     EXPECT_EQ(window->Model().Variants()[7].hardness, "320,5");
 
-    // A click near a point of the plot picks that variant's row.
+    // A click near a point of the plot picks that variant's row; one far from every point none.
     const std::vector<Variant>& variants = window->Model().Variants();
     const auto lightest =
         std::min_element(variants.begin(), variants.end(), [](const Variant& a, const Variant& b) {
@@ -100,9 +140,12 @@ TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
         });
     const auto row = static_cast<std::size_t>(lightest - variants.begin());
     QSignalSpy chosen(window, &VariantsWindow::VariantChosen);
-    const QPointF point(100 * lightest->SmallerMargin() + 0.01, lightest->masses.total);
-    ASSERT_EQ(window->VariantAt(point), row);
-    window->SelectVariant(*window->VariantAt(point));
+    VariantPlot* plot = window->Plot();
+    const QPointF pixel =
+        plot->PixelOf({100 * lightest->SmallerMargin(), lightest->masses.total}) + QPointF(3, -2);
+    EXPECT_EQ(plot->VariantAtPixel(plot->PixelOf(plot->Span().bottomRight())), std::nullopt);
+    ASSERT_EQ(plot->VariantAtPixel(pixel), row);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, pixel.toPoint());
     ASSERT_EQ(chosen.count(), 1);
 
     EXPECT_EQ(A<QComboBox>("ComboBox4")->currentText(),

@@ -1,0 +1,25 @@
+// The entry of the STEP module: the one symbol the loader looks up. Every failure, the
+// modelling kernel's own exceptions included, comes back as a message, never as an exception
+// through the module's edge.
+#include <Standard_Failure.hxx>
+
+#include <exception>
+#include <string>
+
+#include "model/step_loader.h"
+#include "model/step_model.h"
+
+extern "C" __attribute__((visibility("default"))) int gearpair_step_text_1(
+    const gearpair::GearSection* section, const char* name, std::string* text) {
+    try {
+        *text = gearpair::StepText(*section, name);
+        return 0;
+    } catch (const std::exception& error) {
+        *text = error.what();
+    } catch (const Standard_Failure& failure) {
+        *text = std::string(gearpair::kStepKernelFailure) + ": " + failure.GetMessageString();
+    } catch (...) {
+        *text = gearpair::kStepKernelFailure;
+    }
+    return 1;
+}
