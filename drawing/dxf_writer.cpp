@@ -9,17 +9,15 @@
 #include "drawing/dxf_writer.h"
 
 #include <dl_dxf.h>
-#include <dl_writer_ascii.h>
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <string>
 #include <vector>
 
-#include "core/cp1251.h"
 #include "core/decimal_text.h"
+#include "drawing/dxf_stream.h"
 #include "drawing/sheet_expand.h"
 #include "drawing/sheet_geometry.h"
 #include "files/file_ops.h"
@@ -27,56 +25,6 @@
 namespace gearpair {
 
 namespace {
-
-// dxflib's ASCII writer with its output gathered in a string, for the file layer to write.
-// dxflib's calls take that writer type (DL_WriterA), not its base, so the string writer derives
-// from it and overrides every group writer: the file stream it opens under no name (and fails to
-// open) is never written to.
-class StringDxfWriter : public DL_WriterA {
-public:
-    StringDxfWriter() : DL_WriterA("", DL_Codes::AC1015) {}
-
-    // Six decimals (a millionth of a millimetre), trailing zeros dropped; "-0" is zero.
-    void dxfReal(int gc, double value) const override {
-        char buffer[32];
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-        std::string_view number(buffer, static_cast<std::size_t>(result.ptr - buffer));
-        while (number.ends_with('0')) number.remove_suffix(1);
-        if (number.ends_with('.')) number.remove_suffix(1);
-        if (number == "-0") number = "0";
-        Group(gc, number);
-    }
-    void dxfInt(int gc, int value) const override { Group(gc, std::to_string(value)); }
-    void dxfHex(int gc, int value) const override {
-        char buffer[16];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-        std::string text(buffer, result.ptr);
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        Group(gc, text);
-    }
-    void dxfString(int gc, const char* value) const override { Group(gc, value); }
-    void dxfString(int gc, const std::string& value) const override { Group(gc, value); }
-
-    // A new handle for an object written later, without writing it now.
-    int NewHandle() const { return static_cast<int>(m_handle++); }
-
-    void Reserve(std::size_t bytes) { text_.reserve(bytes); }
-    std::string Take() { return std::move(text_); }
-
-private:
-    // The group code right-aligned in three columns, as CAD programs write it, then the value.
-    void Group(int gc, std::string_view value) const {
-        char code[8];
-        std::snprintf(code, sizeof code, "%3d", gc);
-        text_ += code;
-        text_ += '\n';
-        text_ += value;
-        text_ += '\n';
-    }
-
-    mutable std::string text_;
-};
 
 struct LayerStyle {
     Layer layer;
@@ -185,12 +133,11 @@ DL_Attributes EntityAttributes(Layer layer) {
     return DL_Attributes(DxfLayerName(layer), kByLayer, kLineWeightByLayer, "BYLAYER", 1.0);
 }
 
-void Header(StringDxfWriter& w, const char* name) {
+void Header(DxfStream& w, const char* name) {
     w.dxfString(9, name);
 }
 
-void WriteHeaderVariables(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
-                          const ModelSpace& model) {
+void WriteHeaderVariables(DL_Dxf& dxf, DxfStream& w, const Sheet& sheet, const ModelSpace& model) {
     dxf.writeHeader(w);
     const double width = sheet.widthMm * model.Factor();
     const double height = sheet.heightMm * model.Factor();
@@ -243,7 +190,7 @@ void WriteHeaderVariables(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
 }
 
 // A table's head, owned by the drawing, with the number of its records.
-void TableHead(StringDxfWriter& w, const char* name, int handle, int records) {
+void TableHead(DxfStream& w, const char* name, int handle, int records) {
     w.dxfString(0, "TABLE");
     w.dxfString(2, name);
     w.dxfHex(5, handle);
@@ -253,14 +200,14 @@ void TableHead(StringDxfWriter& w, const char* name, int handle, int records) {
 }
 
 // A record's head: its type, handle (group 5, or 105 for a dimension style) and owning table.
-void RecordHead(StringDxfWriter& w, const char* type, int handleCode, int handle, int table) {
+void RecordHead(DxfStream& w, const char* type, int handleCode, int handle, int table) {
     w.dxfString(0, type);
     w.dxfHex(handleCode, handle);
     w.dxfHex(330, table);
     w.dxfString(100, "AcDbSymbolTableRecord");
 }
 
-void WriteTextStyle(StringDxfWriter& w) {
+void WriteTextStyle(DxfStream& w) {
     TableHead(w, "STYLE", 3, 1);
     RecordHead(w, "STYLE", 5, kTextStyleHandle, 3);
     w.dxfString(100, "AcDbTextStyleTableRecord");
@@ -279,7 +226,7 @@ void WriteTextStyle(StringDxfWriter& w) {
 // ЕСКД habits: arrows 3 mm, text 3.5 mm above the dimension line and aligned with it, extension
 // lines 2 mm past the dimension line and starting at the contour, 1 mm between line and text,
 // the decimal comma, two decimals at most without trailing zeros.
-void WriteDimensionStyle(StringDxfWriter& w) {
+void WriteDimensionStyle(DxfStream& w) {
     TableHead(w, "DIMSTYLE", 0xA, 1);
     w.dxfString(100, "AcDbDimStyleTable");
     w.dxfInt(71, 0);
@@ -314,13 +261,13 @@ struct DimensionBlocks {
     static std::string Name(std::size_t index) { return "*D" + std::to_string(index + 1); }
 };
 
-void WriteBlockRecord(StringDxfWriter& w, int handle, const std::string& name) {
+void WriteBlockRecord(DxfStream& w, int handle, const std::string& name) {
     RecordHead(w, "BLOCK_RECORD", 5, handle, 1);
     w.dxfString(100, "AcDbBlockTableRecord");
     w.dxfString(2, name);
 }
 
-void WriteTables(DL_Dxf& dxf, StringDxfWriter& w, DimensionBlocks& dimensions) {
+void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions) {
     w.sectionTables();
     dxf.writeVPort(w);
 
@@ -457,7 +404,7 @@ Point TextMiddle(const Item& dimension, const ModelSpace& model) {
 // Group 70's flag of a text placed by the user rather than at the style's default place.
 constexpr int kUserTextPlace = 128;
 
-void WriteDimension(StringDxfWriter& w, const Item& item, const std::string& block,
+void WriteDimension(DxfStream& w, const Item& item, const std::string& block,
                     const ModelSpace& model) {
     // A dimension of an enlarged view measures more than the part: its text states the size.
     Dimension d = std::get<Dimension>(item.shape);
@@ -536,8 +483,7 @@ void WriteDimension(StringDxfWriter& w, const Item& item, const std::string& blo
 // ANSI31: lines at 45 degrees 3.175 mm (1/8 inch) apart, the section hatching of metals.
 constexpr double kAnsi31Spacing = 3.175;
 
-void WriteHatch(StringDxfWriter& w, const Hatch& hatch, Layer layer, int view,
-                const ModelSpace& model) {
+void WriteHatch(DxfStream& w, const Hatch& hatch, Layer layer, int view, const ModelSpace& model) {
     // The pattern's own lines run at 45 degrees: turn it by what the sheet adds to that, and
     // scale it to the sheet's line spacing in the model.
     const double turn = hatch.angleDeg - 45;
@@ -585,8 +531,8 @@ void WriteHatch(StringDxfWriter& w, const Hatch& hatch, Layer layer, int view,
 
 // The text's groups after its handle and owner; `attribute` adds the tag of a title-block
 // field (ATTDEF or ATTRIB).
-int WriteTextGroups(StringDxfWriter& w, const Text& text, Layer layer, int view,
-                    const ModelSpace& model, const char* subclass) {
+int WriteTextGroups(DxfStream& w, const Text& text, Layer layer, int view, const ModelSpace& model,
+                    const char* subclass) {
     int horizontal = 0;
     int vertical = 0;
     Justification(text.anchor, horizontal, vertical);
@@ -606,7 +552,7 @@ int WriteTextGroups(StringDxfWriter& w, const Text& text, Layer layer, int view,
     return vertical;
 }
 
-void WritePlainItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpace& model) {
+void WritePlainItem(DL_Dxf& dxf, DxfStream& w, const Item& item, const ModelSpace& model) {
     const DL_Attributes attributes = EntityAttributes(item.layer);
     const auto map = [&](Point p) { return model.Map(p, item.view); };
     std::visit(
@@ -662,7 +608,7 @@ void WritePlainItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const Mod
         item.shape);
 }
 
-void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpace& model,
+void WriteItem(DL_Dxf& dxf, DxfStream& w, const Item& item, const ModelSpace& model,
                std::size_t& dimension) {
     if (std::holds_alternative<Dimension>(item.shape)) {
         WriteDimension(w, item, DimensionBlocks::Name(dimension++), model);
@@ -675,7 +621,7 @@ void WriteItem(DL_Dxf& dxf, StringDxfWriter& w, const Item& item, const ModelSpa
 
 // The title block as a block in paper mm at the origin: its lines and fixed texts, and an
 // attribute definition for every field the engineer or the design fills.
-void WriteBlockBegin(StringDxfWriter& w, int record, const std::string& name, int flags) {
+void WriteBlockBegin(DxfStream& w, int record, const std::string& name, int flags) {
     w.dxfString(0, "BLOCK");
     w.handle();
     w.dxfHex(330, record);
@@ -689,7 +635,7 @@ void WriteBlockBegin(StringDxfWriter& w, int record, const std::string& name, in
     w.dxfString(1, "");
 }
 
-void WriteBlockEnd(StringDxfWriter& w, int record) {
+void WriteBlockEnd(DxfStream& w, int record) {
     w.dxfString(0, "ENDBLK");
     w.handle();
     w.dxfHex(330, record);
@@ -698,8 +644,8 @@ void WriteBlockEnd(StringDxfWriter& w, int record) {
     w.dxfString(100, "AcDbBlockEnd");
 }
 
-void WriteBlocks(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
-                 const DimensionBlocks& dimensions, const ModelSpace& model) {
+void WriteBlocks(DL_Dxf& dxf, DxfStream& w, const Sheet& sheet, const DimensionBlocks& dimensions,
+                 const ModelSpace& model) {
     w.sectionBlocks();
     dxf.writeBlock(w, DL_BlockData("*Model_Space", 0, 0, 0, 0));
     dxf.writeEndBlock(w, "*Model_Space");
@@ -744,7 +690,7 @@ void WriteBlocks(DL_Dxf& dxf, StringDxfWriter& w, const Sheet& sheet,
 // attributes: the data of the drawing for a CAD user's lists. Their visible texts are plain
 // TEXT entities beside it, because some CAD programs (LibreCAD among them) do not draw
 // attributes at all, and the sheet must read the same everywhere.
-void WriteTitleBlockInsert(StringDxfWriter& w, const Sheet& sheet, const ModelSpace& model) {
+void WriteTitleBlockInsert(DxfStream& w, const Sheet& sheet, const ModelSpace& model) {
     w.dxfString(0, "INSERT");
     w.handle();
     w.dxfHex(330, kModelSpaceRecord);
@@ -776,7 +722,7 @@ void WriteTitleBlockInsert(StringDxfWriter& w, const Sheet& sheet, const ModelSp
 }
 
 // The root dictionary with its group dictionary, each naming its owner.
-void WriteObjects(StringDxfWriter& w) {
+void WriteObjects(DxfStream& w) {
     w.dxfString(0, "SECTION");
     w.dxfString(2, "OBJECTS");
     w.dxfString(0, "DICTIONARY");
@@ -816,33 +762,9 @@ const char* DxfLayerName(Layer layer) {
     return "0";
 }
 
-std::string DxfEscaped(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        // CAD programs read a backslash (\U+, \P) and a double per-cent sign (%%c, %%d) in a
-        // text as codes: both are written as characters, so a user's "50%%d" stays what it is.
-        if (lead < 0x80 && lead != '\\' && lead != '%') {
-            out += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        char32_t code = 0;
-        if (!DecodeUtf8(utf8, i, code)) {
-            code = 0xFFFD;  // a malformed byte shows as the replacement character
-            ++i;
-        }
-        char buffer[12];
-        std::snprintf(buffer, sizeof buffer, "\\U+%04X", static_cast<unsigned>(code));
-        out += buffer;
-    }
-    return out;
-}
-
 std::string DxfText(const Sheet& sheet) {
     DL_Dxf dxf;
-    StringDxfWriter w;
+    DxfStream w(DL_Codes::AC1015);
     w.Reserve(256 * sheet.items.size() + 16384);
     const ModelSpace model(sheet);
     DimensionBlocks dimensions;

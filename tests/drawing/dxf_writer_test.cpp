@@ -1,4 +1,4 @@
-// The DXF of a sheet: header, layers, entities and the escaped texts, and its atomic file.
+// The DXF of a sheet: header, layers, entities and texts, and its atomic file.
 #include "drawing/dxf_writer.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +24,6 @@ Sheet SmallSheet() {
         {Layer::Text, Text{{5, 6}, "8 отв. Ø29,44", 3.5, Anchor::BottomCentre, 90}},
     };
     return sheet;
-}
-
-TEST(DxfText, CyrillicAndSignsAreWrittenAsUnicodeEscapes) {
-    EXPECT_EQ(DxfEscaped("8 отв. Ø29,44"), "8 \\U+043E\\U+0442\\U+0432. \\U+00D829,44");
-    EXPECT_EQ(DxfEscaped("14°30′15″"), "14\\U+00B030\\U+203215\\U+2033");
-    // What CAD would read as a code stays a character.
-    EXPECT_EQ(DxfEscaped("50%%d \\P"), "50\\U+0025\\U+0025d \\U+005CP");
 }
 
 TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
