@@ -110,18 +110,6 @@ TEST(DxfText, AViewAtItsOwnScaleEnlargedWithItsTexts) {
               std::string::npos);
 }
 
-TEST(DimensionText, MeasuredValueStaysLiveUnlessTheSheetStatesAnotherSize) {
-    Dimension d{DimensionKind::Linear, {}, {0, 0}, {77.4587, 0}, {}, {0, 10}, 0, "Ø77,46", false};
-    EXPECT_EQ(DimensionTextOverride(d), "%%c<>");
-    d.text = "Ø77,46H7(+0,030)";
-    EXPECT_EQ(DimensionTextOverride(d), "%%c<>H7(+0,030)");
-    d.text = "77,46";
-    EXPECT_EQ(DimensionTextOverride(d), "");
-    d.text = "Ø80H7(+0,030)";  // the accepted size, not the drawn one
-    d.textOverride = true;
-    EXPECT_EQ(DimensionTextOverride(d), "%%c80H7(+0,030)");
-}
-
 class DxfFile : public testing::TempDirTest {};
 
 TEST_F(DxfFile, ReplacedWholeAndAFailureNamesTheFile) {
