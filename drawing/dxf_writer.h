@@ -15,16 +15,4 @@ std::string DxfText(const Sheet& sheet);
 // Writes DxfText(sheet) to `path` atomically; a failure throws FileError naming the file.
 void WriteDxf(const Sheet& sheet, const std::string& path);
 
-// The text as DXF stores it: ASCII kept, every other character, the backslash and the
-// per-cent sign as \U+XXXX, so that CAD reads none of it as a code.
-std::string DxfEscaped(const std::string& utf8);
-
-// The text of a DIMENSION entity: empty where the sheet writes the measured value plainly,
-// "<>" for the measured value inside a longer text ("%%c<>H7(+0,030)"), the literal text where
-// the sheet's size is not the measured one (an accepted size).
-std::string DimensionTextOverride(const Dimension& dimension);
-
-// The DXF layer name of a sheet layer.
-const char* DxfLayerName(Layer layer);
-
 }  // namespace gearpair

@@ -1,8 +1,8 @@
 // Fuzz target of the title block's user texts: any bytes given as the developer's name either
 // are refused with DrawingTextError, or are valid UTF-8 without control characters within the
 // Basic Multilingual Plane and come out of the DXF whole: the file holds the name only as
-// printable ASCII with \U+XXXX escapes (so no byte of it can end a DXF line or start a CAD
-// code), and decoding those escapes gives back exactly the bytes given.
+// printable ASCII with \U+XXXX escapes and "^ " for a caret (so no byte of it can end a DXF line
+// or start a CAD code), and decoding those gives back exactly the bytes given.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "drawing/drawings.h"
+#include "drawing/dxf_stream.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/title_block.h"
 #include "engine/design_products.h"
@@ -58,7 +59,8 @@ bool Acceptable(std::string_view s) {
     return true;
 }
 
-// The escaped text decoded as a CAD program reads it: \U+XXXX is the character, the rest as is.
+// The escaped text decoded as a CAD program reads it: \U+XXXX is the character, "^ " a caret,
+// the rest as is.
 std::string Decoded(std::string_view escaped) {
     std::string out;
     for (std::size_t i = 0; i < escaped.size();) {
@@ -76,6 +78,9 @@ std::string Decoded(std::string_view escaped) {
                 out += static_cast<char>(0x80 | (code & 0x3F));
             }
             i += 7;
+        } else if (escaped.substr(i, 2) == "^ ") {
+            out += '^';
+            i += 2;
         } else {
             out += escaped[i++];
         }

@@ -1,59 +1,13 @@
-// The profile DXF, written through dxflib into a string.
+// The profile DXF, written through dxflib into the shared DXF stream.
 #include "model/profile_dxf.h"
 
 #include <dl_dxf.h>
-#include <dl_writer_ascii.h>
 
-#include <charconv>
-#include <cmath>
+#include "drawing/dxf_stream.h"
 
 namespace gearpair {
 
 namespace {
-
-// dxflib's ASCII writer gathering its output in a string. Coordinates with six decimals (a
-// nanometre), trailing zeros dropped.
-class StringDxfWriter : public DL_WriterA {
-public:
-    explicit StringDxfWriter(DL_Codes::version version) : DL_WriterA("", version) {}
-
-    void dxfReal(int gc, double value) const override {
-        char buffer[48];
-        auto end =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6).ptr;
-        while (end[-1] == '0') --end;
-        if (end[-1] == '.') --end;
-        std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-        if (text == "-0") text = "0";
-        Group(gc, text);
-    }
-    void dxfInt(int gc, int value) const override { Group(gc, std::to_string(value)); }
-    void dxfHex(int gc, int value) const override {
-        char buffer[16];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-        std::string text(buffer, result.ptr);
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        Group(gc, text);
-    }
-    void dxfString(int gc, const char* value) const override { Group(gc, value); }
-    void dxfString(int gc, const std::string& value) const override { Group(gc, value); }
-
-    std::string Take() { return std::move(text_); }
-
-private:
-    void Group(int gc, std::string_view value) const {
-        char code[8];
-        const auto end = std::to_chars(code, code + sizeof code, gc).ptr;
-        const auto digits = static_cast<std::size_t>(end - code);
-        if (digits < 3) text_.append(3 - digits, ' ');
-        text_.append(code, digits);
-        text_ += '\n';
-        text_ += value;
-        text_ += '\n';
-    }
-
-    mutable std::string text_;
-};
 
 constexpr int kWhite = 7;
 constexpr int kRed = 1;
@@ -75,7 +29,7 @@ std::string ProfileDxf(const GearSection& section, DxfVersion version) {
     // dxflib takes the version for its entities only from the call that opens its own file;
     // with no name that call opens nothing and returns no writer, but keeps the version.
     dxf.out("", code);
-    StringDxfWriter w(code);
+    DxfStream w(code);
     const bool r2000 = version == DxfVersion::R2000;
 
     dxf.writeHeader(w);

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """gearpair-cli --drawings end to end: the six files of the default design in a directory that
 did not exist, read back as a user's tools read them: ezdxf (no audit error, millimetres, the
-layers, the parameter-table texts, the bore circles at the sheet's scale), pdfinfo (one
-page of an ISO A format), pdffonts and pdftotext (the font embedded, the texts copyable) and an
-XML parser (the SVG, sized in mm); no Qt platform or display needed, and a second run writes the
-same bytes. The DXF as a CAD user
+layers, the parameter-table texts, the user's title-block texts as typed, the bore circles at
+the sheet's scale), pdfinfo (one page of an ISO A format), pdffonts and pdftotext (the font
+embedded, the texts copyable) and an XML parser (the SVG, sized in mm); no Qt platform or display
+needed, and a second run writes the same bytes. The DXF as a CAD user
 measures it: the views at real size, dimensions that measure the part, hatches on closed
 loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
 nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
@@ -33,6 +33,11 @@ def unescaped(text):
     return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
 
 
+def shown(entity):
+    """A TEXT's or an attribute's text as CAD shows it: its codes (^J, %%d) read, then \\U+."""
+    return unescaped(entity.plain_text())
+
+
 def msp_text_style(doc):
     """The style of the model space's texts: one for all."""
     styles = {t.dxf.style for t in doc.modelspace().query("TEXT")}
@@ -56,7 +61,7 @@ def inside_text(point, text):
     return left <= u <= left + width and bottom <= v <= bottom + height
 
 
-def check_dxf(path, expected_texts, radii, measured, spans):
+def check_dxf(path, expected_texts, radii, measured, spans, expected_fields):
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
     check(not auditor.has_errors, f"{path}: audit errors {[e.message for e in auditor.errors]}")
@@ -75,10 +80,13 @@ def check_dxf(path, expected_texts, radii, measured, spans):
     msp = doc.modelspace()
     inserts = list(msp.query("INSERT"))
     check(len(inserts) == 1 and inserts[0].dxf.name == "TITLE_BLOCK", f"{path}: title block")
-    fields = {a.dxf.tag: unescaped(a.dxf.text) for i in inserts for a in i.attribs}
-    texts = {unescaped(t.dxf.text) for t in msp.query("TEXT")} | set(fields.values())
+    fields = {a.dxf.tag: shown(a) for i in inserts for a in i.attribs}
+    texts = {shown(t) for t in msp.query("TEXT")}
     for text in expected_texts:
-        check(text in texts, f"{path}: no text {text!r}")
+        check(text in texts | set(fields.values()), f"{path}: no text {text!r}")
+    # The title block's user texts as typed, in the attributes and the visible texts alike.
+    for tag, text in expected_fields.items():
+        check(fields.get(tag) == text and text in texts, f"{path}: {tag} {fields.get(tag)!r}")
     scale_text = fields.get("SCALE", "")
     left, right = (float(part.replace(",", ".")) for part in scale_text.split(":"))
     check(abs(doc.header.get("$DIMSCALE") - right / left) < 1e-9, f"{path}: $DIMSCALE")
@@ -133,7 +141,10 @@ with tempfile.TemporaryDirectory() as temp:
     # No display and a platform that does not exist: the command line draws without Qt.
     environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
     environment["QT_QPA_PLATFORM"] = "nonsense"
-    run = subprocess.run([CLI, "--json", "--drawings", out], capture_output=True, text=True,
+    typed = {"DEVELOPER": "A^JB", "CHECKER": "50%%d", "ORGANISATION": "a\\U+0041"}
+    run = subprocess.run([CLI, "--json", "--drawings", out, "--developer", typed["DEVELOPER"],
+                          "--checker", typed["CHECKER"], "--organisation",
+                          typed["ORGANISATION"]], capture_output=True, text=True,
                          env=environment)
     check(run.returncode == 0, f"exit {run.returncode}: {run.stderr}")
     result = json.loads(run.stdout)
@@ -148,12 +159,12 @@ with tempfile.TemporaryDirectory() as temp:
               # The bore as drawn: the accepted size.
               {"dvkol": result["drawing_sizes"]["dvkol"]},
               {"da2": sizes["da2"], "bkol": sizes["bkol"]},
-              {"da2": sizes["da2"], "df2": sizes["df2"]})
+              {"da2": sizes["da2"], "df2": sizes["df2"]}, typed)
     check_dxf(os.path.join(out, "pinion.dxf"),
               ["3", "34", "95", "14°38′51″", "Левое", "105,426", "Шестерня", "ГП.01.002"],
               {"dvw": result["drawing_sizes"]["dvw"]},
               {"da1": sizes["da1"], "bw": sizes["bw"]},
-              {"da1": sizes["da1"], "df1": sizes["df1"]})
+              {"da1": sizes["da1"], "df1": sizes["df1"]}, typed)
     check(page_size(os.path.join(out, "wheel.pdf")) == "A2", "wheel.pdf is not A2")
     check(page_size(os.path.join(out, "pinion.pdf")) == "A3", "pinion.pdf is not A3")
     check_pdf(os.path.join(out, "wheel.pdf"), ["Колесо зубчатое", "ГП.01.001", "14°38′51″", "Ø",
@@ -161,7 +172,9 @@ with tempfile.TemporaryDirectory() as temp:
     check_svg(os.path.join(out, "wheel.svg"), 594, 420)
     # The same design, the same bytes.
     again = os.path.join(temp, "again")
-    subprocess.run([CLI, "--drawings", again], capture_output=True, check=True)
+    subprocess.run([CLI, "--drawings", again, "--developer", typed["DEVELOPER"], "--checker",
+                    typed["CHECKER"], "--organisation", typed["ORGANISATION"]],
+                   capture_output=True, check=True)
     for name in names:
         with open(os.path.join(out, name), "rb") as a, open(os.path.join(again, name), "rb") as b:
             check(a.read() == b.read(), f"{name} differs between two runs")

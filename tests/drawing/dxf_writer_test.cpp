@@ -1,4 +1,4 @@
-// The DXF of a sheet: header, layers, entities and the escaped texts, and its atomic file.
+// The DXF of a sheet: header, layers, entities and texts, and its atomic file.
 #include "drawing/dxf_writer.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +24,6 @@ Sheet SmallSheet() {
         {Layer::Text, Text{{5, 6}, "8 отв. Ø29,44", 3.5, Anchor::BottomCentre, 90}},
     };
     return sheet;
-}
-
-TEST(DxfText, CyrillicAndSignsAreWrittenAsUnicodeEscapes) {
-    EXPECT_EQ(DxfEscaped("8 отв. Ø29,44"), "8 \\U+043E\\U+0442\\U+0432. \\U+00D829,44");
-    EXPECT_EQ(DxfEscaped("14°30′15″"), "14\\U+00B030\\U+203215\\U+2033");
-    // What CAD would read as a code stays a character.
-    EXPECT_EQ(DxfEscaped("50%%d \\P"), "50\\U+0025\\U+0025d \\U+005CP");
 }
 
 TEST(DxfText, MillimetreR2000WithLayersAndEveryEntity) {
@@ -115,18 +108,6 @@ TEST(DxfText, AViewAtItsOwnScaleEnlargedWithItsTexts) {
     EXPECT_NE(dxf.find(" 10\n300\n 20\n200\n 30\n0\n 40\n20\n"), std::string::npos);
     EXPECT_NE(dxf.find("  1\n%%c10\n  3\nESKD\n100\nAcDbAlignedDimension\n 13\n300\n 23\n180\n"),
               std::string::npos);
-}
-
-TEST(DimensionText, MeasuredValueStaysLiveUnlessTheSheetStatesAnotherSize) {
-    Dimension d{DimensionKind::Linear, {}, {0, 0}, {77.4587, 0}, {}, {0, 10}, 0, "Ø77,46", false};
-    EXPECT_EQ(DimensionTextOverride(d), "%%c<>");
-    d.text = "Ø77,46H7(+0,030)";
-    EXPECT_EQ(DimensionTextOverride(d), "%%c<>H7(+0,030)");
-    d.text = "77,46";
-    EXPECT_EQ(DimensionTextOverride(d), "");
-    d.text = "Ø80H7(+0,030)";  // the accepted size, not the drawn one
-    d.textOverride = true;
-    EXPECT_EQ(DimensionTextOverride(d), "%%c80H7(+0,030)");
 }
 
 class DxfFile : public testing::TempDirTest {};
