@@ -79,19 +79,27 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-bool IsPlainText(std::string_view text) {
+TextFault FirstTextFault(std::string_view text, bool basicPlaneOnly, char32_t& code) {
     for (std::size_t i = 0; i < text.size();) {
-        char32_t code = 0;
+        code = 0;
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
             code = lead;
             ++i;
         } else if (!DecodeUtf8(text, i, code)) {
-            return false;
+            return TextFault::InvalidUtf8;
         }
-        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) return false;
+        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
+            return TextFault::Control;
+        }
+        if (basicPlaneOnly && code > 0xFFFF) return TextFault::BeyondBasicPlane;
     }
-    return true;
+    return TextFault::None;
+}
+
+bool IsPlainText(std::string_view text) {
+    char32_t code = 0;
+    return FirstTextFault(text, false, code) == TextFault::None;
 }
 
 }  // namespace gearpair

@@ -13,21 +13,17 @@ namespace {
 
 // A user's text goes into every file as it is: it must be UTF-8 without control characters.
 void CheckUserText(const std::string& text, const char* field) {
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t code = 0;
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            code = lead;
-            ++i;
-        } else if (!DecodeUtf8(text, i, code)) {
+    char32_t code = 0;
+    // DXF writes a character as \U+ and four hexadecimal digits: nothing beyond U+FFFF.
+    switch (FirstTextFault(text, true, code)) {
+        case TextFault::None:
+            return;
+        case TextFault::InvalidUtf8:
             throw DrawingTextError(std::string("Поле «") + field +
                                    "» содержит недопустимую последовательность байтов UTF-8");
-        }
-        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
+        case TextFault::Control:
             throw DrawingTextError(std::string("Поле «") + field + "» содержит управляющий символ");
-        }
-        // DXF writes a character as \U+ and four hexadecimal digits: nothing beyond U+FFFF.
-        if (code > 0xFFFF) {
+        case TextFault::BeyondBasicPlane: {
             char hex[16];
             std::snprintf(hex, sizeof hex, "U+%X", static_cast<unsigned>(code));
             throw DrawingTextError(std::string("Поле «") + field + "» содержит символ " + hex +
@@ -73,8 +69,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
     wheel.title = Title(inputs, "Колесо зубчатое", inputs.wheelDesignation, materials.wheel.steel,
                         masses.wheel);
     wheel.table = ParameterTable(d, true, products.checkData.wheel, inputs.pinionDesignation);
-    wheel.requirements =
-        Requirements(GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
+    wheel.requirements = Requirements(GearSheetKind::Wheel, materials.wheel.treatment, d, 0);
     // The wheel of a pair that cannot be built is no part to make either.
     if (!products.buildable) wheel.requirements.emplace_back(kNotForManufacture);
     set.wheel = BuildGearSheet(wheel);
@@ -95,8 +90,7 @@ DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
         pinion.table = ParameterTable(d, false, products.checkData.pinion, inputs.wheelDesignation);
     }
     // A design that cannot be built names the shaft its torque needs, as computed.
-    pinion.requirements =
-        Requirements(kind, materials.pinion.treatment, d, products.sizes.dvw);
+    pinion.requirements = Requirements(kind, materials.pinion.treatment, d, products.sizes.dvw);
     set.pinion = BuildGearSheet(pinion);
     return set;
 }
