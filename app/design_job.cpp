@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "app/session_run.h"
 #include "core/errors.h"
 #include "files/handoff.h"
 
@@ -40,16 +41,12 @@ const CheckStep* FinalStep(const JobResult& job) {
 
 JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir) {
     GearSession session;
-    HandoffStep handoff = [](GearSession& s) { AppendHandoffList(s); };
-    if (baseDir) {
-        session.design.baseDir = *baseDir;
-        handoff = [](GearSession& s) { WriteHandoff(s); };
-    }
+    if (baseDir) session.design.baseDir = *baseDir;
     JobResult job;
     try {
-        RunOutcome outcome = RunDesign(session, inputs, handoff);
+        RunOutcome outcome =
+            RunDesign(session, inputs, HandoffThenProducts(job.products, baseDir.has_value()));
         if (outcome.completed) {
-            job.products = DesignProductsOf(session.design);
             job.design = session.design;
             job.warnings = WarningTexts(job.products->warnings);
             if (!job.products->buildable) {
@@ -60,10 +57,12 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.handoff = session.handoffList;
             if (baseDir) job.drawingDirectory = DrawingDirectory(session);
         } else {
+            job.products.reset();
             job.status = JobStatus::Stopped;
             job.message = std::move(outcome.message);
         }
     } catch (const Error& e) {
+        job.products.reset();
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(e.what());
     }

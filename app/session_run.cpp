@@ -6,12 +6,20 @@
 
 namespace gearpair {
 
+HandoffStep HandoffThenProducts(std::optional<DesignProducts>& products, bool onDisk) {
+    return [&products, onDisk](GearSession& session) {
+        const PartSizes sizes = onDisk ? WriteHandoff(session) : AppendHandoffList(session);
+        products = DesignProductsOf(session.design, sizes);
+    };
+}
+
 SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs) {
     SessionRun run;
-    run.outcome = RunDesign(session, inputs, WriteHandoff);
+    run.outcome = RunDesign(session, inputs, HandoffThenProducts(run.products, true));
     if (run.outcome.completed) {
-        run.products = DesignProductsOf(session.design);
         run.warnings = WarningTexts(run.products->warnings);
+    } else {
+        run.products.reset();
     }
     return run;
 }

@@ -19,6 +19,11 @@ struct SessionRun {
     std::vector<std::string> warnings;       // the sentences of the products' warnings
 };
 
+// The hand-off step of a front end's run: the hand-off, written into the program directory
+// (`onDisk`) or only built in memory, then the design's products from the part sizes it handed
+// off, into `products`: the sizes are derived once.
+HandoffStep HandoffThenProducts(std::optional<DesignProducts>& products, bool onDisk);
+
 // Runs the design in `session` with the hand-off written into the session's program directory,
 // then computes the products of a completed design. Errors of the run and of the products
 // propagate and leave the report as far as it was written.

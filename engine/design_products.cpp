@@ -4,8 +4,12 @@
 namespace gearpair {
 
 DesignProducts DesignProductsOf(const TGearDesign& d) {
+    return DesignProductsOf(d, DerivePartSizes(d));
+}
+
+DesignProducts DesignProductsOf(const TGearDesign& d, const PartSizes& sizes) {
     DesignProducts products;
-    products.sizes = DerivePartSizes(d);
+    products.sizes = sizes;
     products.accepted = AcceptSizes(d, products.sizes);
     products.parts = DrawnPartsOf(d, products.sizes, products.accepted);
     products.masses = DrawnMasses(products.parts);

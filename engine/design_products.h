@@ -27,8 +27,9 @@ struct DesignProducts {
     PairCheckData checkData;            // W or the constant chord of each gear
 };
 
-// The products of the record after a completed run. Clears the floating-point flags first;
-// throws FloatError.
+// The products of the record after a completed run and its computed part sizes (those the
+// hand-off wrote), or, without them, deriving the part sizes here. Throws FloatError.
+DesignProducts DesignProductsOf(const TGearDesign& d, const PartSizes& sizes);
 DesignProducts DesignProductsOf(const TGearDesign& d);
 
 }  // namespace gearpair

@@ -116,7 +116,7 @@ void HandoffLine(GearSession& session, std::string_view label, double value) {
     list += ") ";
 }
 
-void AppendHandoffList(GearSession& session) {
+PartSizes AppendHandoffList(GearSession& session) {
     CommaRestorer restorer(session.report);
     session.handoffList.clear();
     // The list of a design is about 360 characters: one allocation instead of a growing string.
@@ -158,9 +158,10 @@ void AppendHandoffList(GearSession& session) {
     session.handoffList.pop_back();
     session.handoffList += ')';
     report.SetDecimalSeparator(',');
+    return s;
 }
 
-void WriteHandoff(GearSession& session) {
+PartSizes WriteHandoff(GearSession& session) {
     CommaRestorer restorer(session.report);
     session.handoffList.clear();
     const TGearDesign& d = session.design;
@@ -176,11 +177,12 @@ void WriteHandoff(GearSession& session) {
     WriteBytes(pathLsp, PathLspBytes(lispPath, runNumber));
     pathLsp.Close();
 
-    AppendHandoffList(session);
+    PartSizes sizes = AppendHandoffList(session);
 
     // Labels and numbers are ASCII: the same bytes in code page 1251.
     const std::string transmit = d.baseDir + "transmit.txt";
     ReplaceFileAtomically(transmit, session.handoffList, transmit);
+    return sizes;
 }
 
 std::string DrawingDirectory(const GearSession& session) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/gear_design.h"
+#include "engine/part_sizes.h"
 
 namespace gearpair {
 
@@ -23,15 +24,15 @@ void HandoffLine(GearSession& session, std::string_view label, double value);
 // the report section "Передаваемые результаты" and rebuilds the hand-off list (the text of
 // "transmit.txt") from empty. WriteHandoff calls it between "path.lsp" and "transmit.txt"; the
 // command line calls it alone when no hand-off directory is given. The decimal separator is
-// the comma again on every exit. Throws FloatError.
-void AppendHandoffList(GearSession& session);
+// the comma again on every exit. Returns the part sizes handed off. Throws FloatError.
+PartSizes AppendHandoffList(GearSession& session);
 
 // Writes the whole hand-off for the design in the record: the counter, the directory
 // "dwg<N>", "path.lsp", the report section and "transmit.txt". The hand-off list is rebuilt
 // from empty. The decimal separator is the comma again on every exit, errors included.
-// Throws FileError (a path that code page 1251 cannot represent: "Invalid filename", before
-// any file is touched) or FloatError.
-void WriteHandoff(GearSession& session);
+// Returns the part sizes handed off. Throws FileError (a path that code page 1251 cannot
+// represent: "Invalid filename", before any file is touched) or FloatError.
+PartSizes WriteHandoff(GearSession& session);
 
 // The drawing directory "dwg<N>" that the last hand-off of the session created (N from
 // `session.runCaption`), without a trailing separator; empty before the first hand-off. The

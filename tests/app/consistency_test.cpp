@@ -1,8 +1,8 @@
 // Every output of one design tells the same story: over the variant searches of two machines
 // (2 548 designs, gear shafts and pairs that cannot be built among them) each variant's row
 // equals the single run of its inputs, the hand-off carries the JSON's part sizes, the title
-// blocks weigh what the JSON weighs, the sheets' tables carry the check data, and the STL of
-// the drawn parts holds their mass.
+// blocks weigh what the JSON weighs, the sheets carry the accepted sizes and the check data, and
+// the STL of the drawn parts holds their mass.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -11,6 +11,7 @@
 #include "app/design_job.h"
 #include "core/decimal_text.h"
 #include "core/format_fixed.h"
+#include "engine/tolerances.h"
 #include "engine/variant_search.h"
 #ifdef GEARPAIR_DRAWINGS
 #include "drawing/drawings.h"
@@ -81,6 +82,8 @@ void CheckVariant(const DesignInputs& fixed, const Variant& v, int index, Tally&
     EXPECT_TRUE(SheetHasText(sheets.wheel, MassText(p.masses.wheel))) << where;
     EXPECT_TRUE(SheetHasText(sheets.pinion, MassText(p.masses.pinion))) << where;
     EXPECT_TRUE(SheetHasText(sheets.wheel, CheckText(p.checkData.wheel))) << where;
+    // The JSON's "drawing_sizes" are the sheet's: the wheel's accepted bore with its fit.
+    EXPECT_TRUE(SheetHasText(sheets.wheel, BoreToleranceTexts(p.accepted.dvkol).bore)) << where;
     if (p.buildable) {
         EXPECT_TRUE(SheetHasText(sheets.pinion, CheckText(p.checkData.pinion))) << where;
     }
