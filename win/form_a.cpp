@@ -221,6 +221,9 @@ LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 pendingExits_.push_back(control);
             } else if (id == kBitBtn1 && code == BN_CLICKED) {
                 BitBtn1Click();
+            } else if (id == IDOK && GetFocus() == bitBtn1_) {
+                // Enter presses the focused button, as Space does; elsewhere it does nothing.
+                BitBtn1Click();
             } else if (id >= kSpeedButton2 && id <= kSpeedButton4 && code == STN_CLICKED) {
                 arrangement_ = kArrangements[id - kSpeedButton2];
                 for (const HWND button : speedButtons_) InvalidateRect(button, nullptr, FALSE);

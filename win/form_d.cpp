@@ -117,6 +117,11 @@ LRESULT TFormD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:
+                    // Enter on the focused "Подробно..." presses it, not OK.
+                    if (HIWORD(wParam) != BN_CLICKED && GetFocus() == bitBtn2_) {
+                        details_.ShowInFront();
+                        return 0;
+                    }
                     ended_ = true;
                     open_ = false;
                     return 0;
