@@ -1,6 +1,8 @@
 // Drives the Windows desktop program in real windows, as a user at the keyboard would, and
 // prints what its windows show, for tests/win/windows_program_test.sh.
-//   window_driver defaults PROGRAM   Enter on the form; prints the results dialog as
+//   window_driver run PROGRAM [ID=TEXT]...
+//                                    the fields of the given control identifiers set to the
+//                                    texts, Enter on the form; prints the results dialog as
 //                                    "caption: value" lines; "Подробно...", Save; OK.
 //   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
@@ -143,9 +145,27 @@ void End(Program& program) {
     if (code != 0) Fail("the program ended with an error code");
 }
 
-void Defaults(const std::wstring& path) {
+// Sets a field as the user would leave it: an item of a fixed list selected, a typed text.
+void SetField(HWND form, const std::wstring& assignment) {
+    const std::size_t equals = assignment.find(L'=');
+    if (equals == std::wstring::npos) Fail("a field is set as ID=TEXT");
+    const HWND box = GetDlgItem(form, std::stoi(assignment.substr(0, equals)));
+    const std::wstring text = assignment.substr(equals + 1);
+    if (!box) Fail("no such field");
+    if ((GetWindowLongW(box, GWL_STYLE) & 3) == CBS_DROPDOWNLIST) {
+        const LRESULT item = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(text.c_str()));
+        if (item == CB_ERR) Fail("no such item in the list");
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    } else {
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void Run(const std::wstring& path, const std::vector<std::wstring>& fields) {
     Program program = Start(path);
     const DWORD process = program.info.dwProcessId;
+    for (const std::wstring& field : fields) SetField(program.form, field);
     PressKey(program.info.dwThreadId, VK_RETURN);
     HWND results = nullptr;
     if (!WaitFor([&] { return (results = FindWindowOf(process, L"GearpairFormD")) != nullptr; })) {
@@ -212,11 +232,11 @@ void BadValue(const std::wstring& path) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 3) Fail("usage: window_driver defaults|bad-value PROGRAM");
+    if (argc < 3) Fail("usage: window_driver run|bad-value PROGRAM [ID=TEXT]...");
     const std::wstring mode = argv[1];
-    if (mode == L"defaults") {
-        Defaults(argv[2]);
-    } else if (mode == L"bad-value") {
+    if (mode == L"run") {
+        Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
+    } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
     } else {
         Fail("unknown mode");
