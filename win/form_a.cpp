@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "app/session_run.h"
@@ -53,7 +54,23 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
     AddLabel(hwnd_, L"Коэф-т ширины колеса", 208, 136, font_);
     AddLabel(hwnd_, L"Угол наклона зубьев", 368, 8, font_);
     AddLabel(hwnd_, L"Твёрдость материала колеса", 368, 56, font_);
-    AddLabel(hwnd_, L"Плановый срок службы (часы)", 368, 104, font_);
+    const HWND widest = AddLabel(hwnd_, L"Плановый срок службы (часы)", 368, 104, font_);
+    // The form was laid out for a narrower face: it grows to show its longest right-hand
+    // caption whole, with the same margin as on the left.
+    RECT caption{};
+    GetWindowRect(widest, &caption);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&caption), 2);
+    const int width = std::max(Scaled(536), static_cast<int>(caption.right) + Scaled(16));
+    RECT outer{0, 0, width, Scaled(243)};
+    AdjustWindowRectEx(&outer, GetWindowLongW(hwnd_, GWL_STYLE), FALSE,
+                       GetWindowLongW(hwnd_, GWL_EXSTYLE));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - outerWidth) / 2,
+                 work.top + (work.bottom - work.top - outerHeight) / 2, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 
     // Made in tab order.
     const DesignInputs defaults;

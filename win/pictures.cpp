@@ -60,6 +60,13 @@ public:
         SelectObject(dc_, old);
         DeleteObject(brush);
     }
+    void Frame(double left, double top, double right, double bottom) const {
+        const HGDIOBJ old = SelectObject(dc_, GetStockObject(NULL_BRUSH));
+        const POINT a = At(left, top);
+        const POINT b = At(right, bottom);
+        Rectangle(dc_, a.x, a.y, b.x + 1, b.y + 1);
+        SelectObject(dc_, old);
+    }
     int Pen(double width) const {
         return std::max(1, static_cast<int>(std::lround(width * scale_)));
     }
@@ -110,9 +117,7 @@ void DrawPicture(const Canvas& canvas, int arrangement) {
         if (x1 < x2) canvas.Line(x1, sum - x1, x2, sum - x2);
     }
     SelectObject(dc, outline);
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    canvas.Box(left, top, right, bottom, RGB(0, 0, 0));
-    SelectObject(dc, oldBrush);
+    canvas.Frame(left, top, right, bottom);
 
     // dash-dot axis over the whole picture width
     const HPEN axis = CreatePen(PS_DASHDOT, 1, RGB(160, 40, 40));
