@@ -4,6 +4,8 @@
 //                                    the fields of the given control identifiers set to the
 //                                    texts, Enter on the form; prints the results dialog as
 //                                    "caption: value" lines; "Подробно...", Save; OK.
+//   window_driver show PROGRAM        as run with the defaults, each window left on the screen
+//                                    for four seconds (for screenshots)
 //   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
 // Exit code 0 when every step happened, 1 with the failed step on standard error.
@@ -162,10 +164,14 @@ void SetField(HWND form, const std::wstring& assignment) {
     }
 }
 
-void Run(const std::wstring& path, const std::vector<std::wstring>& fields) {
+void Run(const std::wstring& path, const std::vector<std::wstring>& fields, bool show = false) {
+    const auto pause = [show] {
+        if (show) std::this_thread::sleep_for(std::chrono::seconds(4));
+    };
     Program program = Start(path);
     const DWORD process = program.info.dwProcessId;
     for (const std::wstring& field : fields) SetField(program.form, field);
+    pause();
     PressKey(program.info.dwThreadId, VK_RETURN);
     HWND results = nullptr;
     if (!WaitFor([&] { return (results = FindWindowOf(process, L"GearpairFormD")) != nullptr; })) {
@@ -184,11 +190,13 @@ void Run(const std::wstring& path, const std::vector<std::wstring>& fields) {
         std::printf("%s: %s\n", Narrow(texts[1 + 2 * row]).c_str(),
                     Narrow(texts[2 + 2 * row]).c_str());
     }
+    pause();
     PostMessageW(results, WM_COMMAND, kBitBtn2, 0);
     HWND details = nullptr;
     if (!WaitFor([&] { return (details = FindWindowOf(process, L"GearpairFormB")) != nullptr; })) {
         Fail("no details window after \"Подробно...\"");
     }
+    pause();
     DeleteFileW(L"result.rtf");
     PostMessageW(details, WM_COMMAND, kSave1, 0);
     if (!WaitFor([] { return GetFileAttributesW(L"result.rtf") != INVALID_FILE_ATTRIBUTES; })) {
@@ -236,6 +244,8 @@ int wmain(int argc, wchar_t* argv[]) {
     const std::wstring mode = argv[1];
     if (mode == L"run") {
         Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
+    } else if (mode == L"show" && argc == 3) {
+        Run(argv[2], {}, true);
     } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
     } else {
