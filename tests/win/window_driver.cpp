@@ -1,0 +1,255 @@
+// Drives the Windows desktop program in real windows, as a user at the keyboard would, and
+// prints what its windows show, for tests/win/windows_program_test.sh.
+//   window_driver run PROGRAM [ID=TEXT]...
+//                                    the fields of the given control identifiers set to the
+//                                    texts, Enter on the form; prints the results dialog as
+//                                    "caption: value" lines; "Подробно...", Save; OK.
+//   window_driver show PROGRAM        as run with the defaults, each window left on the screen
+//                                    for four seconds (for screenshots)
+//   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
+//                                    message and "focus kept" when the field has the focus back.
+// Exit code 0 when every step happened, 1 with the failed step on standard error.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The program's identifiers (win/form_a.h, win/form_b.h, win/form_d.h).
+constexpr int kComboBox5 = 1003;
+constexpr int kSave1 = 103;
+constexpr int kBitBtn2 = 2002;
+
+std::string Narrow(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        length, nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        nullptr);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+[[noreturn]] void Fail(const char* step) {
+    std::fprintf(stderr, "window_driver: %s\n", step);
+    std::exit(1);
+}
+
+// Waits up to 30 seconds for a condition, polling.
+bool WaitFor(const std::function<bool()>& condition) {
+    for (int i = 0; i < 300; ++i) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// A visible top-level window of the process with the given class.
+HWND FindWindowOf(DWORD process, const wchar_t* windowClass) {
+    struct Search {
+        DWORD process;
+        const wchar_t* windowClass;
+        HWND found;
+    } search{process, windowClass, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.process && IsWindowVisible(window) && ClassOf(window) == s.windowClass) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+HWND Focus(DWORD thread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+// A key pressed and released in the focused control, through the program's message loop.
+void PressKey(DWORD thread, WPARAM key) {
+    const HWND focus = Focus(thread);
+    if (!focus) Fail("no control has the focus");
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+}
+
+struct Program {
+    PROCESS_INFORMATION info{};
+    HWND form = nullptr;
+};
+
+Program Start(const std::wstring& path) {
+    Program program;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + path + L"\"";
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &program.info)) {
+        Fail("the program did not start");
+    }
+    WaitForInputIdle(program.info.hProcess, 30000);
+    if (!WaitFor([&] {
+            program.form = FindWindowOf(program.info.dwProcessId, L"GearpairFormA");
+            return program.form != nullptr;
+        })) {
+        Fail("no input form");
+    }
+    // The first showing puts the focus on OK.
+    if (!WaitFor([&] { return TextOf(Focus(program.info.dwThreadId)) == L"OK"; })) {
+        Fail("OK does not have the focus at start");
+    }
+    return program;
+}
+
+void End(Program& program) {
+    if (WaitForSingleObject(program.info.hProcess, 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(program.info.hProcess, 2);
+        Fail("the program did not end");
+    }
+    DWORD code = 1;
+    GetExitCodeProcess(program.info.hProcess, &code);
+    if (code != 0) Fail("the program ended with an error code");
+}
+
+// Sets a field as the user would leave it: an item of a fixed list selected, a typed text.
+void SetField(HWND form, const std::wstring& assignment) {
+    const std::size_t equals = assignment.find(L'=');
+    if (equals == std::wstring::npos) Fail("a field is set as ID=TEXT");
+    const HWND box = GetDlgItem(form, std::stoi(assignment.substr(0, equals)));
+    const std::wstring text = assignment.substr(equals + 1);
+    if (!box) Fail("no such field");
+    if ((GetWindowLongW(box, GWL_STYLE) & 3) == CBS_DROPDOWNLIST) {
+        const LRESULT item = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(text.c_str()));
+        if (item == CB_ERR) Fail("no such item in the list");
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    } else {
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void Run(const std::wstring& path, const std::vector<std::wstring>& fields, bool show = false) {
+    const auto pause = [show] {
+        if (show) std::this_thread::sleep_for(std::chrono::seconds(4));
+    };
+    Program program = Start(path);
+    const DWORD process = program.info.dwProcessId;
+    for (const std::wstring& field : fields) SetField(program.form, field);
+    pause();
+    PressKey(program.info.dwThreadId, VK_RETURN);
+    HWND results = nullptr;
+    if (!WaitFor([&] { return (results = FindWindowOf(process, L"GearpairFormD")) != nullptr; })) {
+        Fail("no results dialog after Enter");
+    }
+    std::printf("%s\n", Narrow(TextOf(results)).c_str());
+    // The statics in order of their making: the headline, then caption and value by turns.
+    std::vector<std::wstring> texts;
+    for (const HWND child : Children(results)) {
+        if (ClassOf(child) == L"Static" || ClassOf(child) == L"STATIC")
+            texts.push_back(TextOf(child));
+    }
+    if (texts.size() < 13) Fail("the results dialog lacks its texts");
+    std::printf("%s\n", Narrow(texts[0]).c_str());
+    for (std::size_t row = 0; row < 6; ++row) {
+        std::printf("%s: %s\n", Narrow(texts[1 + 2 * row]).c_str(),
+                    Narrow(texts[2 + 2 * row]).c_str());
+    }
+    pause();
+    PostMessageW(results, WM_COMMAND, kBitBtn2, 0);
+    HWND details = nullptr;
+    if (!WaitFor([&] { return (details = FindWindowOf(process, L"GearpairFormB")) != nullptr; })) {
+        Fail("no details window after \"Подробно...\"");
+    }
+    pause();
+    DeleteFileW(L"result.rtf");
+    PostMessageW(details, WM_COMMAND, kSave1, 0);
+    if (!WaitFor([] { return GetFileAttributesW(L"result.rtf") != INVALID_FILE_ATTRIBUTES; })) {
+        Fail("no result.rtf after Save");
+    }
+    PostMessageW(results, WM_COMMAND, IDOK, 0);
+    End(program);
+}
+
+void BadValue(const std::wstring& path) {
+    Program program = Start(path);
+    const DWORD thread = program.info.dwThreadId;
+    // From OK the tab order wraps to the ratio, then the width, then the hardness.
+    for (int tab = 0; tab < 3; ++tab) {
+        const HWND before = Focus(thread);
+        PressKey(thread, VK_TAB);
+        if (!WaitFor([&] { return Focus(thread) != before; })) Fail("Tab did not move the focus");
+    }
+    const HWND field = GetDlgItem(program.form, kComboBox5);
+    const HWND edit = Focus(thread);
+    if (GetParent(edit) != field) Fail("three Tabs from OK did not reach the hardness field");
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    PressKey(thread, VK_TAB);
+    HWND box = nullptr;
+    if (!WaitFor(
+            [&] { return (box = FindWindowOf(program.info.dwProcessId, L"#32770")) != nullptr; })) {
+        Fail("no message for a value that is not a number");
+    }
+    for (const HWND child : Children(box)) {
+        if (GetDlgCtrlID(child) == 0xFFFF) std::printf("%s\n", Narrow(TextOf(child)).c_str());
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (!WaitFor([&] { return !IsWindow(box) && Focus(thread) == edit; })) {
+        Fail("the field did not keep the focus");
+    }
+    std::printf("focus kept\n");
+    PostMessageW(program.form, WM_CLOSE, 0, 0);
+    End(program);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    if (argc < 3) Fail("usage: window_driver run|bad-value PROGRAM [ID=TEXT]...");
+    const std::wstring mode = argv[1];
+    if (mode == L"run") {
+        Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
+    } else if (mode == L"show" && argc == 3) {
+        Run(argv[2], {}, true);
+    } else if (mode == L"bad-value" && argc == 3) {
+        BadValue(argv[2]);
+    } else {
+        Fail("unknown mode");
+    }
+    return 0;
+}

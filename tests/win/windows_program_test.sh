@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The Windows desktop program in real windows under Wine, against the Linux command line:
+# three designs entered in the form and started with Enter, the results dialog's texts, the
+# report saved from the details window and the hand-off files the same bytes as the Linux
+# program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
+# number gets its message and the field keeps the focus.
+# Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
+# (a display, DISPLAY, with a window manager, and WINEPREFIX set by the caller)
+set -uo pipefail
+linux=$1
+program=$2
+driver=$3
+work=$4
+wine=$5
+
+driver=$(realpath "$driver")
+rm -rf "$work"
+mkdir -p "$work/Linux Run" "$work/Windows Run"
+work=$(cd "$work" && pwd -P)
+cp "$program" "$work/Windows Run/gearpair.exe"
+windowsProgram="Z:$(cd "$work/Windows Run" && pwd -P | tr / '\\')\\gearpair.exe"
+compared=0
+differing=0
+
+check() {
+    compared=$((compared + 1))
+    if ! "$@"; then
+        differing=$((differing + 1))
+        echo "DIFFERENT: $*"
+    fi
+}
+
+# The form's controls: 1001 ratio, 1002 width, 1003 hardness, 1006 power, 1007 speed.
+design() {
+    local name=$1
+    local fields=$2
+    shift 2
+    "$linux" --handoff-dir "$work/Linux Run" --rtf "$work/Linux Run/result.rtf" "$@" \
+        >"$work/$name.linux"
+    # shellcheck disable=SC2086  # the fields are separate arguments
+    (cd "$work/Windows Run" && "$wine" "$driver" run "$windowsProgram" $fields) \
+        >"$work/$name.windows" 2>"$work/$name.windows.err"
+    check test "$?" = 0
+    cat "$work/$name.windows.err"
+    # Every "caption: value" line of the results dialog is a line of the Linux program's text.
+    tail -n 6 "$work/$name.windows" | tr -d '\r' >"$work/$name.results"
+    check test "$(wc -l <"$work/$name.results")" = 6
+    check test -z "$(grep -Fxv -f "$work/$name.linux" "$work/$name.results")"
+    for file in numdir.num transmit.txt result.rtf; do
+        check cmp -s "$work/Linux Run/$file" "$work/Windows Run/$file"
+    done
+}
+
+design default ""
+design recalculated "1001=2 1002=0,315 1003=300" --ratio 2 --width 0,315 --hardness 300
+design fallback "1006=60 1007=10000" --power 60 --speed 10000
+windowsDir=$(cd "$work/Windows Run" && pwd -P | tr 'A-Z' 'a-z')
+check test "$(cat "$work/Windows Run/path.lsp")" = "(setq savedwg \"z:$windowsDir/dwg3/\")"
+
+(cd "$work/Windows Run" && "$wine" "$driver" bad-value "$windowsProgram") | tr -d '\r' \
+    >"$work/bad-value.windows"
+check test "$(cat "$work/bad-value.windows")" = "$(printf 'Неправильно введено значение\nfocus kept')"
+
+echo "$((compared - differing)) passed, $differing failed"
+[ "$differing" -eq 0 ]

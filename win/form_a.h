@@ -1,0 +1,78 @@
+// The input form: the seven input fields, the three arrangement buttons and the OK button
+// that starts a design run. The main window of the program; closing it ends the program.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "engine/design_inputs.h"
+#include "engine/gear_design.h"
+#include "win/window.h"
+
+namespace gearpair::win {
+
+class TFormB;
+class TFormD;
+
+class TFormA : public Window {
+public:
+    TFormA(GearSession& session, TFormB& details, TFormD& results);
+    ~TFormA() override;
+
+    // First showing: OK takes the focus, the fixed lists select their defaults and the
+    // program directory is taken from the executable's path.
+    void FormShow();
+
+    // OK: the design run, then the results dialog; stop messages and errors in their boxes.
+    void BitBtn1Click();
+
+    // Control identifiers, in tab order.
+    enum Id : int {
+        kComboBox1 = 1001,
+        kComboBox4,
+        kComboBox5,
+        kComboBox6,
+        kComboBox7,
+        kComboBox2,
+        kComboBox3,
+        kSpeedButton2,
+        kSpeedButton3,
+        kSpeedButton4,
+        kBitBtn1,
+    };
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct TypedBox {
+        HWND box;
+        TypedField field;
+    };
+
+    HWND AddList(int id, int left, int top, bool editable);
+    bool ValidateField(const TypedBox& typed);
+    const TypedBox* TypedBoxOf(HWND box) const;
+    bool RunPendingExits();
+    bool AcceptTypedFields();
+    DesignInputs CollectInputs() const;
+    void ShowSessionOutputs();
+
+    GearSession& session_;
+    TFormB& details_;
+    TFormD& results_;
+    HFONT font_;
+    bool shown_ = false;
+    std::vector<HWND> pendingExits_;  // fields left for another control, oldest first
+    bool validating_ = false;         // a validation message is open
+    int arrangement_ = 3;             // the arrangement button that is down
+
+    HWND label1_;
+    HWND comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_, comboBox7_;
+    HWND bitBtn1_;
+    HWND speedButtons_[3];  // arrangements 2, 3, 1
+    std::vector<TypedBox> typedBoxes_;
+};
+
+}  // namespace gearpair::win

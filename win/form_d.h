@@ -1,0 +1,44 @@
+// The results dialog: the six results of a completed run, OK to end the program and
+// "Подробно..." to open the details window; modal over the input form.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "win/window.h"
+
+namespace gearpair::win {
+
+class TFormB;
+
+class TFormD : public Window {
+public:
+    explicit TFormD(TFormB& details);
+    ~TFormD() override;
+
+    // Shows the results and the warnings' sentences and waits until the dialog is closed;
+    // true when it was closed with OK, which ends the program.
+    bool Execute(HWND owner, const ResultTexts& results, const std::vector<std::string>& warnings);
+
+    static constexpr int kBitBtn2 = 2002;  // "Подробно..."
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    TFormB& details_;
+    HFONT font_;
+    HFONT headlineFont_;
+    std::array<HWND, kResultFields.size()> values_{};
+    HWND warnings_ = nullptr;
+    HWND bitBtn1_ = nullptr;
+    HWND bitBtn2_ = nullptr;
+    bool open_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace gearpair::win

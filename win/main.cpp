@@ -1,0 +1,33 @@
+// Program start: the rich-edit library and the common controls, the three windows, the input
+// form shown, the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "engine/gear_design.h"
+#include "win/form_a.h"
+#include "win/form_b.h"
+#include "win/form_d.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    // The rich-edit window class exists only once its library is loaded.
+    LoadLibraryW(L"msftedit.dll");
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    gearpair::GearSession session;
+    gearpair::win::TFormB details(session);
+    gearpair::win::TFormD results(details);
+    gearpair::win::TFormA form(session, details, results);
+    ShowWindow(form.Handle(), showCommand);
+    form.FormShow();
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, the arrows and Enter move between and press the controls of the form.
+        if (IsDialogMessageW(form.Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
