@@ -16,6 +16,9 @@ struct PartMasses {
 // Mass of steel for a volume in mm^3, kg.
 double SteelMass(double volume);
 
+// The mass of a part as drawn, kg to the milligram.
+double PartMass(const GearPart& part);
+
 // The masses of the parts as drawn. A pinion that cannot sit on a key is weighed as the toothed
 // part of a gear shaft, so a mass is never zero.
 PartMasses DrawnMasses(const DrawnParts& parts);

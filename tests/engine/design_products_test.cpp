@@ -19,12 +19,12 @@ TEST(DesignProducts, DefaultDesignWeighsItsDrawnPartsAndWarnsOfNothing) {
     EXPECT_EQ(HandoffHelixDegrees(d), 13.99999958293221);
     EXPECT_EQ(CutHelixDegrees(d), 14.647469308361414);
     const DesignProducts products = DesignProductsOf(d);
-    EXPECT_EQ(products.masses.wheel, SteelMass(PartVolume(products.parts.wheel)));
-    EXPECT_EQ(products.masses.pinion, SteelMass(PartVolume(products.parts.pinion)));
+    EXPECT_EQ(products.masses.wheel, PartMass(products.parts.wheel));
+    EXPECT_EQ(products.masses.pinion, PartMass(products.parts.pinion));
     EXPECT_EQ(products.masses.total, products.masses.wheel + products.masses.pinion);
     // As made: the tooth spaces cut, the chamfers, the web with its holes, the keyways.
-    EXPECT_NEAR(products.masses.wheel, 26.4932, 1e-4);
-    EXPECT_NEAR(products.masses.pinion, 5.5891, 1e-4);
+    EXPECT_EQ(products.masses.wheel, 26.493196);  // to the milligram
+    EXPECT_EQ(products.masses.pinion, 5.589141);
     // The hand-off keeps the computed bore; the sheets take the accepted one.
     EXPECT_EQ(products.sizes.dvkol, DerivePartSizes(d).dvkol);
     EXPECT_EQ(products.parts.wheel.bore, products.accepted.dvkol);
