@@ -49,7 +49,9 @@ std::string ModelsHelp() {
 #ifdef GEARPAIR_STEP
     const char* step = ", wheel.step, pinion.step";
 #else
-    const char* step = "";
+    // A build without OpenCASCADE (the Windows one among them) writes no STEP model.
+    const char* step =
+        "\n                         (модели STEP не пишутся: сборка без OpenCASCADE)";
 #endif
     return std::string(
                "  --models КАТАЛОГ       записать в каталог (создаётся при необходимости) профиль\n"

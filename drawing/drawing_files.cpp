@@ -7,6 +7,7 @@
 #include "drawing/pdf_writer.h"
 #include "drawing/svg_writer.h"
 #include "files/file_ops.h"
+#include "files/program_dir.h"
 
 namespace gearpair {
 
@@ -18,12 +19,10 @@ DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts
         files.drawings = BuildDrawings(design, products, inputs);
         DraftingFont();  // a missing font fails before any file
         MakeDirectories(dir);
-        std::string base = dir;
-        if (!base.empty() && base.back() != '/') base += '/';
         const std::pair<const char*, const Sheet*> sheets[] = {{"wheel", &files.drawings.wheel},
                                                                {"pinion", &files.drawings.pinion}};
         for (const auto& [name, sheet] : sheets) {
-            const std::string stem = base + name;
+            const std::string stem = FileInFolder(dir, name);
             WriteDxf(*sheet, stem + ".dxf");
             files.written.push_back(stem + ".dxf");
             WritePdf(*sheet, stem + ".pdf");

@@ -144,8 +144,7 @@ std::string ProgramDirectory(std::string_view executablePath) {
 #endif
 }
 
-std::string ProgramDirectoryOfFolder(std::string_view directory) {
-    // A stand-in file name inside the folder, so that the executable's rule applies.
+std::string FileInFolder(std::string_view directory, std::string_view name) {
 #ifdef _WIN32
     const char separator = '\\';
     const bool ended = EndsWith(directory, '\\') || EndsWith(directory, '/');
@@ -153,10 +152,15 @@ std::string ProgramDirectoryOfFolder(std::string_view directory) {
     const char separator = '/';
     const bool ended = EndsWith(directory, '/');
 #endif
-    std::string inside(directory);
-    if (!inside.empty() && !ended) inside += separator;
-    inside += "gearpair";
-    return ProgramDirectory(inside);
+    std::string path(directory);
+    if (!path.empty() && !ended) path += separator;
+    path += name;
+    return path;
+}
+
+std::string ProgramDirectoryOfFolder(std::string_view directory) {
+    // A stand-in file name inside the folder, so that the executable's rule applies.
+    return ProgramDirectory(FileInFolder(directory, "gearpair"));
 }
 
 bool IsInstalledProgramDirectory(std::string_view programDir, std::string_view installBinDir) {

@@ -32,6 +32,11 @@ std::string ExecutablePath();
 // directory): `/tmp/run` gives `/tmp/run/`, `C:\Run` gives `c:\run\` on Windows.
 std::string ProgramDirectoryOfFolder(std::string_view directory);
 
+// The path of a file named `name` in `directory`, joined with this platform's separator unless
+// the directory ends with one (on Windows either slash): `d` gives `d/name` (`d\name` on
+// Windows), `d/` gives `d/name`; an empty directory gives the name alone.
+std::string FileInFolder(std::string_view directory, std::string_view name);
+
 // Whether a program directory (`ProgramDirectory` of the executable) is the directory that
 // the build installs its programs into, `installBinDir` (absolute: the install prefix with
 // its `bin`). Paths are compared by components after lexical normalisation, so a trailing

@@ -3,6 +3,7 @@
 
 #include "core/errors.h"
 #include "files/file_ops.h"
+#include "files/program_dir.h"
 #include "model/gear_mesh.h"
 #include "model/stl_writer.h"
 
@@ -25,12 +26,11 @@ void Replace(const std::string& path, std::string_view bytes) {
 
 ModelFiles WriteModels(const TGearDesign& d, const DrawnParts& parts, const std::string& dir,
                        DxfVersion dxf, const StepWriter& step) {
-    std::string base = dir;
-    if (!base.empty() && base.back() != '/') base += '/';
     ModelFiles files;
     const auto put = [&](const std::string& name, std::string_view bytes) {
-        Replace(base + name, bytes);
-        files.written.push_back(base + name);
+        const std::string path = FileInFolder(dir, name);
+        Replace(path, bytes);
+        files.written.push_back(path);
     };
     try {
         const GearSection wheel = WheelSection(d, parts, kProfileTolerance);
@@ -44,7 +44,7 @@ ModelFiles WriteModels(const TGearDesign& d, const DrawnParts& parts, const std:
         if (step) {
             // The STEP writer's own failures name no file: say which one it was.
             const auto stepFile = [&](const GearSection& section, const std::string& name) {
-                const std::string path = base + name + ".step";
+                const std::string path = FileInFolder(dir, name + ".step");
                 std::string bytes;
                 try {
                     bytes = step(section, name);

@@ -3,7 +3,7 @@
 # hand-off list) and the text of worked designs, a batch over a sample of the input domain,
 # the RTF report, and the hand-off files, where only "path.lsp" differs, by the Windows
 # program directory (drive z: for the root of the Linux file system under Wine, ASCII letters
-# lower-cased, forward slashes).
+# lower-cased, forward slashes); and, where the build has them, the drawings and the models.
 # Usage: same_output_windows.sh LINUX_CLI WINDOWS_CLI WORK_DIR EMULATOR...
 set -uo pipefail
 linux=$1
@@ -106,8 +106,9 @@ windowsName() {
 }
 linuxRun="$work/Linux Run"
 windowsRun=$(windowsName "$work/Windows Run")
-# The Linux program also draws the parts into dwgN, which the Windows build does not: the
-# list of drawings is left out of what is compared (the JSON key's value, the text's last block).
+# Both programs draw the parts into dwgN; the list of drawings names the files each program's
+# own way, so it is left out of what is compared (the JSON key's value, the text's last block),
+# and the drawings themselves are compared with the files below.
 withoutDrawings() {
     perl -0pe 's/"drawings": (null|\[[^]]*\])/"drawings": -/; s/\n\nЧертежи:\n.*\z/\n/s' "$1" >"$1.compared"
 }
@@ -126,6 +127,11 @@ same_file "$work/handoff-2.linux.compared" "$work/handoff-2.windows.compared"
 for file in numdir.num transmit.txt result.rtf; do
     same_file "$work/Linux Run/$file" "$work/Windows Run/$file"
 done
+if [ "${GEARPAIR_DRAWINGS:-0}" = 1 ]; then
+    for file in wheel.dxf wheel.pdf pinion.dxf pinion.pdf; do
+        same_file "$work/Linux Run/dwg2/$file" "$work/Windows Run/dwg2/$file"
+    done
+fi
 linuxDir=$(cd "$work/Linux Run" && pwd -P)
 windowsDir=$(cd "$work/Windows Run" && pwd -P | tr 'A-Z' 'a-z')
 holds "$work/Linux Run/path.lsp" "(setq savedwg \"$linuxDir/dwg2/\")"
@@ -135,6 +141,36 @@ if [ ! -d "$work/Windows Run/dwg1" ] || [ ! -d "$work/Windows Run/dwg2" ]; then
     differing=$((differing + 1))
     echo "DIFFERENT: the Windows program made no dwg1 and dwg2"
 fi
+
+# The drawings and the model files, where the build has them (GEARPAIR_DRAWINGS and
+# GEARPAIR_MODELS set to 1): every file of the defaults, a recalculated design and one whose
+# pinion is a gear shaft, from the same options, each program writing into its own directories.
+files() {
+    local name=$1
+    shift
+    local linuxDir="$work/files $name/linux" windowsDir="$work/files $name/windows"
+    mkdir -p "$linuxDir" "$windowsDir"
+    local options=() windowsOptions=() expected=()
+    if [ "${GEARPAIR_DRAWINGS:-0}" = 1 ]; then
+        options+=(--drawings "$linuxDir/drawings")
+        windowsOptions+=(--drawings "$(windowsName "$windowsDir")\\drawings")
+        expected+=(drawings/{wheel,pinion}.{dxf,pdf,svg})
+    fi
+    if [ "${GEARPAIR_MODELS:-0}" = 1 ]; then
+        options+=(--models "$linuxDir/models")
+        windowsOptions+=(--models "$(windowsName "$windowsDir")\\models")
+        expected+=(models/{wheel,pinion}-profile.dxf models/{wheel,pinion}.stl)
+    fi
+    [ ${#expected[@]} -gt 0 ] || return 0
+    "$linux" "$@" "${options[@]}" >"$work/files-$name.linux" 2>&1
+    "${emulator[@]}" "$windows" "$@" "${windowsOptions[@]}" >"$work/files-$name.windows" 2>&1
+    for file in "${expected[@]}"; do
+        same_file "$linuxDir/$file" "$windowsDir/$file"
+    done
+}
+files default
+files recalculated --ratio 2 --width 0,315 --hardness 300 --helix 12
+files gear-shaft --ratio 4 --hardness 450 --speed 1000
 
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]

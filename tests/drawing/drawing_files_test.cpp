@@ -8,6 +8,7 @@
 
 #include "engine/design_products.h"
 #include "engine/design_run.h"
+#include "files/program_dir.h"
 #include "tests/temp_dir.h"
 
 namespace gearpair {
@@ -22,7 +23,7 @@ TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
     const std::vector<std::string> names = {"wheel.dxf",  "wheel.pdf",  "wheel.svg",
                                             "pinion.dxf", "pinion.pdf", "pinion.svg"};
     std::vector<std::string> paths;
-    for (const std::string& name : names) paths.push_back(PathOf("run/" + name));
+    for (const std::string& name : names) paths.push_back(FileInFolder(PathOf("run"), name));
     const DrawingFiles all = WriteDesignDrawings(session.design, sizes, PathOf("run"), true);
     EXPECT_EQ(all.error, "");
     EXPECT_EQ(all.written, paths);
@@ -31,15 +32,16 @@ TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
 
     std::filesystem::create_directories(dir_ / "failed" / "pinion.pdf");
     const DrawingFiles failed = WriteDesignDrawings(session.design, sizes, PathOf("failed"), true);
-    EXPECT_EQ(failed.error, "Cannot create file " + PathOf("failed/pinion.pdf"));
+    const auto inFailed = [&](const char* name) { return FileInFolder(PathOf("failed"), name); };
+    EXPECT_EQ(failed.error, "Cannot create file " + inFailed("pinion.pdf"));
     EXPECT_EQ(failed.written,
-              std::vector<std::string>({PathOf("failed/wheel.dxf"), PathOf("failed/wheel.pdf"),
-                                        PathOf("failed/wheel.svg"), PathOf("failed/pinion.dxf")}));
+              std::vector<std::string>({inFailed("wheel.dxf"), inFailed("wheel.pdf"),
+                                        inFailed("wheel.svg"), inFailed("pinion.dxf")}));
     EXPECT_FALSE(failed.drawings.pinion.items.empty());  // the window still shows the sheets
     // four files and the directory, no temporary left
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "failed"), {}), 5);
 
-    const std::string underFile = PathOf("run/wheel.dxf") + "/sheets";
+    const std::string underFile = FileInFolder(paths[0], "sheets");
     EXPECT_EQ(WriteDesignDrawings(session.design, sizes, underFile, false).error,
               "Invalid filename: " + underFile);
 }

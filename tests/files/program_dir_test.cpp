@@ -104,6 +104,12 @@ TEST(ProgramDirectoryOfFolder, TakesTheFolderItself) {
     EXPECT_EQ(ProgramDirectoryOfFolder("run"),
               (std::filesystem::current_path() / "run").string() + "/");
 }
+
+TEST(FileInFolder, JoinsWithOneSlash) {
+    EXPECT_EQ(FileInFolder("d", "wheel.pdf"), "d/wheel.pdf");
+    EXPECT_EQ(FileInFolder("/d/", "wheel.pdf"), "/d/wheel.pdf");
+    EXPECT_EQ(FileInFolder("", "wheel.pdf"), "wheel.pdf");
+}
 #else
 TEST(ProgramDirectory, UsesTheWindowsRuleOnTheFullPathName) {
     EXPECT_EQ(ProgramDirectory(R"(C:\Program Files\Gears\GEARPAIR.EXE)"),
@@ -121,6 +127,12 @@ TEST(ProgramDirectoryOfFolder, TakesTheFolderItselfByTheWindowsRule) {
     EXPECT_EQ(ProgramDirectoryOfFolder(R"(C:\Run)"), R"(c:\run\)");
     EXPECT_EQ(ProgramDirectoryOfFolder("C:/Run/"), R"(c:\run\)");
     EXPECT_EQ(ProgramDirectoryOfFolder(R"(D:\)"), R"(d:\\)");
+}
+
+TEST(FileInFolder, JoinsWithABackslashUnlessEitherSlashEndsTheFolder) {
+    EXPECT_EQ(FileInFolder(R"(c:\run\dwg1)", "wheel.pdf"), R"(c:\run\dwg1\wheel.pdf)");
+    EXPECT_EQ(FileInFolder(R"(c:\run\)", "wheel.pdf"), R"(c:\run\wheel.pdf)");
+    EXPECT_EQ(FileInFolder("c:/run/", "wheel.pdf"), "c:/run/wheel.pdf");
 }
 #endif
 
