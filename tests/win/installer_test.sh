@@ -34,7 +34,7 @@ rm -rf "$documents/gearpair"
 
 "$wine" msiexec /i "$windowsMsi" /qn
 check test "$?" = 0
-for file in gearpair.exe gearpair-cli.exe README.md; do
+for file in gearpair.exe gearpair-cli.exe DejaVuSans.ttf README.md; do
     check test -f "$installed/$file"
 done
 shortcut() { find "$drive" -name "gearpair.lnk" -path "*Start Menu*" | grep -q .; }
