@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/variant_search.h"
 #include "app/variant_table.h"
+#include "engine/variant_search.h"
 
 namespace gearpair {
 

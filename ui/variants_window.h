@@ -12,7 +12,6 @@
 #include "app/variant_table.h"
 #include "engine/design_inputs.h"
 #include "engine/variant_search.h"
-#include "app/variant_table.h"
 #include "ui/variants_model.h"
 
 class QLabel;

@@ -57,10 +57,9 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     EXPECT_EQ(count("Ra 3,2"), 2);
     EXPECT_EQ(count("Ra 6,3"), 1);
     const auto pinion = Texts(set.pinion);
-    for (const char* text :
-         {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5", "105,426", "95",
-          "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110", "120", "16Js9(±0,021)", "60,3+0,2",
-           "5,59"}) {
+    for (const char* text : {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5",
+                             "105,426", "95", "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110",
+                             "120", "16Js9(±0,021)", "60,3+0,2", "5,59"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
 }

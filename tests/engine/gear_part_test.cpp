@@ -6,10 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/drawn_parts.h"
 #include "engine/helix_angle.h"
-#include "engine/design_products.h"
 #include "engine/masses.h"
 #include "engine/tooth_outline.h"
 

@@ -73,7 +73,8 @@ TEST(BinaryStl, NormalsAgreeWithTheStoredCornersWinding) {
     EXPECT_EQ(AgainstAndSlanted(BinaryStl(sliver, "")).first, 0);
     GearSession session;
     RunDesign(session, DesignInputs{});
-    const GearSection wheel = WheelSection(session.design, DesignProductsOf(session.design).parts, 0.01);
+    const GearSection wheel =
+        WheelSection(session.design, DesignProductsOf(session.design).parts, 0.01);
     const auto [against, slanted] = AgainstAndSlanted(BinaryStl(GearMesh(wheel, 0.01), "wheel"));
     EXPECT_EQ(against, 0);
     EXPECT_GT(slanted, 0);  // the chamfers' cones
