@@ -5,36 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/arrangement_picture.h"
+
 namespace gearpair::win {
 
 namespace {
-
-// Where the parts of an arrangement sit along the shaft (centres, logical x).
-struct ArrangementLayout {
-    double shaftLeft;
-    double shaftRight;
-    double leftBearing;
-    double rightBearing;
-    double gear;
-};
-
-ArrangementLayout LayoutOf(int arrangement) {
-    switch (arrangement) {
-        case 1:  // overhanging: both bearings on the left, gear on the free right end
-            return {8, 128, 22, 62, 112};
-        case 2:  // between the bearings, close to the left one
-            return {8, 132, 22, 118, 48};
-        default:  // midway between the bearings
-            return {8, 132, 22, 118, 70};
-    }
-}
-
-constexpr double kShaftY = 25;
-constexpr double kShaftHalfHeight = 2;
-constexpr double kGearHalfWidth = 7;
-constexpr double kGearHalfHeight = 18;
-constexpr double kBearingHalfWidth = 6;
-constexpr double kBearingHalfHeight = 9;
 
 // Logical picture coordinates to the device pixels of the button.
 class Canvas {
