@@ -307,4 +307,9 @@ GearOutline ToothOutline(std::int32_t z, double mn, double beta, double toleranc
     return outline;
 }
 
+double WrappedAngle(double angle) {
+    angle = std::fmod(angle, 2 * std::numbers::pi);
+    return angle < 0 ? angle + 2 * std::numbers::pi : angle;
+}
+
 }  // namespace gearpair

@@ -62,4 +62,7 @@ struct GearOutline {
 
 GearOutline ToothOutline(std::int32_t z, double mn, double beta, double tolerance = 0.001);
 
+// The angle taken into [0, 2π), radians.
+double WrappedAngle(double angle);
+
 }  // namespace gearpair

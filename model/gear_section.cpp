@@ -15,11 +15,6 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-double Wrapped(double angle) {
-    angle = std::fmod(angle, kTwoPi);
-    return angle < 0 ? angle + kTwoPi : angle;
-}
-
 GearSection Section(std::int32_t z, const TGearDesign& d, double face, double hand,
                     double tolerance) {
     GearSection s;
@@ -46,7 +41,7 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
     const double r = bore / 2;
     const double step = 2 * std::acos(1 - tolerance / r);
     std::vector<double> angles;
-    for (const double a : through) angles.push_back(Wrapped(a));
+    for (const double a : through) angles.push_back(WrappedAngle(a));
     // The keyway's corners: on the bore, then at its bottom.
     double halfWidth = 0;
     double bottom = 0;
@@ -66,7 +61,7 @@ std::vector<OutlinePoint> BoreContour(double bore, std::optional<double> width, 
         arcSpan = kTwoPi - (leftBore - rightBore);
     }
     const int chords = std::max(3, static_cast<int>(std::ceil(arcSpan / step)));
-    for (int k = 0; k < chords; ++k) angles.push_back(Wrapped(arcFrom + arcSpan * k / chords));
+    for (int k = 0; k < chords; ++k) angles.push_back(WrappedAngle(arcFrom + arcSpan * k / chords));
     std::sort(angles.begin(), angles.end());
     angles.erase(
         std::unique(angles.begin(), angles.end(), [](double a, double b) { return b - a < 1e-12; }),

@@ -11,11 +11,6 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-double Wrapped(double angle) {
-    angle = std::fmod(angle, kTwoPi);
-    return angle < 0 ? angle + kTwoPi : angle;
-}
-
 double Cross(OutlinePoint o, OutlinePoint a, OutlinePoint b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
@@ -43,7 +38,7 @@ Unwound Unwind(const Loop& loop) {
     const std::size_t n = loop.at.size();
     double least = 1e300;
     for (std::size_t i = 0; i < n; ++i) {
-        const double a = Wrapped(std::atan2(loop.at[i].y, loop.at[i].x));
+        const double a = WrappedAngle(std::atan2(loop.at[i].y, loop.at[i].x));
         if (a < least) {
             least = a;
             u.first = i;
@@ -51,7 +46,7 @@ Unwound Unwind(const Loop& loop) {
     }
     for (std::size_t i = 0; i < n; ++i) {
         const OutlinePoint p = loop.at[(u.first + i) % n];
-        double a = Wrapped(std::atan2(p.y, p.x));
+        double a = WrappedAngle(std::atan2(p.y, p.x));
         if (i > 0 && a < least) a += kTwoPi;  // a point turned back past the start
         u.angle.push_back(a);
     }
@@ -75,7 +70,7 @@ std::vector<OutlinePoint> CirclePoints(double radius, int count,
                                        const std::vector<double>& through) {
     std::vector<double> angles;
     for (int k = 0; k < count; ++k) angles.push_back(kTwoPi * k / count);
-    for (const double a : through) angles.push_back(Wrapped(a));
+    for (const double a : through) angles.push_back(WrappedAngle(a));
     std::sort(angles.begin(), angles.end());
     angles.erase(
         std::unique(angles.begin(), angles.end(), [](double a, double b) { return b - a < 1e-9; }),
