@@ -37,6 +37,12 @@ TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
     EXPECT_EQ(window->windowTitle(), u"Варианты");
     QAbstractItemModel* table = window->Table()->model();
     ASSERT_EQ(table->rowCount(), 7 * 13 * 14);
+    // The inputs, the figures, the Pareto mark and the message (which says the status): no
+    // blank column.
+    EXPECT_EQ(table->columnCount(), 18);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        EXPECT_FALSE(table->headerData(column, Qt::Horizontal).toString().isEmpty()) << column;
+    }
 
     // Total mass ascending: by value, not by text ("104,072" after "24,266"), any variant that
     // did not complete last.
