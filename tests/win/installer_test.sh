@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer under Wine: msiexec installs the two programs and the README into Program
-# Files with a Start-menu entry; the installed form writes its hand-off into the user's
-# documents; msiexec uninstalls everything it installed.
+# Files with the Start-menu entry "Расчёт цилиндрической передачи"; the installed form writes
+# its hand-off into the user's documents; msiexec uninstalls everything it installed.
 # Usage: installer_test.sh MSI DRIVER WORK_DIR WINE
 # (a display with a window manager and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -37,7 +37,8 @@ check test "$?" = 0
 for file in gearpair.exe gearpair-cli.exe DejaVuSans.ttf README.md; do
     check test -f "$installed/$file"
 done
-shortcut() { find "$drive" -name "gearpair.lnk" -path "*Start Menu*" | grep -q .; }
+entry="Расчёт цилиндрической передачи.lnk"
+shortcut() { find "$drive" -name "$entry" -path "*Start Menu*" | grep -q .; }
 check shortcut
 (cd "$work" && "$wine" "$driver" run 'C:\Program Files\gearpair\gearpair.exe') >/dev/null
 check test "$?" = 0
@@ -47,7 +48,7 @@ done
 "$wine" msiexec /x "$windowsMsi" /qn
 check test "$?" = 0
 check test ! -e "$installed"
-check test -z "$(find "$drive" -name "gearpair.lnk")"
+check test -z "$(find "$drive" -name "$entry")"
 
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
