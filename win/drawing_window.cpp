@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <exception>
@@ -430,14 +431,27 @@ LRESULT DrawingWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             AppendMenuW(menu, MF_STRING, kSaveSvg, L"Сохранить SVG...");
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             AppendMenuW(menu, MF_STRING, kFit, L"Вписать\tHome");
-            TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                           hwnd_, nullptr);
+            // A menu tracks only in the foreground window.
+            SetForegroundWindow(hwnd_);
+            // A pixel off the cursor: under a window manager whose focus follows the pointer,
+            // a menu opened under it would lose the focus, and close, at once.
+            TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x + 1, at.y + 1,
+                           0, hwnd_, nullptr);
             DestroyMenu(menu);
             return 0;
         }
         case WM_KEYDOWN:
             Key(wParam);
             return 0;
+        case WM_MOUSEWHEEL: {
+            // Where the wheel goes to the focused control, a field, and the cursor is over the
+            // shown sheet: the sheet zooms.
+            const HWND view = (tab_ == 1 ? pinionView_ : wheelView_).Handle();
+            RECT area{};
+            GetWindowRect(view, &area);
+            if (!PtInRect(&area, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) break;
+            return SendMessageW(view, message, wParam, lParam);
+        }
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == warningLine_) {
                 const auto dc = reinterpret_cast<HDC>(wParam);

@@ -143,6 +143,17 @@ LRESULT SheetView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (message == WM_LBUTTONUP) ReleaseCapture();
             }
             return 0;
+        case WM_RBUTTONDOWN:
+            SetFocus(hwnd_);
+            return 0;
+        case WM_RBUTTONUP: {
+            // The menu at the cursor, from the window.
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(hwnd_, &at);
+            PostMessageW(GetParent(hwnd_), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd_),
+                         MAKELPARAM(at.x, at.y));
+            return 0;
+        }
         case WM_LBUTTONDBLCLK:
             Fit();
             return 0;

@@ -23,6 +23,8 @@ cp "$program" "$work/Windows Run/gearpair.exe"
 # The drawings' font beside the program, as the installer puts it.
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 cp "$font" "$work/Windows Run/"
+# The drawings carry the default title-block texts: none remembered from an earlier session.
+"$wine" reg delete 'HKCU\Software\gearpair\drawing' /f >/dev/null 2>&1
 windowsProgram="Z:$(cd "$work/Windows Run" && pwd -P | tr / '\\')\\gearpair.exe"
 compared=0
 differing=0
