@@ -9,7 +9,6 @@
 #include <exception>
 #include <utility>
 
-#include "app/title_texts.h"
 #include "app/window_placement.h"
 #include "win/controls.h"
 #include "win/message_box.h"
@@ -27,12 +26,7 @@ constexpr int kPreferredHeight = 680;
 constexpr int kLeastWidth = 320;
 constexpr int kGap = 8;
 
-// The strip of fields: margins and spacing, and a field's height, logical pixels.
-constexpr int kStripMarginX = 8;
-constexpr int kStripMarginY = 6;
-constexpr int kSpacingX = 6;
-constexpr int kSpacingY = 4;
-constexpr int kFieldHeight = 21;
+// The margin around the warnings' text, logical pixels.
 constexpr int kWarningMargin = 6;
 
 const COLORREF kWarningBack = RGB(0xFF, 0xF4, 0xCE);
@@ -41,17 +35,6 @@ const COLORREF kWarningText = RGB(0x80, 0x20, 0x00);
 // Posted when a field has lost the focus: the texts are taken once the focus change is
 // complete, never inside it (the error box of a rejected text must not open there).
 constexpr UINT kTakeFields = WM_APP + 2;
-
-int TextWidth(HWND control, const std::wstring& text) {
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
 
 void Place(HWND control, int left, int top, int width, int height) {
     SetWindowPos(control, nullptr, left, top, std::max(width, 1), std::max(height, 1),
@@ -67,17 +50,7 @@ DrawingWindow::DrawingWindow(HWND owner)
     LoadDraftingFontPrivately();
     Create(L"GearpairDrawings", L"Чертежи", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
            WS_EX_CONTROLPARENT, Scaled(kPreferredWidth), Scaled(kPreferredHeight), owner);
-    for (std::size_t i = 0; i < kTitleFields.size(); ++i) {
-        labels_[i] = AddLabel(hwnd_, Wide(kTitleFields[i].label), 0, 0, font_);
-        fields_[i] = AddControl(hwnd_, WC_EDIT, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                                RECT{0, 0, 1, 1}, kFirstField + static_cast<int>(i), font_);
-        SetWindowSubclass(fields_[i], &DrawingWindow::FieldProcedure, 0,
-                          reinterpret_cast<DWORD_PTR>(this));
-        if (kTitleFields[i].field == TitleField::Material) {
-            SendMessageW(fields_[i], EM_SETCUEBANNER, TRUE,
-                         reinterpret_cast<LPARAM>(Wide(kMaterialHint).c_str()));
-        }
-    }
+    titleFields_.Make(hwnd_, font_, kFirstField);
     tabs_ = AddControl(hwnd_, WC_TABCONTROL, L"", WS_TABSTOP | WS_CLIPSIBLINGS, RECT{0, 0, 1, 1},
                        kTabs, font_);
     const wchar_t* names[] = {L"Колесо", L"Шестерня"};
@@ -94,14 +67,11 @@ DrawingWindow::DrawingWindow(HWND owner)
     pinionView_.Make(hwnd_);
     wheelView_.SetSheet(&drawings_.wheel);
     pinionView_.SetSheet(&drawings_.pinion);
-    ShowFields(inputs_);
+    titleFields_.Show(inputs_);
     ShowTab(0);
 }
 
 DrawingWindow::~DrawingWindow() {
-    for (const HWND field : fields_) {
-        RemoveWindowSubclass(field, &DrawingWindow::FieldProcedure, 0);
-    }
     DeleteObject(font_);
     DeleteObject(warningBrush_);
 }
@@ -164,62 +134,10 @@ void DrawingWindow::ShowBeside(HWND dialog) {
     SetFocus(tab_ == 1 ? pinionView_.Handle() : wheelView_.Handle());
 }
 
-int DrawingWindow::LayoutFields(int width) {
-    // The first arrangement whose labels and fields fit the width; one column when none does.
-    const int fieldWidth = Scaled(kTitleFieldWidth);
-    const int margin = Scaled(kStripMarginX);
-    const int spacing = Scaled(kSpacingX);
-    std::array<int, 3> labels{};
-    int columns = 1;
-    std::size_t chosen = kTitleArrangements.size() - 1;
-    for (std::size_t a = 0; a < kTitleArrangements.size(); ++a) {
-        labels = {};
-        columns = 0;
-        for (std::size_t i = 0; i < fields_.size(); ++i) {
-            const int column = kTitleArrangements[a][i].column;
-            labels[static_cast<std::size_t>(column)] =
-                std::max(labels[static_cast<std::size_t>(column)],
-                         TextWidth(labels_[i], Wide(kTitleFields[i].label)));
-            columns = std::max(columns, column + 1);
-        }
-        int needed = 2 * margin + (2 * columns - 1) * spacing;
-        for (int column = 0; column < columns; ++column) {
-            needed += labels[static_cast<std::size_t>(column)] + fieldWidth;
-        }
-        if (needed <= width || a + 1 == kTitleArrangements.size()) {
-            chosen = a;
-            break;
-        }
-    }
-    // The fields share what the labels leave.
-    int free = width - 2 * margin - (2 * columns - 1) * spacing;
-    for (int column = 0; column < columns; ++column)
-        free -= labels[static_cast<std::size_t>(column)];
-    const int field = std::max(free / columns, Scaled(40));
-    const int rowHeight = Scaled(kFieldHeight) + Scaled(kSpacingY);
-    int bottom = 0;
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const TitlePlace place = kTitleArrangements[chosen][i];
-        int left = margin;
-        for (int column = 0; column < place.column; ++column) {
-            left += labels[static_cast<std::size_t>(column)] + field + 2 * spacing;
-        }
-        const int top = Scaled(kStripMarginY) + place.row * rowHeight;
-        RECT label{};
-        GetClientRect(labels_[i], &label);
-        Place(labels_[i], left, top + (Scaled(kFieldHeight) - label.bottom) / 2, label.right,
-              label.bottom);
-        Place(fields_[i], left + labels[static_cast<std::size_t>(place.column)] + spacing, top,
-              field, Scaled(kFieldHeight));
-        bottom = std::max(bottom, top + Scaled(kFieldHeight));
-    }
-    return bottom + Scaled(kStripMarginY);
-}
-
 void DrawingWindow::Layout() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    int top = LayoutFields(client.right);
+    int top = titleFields_.Arrange(client.right);
     // The tab strip shows only the tabs' headers; the warnings and the sheet are below it.
     RECT header{};
     SendMessageW(tabs_, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&header));
@@ -266,17 +184,8 @@ void DrawingWindow::ShowTab(int index) {
     InvalidateRect(warningLine_, nullptr, TRUE);
 }
 
-void DrawingWindow::ShowFields(const DrawingInputs& inputs) {
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        SetWindowTextW(fields_[i], Wide(TitleText(inputs, kTitleFields[i].field)).c_str());
-    }
-}
-
 void DrawingWindow::TakeTitleFields() {
-    DrawingInputs inputs;
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        SetTitleText(inputs, kTitleFields[i].field, Narrow(WindowText(fields_[i])));
-    }
+    DrawingInputs inputs = titleFields_.Inputs();
     if (inputs == inputs_) return;
     if (source_) {
         DrawingSet redrawn;
@@ -284,7 +193,7 @@ void DrawingWindow::TakeTitleFields() {
             redrawn = BuildDrawings(source_->design, source_->products, inputs);
         } catch (const std::exception& error) {
             // The fields, the sheets and the remembered texts stay as they were.
-            ShowFields(inputs_);
+            titleFields_.Show(inputs_);
             ShowErrorBox(hwnd_, error.what());
             return;
         }
@@ -336,6 +245,9 @@ void DrawingWindow::Key(WPARAM key) {
         case VK_ESCAPE:
             ShowWindow(hwnd_, SW_HIDE);
             break;
+        case VK_RETURN:  // in a title-block field
+            TakeTitleFields();
+            break;
         case VK_ADD:
         case VK_OEM_PLUS:
             view.ZoomAtCursor(PaperZoom::kStep);
@@ -353,32 +265,6 @@ void DrawingWindow::Key(WPARAM key) {
         default:
             break;
     }
-}
-
-LRESULT CALLBACK DrawingWindow::FieldProcedure(HWND field, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto& window = *reinterpret_cast<DrawingWindow*>(data);
-    if (message == WM_GETDLGCODE) {
-        return DefSubclassProc(field, message, wParam, lParam) | DLGC_WANTALLKEYS;
-    }
-    if (message == WM_KEYDOWN) {
-        if (wParam == VK_RETURN) {
-            window.TakeTitleFields();
-            return 0;
-        }
-        if (wParam == VK_ESCAPE) {
-            ShowWindow(window.hwnd_, SW_HIDE);
-            return 0;
-        }
-        if (wParam == VK_TAB) {
-            // Along the rows, as the fields are made; Shift+Tab back.
-            SetFocus(GetNextDlgTabItem(window.hwnd_, field, GetKeyState(VK_SHIFT) < 0));
-            return 0;
-        }
-    }
-    // No beep for the keys taken above.
-    if (message == WM_CHAR && (wParam == L'\r' || wParam == L'\t' || wParam == 0x1B)) return 0;
-    return DefSubclassProc(field, message, wParam, lParam);
 }
 
 LRESULT DrawingWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -401,7 +287,7 @@ LRESULT DrawingWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
-            if (id >= kFirstField && id < kFirstField + 6 && HIWORD(wParam) == EN_KILLFOCUS) {
+            if (titleFields_.Holds(id) && HIWORD(wParam) == EN_KILLFOCUS) {
                 PostMessageW(hwnd_, kTakeFields, 0, 0);
             } else if (id == kSaveDxf) {
                 AskAndSave(SheetFileKind::Dxf);

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "engine/design_products.h"
 #include "engine/gear_design.h"
 #include "win/sheet_view.h"
+#include "win/title_fields.h"
 #include "win/window.h"
 
 namespace gearpair::win {
@@ -82,8 +82,7 @@ private:
     PartWarnings warnings_;
     HFONT font_;
     HBRUSH warningBrush_;
-    std::array<HWND, 6> labels_{};
-    std::array<HWND, 6> fields_{};
+    TitleFields titleFields_;
     HWND tabs_ = nullptr;
     HWND warningLine_ = nullptr;
     RECT warningBand_{};
