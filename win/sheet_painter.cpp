@@ -5,7 +5,9 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "drawing/drafting_font.h"
 #include "win/controls.h"
@@ -37,7 +39,35 @@ XFORM PaperTransform(const PaperPlacement& paper) {
                  static_cast<FLOAT>(paper.originY + paper.heightMm * paper.scale)};
 }
 
-void Stroke(HDC dc, const PathMark& path, const PaperPlacement& paper) {
+// The pens of one painting, one per line weight, made on first use.
+class Pens {
+public:
+    explicit Pens(double scale) : scale_(scale) {}
+    Pens(const Pens&) = delete;
+    Pens& operator=(const Pens&) = delete;
+    ~Pens() {
+        for (const auto& [width, pen] : pens_) DeleteObject(pen);
+    }
+
+    HPEN For(double width) {
+        for (const auto& [made, pen] : pens_) {
+            if (made == width) return pen;
+        }
+        const double pixels = std::max(width * scale_, width / kThinWidth);
+        LOGBRUSH brush{BS_SOLID, RGB(0, 0, 0), 0};
+        const HPEN pen = ExtCreatePen(
+            PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER,
+            static_cast<DWORD>(std::lround(pixels / scale_ * kUnitsPerMm)), &brush, 0, nullptr);
+        pens_.emplace_back(width, pen);
+        return pen;
+    }
+
+private:
+    double scale_;
+    std::vector<std::pair<double, HPEN>> pens_;
+};
+
+void Stroke(HDC dc, const PathMark& path, Pens& pens) {
     BeginPath(dc);
     for (const PathStep& step : path.steps) {
         switch (step.op) {
@@ -63,15 +93,8 @@ void Stroke(HDC dc, const PathMark& path, const PaperPlacement& paper) {
         FillPath(dc);
         return;
     }
-    const double pixels = std::max(path.width * paper.scale, path.width / kThinWidth);
-    LOGBRUSH brush{BS_SOLID, RGB(0, 0, 0), 0};
-    const HPEN pen = ExtCreatePen(
-        PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER,
-        static_cast<DWORD>(std::lround(pixels / paper.scale * kUnitsPerMm)), &brush, 0, nullptr);
-    const HGDIOBJ old = SelectObject(dc, pen);
+    SelectObject(dc, pens.For(path.width));
     StrokePath(dc);
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 void Write(HDC dc, const TextMark& text, const PaperPlacement& paper) {
@@ -120,14 +143,17 @@ void PaintMarks(HDC dc, const std::vector<Mark>& marks, const PaperPlacement& pa
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     const XFORM onPaper = PaperTransform(paper);
+    const HGDIOBJ oldPen = GetCurrentObject(dc, OBJ_PEN);
+    Pens pens(paper.scale);
     for (const Mark& mark : marks) {
         if (const auto* path = std::get_if<PathMark>(&mark)) {
             SetWorldTransform(dc, &onPaper);
-            Stroke(dc, *path, paper);
+            Stroke(dc, *path, pens);
         } else {
             Write(dc, std::get<TextMark>(mark), paper);
         }
     }
+    SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldFont);
     DeleteObject(font);
