@@ -12,7 +12,9 @@
 //                                    prints the drawing window's title, "beside" when it does
 //                                    not cover the dialog, and "painted" when the shown sheet's
 //                                    view holds white paper and dark ink on its grey; the
-//                                    windows stay PAUSE seconds (for screenshots); OK.
+//                                    windows stay PAUSE seconds (for screenshots); "Петров"
+//                                    entered as the developer, OK; prints the developer's
+//                                    field of the next session.
 //   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
 // Exit code 0 when every step happened, 1 with the failed step on standard error.
@@ -34,6 +36,7 @@ constexpr int kComboBox5 = 1003;
 constexpr int kSave1 = 103;
 constexpr int kBitBtn2 = 2002;
 constexpr int kBitBtn3 = 2003;
+constexpr int kDeveloperField = 3009;
 
 std::string Narrow(const std::wstring& text) {
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -71,19 +74,21 @@ bool WaitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-// A visible top-level window of the process with the given class.
-HWND FindWindowOf(DWORD process, const wchar_t* windowClass) {
+// A visible (or, `hiddenToo`, any) top-level window of the process with the given class.
+HWND FindWindowOf(DWORD process, const wchar_t* windowClass, bool hiddenToo = false) {
     struct Search {
         DWORD process;
         const wchar_t* windowClass;
+        bool hiddenToo;
         HWND found;
-    } search{process, windowClass, nullptr};
+    } search{process, windowClass, hiddenToo, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s.process && IsWindowVisible(window) && ClassOf(window) == s.windowClass) {
+            if (owner == s.process && (s.hiddenToo || IsWindowVisible(window)) &&
+                ClassOf(window) == s.windowClass) {
                 s.found = window;
                 return FALSE;
             }
@@ -286,8 +291,24 @@ void Drawings(const std::wstring& path, int pauseSeconds, const std::vector<std:
     if (!view) Fail("no sheet in the drawing window");
     if (WaitFor([&] { return Painted(view); })) std::printf("painted\n");
     std::this_thread::sleep_for(std::chrono::seconds(pauseSeconds));
+    // A title-block text taken with Enter is the next session's.
+    const HWND developer = GetDlgItem(drawings, kDeveloperField);
+    SendMessageW(developer, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Петров"));
+    PostMessageW(developer, WM_KEYDOWN, VK_RETURN, 1);
     PostMessageW(results, WM_COMMAND, IDOK, 0);
     End(program);
+
+    Program next = Start(path);
+    HWND hidden = nullptr;
+    if (!WaitFor([&] {
+            return (hidden = FindWindowOf(next.info.dwProcessId, L"GearpairDrawings", true)) !=
+                   nullptr;
+        })) {
+        Fail("no drawing window in the next session");
+    }
+    std::printf("%s\n", Narrow(TextOf(GetDlgItem(hidden, kDeveloperField))).c_str());
+    PostMessageW(next.form, WM_CLOSE, 0, 0);
+    End(next);
 }
 
 void BadValue(const std::wstring& path) {

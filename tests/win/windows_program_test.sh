@@ -4,8 +4,8 @@
 # report saved from the details window and the hand-off files the same bytes as the Linux
 # program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
 # number gets its message and the field keeps the focus. "Чертежи..." opens the drawing window
-# beside the results dialog with its sheet painted, and each run's dwgN holds the same drawings
-# as the Linux program's.
+# beside the results dialog with its sheet painted, a title-block text entered there is the next
+# session's, and each run's dwgN holds the same drawings as the Linux program's.
 # Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
 # (a display, DISPLAY, with a window manager, and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -75,7 +75,8 @@ cp "$font" "$work/Drawings Run/"
 drawingsProgram="Z:$(cd "$work/Drawings Run" && pwd -P | tr / '\\')\\gearpair.exe"
 (cd "$work/Drawings Run" && "$wine" "$driver" drawings "$drawingsProgram") | tr -d '\r' \
     >"$work/drawings.windows"
-check test "$(cat "$work/drawings.windows")" = "$(printf 'Чертежи\nbeside\npainted')"
+check test "$(cat "$work/drawings.windows")" = "$(printf 'Чертежи\nbeside\npainted\nПетров')"
+"$wine" reg delete 'HKCU\Software\gearpair\drawing' /f >/dev/null 2>&1
 "$linux" --drawings "$work/Linux Drawings" >/dev/null
 for file in wheel.dxf wheel.pdf pinion.dxf pinion.pdf; do
     check cmp -s "$work/Linux Drawings/$file" "$work/Drawings Run/dwg1/$file"
