@@ -1,8 +1,10 @@
-// Drawing files of a design job.
+// Drawing files of a design job and of a desktop program's run.
 #include "app/drawing_step.h"
 
+#include <utility>
+
 #include "core/errors.h"
-#include "drawing/drawing_files.h"
+#include "files/handoff.h"
 
 namespace gearpair {
 
@@ -19,6 +21,15 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(files.error);
     }
+}
+
+RunDrawings WriteRunDrawings(const GearSession& session, const DesignProducts& products,
+                             const DrawingInputs& inputs) {
+    RunDrawings run;
+    run.directory = DrawingDirectory(session);
+    run.files = WriteDesignDrawings(session.design, products, run.directory, false, inputs);
+    run.warnings = PartWarningsOf(products);
+    return run;
 }
 
 }  // namespace gearpair

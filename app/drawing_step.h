@@ -1,11 +1,16 @@
-// The working drawings of a completed design job, written by `gearpair-cli --drawings DIR` and
-// into the hand-off's dwgN.
+// The working drawings of a completed design: those of a design job, written by
+// `gearpair-cli --drawings DIR` and into the hand-off's dwgN, and those of a desktop program's
+// run, written into its dwgN and shown in its drawing window.
 #pragma once
 
 #include <string>
 
 #include "app/design_job.h"
+#include "app/design_texts.h"
+#include "drawing/drawing_files.h"
 #include "drawing/drawings.h"
+#include "engine/design_products.h"
+#include "engine/gear_design.h"
 
 namespace gearpair {
 
@@ -16,5 +21,18 @@ namespace gearpair {
 // `inputs` are the title blocks' texts.
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
                       const DrawingInputs& inputs = {});
+
+// The drawings of a desktop program's completed run.
+struct RunDrawings {
+    DrawingFiles files;     // both sheets, the files written and the failure's message, if any
+    std::string directory;  // the run's dwgN, where the drawing window's save dialogs open
+    PartWarnings warnings;  // the line above each part's sheet
+};
+
+// Writes the DXF and PDF files of the session's completed run (its record and `products`)
+// into the run's dwgN with the title blocks' texts `inputs`. The hand-off is complete by then:
+// a failure here is the result's message, never an exception, and leaves the hand-off alone.
+RunDrawings WriteRunDrawings(const GearSession& session, const DesignProducts& products,
+                             const DrawingInputs& inputs);
 
 }  // namespace gearpair

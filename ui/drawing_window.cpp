@@ -10,12 +10,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <exception>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/window_placement.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
 #include "ui/profile_tab.h"
@@ -186,26 +186,15 @@ void DrawingWindow::ShowBeside(QWidget& dialog) {
     if (!isVisible()) {
         const QRect screen = dialog.screen()->availableGeometry();
         const QSize frame = frameGeometry().size() - geometry().size();
-        QRect taken = dialog.frameGeometry();
-        const auto roomRight = [&] { return screen.right() - taken.right() - kGap; };
-        const auto roomLeft = [&] { return taken.left() - screen.left() - kGap; };
-        const bool right = roomRight() >= roomLeft();
-        // Too little room on either side: the dialog moves to the screen's other edge.
-        if (std::max(roomRight(), roomLeft()) < kPreferredSize.width() + frame.width()) {
-            dialog.move(right ? screen.left() : screen.right() + 1 - taken.width(), taken.top());
-            taken = dialog.frameGeometry();
-        }
-        const int room = right ? roomRight() : roomLeft();
-        const int width =
-            std::max(std::min(kPreferredSize.width(), room - frame.width()), kLeastWidth);
-        const int height = std::min(kPreferredSize.height(), screen.height() - frame.height());
-        resize(width, height);
-        const int x =
-            right ? taken.right() + 1 + kGap : taken.left() - kGap - width - frame.width();
-        const int y =
-            std::clamp(taken.center().y() - (height + frame.height()) / 2, screen.top(),
-                       std::max(screen.top(), screen.bottom() + 1 - height - frame.height()));
-        move(x, y);
+        const QRect taken = dialog.frameGeometry();
+        const BesidePlacement placement =
+            PlaceBeside(ScreenRect{screen.x(), screen.y(), screen.width(), screen.height()},
+                        ScreenRect{taken.x(), taken.y(), taken.width(), taken.height()},
+                        BesideRule{frame.width(), frame.height(), kPreferredSize.width(),
+                                   kPreferredSize.height(), kLeastWidth, kGap});
+        if (placement.dialogAt) dialog.move(placement.dialogAt->x, placement.dialogAt->y);
+        resize(placement.frame.width - frame.width(), placement.frame.height - frame.height());
+        move(placement.frame.left, placement.frame.top);
     }
     ShowInFront();
 }

@@ -16,9 +16,8 @@
 #include <optional>
 
 #include "app/design_texts.h"
+#include "app/drawing_step.h"
 #include "app/session_run.h"
-#include "drawing/drawing_files.h"
-#include "files/handoff.h"
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
 #include "ui/drawing_window.h"
@@ -324,16 +323,13 @@ void TFormA::BitBtn1Click() {
 void TFormA::MakeDrawings(const DesignProducts& products) {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
-    const std::string directory = DrawingDirectory(session_);
     // The files carry the title-block texts of the drawing window's fields.
-    DrawingFiles files =
-        WriteDesignDrawings(session_.design, products, directory, false, drawings_->Inputs());
-    if (!files.error.empty()) ShowErrorBox(this, files.error);
-    drawings_->SetDrawings(std::move(files.drawings), PartWarningsOf(products),
-                           QString::fromStdString(directory),
-                           DrawnDesign{session_.design, products});
-    drawings_->Profile().SetDesign(session_.design, products.parts,
-                                   QString::fromStdString(directory));
+    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs());
+    if (!drawings.files.error.empty()) ShowErrorBox(this, drawings.files.error);
+    const QString directory = QString::fromStdString(drawings.directory);
+    drawings_->SetDrawings(std::move(drawings.files.drawings), std::move(drawings.warnings),
+                           directory, DrawnDesign{session_.design, products});
+    drawings_->Profile().SetDesign(session_.design, products.parts, directory);
 }
 
 void TFormA::VariantsButtonClick() {

@@ -4,13 +4,12 @@
 
 #include <QString>
 
+#include "app/sheet_files.h"
 #include "drawing/sheet.h"
 
 class QWidget;
 
 namespace gearpair {
-
-enum class SheetFileKind { Dxf, Pdf, Svg };
 
 // Asks for the file of `kind` in `directory`, offering `name` with the kind's suffix. The
 // chosen path, or empty when the dialog was cancelled.

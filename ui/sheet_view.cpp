@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <cmath>
 
 #include "drawing/sheet.h"
@@ -16,8 +15,6 @@ namespace gearpair {
 
 namespace {
 
-// Free space around the fitted sheet, pixels.
-constexpr double kFitMargin = 12.0;
 // Half the widest line, mm: an item this close to the visible area may still reach into it.
 constexpr double kPenMargin = 0.5;
 
@@ -31,53 +28,43 @@ SheetView::SheetView(QWidget* parent) : QWidget(parent) {
 
 void SheetView::SetSheet(const Sheet* sheet) {
     sheet_ = sheet;
-    Fit();
+    TakeSize();
+    zoom_.SetPaper(sheet_ ? sheet_->widthMm : 0, sheet_ ? sheet_->heightMm : 0);
+    update();
 }
 
-double SheetView::FitScale() const {
-    if (!sheet_ || sheet_->widthMm <= 0 || sheet_->heightMm <= 0) return 1.0;
-    const double free = 2 * kFitMargin;
-    const double scale =
-        std::min((width() - free) / sheet_->widthMm, (height() - free) / sheet_->heightMm);
-    return std::max(scale, 0.01);
+void SheetView::TakeSize() {
+    zoom_.Resize(width(), height());
 }
 
 void SheetView::Fit() {
-    fitted_ = true;
-    scale_ = FitScale();
-    if (sheet_) {
-        origin_ = QPointF((width() - sheet_->widthMm * scale_) / 2,
-                          (height() - sheet_->heightMm * scale_) / 2);
-    }
+    TakeSize();
+    zoom_.Fit();
     update();
 }
 
 void SheetView::ZoomAt(QPointF position, double factor) {
-    const double fit = FitScale();
-    const double scale = std::clamp(scale_ * factor, fit / 4, std::max(kMaxScale, fit));
-    if (scale == scale_) return;
-    const QPointF paper = PaperAt(position);
-    scale_ = scale;
-    origin_ = position - paper * scale_;
-    fitted_ = false;
+    TakeSize();
+    zoom_.ZoomAt({position.x(), position.y()}, factor);
     update();
 }
 
 QPointF SheetView::PaperAt(QPointF position) const {
-    return (position - origin_) / scale_;
+    const PaperPoint paper = zoom_.PaperAt({position.x(), position.y()});
+    return QPointF(paper.x, paper.y);
 }
 
 void SheetView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(QPalette::Dark));
     if (!sheet_) return;
-    const QRectF paper(origin_, QSizeF(sheet_->widthMm, sheet_->heightMm) * scale_);
+    const QRectF paper(Origin(), QSizeF(sheet_->widthMm, sheet_->heightMm) * Scale());
     painter.fillRect(paper.translated(3, 3), palette().color(QPalette::Shadow));
     painter.fillRect(paper, Qt::white);
     painter.setClipRect(event->rect());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(origin_);
-    painter.scale(scale_, scale_);
+    painter.translate(Origin());
+    painter.scale(Scale(), Scale());
     PaintSheet(painter, VisiblePart(event->rect()));
 }
 
@@ -99,7 +86,8 @@ const Sheet& SheetView::VisiblePart(const QRect& area) {
 
 void SheetView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (fitted_) Fit();
+    TakeSize();
+    update();
 }
 
 void SheetView::wheelEvent(QWheelEvent* event) {
@@ -123,8 +111,7 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF moved = event->position() - dragFrom_;
     dragFrom_ = event->position();
     if (moved.isNull()) return;
-    origin_ += moved;
-    fitted_ = false;
+    zoom_.Pan(moved.x(), moved.y());
     update();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "app/title_texts.h"
 #include "ui/controls.h"
 
 namespace gearpair {
@@ -18,15 +19,8 @@ namespace gearpair {
 namespace {
 
 // The texts are remembered in the user's settings of the program (on Linux
-// ~/.config/gearpair/gearpair.conf), in this group, under these keys.
+// ~/.config/gearpair/gearpair.conf), in the group of the title-block texts.
 constexpr char kSettingsOwner[] = "gearpair";
-constexpr char kSettingsGroup[] = "drawing";
-constexpr char kWheelDesignationKey[] = "wheelDesignation";
-constexpr char kPinionDesignationKey[] = "pinionDesignation";
-constexpr char kMaterialKey[] = "material";  // empty: the steel chosen by hardness
-constexpr char kDeveloperKey[] = "developer";
-constexpr char kCheckerKey[] = "checker";
-constexpr char kOrganisationKey[] = "organisation";
 
 QString Key(const char* key) {
     return QString::fromLatin1(key);
@@ -37,32 +31,24 @@ QString Key(const char* key) {
 DrawingInputs RememberedTitleTexts() {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Key(kSettingsOwner),
                        Key(kSettingsOwner));
-    settings.beginGroup(Key(kSettingsGroup));
+    settings.beginGroup(Key(kTitleSettingsGroup));
     DrawingInputs inputs;
-    const auto text = [&](const char* key, const std::string& fallback) {
-        return settings.value(Key(key), FromUtf8(fallback)).toString().toStdString();
-    };
-    inputs.wheelDesignation = text(kWheelDesignationKey, inputs.wheelDesignation);
-    inputs.pinionDesignation = text(kPinionDesignationKey, inputs.pinionDesignation);
-    if (std::string material = text(kMaterialKey, ""); !material.empty()) {
-        inputs.material = std::move(material);
+    // The designations fall back to their defaults, the other texts to empty ones.
+    for (const TitleFieldText& field : kTitleFields) {
+        const QString fallback = FromUtf8(TitleText(inputs, field.field));
+        const QString text = settings.value(Key(field.key), fallback).toString();
+        SetTitleText(inputs, field.field, text.toStdString());
     }
-    inputs.developer = text(kDeveloperKey, "");
-    inputs.checker = text(kCheckerKey, "");
-    inputs.organisation = text(kOrganisationKey, "");
     return inputs;
 }
 
 void RememberTitleTexts(const DrawingInputs& inputs) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Key(kSettingsOwner),
                        Key(kSettingsOwner));
-    settings.beginGroup(Key(kSettingsGroup));
-    settings.setValue(Key(kWheelDesignationKey), FromUtf8(inputs.wheelDesignation));
-    settings.setValue(Key(kPinionDesignationKey), FromUtf8(inputs.pinionDesignation));
-    settings.setValue(Key(kMaterialKey), FromUtf8(inputs.material.value_or("")));
-    settings.setValue(Key(kDeveloperKey), FromUtf8(inputs.developer));
-    settings.setValue(Key(kCheckerKey), FromUtf8(inputs.checker));
-    settings.setValue(Key(kOrganisationKey), FromUtf8(inputs.organisation));
+    settings.beginGroup(Key(kTitleSettingsGroup));
+    for (const TitleFieldText& field : kTitleFields) {
+        settings.setValue(Key(field.key), FromUtf8(TitleText(inputs, field.field)));
+    }
 }
 
 TitleFields::TitleFields(QWidget* parent) : QWidget(parent) {
@@ -74,47 +60,28 @@ TitleFields::TitleFields(QWidget* parent) : QWidget(parent) {
     titleGrid_->setContentsMargins(8, 6, 8, 6);
     titleGrid_->setHorizontalSpacing(6);
     titleGrid_->setVerticalSpacing(4);
-    const auto add = [&](const char* name, const QString& label) {
+    for (const TitleFieldText& text : kTitleFields) {
         auto* field = new QLineEdit(this);
-        field->setObjectName(QString::fromLatin1(name));
-        auto* caption = new QLabel(label, this);
+        field->setObjectName(QString::fromLatin1(text.key));
+        auto* caption = new QLabel(QString::fromUtf8(text.label), this);
         caption->setBuddy(field);
         titleRows_.push_back({caption, field});
         connect(field, &QLineEdit::editingFinished, this, &TitleFields::EditingFinished);
-        return field;
-    };
-    wheelDesignation_ = add("wheelDesignation", QStringLiteral("Обозначение колеса"));
-    pinionDesignation_ = add("pinionDesignation", QStringLiteral("Обозначение шестерни"));
-    material_ = add("material", QStringLiteral("Материал"));
-    material_->setPlaceholderText(QStringLiteral("по твёрдости"));
-    material_->setToolTip(
-        QStringLiteral("Материал колеса и шестерни; пустое поле — сталь, "
-                       "выбранная по твёрдости"));
-    developer_ = add("developer", QStringLiteral("Разработал"));
-    checker_ = add("checker", QStringLiteral("Проверил"));
-    organisation_ = add("organisation", QStringLiteral("Организация"));
+        if (text.field == TitleField::Material) {
+            field->setPlaceholderText(QString::fromUtf8(kMaterialHint));
+            field->setToolTip(QString::fromUtf8(kMaterialTip));
+        }
+    }
     Arrange();
 }
 
 void TitleFields::Arrange() {
-    // The places (row, column) of the fields in the order of titleRows_: two rows of three,
-    // three rows of two, one under the other; the first whose labels and fields of kFieldWidth
-    // fit the strip's width.
-    struct Place {
-        int row;
-        int column;
-    };
-    using Arrangement = std::array<Place, 6>;
-    static constexpr Arrangement kArrangements[] = {
-        {{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}}},
-        {{{0, 0}, {0, 1}, {2, 0}, {1, 0}, {1, 1}, {2, 1}}},
-        {{{0, 0}, {1, 0}, {4, 0}, {2, 0}, {3, 0}, {5, 0}}}};
-    constexpr int kFieldWidth = 100;
+    // The first arrangement whose labels and fields fit the strip's width.
     const QMargins margins = titleGrid_->contentsMargins();
     const int spacing = titleGrid_->horizontalSpacing();
-    std::size_t chosen = std::size(kArrangements) - 1;
+    std::size_t chosen = kTitleArrangements.size() - 1;
     for (std::size_t a = 0; a < chosen; ++a) {
-        const Arrangement& arrangement = kArrangements[a];
+        const auto& arrangement = kTitleArrangements[a];
         std::array<int, 3> labels{};
         int columns = 0;
         for (std::size_t i = 0; i < titleRows_.size(); ++i) {
@@ -123,7 +90,7 @@ void TitleFields::Arrange() {
             columns = std::max(columns, column + 1);
         }
         int width = margins.left() + margins.right() + (2 * columns - 1) * spacing;
-        for (int column = 0; column < columns; ++column) width += labels[column] + kFieldWidth;
+        for (int column = 0; column < columns; ++column) width += labels[column] + kTitleFieldWidth;
         if (width <= this->width()) {
             chosen = a;
             break;
@@ -138,9 +105,9 @@ void TitleFields::Arrange() {
     for (int column = 0; column < titleGrid_->columnCount(); ++column) {
         titleGrid_->setColumnStretch(column, 0);
     }
-    std::vector<std::pair<Place, QLineEdit*>> order;
+    std::vector<std::pair<TitlePlace, QLineEdit*>> order;
     for (std::size_t i = 0; i < titleRows_.size(); ++i) {
-        const Place place = kArrangements[chosen][i];
+        const TitlePlace place = kTitleArrangements[chosen][i];
         titleGrid_->addWidget(titleRows_[i].first, place.row, 2 * place.column);
         titleGrid_->addWidget(titleRows_[i].second, place.row, 2 * place.column + 1);
         titleGrid_->setColumnStretch(2 * place.column + 1, 1);
@@ -161,22 +128,16 @@ void TitleFields::resizeEvent(QResizeEvent* event) {
 }
 
 void TitleFields::Show(const DrawingInputs& inputs) {
-    wheelDesignation_->setText(FromUtf8(inputs.wheelDesignation));
-    pinionDesignation_->setText(FromUtf8(inputs.pinionDesignation));
-    material_->setText(FromUtf8(inputs.material.value_or("")));
-    developer_->setText(FromUtf8(inputs.developer));
-    checker_->setText(FromUtf8(inputs.checker));
-    organisation_->setText(FromUtf8(inputs.organisation));
+    for (std::size_t i = 0; i < titleRows_.size(); ++i) {
+        titleRows_[i].second->setText(FromUtf8(TitleText(inputs, kTitleFields[i].field)));
+    }
 }
 
 DrawingInputs TitleFields::Inputs() const {
     DrawingInputs inputs;
-    inputs.wheelDesignation = wheelDesignation_->text().toStdString();
-    inputs.pinionDesignation = pinionDesignation_->text().toStdString();
-    if (!material_->text().trimmed().isEmpty()) inputs.material = material_->text().toStdString();
-    inputs.developer = developer_->text().toStdString();
-    inputs.checker = checker_->text().toStdString();
-    inputs.organisation = organisation_->text().toStdString();
+    for (std::size_t i = 0; i < titleRows_.size(); ++i) {
+        SetTitleText(inputs, kTitleFields[i].field, titleRows_[i].second->text().toStdString());
+    }
     return inputs;
 }
 

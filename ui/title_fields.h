@@ -38,14 +38,8 @@ private:
     // The fields in as few rows as the strip's width allows.
     void Arrange();
 
-    QLineEdit* wheelDesignation_;
-    QLineEdit* pinionDesignation_;
-    QLineEdit* material_;
-    QLineEdit* developer_;
-    QLineEdit* checker_;
-    QLineEdit* organisation_;
     QGridLayout* titleGrid_;
-    std::vector<std::pair<QLabel*, QLineEdit*>> titleRows_;  // the fields in creation order
+    std::vector<std::pair<QLabel*, QLineEdit*>> titleRows_;  // the fields in kTitleFields' order
     int titleArrangement_ = -1;                              // the index of the arrangement in use
 };
 

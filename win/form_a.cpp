@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
+#include "app/drawing_step.h"
 #include "app/session_run.h"
 #include "win/controls.h"
 #include "win/documents_dir.h"
+#include "win/drawing_window.h"
 #include "win/form_b.h"
 #include "win/form_d.h"
 #include "win/message_box.h"
@@ -215,16 +218,29 @@ void TFormA::BitBtn1Click() {
         run = RunSessionDesign(session_, CollectInputs());
     } catch (const std::exception& error) {
         ShowSessionOutputs();  // the report as far as the run wrote it
+        // The drawings shown belong to an earlier design.
+        if (drawings_) drawings_->Clear();
         ShowErrorBox(hwnd_, error.what());
         return;
     }
     ShowSessionOutputs();
     if (!run.outcome.completed) {
+        if (drawings_) drawings_->Clear();
         ShowMessageBox(hwnd_, run.outcome.message);
         return;
     }
+    if (drawings_) MakeDrawings(*run.products);
     // OK in the results dialog ends the program.
     if (results_.Execute(hwnd_, run.outcome.results, run.warnings)) PostQuitMessage(0);
+}
+
+void TFormA::MakeDrawings(const DesignProducts& products) {
+    // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
+    // here leaves the results dialog to open after the error box.
+    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs());
+    if (!drawings.files.error.empty()) ShowErrorBox(hwnd_, drawings.files.error);
+    drawings_->SetDrawings(std::move(drawings.files.drawings), std::move(drawings.warnings),
+                           std::move(drawings.directory), session_.design, products);
 }
 
 LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

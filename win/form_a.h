@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "engine/design_inputs.h"
+#include "engine/design_products.h"
 #include "engine/gear_design.h"
 #include "win/window.h"
 
 namespace gearpair::win {
 
+class DrawingWindow;
 class TFormB;
 class TFormD;
 
@@ -24,7 +26,12 @@ public:
     // program directory is taken from the executable's path.
     void FormShow();
 
-    // OK: the design run, then the results dialog; stop messages and errors in their boxes.
+    // The window that shows the drawings of a completed run, which are written into its dwgN
+    // with that window's title-block texts.
+    void SetDrawingWindow(DrawingWindow& drawings) { drawings_ = &drawings; }
+
+    // OK: the design run, its drawings, then the results dialog; stop messages and errors in
+    // their boxes.
     void BitBtn1Click();
 
     // Control identifiers, in tab order.
@@ -58,10 +65,12 @@ private:
     bool AcceptTypedFields();
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
+    void MakeDrawings(const DesignProducts& products);
 
     GearSession& session_;
     TFormB& details_;
     TFormD& results_;
+    DrawingWindow* drawings_ = nullptr;
     HFONT font_;
     bool shown_ = false;
     std::vector<HWND> pendingExits_;  // fields left for another control, oldest first

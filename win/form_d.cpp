@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "win/controls.h"
+#include "win/drawing_window.h"
 #include "win/form_b.h"
 
 namespace gearpair::win {
@@ -36,6 +37,8 @@ TFormD::TFormD(TFormB& details)
                           RECT{168, kButtonsTop, 168 + 75, kButtonsTop + 25}, IDOK, font_);
     bitBtn2_ = AddControl(hwnd_, WC_BUTTON, L"Подробно...", BS_PUSHBUTTON | WS_TABSTOP,
                           RECT{336, kButtonsTop, 336 + 75, kButtonsTop + 25}, kBitBtn2, font_);
+    bitBtn3_ = AddControl(hwnd_, WC_BUTTON, L"Чертежи...", BS_PUSHBUTTON | WS_TABSTOP,
+                          RECT{2, kButtonsTop, 2 + 75, kButtonsTop + 25}, kBitBtn3, font_);
 }
 
 TFormD::~TFormD() {
@@ -72,6 +75,8 @@ bool TFormD::Execute(HWND owner, const ResultTexts& results,
     SetWindowPos(bitBtn1_, nullptr, Scaled(168), Scaled(kButtonsTop) + extra, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(bitBtn2_, nullptr, Scaled(336), Scaled(kButtonsTop) + extra, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(bitBtn3_, nullptr, Scaled(2), Scaled(kButtonsTop) + extra, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     RECT outer{0, 0, Scaled(kWidth), Scaled(kHeight) + extra};
     AdjustWindowRectEx(&outer, WS_POPUP | WS_CAPTION, FALSE, WS_EX_CONTROLPARENT);
@@ -117,9 +122,13 @@ LRESULT TFormD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:
-                    // Enter on the focused "Подробно..." presses it, not OK.
+                    // Enter on the focused "Подробно..." or "Чертежи..." presses it, not OK.
                     if (HIWORD(wParam) != BN_CLICKED && GetFocus() == bitBtn2_) {
                         details_.ShowInFront();
+                        return 0;
+                    }
+                    if (HIWORD(wParam) != BN_CLICKED && GetFocus() == bitBtn3_) {
+                        if (drawings_) drawings_->ShowBeside(hwnd_);
                         return 0;
                     }
                     ended_ = true;
@@ -127,6 +136,9 @@ LRESULT TFormD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     return 0;
                 case kBitBtn2:
                     details_.ShowInFront();
+                    return 0;
+                case kBitBtn3:
+                    if (drawings_) drawings_->ShowBeside(hwnd_);
                     return 0;
                 default:  // Escape does not close the dialog
                     return 0;

@@ -13,6 +13,7 @@
 
 namespace gearpair::win {
 
+class DrawingWindow;
 class TFormB;
 
 class TFormD : public Window {
@@ -25,6 +26,10 @@ public:
     bool Execute(HWND owner, const ResultTexts& results, const std::vector<std::string>& warnings);
 
     static constexpr int kBitBtn2 = 2002;  // "Подробно..."
+    static constexpr int kBitBtn3 = 2003;  // "Чертежи..."
+
+    // The window "Чертежи..." opens beside the dialog.
+    void SetDrawingWindow(DrawingWindow& drawings) { drawings_ = &drawings; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,6 +42,8 @@ private:
     HWND warnings_ = nullptr;
     HWND bitBtn1_ = nullptr;
     HWND bitBtn2_ = nullptr;
+    HWND bitBtn3_ = nullptr;
+    DrawingWindow* drawings_ = nullptr;
     bool open_ = false;
     bool ended_ = false;
 };

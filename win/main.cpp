@@ -1,10 +1,11 @@
-// Program start: the rich-edit library and the common controls, the three windows, the input
+// Program start: the rich-edit library and the common controls, the four windows, the input
 // form shown, the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "engine/gear_design.h"
+#include "win/drawing_window.h"
 #include "win/form_a.h"
 #include "win/form_b.h"
 #include "win/form_d.h"
@@ -19,6 +20,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     gearpair::win::TFormB details(session);
     gearpair::win::TFormD results(details);
     gearpair::win::TFormA form(session, details, results);
+    gearpair::win::DrawingWindow drawings(form.Handle());
+    form.SetDrawingWindow(drawings);
+    results.SetDrawingWindow(drawings);
     ShowWindow(form.Handle(), showCommand);
     form.FormShow();
 

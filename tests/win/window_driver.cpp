@@ -6,12 +6,23 @@
 //                                    "caption: value" lines; "Подробно...", Save; OK.
 //   window_driver show PROGRAM        as run with the defaults, each window left on the screen
 //                                    for four seconds (for screenshots)
+//   window_driver drawings PROGRAM [PAUSE [ID=TEXT]...]
+//                                    the defaults (or the fields as for run) run, "Чертежи..."
+//                                    in the results dialog;
+//                                    prints the drawing window's title, "beside" when it does
+//                                    not cover the dialog, and "painted" when the shown sheet's
+//                                    view holds white paper and dark ink on its grey; the
+//                                    windows stay PAUSE seconds (for screenshots); "Петров"
+//                                    entered as the developer, OK; prints the developer's
+//                                    field of the next session.
 //   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
 // Exit code 0 when every step happened, 1 with the failed step on standard error.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -24,6 +35,8 @@ namespace {
 constexpr int kComboBox5 = 1003;
 constexpr int kSave1 = 103;
 constexpr int kBitBtn2 = 2002;
+constexpr int kBitBtn3 = 2003;
+constexpr int kDeveloperField = 3009;
 
 std::string Narrow(const std::wstring& text) {
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -61,19 +74,21 @@ bool WaitFor(const std::function<bool()>& condition) {
     return false;
 }
 
-// A visible top-level window of the process with the given class.
-HWND FindWindowOf(DWORD process, const wchar_t* windowClass) {
+// A visible (or, `hiddenToo`, any) top-level window of the process with the given class.
+HWND FindWindowOf(DWORD process, const wchar_t* windowClass, bool hiddenToo = false) {
     struct Search {
         DWORD process;
         const wchar_t* windowClass;
+        bool hiddenToo;
         HWND found;
-    } search{process, windowClass, nullptr};
+    } search{process, windowClass, hiddenToo, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s.process && IsWindowVisible(window) && ClassOf(window) == s.windowClass) {
+            if (owner == s.process && (s.hiddenToo || IsWindowVisible(window)) &&
+                ClassOf(window) == s.windowClass) {
                 s.found = window;
                 return FALSE;
             }
@@ -206,6 +221,96 @@ void Run(const std::wstring& path, const std::vector<std::wstring>& fields, bool
     End(program);
 }
 
+// The view's client area as the screen shows it: whether it holds white paper and dark ink
+// besides its grey background.
+bool Painted(HWND view) {
+    RECT client{};
+    GetClientRect(view, &client);
+    if (client.right < 8 || client.bottom < 8) return false;
+    // From the screen: another process's window DC has no pixels to read under Wine.
+    POINT corner{0, 0};
+    ClientToScreen(view, &corner);
+    const HDC dc = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(dc);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, dc, corner.x, corner.y, SRCCOPY);
+    GdiFlush();
+    std::size_t white = 0;
+    std::size_t dark = 0;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (long i = 0; i < static_cast<long>(client.right) * client.bottom; ++i) {
+        const std::uint32_t pixel = pixels[i] & 0xFFFFFF;
+        const int sum = static_cast<int>((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel >> 16));
+        if (pixel == 0xFFFFFF) ++white;
+        if (sum < 3 * 0x40) ++dark;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, dc);
+    // The fitted sheet takes most of the view; its lines and texts some thousands of pixels.
+    const std::size_t all = static_cast<std::size_t>(client.right) * client.bottom;
+    return white > all / 4 && dark > 1000;
+}
+
+void Drawings(const std::wstring& path, int pauseSeconds, const std::vector<std::wstring>& fields) {
+    Program program = Start(path);
+    const DWORD process = program.info.dwProcessId;
+    for (const std::wstring& field : fields) SetField(program.form, field);
+    PressKey(program.info.dwThreadId, VK_RETURN);
+    HWND results = nullptr;
+    if (!WaitFor([&] { return (results = FindWindowOf(process, L"GearpairFormD")) != nullptr; })) {
+        Fail("no results dialog after Enter");
+    }
+    PostMessageW(results, WM_COMMAND, kBitBtn3, 0);
+    HWND drawings = nullptr;
+    if (!WaitFor(
+            [&] { return (drawings = FindWindowOf(process, L"GearpairDrawings")) != nullptr; })) {
+        Fail("no drawing window after \"Чертежи...\"");
+    }
+    std::printf("%s\n", Narrow(TextOf(drawings)).c_str());
+    RECT window{};
+    RECT dialog{};
+    RECT both{};
+    GetWindowRect(drawings, &window);
+    GetWindowRect(results, &dialog);
+    if (!IntersectRect(&both, &window, &dialog)) std::printf("beside\n");
+    HWND view = nullptr;
+    for (const HWND child : Children(drawings)) {
+        if (ClassOf(child) == L"GearpairSheetView" && IsWindowVisible(child)) view = child;
+    }
+    if (!view) Fail("no sheet in the drawing window");
+    if (WaitFor([&] { return Painted(view); })) std::printf("painted\n");
+    std::this_thread::sleep_for(std::chrono::seconds(pauseSeconds));
+    // A title-block text taken with Enter is the next session's.
+    const HWND developer = GetDlgItem(drawings, kDeveloperField);
+    SendMessageW(developer, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Петров"));
+    PostMessageW(developer, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(results, WM_COMMAND, IDOK, 0);
+    End(program);
+
+    Program next = Start(path);
+    HWND hidden = nullptr;
+    if (!WaitFor([&] {
+            return (hidden = FindWindowOf(next.info.dwProcessId, L"GearpairDrawings", true)) !=
+                   nullptr;
+        })) {
+        Fail("no drawing window in the next session");
+    }
+    std::printf("%s\n", Narrow(TextOf(GetDlgItem(hidden, kDeveloperField))).c_str());
+    PostMessageW(next.form, WM_CLOSE, 0, 0);
+    End(next);
+}
+
 void BadValue(const std::wstring& path) {
     Program program = Start(path);
     const DWORD thread = program.info.dwThreadId;
@@ -240,12 +345,15 @@ void BadValue(const std::wstring& path) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc < 3) Fail("usage: window_driver run|bad-value PROGRAM [ID=TEXT]...");
+    if (argc < 3) Fail("usage: window_driver run|show|drawings|bad-value PROGRAM [ID=TEXT]...");
     const std::wstring mode = argv[1];
     if (mode == L"run") {
         Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
     } else if (mode == L"show" && argc == 3) {
         Run(argv[2], {}, true);
+    } else if (mode == L"drawings") {
+        Drawings(argv[2], argc >= 4 ? std::stoi(argv[3]) : 0,
+                 std::vector<std::wstring>(argv + std::min(argc, 4), argv + argc));
     } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
     } else {

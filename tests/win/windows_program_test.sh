@@ -3,7 +3,9 @@
 # three designs entered in the form and started with Enter, the results dialog's texts, the
 # report saved from the details window and the hand-off files the same bytes as the Linux
 # program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
-# number gets its message and the field keeps the focus.
+# number gets its message and the field keeps the focus. "Чертежи..." opens the drawing window
+# beside the results dialog with its sheet painted, a title-block text entered there is the next
+# session's, and each run's dwgN holds the same drawings as the Linux program's.
 # Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
 # (a display, DISPLAY, with a window manager, and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -18,6 +20,11 @@ rm -rf "$work"
 mkdir -p "$work/Linux Run" "$work/Windows Run"
 work=$(cd "$work" && pwd -P)
 cp "$program" "$work/Windows Run/gearpair.exe"
+# The drawings' font beside the program, as the installer puts it.
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+cp "$font" "$work/Windows Run/"
+# The drawings carry the default title-block texts: none remembered from an earlier session.
+"$wine" reg delete 'HKCU\Software\gearpair\drawing' /f >/dev/null 2>&1
 windowsProgram="Z:$(cd "$work/Windows Run" && pwd -P | tr / '\\')\\gearpair.exe"
 compared=0
 differing=0
@@ -60,6 +67,23 @@ check test "$(cat "$work/Windows Run/path.lsp")" = "(setq savedwg \"z:$windowsDi
 (cd "$work/Windows Run" && "$wine" "$driver" bad-value "$windowsProgram") | tr -d '\r' \
     >"$work/bad-value.windows"
 check test "$(cat "$work/bad-value.windows")" = "$(printf 'Неправильно введено значение\nfocus kept')"
+
+# The drawing window, in a directory of its own so that the runs above keep their numbers.
+mkdir -p "$work/Drawings Run"
+cp "$program" "$work/Drawings Run/gearpair.exe"
+cp "$font" "$work/Drawings Run/"
+drawingsProgram="Z:$(cd "$work/Drawings Run" && pwd -P | tr / '\\')\\gearpair.exe"
+(cd "$work/Drawings Run" && "$wine" "$driver" drawings "$drawingsProgram") | tr -d '\r' \
+    >"$work/drawings.windows"
+check test "$(cat "$work/drawings.windows")" = "$(printf 'Чертежи\nbeside\npainted\nПетров')"
+"$wine" reg delete 'HKCU\Software\gearpair\drawing' /f >/dev/null 2>&1
+"$linux" --drawings "$work/Linux Drawings" >/dev/null
+for file in wheel.dxf wheel.pdf pinion.dxf pinion.pdf; do
+    check cmp -s "$work/Linux Drawings/$file" "$work/Drawings Run/dwg1/$file"
+    for run in dwg2 dwg3; do
+        check cmp -s "$work/Linux Run/$run/$file" "$work/Windows Run/$run/$file"
+    done
+done
 
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]

@@ -1,0 +1,34 @@
+// The title-block fields: each field's own text, and a blank material that is the steel chosen
+// by hardness.
+#include "app/title_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace gearpair {
+namespace {
+
+TEST(TitleTexts, EachFieldItsOwnTextAndABlankMaterialIsNone) {
+    DrawingInputs inputs;
+    for (const TitleFieldText& field : kTitleFields) {
+        SetTitleText(inputs, field.field, field.key);
+    }
+    EXPECT_EQ(inputs.wheelDesignation, "wheelDesignation");
+    EXPECT_EQ(inputs.pinionDesignation, "pinionDesignation");
+    EXPECT_EQ(inputs.material, "material");
+    EXPECT_EQ(inputs.developer, "developer");
+    EXPECT_EQ(inputs.checker, "checker");
+    EXPECT_EQ(inputs.organisation, "organisation");
+    for (const TitleFieldText& field : kTitleFields) {
+        EXPECT_EQ(TitleText(inputs, field.field), field.key);
+    }
+
+    SetTitleText(inputs, TitleField::Material, " \t ");
+    EXPECT_EQ(inputs.material, std::nullopt);
+    EXPECT_EQ(TitleText(inputs, TitleField::Material), "");
+    // Kept as typed otherwise.
+    SetTitleText(inputs, TitleField::Material, " Сталь 45 ");
+    EXPECT_EQ(inputs.material, " Сталь 45 ");
+}
+
+}  // namespace
+}  // namespace gearpair

@@ -1,0 +1,39 @@
+// A window beside a dialog: the roomier side, the dialog moved aside when neither side has room,
+// the window kept on the screen.
+#include "app/window_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace gearpair {
+namespace {
+
+// A frame of 8 x 30 pixels around a client of 960 x 680 at most, 320 wide at least, 8 apart.
+constexpr BesideRule kRule{8, 30, 960, 680, 320, 8};
+
+TEST(PlaceBeside, RoomierSideOrTheDialogMovesToTheOtherEdge) {
+    // 294 pixels either side: the dialog goes to the left edge, the window takes the rest.
+    BesidePlacement placed = PlaceBeside({0, 0, 1024, 768}, {302, 270, 420, 260}, kRule);
+    EXPECT_EQ(placed.dialogAt, (ScreenPoint{0, 270}));
+    EXPECT_EQ(placed.frame, (ScreenRect{428, 44, 596, 710}));
+
+    // More room on the left: the window's right edge 8 pixels from the dialog, kept on screen.
+    placed = PlaceBeside({0, 0, 2560, 1440}, {1800, 100, 400, 200}, kRule);
+    EXPECT_EQ(placed.dialogAt, std::nullopt);
+    EXPECT_EQ(placed.frame, (ScreenRect{824, 0, 968, 710}));
+
+    // More room on the right; centred on the dialog, unless that would leave the screen below.
+    placed = PlaceBeside({0, 0, 1920, 1080}, {100, 500, 400, 200}, kRule);
+    EXPECT_EQ(placed.frame, (ScreenRect{508, 244, 968, 710}));
+    placed = PlaceBeside({0, 0, 1920, 1080}, {100, 900, 400, 160}, kRule);
+    EXPECT_EQ(placed.frame, (ScreenRect{508, 370, 968, 710}));
+}
+
+TEST(PlaceBeside, NoNarrowerThanTheLeastWidth) {
+    // A dialog filling the screen leaves no room: the window keeps its least width.
+    const BesidePlacement placed = PlaceBeside({0, 0, 800, 600}, {0, 0, 800, 600}, kRule);
+    EXPECT_EQ(placed.dialogAt, (ScreenPoint{0, 0}));
+    EXPECT_EQ(placed.frame, (ScreenRect{808, 0, 328, 600}));
+}
+
+}  // namespace
+}  // namespace gearpair

@@ -1,0 +1,14 @@
+// The title-block texts remembered between sessions in the user's settings:
+// HKEY_CURRENT_USER\Software\gearpair\drawing, one string value per field, under the keys the
+// Linux program uses in its settings file.
+#pragma once
+
+#include "drawing/drawings.h"
+
+namespace gearpair::win {
+
+// The remembered texts, or the defaults where none are.
+DrawingInputs RememberedTitleTexts();
+void RememberTitleTexts(const DrawingInputs& inputs);
+
+}  // namespace gearpair::win
