@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "engine/design_inputs.h"
@@ -14,6 +15,7 @@ namespace gearpair::win {
 
 class TFormB;
 class TFormD;
+class VariantsWindow;
 
 class TFormA : public Window {
 public:
@@ -26,6 +28,11 @@ public:
 
     // OK: the design run, then the results dialog; stop messages and errors in their boxes.
     void BitBtn1Click();
+    // "Варианты": the variant search for the form's inputs in its window beside the form; a
+    // variant chosen there fills the width, helix and hardness fields.
+    void VariantsButtonClick();
+    // The variants window once made, for the keyboard of the message loop.
+    HWND VariantsHandle() const;
 
     // Control identifiers, in tab order.
     enum Id : int {
@@ -40,6 +47,7 @@ public:
         kSpeedButton3,
         kSpeedButton4,
         kBitBtn1,
+        kVariantsButton,
     };
 
 protected:
@@ -58,6 +66,7 @@ private:
     bool AcceptTypedFields();
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
+    void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;
     TFormB& details_;
@@ -71,7 +80,9 @@ private:
     HWND label1_;
     HWND comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_, comboBox7_;
     HWND bitBtn1_;
-    HWND speedButtons_[3];  // arrangements 2, 3, 1
+    HWND variantsButton_;
+    std::unique_ptr<VariantsWindow> variants_;  // made when first asked for
+    HWND speedButtons_[3];                      // arrangements 2, 3, 1
     std::vector<TypedBox> typedBoxes_;
 };
 

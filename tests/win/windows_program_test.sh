@@ -3,7 +3,7 @@
 # three designs entered in the form and started with Enter, the results dialog's texts, the
 # report saved from the details window and the hand-off files the same bytes as the Linux
 # program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
-# number gets its message and the field keeps the focus.
+# number gets its message and the field keeps the focus; the variants window beside the form.
 # Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
 # (a display, DISPLAY, with a window manager, and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -60,6 +60,21 @@ check test "$(cat "$work/Windows Run/path.lsp")" = "(setq savedwg \"z:$windowsDi
 (cd "$work/Windows Run" && "$wine" "$driver" bad-value "$windowsProgram") | tr -d '\r' \
     >"$work/bad-value.windows"
 check test "$(cat "$work/bad-value.windows")" = "$(printf 'Неправильно введено значение\nfocus kept')"
+
+# The variants window against the Linux search: as many rows, the first one's texts (the
+# Pareto set marked "●"), Enter on it filling the form's width, helix and hardness.
+"$linux" --explore >"$work/variants.csv"
+(cd "$work/Windows Run" && "$wine" "$driver" variants "$windowsProgram") >"$work/variants.out"
+check test "$?" = 0
+tr -d '\r' <"$work/variants.out" >"$work/variants.windows"
+check test "$(sed -n 1p "$work/variants.windows")" = "rows $(($(wc -l <"$work/variants.csv") - 1))"
+firstRow=$(awk -F';' 'NR == 2 {
+    row = $6 ";" $7 ";" $4
+    for (i = 10; i <= 22; i++) row = row ";" $i
+    print row ";" ($23 == "1" ? "●" : "") ";" $24 }' "$work/variants.csv")
+check test "$(sed -n 2p "$work/variants.windows")" = "first $firstRow"
+check test "$(sed -n 3p "$work/variants.windows")" = "form $(echo "$firstRow" | cut -d';' -f1-3)"
+check test "$(sed -n 4p "$work/variants.windows")" = "closed"
 
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
