@@ -120,7 +120,7 @@ void VariantsWindow::FitColumns() {
     };
     const auto columns = VariantWindowColumns();
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        int widest = width(std::string(columns[c].caption)) + Scaled(12);  // and the sort arrow
+        int widest = width(std::string(columns[c].caption)) + Scaled(24);  // and the sort arrow
         const std::size_t rows = std::min<std::size_t>(order_.size(), kFittedRows);
         for (std::size_t r = 0; r < rows; ++r) {
             widest =
