@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/form_variants.h"
 #include "app/variant_table.h"
-#include "core/numbers.h"
 #include "files/file_ops.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -131,45 +131,13 @@ void VariantsWindow::showEvent(QShowEvent* event) {
 
 void VariantsWindow::Search(const DesignInputs& form) {
     fixed_ = form;
-    std::vector<std::string> hardness(kDefaultHardnessTexts.begin(), kDefaultHardnessTexts.end());
-    // The form's own hardness joins the list in order of value, so that its design is there.
-    if (std::find(hardness.begin(), hardness.end(), form.hkolText) == hardness.end()) {
-        double value = 0;
-        TryTextToFloat(form.hkolText, ',', value);
-        auto place = std::find_if(hardness.begin(), hardness.end(), [&](const std::string& text) {
-            double other = 0;
-            return TryTextToFloat(text, ',', other) && other > value;
-        });
-        hardness.insert(place, form.hkolText);
-    }
-    std::vector<Variant> variants = SearchVariants(form, hardness);
-    std::optional<std::size_t> current;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const Variant& v = variants[i];
-        if (static_cast<int>(v.widthItem) == form.psibaIndex &&
-            kHelixTexts[v.helixItem] == form.bettaText && v.hardness == form.hkolText) {
-            current = i;
-        }
-    }
-    const auto completed = std::count_if(variants.begin(), variants.end(),
-                                         [](const Variant& v) { return v.Completed(); });
-    const auto pareto =
-        std::count_if(variants.begin(), variants.end(), [](const Variant& v) { return v.pareto; });
-    summary_->setText(QStringLiteral("Передаточное отношение %1, мощность %2 Вт, частота "
-                                     "вращения шестерни %3 мин-1, срок службы %4 ч, "
-                                     "расположение %5. Вариантов %6, рассчитано %7, "
-                                     "в множестве Парето %8.")
-                          .arg(FromUtf8(form.uzText), FromUtf8(form.powerText),
-                               FromUtf8(form.nwText), FromUtf8(form.tText))
-                          .arg(form.arrangement)
-                          .arg(variants.size())
-                          .arg(completed)
-                          .arg(pareto));
-    model_.SetVariants(std::move(variants), current);
+    FormVariants found = SearchFormVariants(form);
+    summary_->setText(FromUtf8(FormVariantsSummary(form, found.variants)));
+    model_.SetVariants(std::move(found.variants), found.current);
     table_->resizeColumnsToContents();
-    plot_->SetVariants(model_.Variants(), current);
+    plot_->SetVariants(model_.Variants(), found.current);
     // The form's design selected and in view; the form is left as it is.
-    if (current) ShowRow(*current);
+    if (found.current) ShowRow(*found.current);
 }
 
 void VariantsWindow::SelectVariant(std::size_t row) {

@@ -16,6 +16,7 @@
 #include "win/form_d.h"
 #include "win/message_box.h"
 #include "win/pictures.h"
+#include "win/variants_window.h"
 
 namespace gearpair::win {
 
@@ -99,6 +100,11 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
     }
     bitBtn1_ = AddControl(hwnd_, WC_BUTTON, L"OK", BS_PUSHBUTTON | WS_TABSTOP,
                           RECT{224, 56, 224 + 81, 56 + 25}, kBitBtn1, font_);
+    // The variant search's button, in the free place under OK, is the last stop of the tab order.
+    variantsButton_ = AddControl(hwnd_, WC_BUTTON, L"Варианты", BS_PUSHBUTTON | WS_TABSTOP,
+                                 RECT{224, 96, 224 + 81, 96 + 25}, kVariantsButton, font_);
+    SetClassLongPtrW(variantsButton_, GCLP_HCURSOR,
+                     reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND)));
 
     // The picture buttons never take the focus: owner-drawn statics that report clicks.
     const RECT places[3] = {{16, 184, 177, 233}, {184, 184, 345, 233}, {352, 184, 505, 233}};
@@ -243,6 +249,38 @@ void TFormA::MakeDrawings(const DesignProducts& products) {
                            std::move(drawings.directory), session_.design, products);
 }
 
+void TFormA::VariantsButtonClick() {
+    if (!AcceptTypedFields()) return;
+    if (!variants_) {
+        variants_ = std::make_unique<VariantsWindow>(
+            hwnd_, [this](const DesignInputs& inputs) { TakeVariant(inputs); });
+    }
+    variants_->Search(CollectInputs());
+    variants_->ShowBesideForm();
+}
+
+HWND TFormA::VariantsHandle() const {
+    return variants_ ? variants_->Handle() : nullptr;
+}
+
+void TFormA::TakeVariant(const DesignInputs& inputs) {
+    SendMessageW(comboBox4_, CB_SETCURSEL, static_cast<WPARAM>(inputs.psibaIndex), 0);
+    const std::wstring helix = Wide(inputs.bettaText);
+    SendMessageW(
+        comboBox6_, CB_SETCURSEL,
+        static_cast<WPARAM>(SendMessageW(comboBox6_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(helix.c_str()))),
+        0);
+    const std::wstring hardness = Wide(inputs.hkolText);
+    LRESULT item = SendMessageW(comboBox5_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(hardness.c_str()));
+    if (item == CB_ERR) {
+        item =
+            SendMessageW(comboBox5_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hardness.c_str()));
+    }
+    SendMessageW(comboBox5_, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
 LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
@@ -254,9 +292,13 @@ LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 pendingExits_.push_back(control);
             } else if (id == kBitBtn1 && code == BN_CLICKED) {
                 BitBtn1Click();
+            } else if (id == kVariantsButton && code == BN_CLICKED) {
+                VariantsButtonClick();
             } else if (id == IDOK && GetFocus() == bitBtn1_) {
                 // Enter presses the focused button, as Space does; elsewhere it does nothing.
                 BitBtn1Click();
+            } else if (id == IDOK && GetFocus() == variantsButton_) {
+                VariantsButtonClick();
             } else if (id >= kSpeedButton2 && id <= kSpeedButton4 && code == STN_CLICKED) {
                 arrangement_ = kArrangements[id - kSpeedButton2];
                 for (const HWND button : speedButtons_) InvalidateRect(button, nullptr, FALSE);

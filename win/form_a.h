@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "engine/design_inputs.h"
@@ -16,6 +17,7 @@ namespace gearpair::win {
 class DrawingWindow;
 class TFormB;
 class TFormD;
+class VariantsWindow;
 
 class TFormA : public Window {
 public:
@@ -33,6 +35,11 @@ public:
     // OK: the design run, its drawings, then the results dialog; stop messages and errors in
     // their boxes.
     void BitBtn1Click();
+    // "Варианты": the variant search for the form's inputs in its window beside the form; a
+    // variant chosen there fills the width, helix and hardness fields.
+    void VariantsButtonClick();
+    // The variants window once made, for the keyboard of the message loop.
+    HWND VariantsHandle() const;
 
     // Control identifiers, in tab order.
     enum Id : int {
@@ -47,6 +54,7 @@ public:
         kSpeedButton3,
         kSpeedButton4,
         kBitBtn1,
+        kVariantsButton,
     };
 
 protected:
@@ -66,6 +74,7 @@ private:
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
     void MakeDrawings(const DesignProducts& products);
+    void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;
     TFormB& details_;
@@ -80,7 +89,9 @@ private:
     HWND label1_;
     HWND comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_, comboBox7_;
     HWND bitBtn1_;
-    HWND speedButtons_[3];  // arrangements 2, 3, 1
+    HWND variantsButton_;
+    std::unique_ptr<VariantsWindow> variants_;  // made when first asked for
+    HWND speedButtons_[3];                      // arrangements 2, 3, 1
     std::vector<TypedBox> typedBoxes_;
 };
 

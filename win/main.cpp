@@ -28,8 +28,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, the arrows and Enter move between and press the controls of the form.
+        // Tab, the arrows and Enter move between and press the controls of the form; in the
+        // variants window Enter chooses the selected row and Escape closes it.
         if (IsDialogMessageW(form.Handle(), &message)) continue;
+        if (const HWND variants = form.VariantsHandle();
+            variants && IsDialogMessageW(variants, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -72,22 +72,22 @@ TEST_F(Variants, TableSortsByValueAndMarksTheParetoSetAndTheCurrentDesign) {
     }
     EXPECT_GT(inSet, 1);
     EXPECT_EQ(marked, inSet);
-    EXPECT_EQ(std::ssize(window->Plot()->Pareto()), inSet);
+    EXPECT_EQ(std::ssize(window->Plot()->Layout().Pareto()), inSet);
     // Pairs that cannot be made are points of their own, apart from the plain ones.
     const auto unbuildable = std::count_if(variants.begin(), variants.end(), [](const Variant& v) {
         return v.Completed() && !v.buildable;
     });
-    EXPECT_EQ(std::ssize(window->Plot()->Unbuildable()), unbuildable);
+    EXPECT_EQ(std::ssize(window->Plot()->Layout().Unbuildable()), unbuildable);
 
     // The form's design is the highlighted one, and the star on the plot.
     ASSERT_EQ(window->Model().Current(), kDefaultsRow);
     const Variant& defaults = variants[kDefaultsRow];
     const QModelIndex current = window->Model().index(static_cast<int>(kDefaultsRow), 0);
     EXPECT_TRUE(current.data(Qt::BackgroundRole).isValid());
-    const std::optional<VariantPlot::Point> star = window->Plot()->Current();
+    const std::optional<VariantPlotLayout::Point> star = window->Plot()->Layout().Current();
     ASSERT_TRUE(star);
     EXPECT_EQ(star->row, kDefaultsRow);
-    EXPECT_EQ(star->value, QPointF(100 * defaults.SmallerMargin(), defaults.masses.total));
+    EXPECT_EQ(star->value, (PlotXY{100 * defaults.SmallerMargin(), defaults.masses.total}));
 }
 
 TEST_F(Variants, OpeningAndClosingLeavesTheFormAsItIs) {
@@ -149,7 +149,9 @@ TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
     VariantPlot* plot = window->Plot();
     const QPointF pixel =
         plot->PixelOf({100 * lightest->SmallerMargin(), lightest->masses.total}) + QPointF(3, -2);
-    EXPECT_EQ(plot->VariantAtPixel(plot->PixelOf(plot->Span().bottomRight())), std::nullopt);
+    EXPECT_EQ(plot->VariantAtPixel(
+                  plot->PixelOf({plot->Layout().Span().right, plot->Layout().Span().bottom})),
+              std::nullopt);
     ASSERT_EQ(plot->VariantAtPixel(pixel), row);
     QTest::mouseClick(plot, Qt::LeftButton, {}, pixel.toPoint());
     ASSERT_EQ(chosen.count(), 1);

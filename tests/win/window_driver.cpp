@@ -15,10 +15,17 @@
 //                                    windows stay PAUSE seconds (for screenshots); "Петров"
 //                                    entered as the developer, OK; prints the developer's
 //                                    field of the next session.
-//   window_driver bad-value PROGRAM  three Tabs to the hardness field, "abc", Tab; prints the
+//   window_driver bad-value PROGRAM  four Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
+//   window_driver variants PROGRAM   "Варианты" pressed: the window beside the form, the form
+//                                    unchanged; prints "rows N", "first " and the first row's
+//                                    texts joined by ";"; Home and Enter in the table, prints
+//                                    "form " and the width, helix and hardness fields; Escape,
+//                                    prints "closed".
 // Exit code 0 when every step happened, 1 with the failed step on standard error.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -32,7 +39,13 @@
 namespace {
 
 // The program's identifiers (win/form_a.h, win/form_b.h, win/form_d.h).
+constexpr int kComboBox1 = 1001;
+constexpr int kComboBox4 = 1002;
 constexpr int kComboBox5 = 1003;
+constexpr int kComboBox6 = 1004;
+constexpr int kComboBox3 = 1007;
+constexpr int kVariantsButton = 1012;
+constexpr int kVariantsTable = 3001;
 constexpr int kSave1 = 103;
 constexpr int kBitBtn2 = 2002;
 constexpr int kBitBtn3 = 2003;
@@ -314,15 +327,16 @@ void Drawings(const std::wstring& path, int pauseSeconds, const std::vector<std:
 void BadValue(const std::wstring& path) {
     Program program = Start(path);
     const DWORD thread = program.info.dwThreadId;
-    // From OK the tab order wraps to the ratio, then the width, then the hardness.
-    for (int tab = 0; tab < 3; ++tab) {
+    // From OK the tab order goes to "Варианты", wraps to the ratio, then the width, then the
+    // hardness.
+    for (int tab = 0; tab < 4; ++tab) {
         const HWND before = Focus(thread);
         PressKey(thread, VK_TAB);
         if (!WaitFor([&] { return Focus(thread) != before; })) Fail("Tab did not move the focus");
     }
     const HWND field = GetDlgItem(program.form, kComboBox5);
     const HWND edit = Focus(thread);
-    if (GetParent(edit) != field) Fail("three Tabs from OK did not reach the hardness field");
+    if (GetParent(edit) != field) Fail("four Tabs from OK did not reach the hardness field");
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
     PressKey(thread, VK_TAB);
     HWND box = nullptr;
@@ -342,10 +356,104 @@ void BadValue(const std::wstring& path) {
     End(program);
 }
 
+// The text of a list view's cell in another process: the item and its text buffer in that
+// process's memory.
+std::wstring CellText(HANDLE process, HWND list, int item, int subItem) {
+    constexpr int kLength = 512;
+    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr,
+                                                     sizeof(LVITEMW) + kLength * sizeof(wchar_t),
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) Fail("no memory in the program for a cell's text");
+    LVITEMW cell{};
+    cell.iSubItem = subItem;
+    cell.cchTextMax = kLength;
+    cell.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    WriteProcessMemory(process, remote, &cell, sizeof cell, nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(remote));
+    wchar_t text[kLength] = {};
+    ReadProcessMemory(process, cell.pszText, text, sizeof text - sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return text;
+}
+
+void Variants(const std::wstring& path) {
+    Program program = Start(path);
+    const DWORD process = program.info.dwProcessId;
+    const DWORD thread = program.info.dwThreadId;
+    const auto fields = [&] {
+        std::wstring texts;
+        for (int id = kComboBox1; id <= kComboBox3; ++id) {
+            texts += TextOf(GetDlgItem(program.form, id)) + L";";
+        }
+        return texts;
+    };
+    const std::wstring before = fields();
+    PostMessageW(GetDlgItem(program.form, kVariantsButton), BM_CLICK, 0, 0);
+    HWND window = nullptr;
+    if (!WaitFor(
+            [&] { return (window = FindWindowOf(process, L"GearpairVariants")) != nullptr; })) {
+        Fail("no variants window after \"Варианты\"");
+    }
+    if (TextOf(window) != L"Варианты") Fail("the variants window has another title");
+    const HWND table = GetDlgItem(window, kVariantsTable);
+    if (!WaitFor([&] { return Focus(thread) == table; })) Fail("the table does not have the focus");
+    if (fields() != before) Fail("opening the variants window changed the form");
+    RECT form{};
+    RECT beside{};
+    RECT common{};
+    GetWindowRect(program.form, &form);
+    GetWindowRect(window, &beside);
+    if (IntersectRect(&common, &form, &beside)) Fail("the variants window covers the form");
+    if (beside.left < 0 || beside.top < 0 || beside.right > GetSystemMetrics(SM_CXSCREEN) ||
+        beside.bottom > GetSystemMetrics(SM_CYSCREEN)) {
+        Fail("the variants window is not whole on the screen");
+    }
+
+    const auto rows = SendMessageW(table, LVM_GETITEMCOUNT, 0, 0);
+    const auto columns = SendMessageW(
+        reinterpret_cast<HWND>(SendMessageW(table, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0);
+    std::printf("rows %d\n", static_cast<int>(rows));
+    std::wstring first;
+    for (int column = 0; column < columns; ++column) {
+        first += (column ? L";" : L"") + CellText(program.info.hProcess, table, 0, column);
+    }
+    std::printf("first %s\n", Narrow(first).c_str());
+
+    // Home selects the first row; Enter hands it to the form.
+    PressKey(thread, VK_HOME);
+    if (!WaitFor([&] {
+            return SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) ==
+                   0;
+        })) {
+        Fail("Home did not select the first row");
+    }
+    PressKey(thread, VK_RETURN);
+    const std::wstring chosen =
+        first.substr(0, first.find(L';', first.find(L';', first.find(L';') + 1) + 1));
+    std::wstring taken;
+    if (!WaitFor([&] {
+            taken = TextOf(GetDlgItem(program.form, kComboBox4)) + L";" +
+                    TextOf(GetDlgItem(program.form, kComboBox6)) + L";" +
+                    TextOf(GetDlgItem(program.form, kComboBox5));
+            return taken == chosen;
+        })) {
+        Fail("Enter on a row did not fill the form");
+    }
+    std::printf("form %s\n", Narrow(taken).c_str());
+
+    PressKey(thread, VK_ESCAPE);
+    if (!WaitFor([&] { return !IsWindowVisible(window); })) Fail("Escape did not close the window");
+    std::printf("closed\n");
+    PostMessageW(program.form, WM_CLOSE, 0, 0);
+    End(program);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc < 3) Fail("usage: window_driver run|show|drawings|bad-value PROGRAM [ID=TEXT]...");
+    if (argc < 3)
+        Fail("usage: window_driver run|show|drawings|bad-value|variants PROGRAM [ID=TEXT]...");
     const std::wstring mode = argv[1];
     if (mode == L"run") {
         Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
@@ -356,6 +464,8 @@ int wmain(int argc, wchar_t* argv[]) {
                  std::vector<std::wstring>(argv + std::min(argc, 4), argv + argc));
     } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
+    } else if (mode == L"variants" && argc == 3) {
+        Variants(argv[2]);
     } else {
         Fail("unknown mode");
     }

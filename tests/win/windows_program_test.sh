@@ -6,6 +6,8 @@
 # number gets its message and the field keeps the focus. "Чертежи..." opens the drawing window
 # beside the results dialog with its sheet painted, a title-block text entered there is the next
 # session's, and each run's dwgN holds the same drawings as the Linux program's.
+# The variants window opens beside the form with the Linux search's rows, and a row chosen
+# fills the form.
 # Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
 # (a display, DISPLAY, with a window manager, and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -84,6 +86,21 @@ for file in wheel.dxf wheel.pdf pinion.dxf pinion.pdf; do
         check cmp -s "$work/Linux Run/$run/$file" "$work/Windows Run/$run/$file"
     done
 done
+
+# The variants window against the Linux search: as many rows, the first one's texts (the
+# Pareto set marked "●"), Enter on it filling the form's width, helix and hardness.
+"$linux" --explore >"$work/variants.csv"
+(cd "$work/Windows Run" && "$wine" "$driver" variants "$windowsProgram") >"$work/variants.out"
+check test "$?" = 0
+tr -d '\r' <"$work/variants.out" >"$work/variants.windows"
+check test "$(sed -n 1p "$work/variants.windows")" = "rows $(($(wc -l <"$work/variants.csv") - 1))"
+firstRow=$(awk -F';' 'NR == 2 {
+    row = $6 ";" $7 ";" $4
+    for (i = 10; i <= 22; i++) row = row ";" $i
+    print row ";" ($23 == "1" ? "●" : "") ";" $24 }' "$work/variants.csv")
+check test "$(sed -n 2p "$work/variants.windows")" = "first $firstRow"
+check test "$(sed -n 3p "$work/variants.windows")" = "form $(echo "$firstRow" | cut -d';' -f1-3)"
+check test "$(sed -n 4p "$work/variants.windows")" = "closed"
 
 echo "$((compared - differing)) passed, $differing failed"
 [ "$differing" -eq 0 ]
