@@ -54,7 +54,7 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
 
     label1_ = AddLabel(hwnd_, L"Передаточное отношение", 16, 8, font_);
     AddLabel(hwnd_, L"Передаваемая мощность, Вт", 16, 56, font_);
-    AddLabel(hwnd_, L"Частота вращения шестерни (мин-1)", 16, 104, font_);
+    const HWND speedCaption = AddLabel(hwnd_, L"Частота вращения шестерни (мин-1)", 16, 104, font_);
     AddLabel(hwnd_, L"Коэф-т ширины колеса", 208, 136, font_);
     AddLabel(hwnd_, L"Угол наклона зубьев", 368, 8, font_);
     AddLabel(hwnd_, L"Твёрдость материала колеса", 368, 56, font_);
@@ -103,16 +103,20 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
     // The variant search's button, in the free place under OK, is the last stop of the tab order.
     variantsButton_ = AddControl(hwnd_, WC_BUTTON, L"Варианты", BS_PUSHBUTTON | WS_TABSTOP,
                                  RECT{224, 96, 224 + 81, 96 + 25}, kVariantsButton, font_);
-    SetClassLongPtrW(variantsButton_, GCLP_HCURSOR,
-                     reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND)));
+    // Its right edge stays under OK's; its left clears the speed's caption, which runs past
+    // OK's left edge in the Windows face.
+    RECT speedRect{};
+    GetWindowRect(speedCaption, &speedRect);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&speedRect), 2);
+    const int variantsLeft = std::max(Scaled(224), static_cast<int>(speedRect.right) + Scaled(6));
+    SetWindowPos(variantsButton_, nullptr, variantsLeft, Scaled(96),
+                 Scaled(224 + 81) - variantsLeft, Scaled(25), SWP_NOZORDER | SWP_NOACTIVATE);
 
     // The picture buttons never take the focus: owner-drawn statics that report clicks.
     const RECT places[3] = {{16, 184, 177, 233}, {184, 184, 345, 233}, {352, 184, 505, 233}};
     for (int i = 0; i < 3; ++i) {
         speedButtons_[i] = AddControl(hwnd_, WC_STATIC, L"", SS_OWNERDRAW | SS_NOTIFY, places[i],
                                       kSpeedButton2 + i, font_);
-        SetClassLongPtrW(speedButtons_[i], GCLP_HCURSOR,
-                         reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND)));
     }
 
     typedBoxes_ = {{comboBox5_, TypedField::WheelHardness},
@@ -308,6 +312,18 @@ LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kRunPendingExits:
             RunPendingExits();
             return 0;
+        case WM_SETCURSOR: {
+            // The form's buttons show the pointing hand; every other control keeps its own.
+            const auto under = reinterpret_cast<HWND>(wParam);
+            const bool button = under == bitBtn1_ || under == variantsButton_ ||
+                                std::find(std::begin(speedButtons_), std::end(speedButtons_),
+                                          under) != std::end(speedButtons_);
+            if (button && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const int index = static_cast<int>(item.CtlID) - kSpeedButton2;
