@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer under Wine: msiexec installs the two programs and the README into Program
 # Files with the Start-menu entry "Расчёт цилиндрической передачи"; the installed form writes
-# its hand-off into the user's documents; msiexec uninstalls everything it installed.
+# its hand-off and drawings into the user's documents; msiexec uninstalls everything it
+# installed.
 # Usage: installer_test.sh MSI DRIVER WORK_DIR WINE
 # (a display with a window manager and WINEPREFIX set by the caller)
 set -uo pipefail
@@ -42,7 +43,7 @@ shortcut() { find "$drive" -name "$entry" -path "*Start Menu*" | grep -q .; }
 check shortcut
 (cd "$work" && "$wine" "$driver" run 'C:\Program Files\gearpair\gearpair.exe') >/dev/null
 check test "$?" = 0
-for file in numdir.num transmit.txt path.lsp; do
+for file in numdir.num transmit.txt path.lsp dwg1/wheel.pdf dwg1/pinion.dxf; do
     check test -f "$documents/gearpair/$file"
 done
 "$wine" msiexec /x "$windowsMsi" /qn
