@@ -1,6 +1,8 @@
 // The desktop programs' run.
 #include "app/session_run.h"
 
+#include <exception>
+
 #include "app/design_texts.h"
 #include "files/handoff.h"
 
@@ -22,6 +24,27 @@ SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs) {
         run.products.reset();
     }
     return run;
+}
+
+void RunDesktopDesign(GearSession& session, const DesignInputs& inputs,
+                      const DesktopRunShow& show) {
+    SessionRun run;
+    try {
+        run = RunSessionDesign(session, inputs);
+    } catch (const std::exception& error) {
+        show.sessionOutputs();
+        show.forgetDrawings();
+        show.error(error.what());
+        return;
+    }
+    show.sessionOutputs();
+    if (!run.outcome.completed) {
+        show.forgetDrawings();
+        show.message(run.outcome.message);
+        return;
+    }
+    show.drawings(*run.products);
+    show.results(run);
 }
 
 }  // namespace gearpair

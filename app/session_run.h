@@ -3,6 +3,7 @@
 // design with the texts of its warnings, and its drawings in the run's dwgN.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,5 +29,20 @@ HandoffStep HandoffThenProducts(std::optional<DesignProducts>& products, bool on
 // then computes the products of a completed design. Errors of the run and of the products
 // propagate and leave the report as far as it was written.
 SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs);
+
+// What a desktop program shows of a run, each in its own windows.
+struct DesktopRunShow {
+    std::function<void()> sessionOutputs;  // the report and the run's caption, as far as written
+    std::function<void()> forgetDrawings;  // the drawings shown belong to an earlier design
+    std::function<void(const std::string&)> error;        // the error box
+    std::function<void(const std::string&)> message;      // the message box of a stopped run
+    std::function<void(const DesignProducts&)> drawings;  // written into dwgN and shown
+    std::function<void(const SessionRun&)> results;       // the results dialog
+};
+
+// OK on the input form, after its fields were accepted: the run, then the session's outputs,
+// then either the error, or the message of a run that stopped, or the drawings and the results
+// dialog of a completed design. A run that gave no design forgets the drawings shown.
+void RunDesktopDesign(GearSession& session, const DesignInputs& inputs, const DesktopRunShow& show);
 
 }  // namespace gearpair

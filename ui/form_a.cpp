@@ -300,24 +300,19 @@ void TFormA::ShowSessionOutputs() {
 void TFormA::BitBtn1Click() {
     if (!AcceptTypedFields()) return;
     if (details_) details_->TakeEdits();
-    SessionRun run;
-    try {
-        run = RunSessionDesign(session_, CollectInputs());
-    } catch (const std::exception& error) {
-        ShowSessionOutputs();  // the report as far as the run wrote it
-        // The drawings shown belong to an earlier design.
-        if (drawings_) drawings_->Clear();
-        ShowErrorBox(this, error.what());
-        return;
-    }
-    ShowSessionOutputs();
-    if (!run.outcome.completed) {
-        if (drawings_) drawings_->Clear();
-        ShowMessageBox(this, run.outcome.message);
-        return;
-    }
-    if (drawings_) MakeDrawings(*run.products);
-    if (results_) results_->Execute(run.outcome.results, run.warnings);
+    RunDesktopDesign(session_, CollectInputs(),
+                     {[this] { ShowSessionOutputs(); },
+                      [this] {
+                          if (drawings_) drawings_->Clear();
+                      },
+                      [this](const std::string& text) { ShowErrorBox(this, text); },
+                      [this](const std::string& text) { ShowMessageBox(this, text); },
+                      [this](const DesignProducts& products) {
+                          if (drawings_) MakeDrawings(products);
+                      },
+                      [this](const SessionRun& run) {
+                          if (results_) results_->Execute(run.outcome.results, run.warnings);
+                      }});
 }
 
 void TFormA::MakeDrawings(const DesignProducts& products) {

@@ -223,25 +223,22 @@ void TFormA::ShowSessionOutputs() {
 void TFormA::BitBtn1Click() {
     if (!AcceptTypedFields()) return;
     details_.TakeEdits();
-    SessionRun run;
-    try {
-        run = RunSessionDesign(session_, CollectInputs());
-    } catch (const std::exception& error) {
-        ShowSessionOutputs();  // the report as far as the run wrote it
-        // The drawings shown belong to an earlier design.
-        if (drawings_) drawings_->Clear();
-        ShowErrorBox(hwnd_, error.what());
-        return;
-    }
-    ShowSessionOutputs();
-    if (!run.outcome.completed) {
-        if (drawings_) drawings_->Clear();
-        ShowMessageBox(hwnd_, run.outcome.message);
-        return;
-    }
-    if (drawings_) MakeDrawings(*run.products);
-    // OK in the results dialog ends the program.
-    if (results_.Execute(hwnd_, run.outcome.results, run.warnings)) PostQuitMessage(0);
+    RunDesktopDesign(session_, CollectInputs(),
+                     {[this] { ShowSessionOutputs(); },
+                      [this] {
+                          if (drawings_) drawings_->Clear();
+                      },
+                      [this](const std::string& text) { ShowErrorBox(hwnd_, text); },
+                      [this](const std::string& text) { ShowMessageBox(hwnd_, text); },
+                      [this](const DesignProducts& products) {
+                          if (drawings_) MakeDrawings(products);
+                      },
+                      [this](const SessionRun& run) {
+                          // OK in the results dialog ends the program.
+                          if (results_.Execute(hwnd_, run.outcome.results, run.warnings)) {
+                              PostQuitMessage(0);
+                          }
+                      }});
 }
 
 void TFormA::MakeDrawings(const DesignProducts& products) {
