@@ -32,4 +32,43 @@ BesidePlacement PlaceBeside(const ScreenRect& screen, const ScreenRect& dialog,
     return placement;
 }
 
+namespace {
+
+// The largest of the four places beside `form` that has room, or none.
+std::optional<ScreenRect> LargestSideOf(const ScreenRect& screen, const ScreenRect& form,
+                                        ScreenPoint least, ScreenPoint wanted) {
+    const ScreenRect sides[4] = {
+        {form.Right(), screen.top, screen.Right() - form.Right(), screen.height},
+        {screen.left, screen.top, form.left - screen.left, screen.height},
+        {screen.left, form.Bottom(), screen.width, screen.Bottom() - form.Bottom()},
+        {screen.left, screen.top, screen.width, form.top - screen.top}};
+    std::optional<ScreenRect> best;
+    long bestArea = 0;
+    for (int i = 0; i < 4; ++i) {
+        const ScreenRect& side = sides[i];
+        const long area = static_cast<long>(side.width) * side.height;
+        if (side.width < least.x || side.height < least.y || area <= bestArea) continue;
+        bestArea = area;
+        const int width = std::min(side.width, wanted.x);
+        const int height = std::min(side.height, wanted.y);
+        // Right and below start at the form, left and above end at it.
+        const int left = i == 1 ? side.Right() - width : side.left;
+        const int top = i == 3 ? side.Bottom() - height : side.top;
+        best = ScreenRect{left, top, width, height};
+    }
+    return best;
+}
+
+}  // namespace
+
+FormSidePlacement PlaceBesideForm(const ScreenRect& screen, const ScreenRect& form,
+                                  ScreenPoint least, ScreenPoint wanted) {
+    if (const auto side = LargestSideOf(screen, form, least, wanted)) return {*side, std::nullopt};
+    const ScreenRect moved{screen.left, screen.top, form.width, form.height};
+    if (const auto side = LargestSideOf(screen, moved, least, wanted)) {
+        return {*side, ScreenPoint{moved.left, moved.top}};
+    }
+    return {screen, ScreenPoint{moved.left, moved.top}};
+}
+
 }  // namespace gearpair

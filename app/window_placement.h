@@ -1,7 +1,7 @@
 // Where a desktop program puts a second window beside a dialog: on the side of the screen with
 // more room, no wider than that room, vertically centred on the dialog; when neither side has
 // room for the window's usual width, the dialog goes to the screen's other edge first. All in
-// pixels of the screen.
+// pixels of the screen. Also where a large window goes beside the input form.
 #pragma once
 
 #include <optional>
@@ -43,5 +43,17 @@ struct BesidePlacement {
 // `screen` the work area, `dialog` the dialog's frame.
 BesidePlacement PlaceBeside(const ScreenRect& screen, const ScreenRect& dialog,
                             const BesideRule& rule);
+
+// A large window beside the input form: of the four free places around the form (right, left,
+// below, above, the whole screen's height or width) the largest at least `least` in size, the
+// window no larger than `wanted` there and touching the form. Where none has room the form moves
+// to the screen's top-left corner first; where there is still none, the window takes the whole
+// screen. All frames; `formAt` the form frame's new top-left, when it moves.
+struct FormSidePlacement {
+    ScreenRect frame;
+    std::optional<ScreenPoint> formAt;
+};
+FormSidePlacement PlaceBesideForm(const ScreenRect& screen, const ScreenRect& form,
+                                  ScreenPoint least, ScreenPoint wanted);
 
 }  // namespace gearpair

@@ -10,6 +10,7 @@
 #include "app/form_variants.h"
 #include "app/variant_table.h"
 #include "app/variant_window_table.h"
+#include "app/window_placement.h"
 #include "files/file_ops.h"
 #include "win/controls.h"
 #include "win/message_box.h"
@@ -27,31 +28,6 @@ HFONT BoldOf(HFONT font) {
     GetObjectW(font, sizeof bold, &bold);
     bold.lfWeight = FW_BOLD;
     return CreateFontIndirectW(&bold);
-}
-
-// The largest free place beside `form` in `work` at least `least` in size, as the window's
-// place there, no larger than `wanted`, next to the form; none without such room.
-std::optional<RECT> PlaceBeside(const RECT& work, const RECT& form, SIZE least, SIZE wanted) {
-    const RECT sides[4] = {{form.right, work.top, work.right, work.bottom},
-                           {work.left, work.top, form.left, work.bottom},
-                           {work.left, form.bottom, work.right, work.bottom},
-                           {work.left, work.top, work.right, form.top}};
-    std::optional<RECT> best;
-    long bestArea = 0;
-    for (int i = 0; i < 4; ++i) {
-        const RECT& side = sides[i];
-        const long width = side.right - side.left;
-        const long height = side.bottom - side.top;
-        if (width < least.cx || height < least.cy || width * height <= bestArea) continue;
-        bestArea = width * height;
-        const long w = std::min<long>(width, wanted.cx);
-        const long h = std::min<long>(height, wanted.cy);
-        // Right and below start at the form, left and above end at it.
-        const long left = i == 1 ? side.right - w : side.left;
-        const long top = i == 3 ? side.bottom - h : side.top;
-        best = RECT{left, top, left + w, top + h};
-    }
-    return best;
 }
 
 }  // namespace
@@ -198,21 +174,16 @@ void VariantsWindow::ShowBesideForm() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT form{};
     GetWindowRect(form_, &form);
-    const SIZE least{Scaled(600), Scaled(400)};
-    const SIZE wanted{Scaled(1240), Scaled(860)};
-    std::optional<RECT> place = PlaceBeside(work, form, least, wanted);
-    if (!place) {
-        SetWindowPos(form_, nullptr, work.left, work.top, 0, 0,
+    const FormSidePlacement place = PlaceBesideForm(
+        ScreenRect{work.left, work.top, work.right - work.left, work.bottom - work.top},
+        ScreenRect{form.left, form.top, form.right - form.left, form.bottom - form.top},
+        ScreenPoint{Scaled(600), Scaled(400)}, ScreenPoint{Scaled(1240), Scaled(860)});
+    if (place.formAt) {
+        SetWindowPos(form_, nullptr, place.formAt->x, place.formAt->y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        GetWindowRect(form_, &form);
-        place = PlaceBeside(work, form, least, wanted);
     }
-    if (!place) {
-        // A screen too small for both: the window over the work area but the form.
-        place = RECT{work.left, work.top, work.right, work.bottom};
-    }
-    SetWindowPos(hwnd_, nullptr, place->left, place->top, place->right - place->left,
-                 place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, place.frame.left, place.frame.top, place.frame.width,
+                 place.frame.height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     SetFocus(table_);

@@ -35,5 +35,33 @@ TEST(PlaceBeside, NoNarrowerThanTheLeastWidth) {
     EXPECT_EQ(placed.frame, (ScreenRect{808, 0, 328, 600}));
 }
 
+TEST(PlaceBesideForm, LargestSideThenTheFormInTheCornerThenTheWholeScreen) {
+    constexpr ScreenPoint kLeast{600, 400};
+    constexpr ScreenPoint kWanted{1240, 860};
+    // 1920 x 1080 with the form near the left edge: the right side is the largest; the window
+    // touches the form and is no larger than wanted.
+    FormSidePlacement placed =
+        PlaceBesideForm({0, 0, 1920, 1080}, {100, 400, 570, 270}, kLeast, kWanted);
+    EXPECT_EQ(placed.formAt, std::nullopt);
+    EXPECT_EQ(placed.frame, (ScreenRect{670, 0, 1240, 860}));
+    // The form in the middle: the band below it is larger than either side.
+    placed = PlaceBesideForm({0, 0, 1920, 1080}, {700, 400, 570, 270}, kLeast, kWanted);
+    EXPECT_EQ(placed.frame, (ScreenRect{0, 670, 1240, 410}));
+    // A form near the right edge: the left side, ending at the form.
+    placed = PlaceBesideForm({0, 0, 1920, 1080}, {1300, 400, 570, 270}, kLeast, kWanted);
+    EXPECT_EQ(placed.frame, (ScreenRect{60, 0, 1240, 860}));
+
+    // 1024 x 768 with the form centred: no side has room, so the form goes to the corner and the
+    // window below it.
+    placed = PlaceBesideForm({0, 0, 1024, 768}, {227, 249, 570, 270}, kLeast, kWanted);
+    EXPECT_EQ(placed.formAt, (ScreenPoint{0, 0}));
+    EXPECT_EQ(placed.frame, (ScreenRect{0, 270, 1024, 498}));
+
+    // 800 x 600: not even then; the window takes the screen.
+    placed = PlaceBesideForm({0, 0, 800, 600}, {115, 165, 570, 270}, kLeast, kWanted);
+    EXPECT_EQ(placed.formAt, (ScreenPoint{0, 0}));
+    EXPECT_EQ(placed.frame, (ScreenRect{0, 0, 800, 600}));
+}
+
 }  // namespace
 }  // namespace gearpair
