@@ -47,6 +47,9 @@ TEST(PlaceBesideForm, LargestSideThenTheFormInTheCornerThenTheWholeScreen) {
     // The form in the middle: the band below it is larger than either side.
     placed = PlaceBesideForm({0, 0, 1920, 1080}, {700, 400, 570, 270}, kLeast, kWanted);
     EXPECT_EQ(placed.frame, (ScreenRect{0, 670, 1240, 410}));
+    // A form near the bottom of a tall screen: the band above it, ending at the form.
+    placed = PlaceBesideForm({0, 0, 1920, 1200}, {700, 1000, 570, 150}, kLeast, kWanted);
+    EXPECT_EQ(placed.frame, (ScreenRect{0, 140, 1240, 860}));
     // A form near the right edge: the left side, ending at the form.
     placed = PlaceBesideForm({0, 0, 1920, 1080}, {1300, 400, 570, 270}, kLeast, kWanted);
     EXPECT_EQ(placed.frame, (ScreenRect{60, 0, 1240, 860}));
