@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "app/session_run.h"
+#include "app/shafts_texts.h"
 #include "core/errors.h"
 #include "files/handoff.h"
 
@@ -39,7 +40,8 @@ const CheckStep* FinalStep(const JobResult& job) {
     return last.contact && last.bending ? &last : nullptr;
 }
 
-JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir) {
+JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir,
+                       const ShaftsOptions& shafts) {
     GearSession session;
     if (baseDir) session.design.baseDir = *baseDir;
     JobResult job;
@@ -56,6 +58,17 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
             job.results = std::move(outcome.results);
             job.handoff = session.handoffList;
             if (baseDir) job.drawingDirectory = DrawingDirectory(session);
+            if (job.products->buildable) {
+                try {
+                    job.shafts =
+                        DesignShafts(session.design, *job.products,
+                                     static_cast<std::uint8_t>(inputs.arrangement), shafts);
+                } catch (const ShaftBeyondBearings& e) {
+                    job.shaftsReason = ShaftBeyondBearingsMessage(e);
+                }
+            } else {
+                job.shaftsReason = job.message;
+            }
         } else {
             job.products.reset();
             job.status = JobStatus::Stopped;
@@ -66,11 +79,17 @@ JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::stri
         job.status = JobStatus::Failed;
         job.message = ErrorBoxText(e.what());
     }
+    if (!job.shafts && job.shaftsReason.empty()) job.shaftsReason = job.message;
     job.steps = std::move(session.steps);
     job.recalculations = CountRecalculations(session.report.Lines());
     job.report = session.report.TakeLines();  // the session ends here: no copy
     if (baseDir) job.runNumber = RunNumberOf(session.runCaption);
     return job;
+}
+
+void CheckShaftLayout(const DesignInputs& inputs, const ShaftsOptions& shafts) {
+    const JobResult job = RunDesignJob(inputs, std::nullopt, shafts);
+    (void)job;
 }
 
 }  // namespace gearpair

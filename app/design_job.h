@@ -14,6 +14,7 @@
 #include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
+#include "engine/shafts.h"
 
 namespace gearpair {
 
@@ -33,6 +34,8 @@ struct JobResult {
                                                        // those before a failed one
     std::optional<std::vector<std::string>> models;    // the model files written
     std::vector<std::string> warnings;                 // about the parts, when the run completed
+    std::optional<ShaftsDesign> shafts;  // of a completed design whose pair can be made
+    std::string shaftsReason;            // why there are none: the message of the run
 };
 
 // True when the run completed, whether or not the pair can be made: the results, the record and
@@ -46,6 +49,14 @@ const CheckStep* FinalStep(const JobResult& job);
 // Runs one design in its own session. With a program directory (`baseDir`, trailing separator
 // included) the hand-off files are written there; without one the hand-off section and list
 // are built in memory and nothing touches the disk. Errors of the run end up in the result.
-JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir);
+// The shafts of a completed design that can be made are designed with `shafts`; a layout the
+// shafts cannot have propagates as ShaftLayoutError (before any file of the run is written when
+// the caller checks the layout first with CheckShaftLayout).
+JobResult RunDesignJob(const DesignInputs& inputs, const std::optional<std::string>& baseDir,
+                       const ShaftsOptions& shafts = {});
+
+// Runs the design in memory and designs its shafts with `shafts`: throws ShaftLayoutError when
+// the user's distances do not fit that design; nothing is written.
+void CheckShaftLayout(const DesignInputs& inputs, const ShaftsOptions& shafts);
 
 }  // namespace gearpair

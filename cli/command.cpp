@@ -8,6 +8,7 @@
 #include <streambuf>
 
 #include "app/design_job.h"
+#include "app/shafts_texts.h"
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/explore.h"
@@ -16,12 +17,14 @@
 #include "cli/text_output.h"
 #include "core/errors.h"
 #include "engine/design_inputs.h"
+#include "engine/shaft_layout.h"
 #include "files/file_ops.h"
 #include "files/program_dir.h"
 #include "files/rtf_writer.h"
 #include "files/utf8_path.h"
 #ifdef GEARPAIR_DRAWINGS
 #include "app/drawing_step.h"
+#include "drawing/shaft_figures.h"
 #endif
 #ifdef GEARPAIR_MODELS
 #include "app/model_step.h"
@@ -81,6 +84,26 @@ std::string DrawingsHelp() {
 #endif
 }
 
+// The lines of the shafts' options.
+std::string ShaftsHelp(const std::string& indent) {
+    std::string figures;
+#ifdef GEARPAIR_DRAWINGS
+    figures = "  --shafts-figures КАТАЛОГ" + indent +
+              "записать в каталог (создаётся при необходимости) схемы нагружения" + indent +
+              "и эпюры моментов валов: input.pdf, input.svg, output.pdf, output.svg\n";
+#endif
+    return "  --shafts               добавить к выводу расчёт валов, шпонок и подшипников\n"
+           "  --shafts-rtf ФАЙЛ      сохранить расчёт валов документом RTF\n" +
+           figures +
+           "  --layout ТЕКСТ         свои расстояния и нагрузки валов через «;», ИМЯ=ЧИСЛО:" +
+           indent + "input.end, output.end   от нагрузки на конце вала до опоры 1, мм" + indent +
+           "input.span, output.span пролёт между опорами, мм" + indent +
+           "input.gear, output.gear от опоры до середины колеса, мм" + indent +
+           "input.load, output.load радиальная нагрузка на конце вала, Н (0 — нет)" + indent +
+           "kb                      коэффициент безопасности подшипников Kб" + indent +
+           "(по умолчанию — по эскизной компоновке)\n";
+}
+
 std::string HelpText() {
     const DesignTexts defaults = DefaultDesignTexts();
     const std::string indent = "\n                         ";
@@ -88,6 +111,7 @@ std::string HelpText() {
            "  gearpair-cli [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--hardness ТЕКСТ]\n"
            "               [--life ТЕКСТ] [--width ТЕКСТ] [--helix ТЕКСТ] [--arrangement 1|2|3]\n"
            "               [--material ТЕКСТ] [--json] [--handoff-dir КАТАЛОГ] [--rtf ФАЙЛ|-]\n"
+           "               [--shafts] [--shafts-rtf ФАЙЛ] [--layout ТЕКСТ]\n"
            "  gearpair-cli --batch ФАЙЛ|-\n"
            "  gearpair-cli --explore [--ratio ТЕКСТ] [--power ТЕКСТ] [--speed ТЕКСТ] [--life ТЕКСТ]\n"
            "               [--arrangement 1|2|3] [--hardness-list ТЕКСТ] [--json]\n"
@@ -127,7 +151,8 @@ std::string HelpText() {
            indent + "path.lsp, transmit.txt" + HandoffDrawingsHelp(indent) +
            "без него на диск ничего не пишется\n"
            "  --rtf ФАЙЛ|-           сохранить отчёт документом RTF (- : в стандартный вывод," +
-           indent + "и тогда больше ничего в него не выводится)\n" + DrawingsHelp() + ModelsHelp() +
+           indent + "и тогда больше ничего в него не выводится)\n" + ShaftsHelp(indent) +
+           DrawingsHelp() + ModelsHelp() +
            "  --batch ФАЙЛ|-         пакетный расчёт по строкам файла с разделителем «;»" + indent +
            "(- : стандартный ввод); первая строка — заголовок" + indent +
            std::string(kBatchInputHeader) +
@@ -172,11 +197,51 @@ void SaveRtf(const std::string& file, JobResult& job, std::ostream& err) {
     }
 }
 
+// The shafts' RTF report and figures of a design that has shafts; for one that has none, the
+// reason on standard error and no file. A failed write is the job's error as for the report.
+void WriteShaftsFiles(const CommandLine& line, JobResult& job, std::ostream& err) {
+    if (!line.shaftsRtf && !line.shaftsFigures) return;
+    if (!job.shafts) {
+        if (RunCompleted(job) && !job.shaftsReason.empty()) {
+            err << "Валы не рассчитаны: " << TerminalText(job.shaftsReason) << '\n';
+        }
+        return;
+    }
+    const auto failed = [&](const std::string& message) {
+        if (RunCompleted(job)) {
+            job.status = JobStatus::Failed;
+            job.message = ErrorBoxText(message);
+        }
+    };
+    if (line.shaftsRtf) {
+        try {
+            ReplaceFileAtomically(*line.shaftsRtf, ReportToRtf(ShaftsReport(*job.shafts)),
+                                  *line.shaftsRtf);
+        } catch (const Error& e) {
+            failed(e.what());
+        }
+    }
+#ifdef GEARPAIR_DRAWINGS
+    if (line.shaftsFigures && job.shafts) {
+        const ShaftFigureFiles files = WriteShaftFigures(*job.shafts, *line.shaftsFigures);
+        if (!files.error.empty()) failed(files.error);
+    }
+#endif
+}
+
 int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const DesignInputs inputs = CheckDesignTexts(line.texts);
     std::optional<std::string> baseDir;
     if (line.handoffDir) baseDir = HandoffDirectory(*line.handoffDir);
-    JobResult job = RunDesignJob(inputs, baseDir);
+    // Distances the design's shafts cannot have are a usage error, before any file is written.
+    if (line.layoutText) {
+        try {
+            CheckShaftLayout(inputs, line.layout);
+        } catch (const ShaftLayoutError& e) {
+            throw UsageError("Параметр --layout: " + ShaftLayoutMessage(e));
+        }
+    }
+    JobResult job = RunDesignJob(inputs, baseDir, line.layout);
     if (job.products) job.products->materials = WithSteel(job.products->materials, line.material);
 #ifdef GEARPAIR_DRAWINGS
     // A hand-off's drawings go into its dwgN, as the desktop program writes them.
@@ -198,6 +263,7 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
         WriteJobModels(job, *line.modelsDir, line.dxfR12 ? DxfVersion::R12 : DxfVersion::R2000);
     }
 #endif
+    WriteShaftsFiles(line, job, err);
     if (line.rtfFile == "-") {
         // The document is all that goes to standard output, so that it can be piped on.
         out << ReportToRtf(job.report);
@@ -209,6 +275,10 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
         out << JobJson(job) << '\n';
     } else {
         WriteJobText(job, out, err);
+        if (line.shafts && job.shafts) {
+            out << '\n';
+            for (const std::string& text : ShaftsReport(*job.shafts)) out << text << '\n';
+        }
     }
     return ExitCode(job);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cli/layout_option.h"
 #include "engine/design_inputs.h"
 
 namespace gearpair {
@@ -34,6 +35,11 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
 #ifdef GEARPAIR_MODELS
     if (name == "--models") return &line.modelsDir.emplace();
 #endif
+    if (name == "--shafts-rtf") return &line.shaftsRtf.emplace();
+#ifdef GEARPAIR_DRAWINGS
+    if (name == "--shafts-figures") return &line.shaftsFigures.emplace();
+#endif
+    if (name == "--layout") return &line.layoutText.emplace();
     if (name == "--batch") return &line.batchSource;
     if (name == "--hardness-list") return &line.hardnessList.emplace();
     return nullptr;
@@ -114,6 +120,12 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             designOption = true;
             continue;
         }
+        if (name == "--shafts") {
+            if (value) throw UsageError("Параметр --shafts не принимает значения");
+            line.shafts = true;
+            designOption = true;
+            continue;
+        }
 #ifdef GEARPAIR_MODELS
         if (name == "--dxf-r12") {
             if (value) throw UsageError("Параметр --dxf-r12 не принимает значения");
@@ -137,7 +149,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         if (value->empty() &&
             (name == "--batch" || name == "--handoff-dir" || name == "--rtf" ||
-             name == "--drawings" || name == "--material" || name == "--models")) {
+             name == "--drawings" || name == "--material" || name == "--models" ||
+             name == "--shafts-rtf" || name == "--shafts-figures" || name == "--layout")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
         }
         // The material is one line of the title block and of the JSON.
@@ -182,6 +195,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
                                  " действует только вместе с --drawings или --handoff-dir");
             }
         }
+    }
+    if (line.layoutText) line.layout = ParseLayoutOption(*line.layoutText);
+    if (line.shafts && line.json) {
+        throw UsageError("Параметр --shafts не сочетается с --json: валы входят в объект JSON");
     }
     if (line.dxfR12 && !line.modelsDir) {
         throw UsageError("Параметр --dxf-r12 действует только вместе с --models");

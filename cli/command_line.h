@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "engine/shafts.h"
 
 namespace gearpair {
 
@@ -50,8 +51,13 @@ struct CommandLine {
     std::optional<std::string> developer;
     std::optional<std::string> checker;
     std::optional<std::string> organisation;
-    std::string batchSource;                  // a file name, or "-" for standard input
-    std::optional<std::string> hardnessList;  // --hardness-list of --explore, as typed
+    std::string batchSource;                   // a file name, or "-" for standard input
+    std::optional<std::string> hardnessList;   // --hardness-list of --explore, as typed
+    bool shafts = false;                       // --shafts: the shafts' report in the text output
+    std::optional<std::string> shaftsRtf;      // --shafts-rtf: the shafts' report as RTF
+    std::optional<std::string> shaftsFigures;  // --shafts-figures: the shafts' figures
+    std::optional<std::string> layoutText;     // --layout as typed
+    ShaftsOptions layout;                      // --layout parsed
 };
 
 // Parses the arguments after the program name. An option's value is the next argument (or

@@ -5,6 +5,7 @@
 
 #include "cli/figures_json.h"
 #include "cli/json_writer.h"
+#include "cli/shafts_json.h"
 
 namespace gearpair {
 
@@ -37,6 +38,7 @@ std::string JobJson(const JobResult& job) {
     json.Key("models").Optional(
         job.models, [&](const std::vector<std::string>& paths) { json.Strings(paths); });
     json.Key("warnings").Strings(job.warnings);
+    WriteShafts(json, job);
     json.EndObject();
     return text;
 }

@@ -1,4 +1,5 @@
-// The hub keyway of a prismatic key (ГОСТ 23360, the sizes of ISO/DIN 6885) for a bore.
+// The keyway of a prismatic key, in the hub and in the shaft, (ГОСТ 23360, the sizes of ISO/DIN
+// 6885) for a bore.
 #pragma once
 
 #include <optional>
@@ -6,9 +7,10 @@
 namespace gearpair {
 
 struct Keyway {
-    double width = 0;      // b, mm
-    double hubDepth = 0;   // t2, depth into the hub from the bore surface, mm
-    double keyHeight = 0;  // h, mm: selects the limit deviation of the hub depth
+    double width = 0;       // b, mm
+    double hubDepth = 0;    // t2, depth into the hub from the bore surface, mm
+    double keyHeight = 0;   // h, mm: selects the limit deviation of the hub depth
+    double shaftDepth = 0;  // t1, depth into the shaft, mm
 };
 
 // The keyway for a bore of diameter `bore` in mm: the row whose range "over .. up to" holds it

@@ -1,6 +1,5 @@
-// The fatigue safety factor of a shaft's section under bending (symmetric cycle) and torsion
-// (pulsating cycle): S = Sσ Sτ / sqrt(Sσ² + Sτ²), with the steel's endurance limits and the
-// concentration, size and surface factors of the section.
+// The fatigue of a shaft's section under bending (symmetric cycle) and torsion (pulsating
+// cycle): the net section moduli and the stress amplitudes.
 #pragma once
 
 #include <string_view>
@@ -13,43 +12,39 @@ enum class SectionKind {
     Shoulder,  // the shoulder of a bearing seat, with its fillet
 };
 
-struct ShaftSteel {
-    std::string_view name;  // "Сталь 45"
-    double sigmaB = 0;      // ultimate strength, MPa
-    double sigmaM1 = 0;     // endurance limit in bending, symmetric cycle, MPa
-    double tauM1 = 0;       // endurance limit in torsion, symmetric cycle, MPa
-    double psiTau = 0;      // sensitivity to the mean stress in torsion
-};
-
-// The steel of a shaft turned from bar: see shaft_fatigue.cpp for its source.
-extern const ShaftSteel kShaftSteel;
-
 struct SectionGeometry {
     SectionKind kind = SectionKind::KeySeat;
-    double d = 0;        // diameter of the section, mm
-    double keyB = 0;     // key width, mm (KeySeat)
-    double keyT1 = 0;    // keyway depth in the shaft, mm (KeySeat)
-    double D = 0;        // the larger diameter of the shoulder, mm (Shoulder)
-    double fillet = 0;   // fillet radius of the shoulder, mm (Shoulder)
+    double d = 0;       // diameter of the section, mm
+    double keyB = 0;    // key width, mm (KeySeat)
+    double keyT1 = 0;   // keyway depth in the shaft, mm (KeySeat)
+    double D = 0;       // the larger diameter of the shoulder, mm (Shoulder)
+    double fillet = 0;  // fillet radius of the shoulder, mm (Shoulder)
 };
 
+// The stresses of the section and, where the factors of the section are known, its safety.
+// The concentration, size and surface factors and the steel's endurance limits are not at hand
+// from a source the calculation can name, so the safety factors stay unknown (`known` false)
+// rather than leave the stress concentration out.
 struct SectionFatigue {
-    double sigmaA = 0;   // bending stress amplitude, MPa
-    double tauA = 0;     // torsion amplitude = mean stress, MPa
-    double KsigmaD = 0;  // effective concentration of the section in bending, with size and surface
-    double KtauD = 0;    // the same in torsion
+    double sigmaA = 0;  // bending stress amplitude, MPa
+    double tauA = 0;    // torsion amplitude = mean stress (pulsating torsion), MPa
+    bool known = false;
     double Ssigma = 0;
     double Stau = 0;
     double S = 0;
     double allowable = 0;  // [S]
 };
 
-// The allowable safety factor [S]; see shaft_fatigue.cpp for its source.
-extern const double kShaftAllowableSafety;
+// The net section moduli of the section, mm³: a key seat without its keyway, a shoulder whole.
+struct SectionModuli {
+    double bending = 0;  // W
+    double torsion = 0;  // Wk
+};
+SectionModuli NetSectionModuli(const SectionGeometry& section);
 
-// The section's safety factor under the resultant bending moment M and the torque T (N*m).
-// Throws FloatError.
-SectionFatigue SectionSafety(const SectionGeometry& section, double M, double T,
-                             const ShaftSteel& steel);
+// The stresses of the section under the resultant bending moment M and the torque T (N*m):
+// σa = M / W in the symmetric cycle of a turning shaft, τa = τm = T / (2 Wk) under a pulsating
+// torque. Throws FloatError.
+SectionFatigue SectionSafety(const SectionGeometry& section, double M, double T);
 
 }  // namespace gearpair

@@ -14,7 +14,7 @@ struct ShaftKey {
     double t1 = 0;         // keyway depth in the shaft, mm
     double l = 0;          // length, mm, of the standard series
     int count = 1;         // keys in the seat: 1, or 2 at 180 degrees
-    double torque = 0;     // N*m
+    double torque = 0;     // N*m on one key: with two keys the share each is checked under
     double stress = 0;     // crush stress 2T / (d l_p (h - t1)) on one key, MPa, l_p = l - b
     double allowable = 0;  // MPa
     bool passes = false;   // stress <= allowable

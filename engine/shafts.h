@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "engine/ball_bearings.h"
@@ -50,11 +51,12 @@ enum class LoadKind { Gear, EndLoad };
 // A load on the shaft, signed components in the shaft's frame.
 struct ShaftLoad {
     LoadKind kind = LoadKind::Gear;
-    double x = 0;       // mm
-    double Fr = 0;      // N
-    double Ft = 0;      // N
-    double Fa = 0;      // N, along x
-    double moment = 0;  // N*m: the moment of Fa about the axis in the r plane, in the sense of x * Fr
+    double x = 0;   // mm
+    double Fr = 0;  // N
+    double Ft = 0;  // N
+    double Fa = 0;  // N, along x
+    double moment =
+        0;  // N*m: the moment of Fa about the axis in the r plane, in the sense of x * Fr
 };
 
 struct ShaftSupport {
@@ -117,8 +119,8 @@ struct ShaftDesign {
     std::array<ShaftBearing, 2> bearings;  // the same bearing at both supports
     std::vector<DiagramStation> diagram;   // at the ends, the loads and the supports, x ascending
     std::vector<ShaftSection> sections;
-    bool lifeReached = false;              // both bearings reach the planned life
-    double gearSeatWidened = 0;            // the gear seat above the part's accepted bore, mm
+    bool lifeReached = false;    // both bearings reach the planned life
+    double gearSeatWidened = 0;  // the gear seat above the part's accepted bore, mm
 };
 
 enum class ShaftsStatus { Ok, LifeNotReached };
@@ -131,9 +133,17 @@ struct ShaftsDesign {
     ShaftsStatus status = ShaftsStatus::Ok;
 };
 
+// A shaft end thicker than the bore of the largest bearing of the two series.
+class ShaftBeyondBearings : public std::runtime_error {
+public:
+    ShaftBeyondBearings(Shaft shaft, double end);
+    Shaft shaft;
+    double end;  // the shaft end's diameter, mm
+};
+
 // The shafts of a completed design whose pair can be made, with the user's overrides. Throws
-// FloatError; Error with a message naming the distance for a layout the shaft cannot have (a
-// span shorter than the gear's hub, a distance not above zero).
+// FloatError; ShaftLayoutError for a distance the shaft cannot have (a span shorter than the
+// gear's hub, a distance not above zero); ShaftBeyondBearings for a shaft no bearing fits.
 ShaftsDesign DesignShafts(const TGearDesign& d, const DesignProducts& products,
                           std::uint8_t arrangement, const ShaftsOptions& options = {});
 

@@ -118,7 +118,11 @@ TEST(RunCommand, JsonOfTheDefaultDesignIsOneLineWithResultsAndHandoff) {
                      R"("Улучшение 235…265 HB"}, "pinion": {"steel": )"
                      R"("Сталь 40Х ГОСТ 4543-2016", "treatment": "Улучшение 265…295 HB"}}, )"),
         std::string::npos);
-    EXPECT_TRUE(run.out.ends_with(R"(, "drawings": null, "models": null, "warnings": []})"
+    EXPECT_NE(run.out.find(R"(, "drawings": null, "models": null, "warnings": [], )"
+                           R"("shafts": {"input": {"gear_shaft": false, "speed": 86.3, )"),
+              std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(R"("planned_life": 15000, "load_factor": 1.3, "status": "ok"}, )"
+                                  R"("shafts_reason": null})"
                                   "\n"));
 }
 
@@ -161,7 +165,8 @@ TEST(RunCommand, StoppedRunExitsOneWithTheMessageInItsChannel) {
                       R"("run_number": null, "design": null, "checks": null, "steps": [], )"
                       R"("sizes": null, "drawing_sizes": null, "masses": null, )"
                       R"("check_data": null, "material": null, "drawings": null, "models": null, )"
-                      R"("warnings": []})"),
+                      R"("warnings": [], "shafts": null, "shafts_reason": )"
+                      R"("                      Для таких значений в )"),
         std::string::npos);
 
     const Outcome text = RunCli({"--arrangement", "1", "--width", "0,63"});

@@ -61,7 +61,8 @@ TEST(JobJson, StoppedJobHasNullsWhereNothingWasProduced) {
         R"("uz  2,800"], "results": null, "handoff": null, "recalculations": 0, )"
         R"("run_number": null, "design": null, "checks": null, "steps": [], "sizes": null, )"
         R"("drawing_sizes": null, "masses": null, "check_data": null, "material": null, "drawings": null, )"
-        R"("models": null, "warnings": []})");
+        R"("models": null, "warnings": [], )"
+        R"("shafts": null, "shafts_reason": ""})");
 }
 
 TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
@@ -82,7 +83,8 @@ TEST(JobJson, CompletedJobHasResultsHandoffAndRunNumberButNoMessage) {
               R"("run_number": -7, "design": null, "checks": null, "steps": [], "sizes": null, )"
               R"("drawing_sizes": null, "masses": null, "check_data": null, "material": null, )"
               R"("drawings": ["d/wheel.dxf", "d/wheel.pdf"], "models": ["m/wheel.stl"], )"
-              R"("warnings": ["Шестерню выполнить заодно с валом"]})");
+              R"("warnings": ["Шестерню выполнить заодно с валом"], "shafts": null, )"
+              R"("shafts_reason": ""})");
 }
 
 TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
@@ -95,7 +97,8 @@ TEST(JobJson, FailedJobCarriesTheErrorBoxText) {
         R"({"status": "error", "message": "I/O error 183.", "report": [], "results": null, )"
         R"("handoff": null, "recalculations": 0, "run_number": 3, "design": null, )"
         R"("checks": null, "steps": [], "sizes": null, "drawing_sizes": null, "masses": null, )"
-        R"("check_data": null, "material": null, "drawings": null, "models": null, "warnings": []})");
+        R"("check_data": null, "material": null, "drawings": null, "models": null, "warnings": [], )"
+        R"("shafts": null, "shafts_reason": ""})");
 }
 
 // A numpunct with the decimal comma, as a Russian locale has it.
@@ -139,7 +142,8 @@ TEST(JobJson, StepsListThePassesTriedBeforeAStop) {
         R"("contact": {"stress": 700, "allowable": 686.25, "passed": false}, "bending": null}, )"
         R"({"aw": 225, "mn": 3, "z1": 48, "z2": 97, "contact": null, "bending": null}], )"
         R"("sizes": null, "drawing_sizes": null, "masses": null, "check_data": null, "material": null, )"
-        R"("drawings": null, "models": null, "warnings": []})"))
+        R"("drawings": null, "models": null, "warnings": [], )"
+        R"("shafts": null, "shafts_reason": ""})"))
         << json;
 }
 

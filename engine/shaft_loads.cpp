@@ -1,0 +1,144 @@
+// Mesh forces, support reactions and the diagrams of a shaft.
+#include "engine/shaft_loads.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/float_check.h"
+#include "engine/check_data.h"
+
+namespace gearpair {
+
+MeshForces MeshForcesOf(double torque, double pitchDiameter, double helix) {
+    const double alpha = kRackPressureDegrees * std::numbers::pi / 180;
+    MeshForces f;
+    f.Ft = Checked(2 * torque * 1000 / pitchDiameter);
+    f.Fr = Checked(f.Ft * std::tan(alpha) / std::cos(helix));
+    f.Fa = Checked(f.Ft * std::tan(helix));
+    return f;
+}
+
+std::array<ShaftSupport, 2> SupportReactions(const std::vector<ShaftLoad>& loads, double x1,
+                                             double x2, int axialSupport) {
+    // In each plane: R1 + R2 = -ΣF and the moments about support 1 balance, the moments of the
+    // axial forces (N*m, hence * 1000 to N*mm) in the r plane among them.
+    double sumR = 0, sumT = 0, momentR = 0, momentT = 0, axial = 0;
+    for (const ShaftLoad& load : loads) {
+        sumR += load.Fr;
+        sumT += load.Ft;
+        momentR += (load.x - x1) * load.Fr + load.moment * 1000;
+        momentT += (load.x - x1) * load.Ft;
+        axial += load.Fa;
+    }
+    const double span = x2 - x1;
+    std::array<ShaftSupport, 2> s;
+    s[0].x = x1;
+    s[1].x = x2;
+    s[1].Rr = Checked(-momentR / span);
+    s[1].Rt = Checked(-momentT / span);
+    s[0].Rr = Checked(-sumR - s[1].Rr);
+    s[0].Rt = Checked(-sumT - s[1].Rt);
+    for (ShaftSupport& support : s) support.R = Checked(std::hypot(support.Rr, support.Rt));
+    s[axialSupport].Fa = Checked(-axial);
+    return s;
+}
+
+double PlaneMomentAt(const std::vector<ShaftLoad>& loads,
+                     const std::array<ShaftSupport, 2>& supports, double x, bool rPlane,
+                     bool includeAt) {
+    // The left part's forces turn about x in the sense opposite to x * F; the internal bending
+    // moment there is their moment taken with that sign, in N*m.
+    const auto left = [&](double at) { return at < x || (includeAt && at == x); };
+    double moment = 0;
+    for (const ShaftLoad& load : loads) {
+        if (!left(load.x)) continue;
+        moment += (x - load.x) * (rPlane ? load.Fr : load.Ft) / 1000;
+        if (rPlane) moment -= load.moment;
+    }
+    for (const ShaftSupport& support : supports) {
+        if (!left(support.x)) continue;
+        moment += (x - support.x) * (rPlane ? support.Rr : support.Rt) / 1000;
+    }
+    return moment;
+}
+
+namespace {
+
+// The torque carried at x: between the end load and the gear, or from the left end to the gear
+// when there is no end load; `includeAt` takes a load at x as left of it.
+double TorqueAt(const std::vector<ShaftLoad>& loads, double x, bool includeAt, double torque) {
+    double from = 0, to = 0;
+    for (const ShaftLoad& load : loads) {
+        if (load.kind == LoadKind::EndLoad) from = load.x;
+        if (load.kind == LoadKind::Gear) to = load.x;
+    }
+    if (from > to) std::swap(from, to);
+    const bool afterFrom = x > from || (includeAt && x == from) || from == 0;
+    const bool beforeTo = x < to || (!includeAt && x == to);
+    return afterFrom && beforeTo ? torque : 0;
+}
+
+DiagramStation StationAt(const std::vector<ShaftLoad>& loads,
+                         const std::array<ShaftSupport, 2>& supports, double x, bool includeAt,
+                         double torque) {
+    DiagramStation s;
+    s.x = x;
+    s.Mr = Checked(PlaneMomentAt(loads, supports, x, true, includeAt));
+    s.Mt = Checked(PlaneMomentAt(loads, supports, x, false, includeAt));
+    s.M = Checked(std::hypot(s.Mr, s.Mt));
+    s.T = TorqueAt(loads, x, includeAt, torque);
+    return s;
+}
+
+}  // namespace
+
+std::vector<DiagramStation> ShaftDiagram(const std::vector<ShaftLoad>& loads,
+                                         const std::array<ShaftSupport, 2>& supports, double length,
+                                         double torque) {
+    std::vector<double> xs = {0, length};
+    for (const ShaftLoad& load : loads) xs.push_back(load.x);
+    for (const ShaftSupport& support : supports) xs.push_back(support.x);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::vector<DiagramStation> diagram;
+    for (double x : xs) {
+        const DiagramStation before = StationAt(loads, supports, x, false, torque);
+        const DiagramStation after = StationAt(loads, supports, x, true, torque);
+        diagram.push_back(before);
+        if (after.Mr != before.Mr || after.T != before.T) diagram.push_back(after);
+    }
+    // The free ends carry nothing: what is left there is rounding of the balance.
+    for (DiagramStation* end : {&diagram.front(), &diagram.back()}) {
+        end->Mr = end->Mt = end->M = 0;
+    }
+    return diagram;
+}
+
+DiagramStation DiagramAt(const std::vector<DiagramStation>& diagram, double x) {
+    DiagramStation best;
+    best.x = x;
+    bool found = false;
+    for (std::size_t i = 0; i < diagram.size(); ++i) {
+        const DiagramStation& a = diagram[i];
+        if (a.x == x) {
+            if (!found || a.M > best.M) best.M = a.M, best.Mr = a.Mr, best.Mt = a.Mt;
+            best.T = std::max(found ? best.T : 0, a.T);
+            found = true;
+            continue;
+        }
+        if (found || i + 1 == diagram.size()) continue;
+        const DiagramStation& b = diagram[i + 1];
+        if (a.x < x && x < b.x) {
+            const double k = (x - a.x) / (b.x - a.x);
+            best.Mr = a.Mr + (b.Mr - a.Mr) * k;
+            best.Mt = a.Mt + (b.Mt - a.Mt) * k;
+            best.M = std::hypot(best.Mr, best.Mt);
+            best.T = a.T;
+            found = true;
+        }
+    }
+    return best;
+}
+
+}  // namespace gearpair
