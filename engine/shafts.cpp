@@ -204,12 +204,22 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             diameters.gear = task.gearSeat > 0 ? std::max(task.gearSeat, bore) : task.tip;
             diameters.collar =
                 CollarDiameter(task.gearSeat > 0 ? diameters.gear : bore, bearing->r);
-            ShaftDesign s = Candidate(task, diameters, *bearing, overrides, loadFactor);
+            // The user's distances may hold a smaller bearing but not this one: the larger
+            // bearings are out of reach, and the last one stays, short of the life.
+            std::optional<ShaftDesign> candidate;
+            try {
+                candidate = Candidate(task, diameters, *bearing, overrides, loadFactor);
+            } catch (const ShaftLayoutError&) {
+                if (!last) throw;
+                break;
+            }
+            ShaftDesign& s = *candidate;
             s.lifeReached = s.bearings[0].rating.L10h >= life && s.bearings[1].rating.L10h >= life;
             last = std::move(s);
             if (last->lifeReached) break;
         }
         if (last && last->lifeReached) break;
+        if (last && last->bearings[0].bearing.d != bore) break;
     }
     if (!last) throw ShaftBeyondBearings(task.plan.shaft, diameters.end);
     KeysAndSections(*last, task);
