@@ -278,6 +278,8 @@ int RunSingleDesign(const CommandLine& line, std::ostream& out, std::ostream& er
         if (line.shafts && job.shafts) {
             out << '\n';
             for (const std::string& text : ShaftsReport(*job.shafts)) out << text << '\n';
+        } else if (line.shafts && RunCompleted(job)) {
+            out << "\nВалы не рассчитаны: " << TerminalText(job.shaftsReason) << '\n';
         }
     }
     return ExitCode(job);

@@ -21,6 +21,7 @@
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
 #include "ui/drawing_window.h"
+#include "ui/shafts_window.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
@@ -172,6 +173,10 @@ void TFormA::SetDrawingWindow(DrawingWindow& drawings) {
     drawings_ = &drawings;
 }
 
+void TFormA::SetShaftsWindow(ShaftsWindow& shafts) {
+    shafts_ = &shafts;
+}
+
 void TFormA::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Restoring the minimised form shows it again; the user's choices must stay.
@@ -300,15 +305,21 @@ void TFormA::ShowSessionOutputs() {
 void TFormA::BitBtn1Click() {
     if (!AcceptTypedFields()) return;
     if (details_) details_->TakeEdits();
-    RunDesktopDesign(session_, CollectInputs(),
+    const DesignInputs inputs = CollectInputs();
+    RunDesktopDesign(session_, inputs,
                      {[this] { ShowSessionOutputs(); },
                       [this] {
                           if (drawings_) drawings_->Clear();
+                          if (shafts_) shafts_->Clear();
                       },
                       [this](const std::string& text) { ShowErrorBox(this, text); },
                       [this](const std::string& text) { ShowMessageBox(this, text); },
-                      [this](const DesignProducts& products) {
+                      [this, &inputs](const DesignProducts& products) {
                           if (drawings_) MakeDrawings(products);
+                          if (shafts_) {
+                              shafts_->SetDesign(session_.design, products,
+                                                 static_cast<std::uint8_t>(inputs.arrangement));
+                          }
                       },
                       [this](const SessionRun& run) {
                           if (results_) results_->Execute(run.outcome.results, run.warnings);

@@ -20,6 +20,7 @@ class QToolButton;
 namespace gearpair {
 
 class DrawingWindow;
+class ShaftsWindow;
 class VariantsWindow;
 class TFormB;
 class TFormD;
@@ -36,6 +37,8 @@ public:
     // The window that shows the sheets of a finished run; with it, every finished run also
     // writes its drawings into the run's drawing directory.
     void SetDrawingWindow(DrawingWindow& drawings);
+    // The window that shows the shafts of a finished run, designed for its arrangement.
+    void SetShaftsWindow(ShaftsWindow& shafts);
 
     // First showing: OK takes the focus, the fixed lists select their defaults and the
     // program directory is taken from the executable's path (the user's documents folder for
@@ -86,6 +89,7 @@ private:
     TFormB* details_ = nullptr;
     TFormD* results_ = nullptr;
     DrawingWindow* drawings_ = nullptr;
+    ShaftsWindow* shafts_ = nullptr;
     bool shown_ = false;
     // Fields left for another control whose validation has not run yet, oldest first.
     std::vector<QComboBox*> pendingExits_;

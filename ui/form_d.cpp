@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "app/shafts_view.h"
 #include "engine/design_run.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -65,6 +66,12 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TFormD::DrawingsRequested);
     setTabOrder(BitBtn2, BitBtn3);
 
+    shaftsButton_ = new QPushButton(FromUtf8(kShaftsButtonText), this);
+    shaftsButton_->setObjectName(QStringLiteral("shaftsButton"));
+    shaftsButton_->setGeometry(80, 192, 75, 25);
+    connect(shaftsButton_, &QPushButton::clicked, this, &TFormD::ShaftsRequested);
+    setTabOrder(BitBtn3, shaftsButton_);
+
     // The design's warnings, each in a line of its own between the results and the buttons;
     // hidden when there are none.
     warning_ = new QLabel(this);
@@ -97,7 +104,7 @@ void TFormD::Execute(const ResultTexts& results, const std::vector<std::string>&
         warning_->setGeometry(8, kButtonsTop - 6, kWidth - 16, height);
         extra = height + 6;
     }
-    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3}) {
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, shaftsButton_}) {
         button->move(button->x(), kButtonsTop + extra);
     }
     setFixedSize(kWidth, 227 + extra);

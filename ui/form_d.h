@@ -41,6 +41,8 @@ signals:
     void EndProgramRequested();
     // "Чертежи...": the drawing window of the run, modeless.
     void DrawingsRequested();
+    // "Валы...": the shafts window of the run, modeless.
+    void ShaftsRequested();
 
 protected:
     // Escape does not dismiss the dialog: a stray key would send the user back to the input
@@ -54,6 +56,7 @@ private:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
+    QPushButton* shaftsButton_;
     QLabel* warning_;  // the design's warnings, a line each
 };
 

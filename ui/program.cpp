@@ -20,12 +20,16 @@ Program::Program(const QString& executablePath)
     }
     formA_.SetResultWindows(formB_, formD_);
     formA_.SetDrawingWindow(drawings_);
+    formA_.SetShaftsWindow(shafts_);
     // Closing the input form ends the program, whatever else is open; the results dialog's
     // OK ends it too.
     formB_.setAttribute(Qt::WA_QuitOnClose, false);
     drawings_.setAttribute(Qt::WA_QuitOnClose, false);
+    shafts_.setAttribute(Qt::WA_QuitOnClose, false);
     QObject::connect(&formD_, &TFormD::DrawingsRequested, &drawings_,
                      [this] { drawings_.ShowBeside(formD_); });
+    QObject::connect(&formD_, &TFormD::ShaftsRequested, &shafts_,
+                     [this] { shafts_.ShowBeside(formD_); });
     QObject::connect(&formD_, &TFormD::EndProgramRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
 }

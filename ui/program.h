@@ -1,6 +1,6 @@
 // The desktop program as it starts: one session for the life of the program and the three
 // windows, created once in the order input form, details window, results dialog, then the
-// drawing window of the finished runs.
+// drawing window and the shafts window of the finished runs.
 #pragma once
 
 #include <QString>
@@ -11,6 +11,7 @@
 #include "ui/form_a.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
+#include "ui/shafts_window.h"
 
 namespace gearpair {
 
@@ -25,6 +26,7 @@ public:
     TFormB& DetailsWindow() { return formB_; }
     TFormD& ResultsDialog() { return formD_; }
     DrawingWindow& Drawings() { return drawings_; }
+    ShaftsWindow& Shafts() { return shafts_; }
 
 private:
     QTranslator qtTexts_;  // Qt's own texts (file dialogs, standard buttons) in Russian
@@ -33,6 +35,7 @@ private:
     TFormB formB_;
     TFormD formD_;
     DrawingWindow drawings_;
+    ShaftsWindow shafts_;
 };
 
 }  // namespace gearpair

@@ -419,3 +419,72 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
 
 }  // namespace
 }  // namespace gearpair
+
+namespace gearpair {
+namespace {
+
+// Distances the design's shafts cannot have, or that are no distances, stop the command before
+// it writes anything, naming the option.
+TEST_F(RunCommandFiles, BadLayoutExitsTwoAndWritesNothing) {
+    const std::string dir = PathUtf8(dir_);
+    const Outcome span = RunCli({"--layout", "output.span=20", "--handoff-dir", dir, "--json"});
+    EXPECT_EQ(span.code, kExitUsage);
+    EXPECT_EQ(span.out, "");
+    EXPECT_EQ(span.err,
+              "Параметр --layout: Недопустимое значение output.span: пролёт короче ступицы "
+              "колеса с подшипником (нужно не менее 146 мм)\n");
+    EXPECT_EQ(EntryCount(), 0u);
+    for (const auto& [text, message] :
+         {std::pair{"input.gear=0", "input.gear=0: значение должно быть больше нуля"},
+          {"input.load=-1", "input.load=-1: значение должно быть не меньше нуля"},
+          {"output.span=12.5", "output.span=12.5: «12.5» не является числом"},
+          {"kb=1;kb=2", "kb=2: указано дважды"},
+          {"input.spam=1", "input.spam=1: неизвестное имя"},
+          {"span", "span: ожидается ИМЯ=ЧИСЛО"}}) {
+        const Outcome bad = RunCli({"--layout", text, "--handoff-dir", dir});
+        EXPECT_EQ(bad.code, kExitUsage) << text;
+        EXPECT_TRUE(bad.err.starts_with(std::string("Параметр --layout: ") + message)) << bad.err;
+    }
+    EXPECT_EQ(EntryCount(), 0u);
+}
+
+// The shafts' report follows the design's text; its RTF and the figures are written on request,
+// and a pair that cannot be made gets none of them, with the reason.
+TEST_F(RunCommandFiles, ShaftsReportRtfAndFigures) {
+    const Outcome text = RunCli({"--shafts", "--layout", "input.load=0;kb=1,5"});
+    EXPECT_EQ(text.code, kExitCompleted);
+    EXPECT_NE(text.out.find("\nВходной вал\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Подшипник 316: d×D×B = 80×170×39 мм"), std::string::npos);
+    EXPECT_NE(text.out.find("Нагрузка на конце вала Fк = 0 Н"), std::string::npos);
+    EXPECT_NE(text.out.find("Kб = 1,5"), std::string::npos);
+
+    const std::string rtf = PathOf("shafts.rtf");
+    const std::string figures = PathOf("figures");
+    const std::vector<std::string_view> files = {"--shafts-rtf", rtf
+#ifdef GEARPAIR_DRAWINGS
+                                                 ,
+                                                 "--shafts-figures", figures
+#endif
+    };
+    const Outcome written = RunCli(files);
+    EXPECT_EQ(written.code, kExitCompleted) << written.out << written.err;
+    EXPECT_TRUE(ReadFile("shafts.rtf").starts_with("{\\rtf1\\ansi\\ansicpg1251"));
+#ifdef GEARPAIR_DRAWINGS
+    for (const char* name : {"input.pdf", "input.svg", "output.pdf", "output.svg"}) {
+        EXPECT_TRUE(Exists(std::string("figures/") + name)) << name;
+    }
+#endif
+    std::filesystem::remove_all(dir_ / "figures");
+    std::filesystem::remove(dir_ / "shafts.rtf");
+    std::vector<std::string_view> unbuildable = {
+        "--ratio", "5,6", "--hardness", "652", "--power", "60", "--speed", "1", "--width", "0,63"};
+    unbuildable.insert(unbuildable.end(), files.begin(), files.end());
+    const Outcome none = RunCli(unbuildable);
+    EXPECT_EQ(none.code, kExitUnbuildable);
+    EXPECT_NE(none.err.find("Валы не рассчитаны: Передача неосуществима"), std::string::npos)
+        << none.err;
+    EXPECT_EQ(EntryCount(), 0u);
+}
+
+}  // namespace
+}  // namespace gearpair
