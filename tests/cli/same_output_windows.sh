@@ -70,6 +70,8 @@ same corner-high --json --ratio 2 --power 55000 --speed 10000 --hardness 652 --l
 same middle --json --ratio 4,5 --power 1234,5 --speed 733,3 --hardness 401 --life 27500 \
     --width 0,4 --helix 11 --arrangement 3
 same exponent --json --power 6e3 --speed " 8,63E1 "
+same shafts-text --shafts --layout "input.span=300;output.load=0;kb=1,4"
+same shafts-overhang --json --arrangement 1 --ratio 4 --hardness 450 --speed 1000
 
 # A sample of the input domain in one batch: every list value crossed with the arrangements
 # and every helix angle, each row with typed values drawn from their ranges.
@@ -156,12 +158,19 @@ files() {
         windowsOptions+=(--drawings "$(windowsName "$windowsDir")\\drawings")
         expected+=(drawings/{wheel,pinion}.{dxf,pdf,svg})
     fi
+    if [ "${GEARPAIR_DRAWINGS:-0}" = 1 ]; then
+        options+=(--shafts-figures "$linuxDir/shafts")
+        windowsOptions+=(--shafts-figures "$(windowsName "$windowsDir")\\shafts")
+        expected+=(shafts/{input,output}.{pdf,svg})
+    fi
+    options+=(--shafts-rtf "$linuxDir/shafts.rtf")
+    windowsOptions+=(--shafts-rtf "$(windowsName "$windowsDir")\\shafts.rtf")
+    expected+=(shafts.rtf)
     if [ "${GEARPAIR_MODELS:-0}" = 1 ]; then
         options+=(--models "$linuxDir/models")
         windowsOptions+=(--models "$(windowsName "$windowsDir")\\models")
         expected+=(models/{wheel,pinion}-profile.dxf models/{wheel,pinion}.stl)
     fi
-    [ ${#expected[@]} -gt 0 ] || return 0
     "$linux" "$@" "${options[@]}" >"$work/files-$name.linux" 2>&1
     "${emulator[@]}" "$windows" "$@" "${windowsOptions[@]}" >"$work/files-$name.windows" 2>&1
     for file in "${expected[@]}"; do
