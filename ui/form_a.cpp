@@ -21,13 +21,13 @@
 #include "ui/controls.h"
 #include "ui/desktop_program_dir.h"
 #include "ui/drawing_window.h"
-#include "ui/shafts_window.h"
 #include "ui/fonts.h"
 #include "ui/form_b.h"
 #include "ui/form_d.h"
 #include "ui/message_box.h"
 #include "ui/pictures.h"
 #include "ui/profile_tab.h"
+#include "ui/shafts_window.h"
 #include "ui/variants_window.h"
 
 namespace gearpair {

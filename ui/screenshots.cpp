@@ -1,6 +1,6 @@
 // Renders the windows to PNG files for the documentation: the input form at start, the variants
 // of its inputs, the results dialog after the default design, the details window with its
-// report and the drawing window with the wheel's sheet.
+// report, the drawing window with the wheel's sheet and the shafts window on its first shaft.
 // Usage: gearpair-screenshots <output directory>; run on Qt's offscreen platform.
 #include <QApplication>
 #include <QDir>
@@ -74,6 +74,10 @@ int main(int argc, char* argv[]) {
         program.Drawings().resize(960, 680);
         QApplication::processEvents();
         saved = Save(program.Drawings(), output, "drawing_window.png") && saved;
+        formD.findChild<QPushButton*>(QStringLiteral("shaftsButton"))->click();
+        program.Shafts().resize(1040, 820);
+        QApplication::processEvents();
+        saved = Save(program.Shafts(), output, "shafts.png") && saved;
         formD.reject();
     });
     formA.BitBtn1Click();

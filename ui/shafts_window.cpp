@@ -359,8 +359,8 @@ void ShaftsWindow::SaveRtfClick() {
     const QString start = directory_.isEmpty()
                               ? FromUtf8(kShaftsRtfName)
                               : directory_ + QLatin1Char('/') + FromUtf8(kShaftsRtfName);
-    const QString file = QFileDialog::getSaveFileName(
-        this, FromUtf8(kSaveShaftsRtfText).chopped(3), start, QStringLiteral("RTF (*.rtf)"));
+    const QString file = QFileDialog::getSaveFileName(this, FromUtf8(kSaveShaftsRtfText).chopped(3),
+                                                      start, QStringLiteral("RTF (*.rtf)"));
     if (!file.isEmpty()) SaveRtf(file);
 }
 
