@@ -21,9 +21,12 @@
 #include "core/format_fixed.h"
 #include "core/numbers.h"
 #include "engine/design_inputs.h"
+#include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
+#include "engine/shafts.h"
 #include "tests/engine/quiet_comparison.h"
+#include "tests/engine/shaft_checks.h"
 #include "tests/engine/standard_series.h"
 
 namespace gearpair {
@@ -180,6 +183,7 @@ struct SweepCounts {
     long errors = 0;
     long inconsistent = 0;
     long quietDiffering = 0;  // designs where the quiet run does not give the full run's values
+    long beyondBearings = 0;  // pairs whose shafts are thicker than the largest bearing
     long total() const {
         long sum = completed + errors;
         for (const auto& [message, count] : stops) sum += count;
@@ -235,6 +239,18 @@ void RunOne(const DesignInputs& inputs, SweepCounts& counts, FaultLog& log) {
     std::vector<std::string> faults = Inconsistencies(session, outcome.results);
     for (std::string& fault : StepFaults(session.steps, outcome.recalculations)) {
         faults.push_back(std::move(fault));
+    }
+    // The shafts of a pair that can be made.
+    const DesignProducts products = DesignProductsOf(session.design);
+    if (products.buildable) {
+        try {
+            for (std::string& fault : testing::ShaftFaults(DesignShafts(
+                     session.design, products, static_cast<std::uint8_t>(inputs.arrangement)))) {
+                faults.push_back("shafts: " + std::move(fault));
+            }
+        } catch (const ShaftBeyondBearings&) {
+            ++counts.beyondBearings;
+        }
     }
     if (!faults.empty()) {
         ++counts.inconsistent;
@@ -295,6 +311,7 @@ public:
             std::cout << "stopped, " << StopName(message) << ": " << count << "\n";
         }
         std::cout << "errors: " << counts.errors << "\n";
+        std::cout << "shafts beyond the bearings: " << counts.beyondBearings << "\n";
     }
 
 private:
