@@ -2,6 +2,7 @@
 #include "app/variant_table.h"
 
 #include "app/design_texts.h"
+#include "app/shafts_texts.h"
 #include "core/csv.h"
 #include "core/errors.h"
 #include "core/format_fixed.h"
@@ -75,12 +76,43 @@ std::string VariantCell(const Variant& v, VariantColumn column) {
     }
 }
 
+std::string_view ShaftsSummaryStatusName(const ShaftsSummary& shafts) {
+    return shafts.bearingsFit ? ShaftsStatusName(shafts.status) : "no bearing";
+}
+
+void AppendShaftsCells(std::string& out, const std::optional<ShaftsSummary>& shafts) {
+    if (!shafts) {
+        out += ";;;;;;";
+        return;
+    }
+    if (shafts->bearingsFit) {
+        out += ';';
+        out += shafts->inputBearing;
+        out += ';';
+        out += shafts->outputBearing;
+        out += ';';
+        AppendFixed(out, shafts->bearingLife, 8, 1, ',');
+        out += ';';
+        AppendFixed(out, shafts->inputEnd, 8, 3, ',');
+        out += ';';
+        AppendFixed(out, shafts->outputEnd, 8, 3, ',');
+    } else {
+        out += ";;;;;";
+    }
+    out += ';';
+    out += ShaftsSummaryStatusName(*shafts);
+}
+
 std::string VariantsCsv(const DesignInputs& fixed, std::span<const Variant> variants) {
     std::string text = "ratio;power;speed;hardness;life;width;helix;arrangement";
     for (const VariantColumnName& name : kVariantColumns) {
         if (name.column < VariantColumn::Status) continue;  // among the inputs
         text += ';';
         text += name.key;
+    }
+    for (const std::string_view key : kShaftsColumnKeys) {
+        text += ';';
+        text += key;
     }
     text += '\n';
     const std::string arrangement = std::to_string(fixed.arrangement);
@@ -97,6 +129,7 @@ std::string VariantsCsv(const DesignInputs& fixed, std::span<const Variant> vari
             if (name.column != VariantColumn::Status) text += ';';
             text += CsvField(VariantCell(v, name.column));
         }
+        AppendShaftsCells(text, v.shafts);
         text += '\n';
     }
     return text;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -69,8 +70,23 @@ inline constexpr std::array<VariantColumnName, 19> kVariantColumns = {{
 // not complete are empty.
 std::string VariantCell(const Variant& variant, VariantColumn column);
 
-// The header "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;...;message",
-// then one row per variant with the fixed inputs, each line ended by a line feed.
+// The shafts' columns, after the message in the CSV table and in the batch's table; the window
+// does not show them (they are not among kVariantColumns).
+inline constexpr std::array<std::string_view, 6> kShaftsColumnKeys = {
+    "input_bearing", "output_bearing", "bearing_life", "input_end", "output_end", "shafts"};
+
+// "ok", "life not reached", or "no bearing" for a shaft end thicker than the largest bearing.
+std::string_view ShaftsSummaryStatusName(const ShaftsSummary& shafts);
+
+// Appends the shafts' cells, each after a ";": the bearings' designations, the smallest life
+// in hours to 0,1 h and the shaft ends' diameters in mm as the report prints a length
+// ("40,000"), then the status name. A shaft no bearing fits has only its status; a design
+// without shafts (not completed, or its pair cannot be made) has every cell empty.
+void AppendShaftsCells(std::string& out, const std::optional<ShaftsSummary>& shafts);
+
+// The header "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;...;message;
+// input_bearing;...;shafts", then one row per variant with the fixed inputs, each line ended by
+// a line feed.
 std::string VariantsCsv(const DesignInputs& fixed, std::span<const Variant> variants);
 
 }  // namespace gearpair

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/design_job.h"
+#include "app/variant_table.h"
 #include "cli/command_line.h"
 #include "cli/input_check.h"
 #include "core/cp1251.h"
@@ -17,6 +18,7 @@
 #include "core/format_fixed.h"
 #include "engine/design_products.h"
 #include "engine/quiet_run.h"
+#include "engine/variant_search.h"
 
 namespace gearpair {
 
@@ -70,6 +72,7 @@ struct Row {
     // bw, bkol and the stresses and allowable stresses of the final checks, when completed.
     std::optional<std::array<double, 6>> figures;
     std::optional<int> recalculations;
+    std::optional<ShaftsSummary> shafts;  // of a completed design whose pair can be made
 };
 
 Row RunRow(std::vector<std::string> fields) {
@@ -101,6 +104,9 @@ Row RunRow(std::vector<std::string> fields) {
                 if (!products.buildable) {
                     row.status = JobStatus::Unbuildable;
                     row.message = WarningText(products.warnings.front());
+                } else {
+                    row.shafts = SummariseShafts(run.design, products,
+                                                 static_cast<std::uint8_t>(inputs.arrangement));
                 }
             } catch (const Error& e) {
                 row.status = JobStatus::Failed;
@@ -153,6 +159,7 @@ void WriteRow(std::ostream& out, const Row& row) {
     } else {
         text += ";;;;;;";
     }
+    AppendShaftsCells(text, row.shafts);
     text += '\n';
     out << text;
 }

@@ -12,7 +12,7 @@ inline constexpr std::string_view kBatchInputHeader =
 inline constexpr std::string_view kBatchOutputHeader =
     "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
     "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
-    "bending_allowable";
+    "bending_allowable;input_bearing;output_bearing;bearing_life;input_end;output_end;shafts";
 
 // Longest line read as a row, in bytes; eight input texts need far less. A longer line is
 // reported as a bad row and skipped without being held in memory.

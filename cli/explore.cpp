@@ -67,6 +67,25 @@ std::string ExploreJson(const DesignInputs& fixed, std::span<const Variant> vari
             writer.Null();
         }
         writer.Key("pareto").Boolean(v.pareto);
+        // The shafts of a usable variant; a shaft no bearing fits has only its status.
+        if (v.shafts && v.shafts->bearingsFit) {
+            writer.Member("input_bearing", v.shafts->inputBearing);
+            writer.Member("output_bearing", v.shafts->outputBearing);
+            writer.Member("bearing_life", v.shafts->bearingLife);
+            writer.Member("input_end", v.shafts->inputEnd);
+            writer.Member("output_end", v.shafts->outputEnd);
+        } else {
+            for (const std::string_view key :
+                 {"input_bearing", "output_bearing", "bearing_life", "input_end", "output_end"}) {
+                writer.Key(key).Null();
+            }
+        }
+        writer.Key("shafts");
+        if (v.shafts) {
+            writer.String(ShaftsSummaryStatusName(*v.shafts));
+        } else {
+            writer.Null();
+        }
         writer.EndObject();
     }
     writer.EndArray().EndObject();

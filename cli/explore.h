@@ -14,7 +14,9 @@ namespace gearpair {
 // {"inputs": {"ratio", "power", "speed", "life", "arrangement"}, "variants": [{"width",
 // "helix", "hardness", "status", "message", "aw", "mn", "z1", "z2", "bw", "bkol",
 // "contact_margin", "bending_margin", "ea", "v", "masses": {"wheel", "pinion", "total"},
-// "pareto"}, ...]} on one line, without a line end.
+// "pareto", "input_bearing", "output_bearing", "bearing_life", "input_end", "output_end",
+// "shafts"}, ...]} on one line, without a line end. The shafts' keys are null for a variant
+// without shafts, and all but "shafts" ("no bearing") for a shaft no bearing fits.
 std::string ExploreJson(const DesignInputs& fixed, std::span<const Variant> variants);
 
 // Checks the fixed inputs and the hardness list (throws InputError), runs the search and writes

@@ -51,10 +51,9 @@ AxialLoadRow AtRelativeLoad(double relativeLoad) {
         if (relativeLoad > upper.relativeLoad) continue;
         if (relativeLoad == upper.relativeLoad) return upper;
         const AxialLoadRow& lower = kAxialLoadRows[i - 1];
-        const double t = Checked((relativeLoad - lower.relativeLoad) /
-                                 (upper.relativeLoad - lower.relativeLoad));
-        return {relativeLoad, Checked(lower.e + t * (upper.e - lower.e)),
-                Checked(lower.Y + t * (upper.Y - lower.Y))};
+        const double t =
+            (relativeLoad - lower.relativeLoad) / (upper.relativeLoad - lower.relativeLoad);
+        return {relativeLoad, lower.e + t * (upper.e - lower.e), lower.Y + t * (upper.Y - lower.Y)};
     }
     return kAxialLoadRows.back();
 }
@@ -69,30 +68,29 @@ constexpr double kBallLifeExponent = 3;
 
 BearingRating RateBallBearing(const BallBearing& bearing, double Fr, double Fa, double speed,
                               const BearingFactors& factors) {
-    ClearFloatFaults();
     BearingRating r;
     r.Fr = Fr;
     r.Fa = Fa;
 
-    const AxialLoadRow row = AtRelativeLoad(Checked(Fa / bearing.C0));
+    const AxialLoadRow row = AtRelativeLoad(Fa / bearing.C0);
     r.e = row.e;
     // The axial load counts once Fa / (V Fr) exceeds e; with no radial load at all it always
     // does. Fa = 0 leaves X = 1, Y = 0.
-    const double rotatingRadial = Checked(factors.V * Fr);
-    const bool axialCounts = Fa > 0 && !(rotatingRadial > 0 && Checked(Fa / rotatingRadial) <= r.e);
+    const double rotatingRadial = factors.V * Fr;
+    const bool axialCounts = Fa > 0 && !(rotatingRadial > 0 && (Fa / rotatingRadial) <= r.e);
     r.X = axialCounts ? kRadialFactor : 1;
     r.Y = axialCounts ? row.Y : 0;
 
     // ГОСТ 18855-2013 formula (3), P = X Fr + Y Fa, with the rotation factor V on Fr and the
     // service factors Kб and Kт on the sum.
-    r.P = Checked(Checked(Checked(r.X * rotatingRadial) + Checked(r.Y * Fa)) * factors.Kb *
-                  factors.Kt);
+    r.P = (r.X * rotatingRadial + r.Y * Fa) * factors.Kb * factors.Kt;
     if (r.P == 0) {
         r.L10h = kUnloadedBearingLife;
         return r;
     }
-    const double L10 = Checked(Power(Checked(bearing.C / r.P), kBallLifeExponent));
-    r.L10h = Checked(L10 * kRevolutionsPerMillion / Checked(kMinutesPerHour * speed));
+    const double L10 = Power(bearing.C / r.P, kBallLifeExponent);
+    r.L10h = L10 * kRevolutionsPerMillion / (kMinutesPerHour * speed);
+    RaiseFloatFaults();
     return r;
 }
 

@@ -84,7 +84,7 @@ double LongestLength(double b, double limit) {
 
 // Crush stress on one key, MPa: torque in N*m, lengths in mm, working length l - b.
 double CrushStress(const ShaftKey& key) {
-    return Checked(2 * key.torque * 1000 / (key.d * (key.l - key.b) * (key.h - key.t1)));
+    return 2 * key.torque * 1000 / (key.d * (key.l - key.b) * (key.h - key.t1));
 }
 
 // The key with its stress and verdict from its own fields.
@@ -101,7 +101,6 @@ std::span<const double> KeyLengths() {
 }
 
 std::optional<ShaftKey> DesignKey(double d, double seatLength, double torque, double allowable) {
-    ClearFloatFaults();
     const std::optional<Keyway> keyway = KeywayForBore(d);
     if (!keyway) return std::nullopt;
 
@@ -113,22 +112,23 @@ std::optional<ShaftKey> DesignKey(double d, double seatLength, double torque, do
     key.torque = torque;
     key.allowable = allowable;
 
-    const double longest = LongestLength(key.b, Checked(seatLength - kLeastClearance));
+    const double longest = LongestLength(key.b, (seatLength - kLeastClearance));
     if (longest == 0) return std::nullopt;
-    const double first = LongestLength(key.b, Checked(seatLength - kFirstClearance));
+    const double first = LongestLength(key.b, (seatLength - kFirstClearance));
     key.l = first != 0 ? first : longest;
 
     key = WithStress(key);
-    if (key.passes) return key;
-    if (key.l != longest) {
+    if (!key.passes && key.l != longest) {
         key.l = longest;
         key = WithStress(key);
-        if (key.passes) return key;
     }
-
-    key.count = 2;
-    key.torque = Checked(torque / (2 * kTwoKeysFactor));
-    return WithStress(key);
+    if (!key.passes) {
+        key.count = 2;
+        key.torque = torque / (2 * kTwoKeysFactor);
+        key = WithStress(key);
+    }
+    RaiseFloatFaults();
+    return key;
 }
 
 }  // namespace gearpair

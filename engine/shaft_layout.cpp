@@ -49,27 +49,26 @@ ShaftLayoutError::ShaftLayoutError(Shaft shaft_, std::string distance_, LayoutFa
 
 double ShaftEndDiameter(double torque) {
     // τ = 16 T / (π d³).
-    return RoundUpToNormalSize(
-        Checked(CubeRoot(Checked(16 * torque * 1000 / (std::numbers::pi * kEndShear)))));
+    return RoundUpToNormalSize(CubeRoot(16 * torque * 1000 / (std::numbers::pi * kEndShear)));
 }
 
 double WallClearance(const TGearDesign& d) {
     // a = ∛L + 3 mm with L the overall size of the gears across the housing (Дунаев, Леликов,
     // § 3.1), taken up to a whole millimetre.
-    const double overall = Checked(d.aw + d.da1 / 2 + d.da2 / 2);
-    return std::ceil(Checked(CubeRoot(overall) + 3));
+    const double overall = d.aw + d.da1 / 2 + d.da2 / 2;
+    return std::ceil(CubeRoot(overall) + 3);
 }
 
 double EndLoadOf(Shaft shaft, double torque) {
     const double k =
         shaft == Shaft::Input ? kInputEndLoadPerRootTorque : kOutputEndLoadPerRootTorque;
-    return Checked(k * std::sqrt(torque));
+    return k * std::sqrt(torque);
 }
 
 namespace {
 
 double EndLength(const ShaftDiameters& diameters) {
-    return RoundUpToNormalSize(Checked(kEndLengthPerDiameter * diameters.end));
+    return RoundUpToNormalSize(kEndLengthPerDiameter * diameters.end);
 }
 
 double Positive(Shaft shaft, const char* name, std::optional<double> given, double sketch) {
@@ -87,24 +86,24 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
     ShaftDistances sketch;
     const double perBore =
         plan.shaft == Shaft::Input ? kInputSealLengthPerBore : kOutputSealLengthPerBore;
-    const double toBearing = RoundUpToNormalSize(Checked(perBore * diameters.bearing));
-    sketch.endLoadToSupport = Checked(EndLength(diameters) / 2 + toBearing - B / 2);
+    const double toBearing = RoundUpToNormalSize(perBore * diameters.bearing);
+    sketch.endLoadToSupport = EndLength(diameters) / 2 + toBearing - B / 2;
     // The gear in the middle of the housing between the walls a from both of its sides, with the
     // bearings' inner faces at the walls; near one bearing, the housing keeps room for a second
     // hub beside the gear.
-    const double wall = Checked(plan.housingHub + 2 * a);
+    const double wall = plan.housingHub + 2 * a;
     switch (plan.arrangement) {
         case 1:
-            sketch.gearToSupport = Checked(B / 2 + a + hub / 2);
-            sketch.span = Checked(kOverhangSpanRatio * sketch.gearToSupport);
+            sketch.gearToSupport = B / 2 + a + hub / 2;
+            sketch.span = kOverhangSpanRatio * sketch.gearToSupport;
             break;
         case 2:
-            sketch.span = Checked(wall + hub + a + B);
-            sketch.gearToSupport = Checked(B / 2 + a + hub / 2);
+            sketch.span = wall + hub + a + B;
+            sketch.gearToSupport = B / 2 + a + hub / 2;
             break;
         default:
-            sketch.span = Checked(wall + B);
-            sketch.gearToSupport = Checked(sketch.span / 2);
+            sketch.span = wall + B;
+            sketch.gearToSupport = sketch.span / 2;
             break;
     }
     sketch.endLoad = EndLoadOf(plan.shaft, plan.torque);
@@ -123,7 +122,7 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
         used.endLoad = *overrides.endLoad;
     }
     // The shaft end and the first bearing must not overlap.
-    const double endRoom = Checked(EndLength(diameters) / 2 + B / 2);
+    const double endRoom = EndLength(diameters) / 2 + B / 2;
     if (!(used.endLoadToSupport > endRoom)) {
         throw ShaftLayoutError(plan.shaft, "end", LayoutFault::EndTooShort, endRoom);
     }
@@ -146,6 +145,7 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
             throw ShaftLayoutError(plan.shaft, "gear", LayoutFault::HubOutsideSpan, nearest);
         }
     }
+    RaiseFloatFaults();
     return used;
 }
 
@@ -154,15 +154,15 @@ std::vector<ShaftStep> LayoutSteps(const ShaftPlan& plan, const ShaftDiameters& 
     const double hub = plan.hubLength;
     const double endLength = EndLength(diameters);
     stations.endLoad = endLength / 2;
-    stations.support1 = Checked(stations.endLoad + distances.endLoadToSupport);
-    stations.support2 = Checked(stations.support1 + distances.span);
-    stations.gear = Checked((plan.arrangement == 1 ? stations.support2 : stations.support1) +
-                            distances.gearToSupport);
+    stations.support1 = stations.endLoad + distances.endLoadToSupport;
+    stations.support2 = stations.support1 + distances.span;
+    stations.gear =
+        (plan.arrangement == 1 ? stations.support2 : stations.support1) + distances.gearToSupport;
     std::vector<ShaftStep> steps;
     double at = 0;
     // Appends a step reaching to `to`; a step of no length is left out.
     const auto add = [&](StepKind kind, double d, double to) {
-        const double length = Checked(to - at);
+        const double length = to - at;
         if (length > 0) steps.push_back({kind, d, length});
         at = to;
     };
@@ -192,6 +192,7 @@ std::vector<ShaftStep> LayoutSteps(const ShaftPlan& plan, const ShaftDiameters& 
         add(StepKind::Bearing, diameters.bearing, stations.support2 + B / 2);
     }
     stations.length = at;
+    RaiseFloatFaults();
     return steps;
 }
 

@@ -13,9 +13,10 @@ namespace gearpair {
 MeshForces MeshForcesOf(double torque, double pitchDiameter, double helix) {
     const double alpha = kRackPressureDegrees * std::numbers::pi / 180;
     MeshForces f;
-    f.Ft = Checked(2 * torque * 1000 / pitchDiameter);
-    f.Fr = Checked(f.Ft * std::tan(alpha) / std::cos(helix));
-    f.Fa = Checked(f.Ft * std::tan(helix));
+    f.Ft = 2 * torque * 1000 / pitchDiameter;
+    f.Fr = f.Ft * std::tan(alpha) / std::cos(helix);
+    f.Fa = f.Ft * std::tan(helix);
+    RaiseFloatFaults();
     return f;
 }
 
@@ -35,12 +36,13 @@ std::array<ShaftSupport, 2> SupportReactions(const std::vector<ShaftLoad>& loads
     std::array<ShaftSupport, 2> s;
     s[0].x = x1;
     s[1].x = x2;
-    s[1].Rr = Checked(-momentR / span);
-    s[1].Rt = Checked(-momentT / span);
-    s[0].Rr = Checked(-sumR - s[1].Rr);
-    s[0].Rt = Checked(-sumT - s[1].Rt);
-    for (ShaftSupport& support : s) support.R = Checked(std::hypot(support.Rr, support.Rt));
-    s[axialSupport].Fa = Checked(-axial);
+    s[1].Rr = -momentR / span;
+    s[1].Rt = -momentT / span;
+    s[0].Rr = -sumR - s[1].Rr;
+    s[0].Rt = -sumT - s[1].Rt;
+    for (ShaftSupport& support : s) support.R = std::hypot(support.Rr, support.Rt);
+    s[axialSupport].Fa = -axial;
+    RaiseFloatFaults();
     return s;
 }
 
@@ -84,9 +86,9 @@ DiagramStation StationAt(const std::vector<ShaftLoad>& loads,
                          double torque) {
     DiagramStation s;
     s.x = x;
-    s.Mr = Checked(PlaneMomentAt(loads, supports, x, true, includeAt));
-    s.Mt = Checked(PlaneMomentAt(loads, supports, x, false, includeAt));
-    s.M = Checked(std::hypot(s.Mr, s.Mt));
+    s.Mr = PlaneMomentAt(loads, supports, x, true, includeAt);
+    s.Mt = PlaneMomentAt(loads, supports, x, false, includeAt);
+    s.M = std::hypot(s.Mr, s.Mt);
     s.T = TorqueAt(loads, x, includeAt, torque);
     return s;
 }
@@ -112,6 +114,7 @@ std::vector<DiagramStation> ShaftDiagram(const std::vector<ShaftLoad>& loads,
     for (DiagramStation* end : {&diagram.front(), &diagram.back()}) {
         end->Mr = end->Mt = end->M = 0;
     }
+    RaiseFloatFaults();
     return diagram;
 }
 

@@ -27,14 +27,17 @@ struct ShaftTask {
     double axialSign = 1;  // +1: the gear's axial force points along x
 };
 
-// The bores of both series, ascending, without repeats.
-std::vector<double> StandardBores() {
-    std::vector<double> bores;
-    for (BearingSeries series : {BearingSeries::Light, BearingSeries::Medium}) {
-        for (const BallBearing& b : BallBearingSeries(series)) bores.push_back(b.d);
-    }
-    std::sort(bores.begin(), bores.end());
-    bores.erase(std::unique(bores.begin(), bores.end()), bores.end());
+// The bores of both series, ascending, without repeats; gathered once, every shaft reads them.
+const std::vector<double>& StandardBores() {
+    static const std::vector<double> bores = [] {
+        std::vector<double> all;
+        for (BearingSeries series : {BearingSeries::Light, BearingSeries::Medium}) {
+            for (const BallBearing& b : BallBearingSeries(series)) all.push_back(b.d);
+        }
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
     return bores;
 }
 
@@ -48,7 +51,7 @@ double SealDiameter(double end, double bearing) {
 // chamfer (Дунаев П.Ф., Леликов О.П., «Конструирование узлов и деталей машин», 2004, § 3.1), over
 // the larger of the bearing seat and the gear's seat, on a normal size.
 double CollarDiameter(double seat, double r) {
-    return RoundUpToNormalSize(Checked(seat + 3 * r));
+    return RoundUpToNormalSize(seat + 3 * r);
 }
 
 // The direction (unit vector in the r, t planes) of the end load that loads the supports most:
@@ -84,9 +87,11 @@ std::array<double, 2> WorstEndLoadDirection(const std::vector<ShaftLoad>& gearLo
     return best;
 }
 
+// A shaft on `bearing` without its diagram, which only the chosen one needs: `length` is the
+// shaft's length to draw it, mm.
 ShaftDesign Candidate(const ShaftTask& task, const ShaftDiameters& diameters,
                       const BallBearing& bearing, const ShaftOverrides& overrides,
-                      double loadFactor) {
+                      double loadFactor, double& length) {
     ShaftDesign s;
     s.shaft = task.plan.shaft;
     s.gearShaft = task.plan.gearShaft;
@@ -105,19 +110,19 @@ ShaftDesign Candidate(const ShaftTask& task, const ShaftDiameters& diameters,
     gear.Ft = mesh.Ft;
     gear.Fa = task.axialSign * mesh.Fa;
     // The axial force acts at the pitch point, half the pitch diameter against r from the axis.
-    gear.moment = Checked(gear.Fa * task.pitchDiameter / 2 / 1000);
+    gear.moment = gear.Fa * task.pitchDiameter / 2 / 1000;
     const std::array<double, 2> u =
         WorstEndLoadDirection({gear}, at.endLoad, at.support1, at.support2, s.distances.endLoad);
     ShaftLoad end;
     end.kind = LoadKind::EndLoad;
     end.x = at.endLoad;
-    end.Fr = Checked(s.distances.endLoad * u[0]);
-    end.Ft = Checked(s.distances.endLoad * u[1]);
+    end.Fr = s.distances.endLoad * u[0];
+    end.Ft = s.distances.endLoad * u[1];
     s.loads = {end, gear};
     // The support the axial force pushes the shaft against takes it.
     const int fixed = gear.Fa > 0 ? 1 : 0;
     s.supports = SupportReactions(s.loads, at.support1, at.support2, fixed);
-    s.diagram = ShaftDiagram(s.loads, s.supports, at.length, s.torque);
+    length = at.length;
 
     BearingFactors factors;
     factors.Kb = loadFactor;
@@ -193,6 +198,7 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
     // is larger, the bearing's, and that only while the gear's hub stays around it. A gear
     // shaft's journals are free of its teeth, the hob running out between them.
     std::optional<ShaftDesign> last;
+    double lastLength = 0;
     for (double bore : StandardBores()) {
         if (!(bore > diameters.end)) continue;
         if (task.gearSeat > 0 && last && !(std::max(task.gearSeat, bore) < task.hub)) break;
@@ -207,8 +213,9 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             // The user's distances may hold a smaller bearing but not this one: the larger
             // bearings are out of reach, and the last one stays, short of the life.
             std::optional<ShaftDesign> candidate;
+            double length = 0;
             try {
-                candidate = Candidate(task, diameters, *bearing, overrides, loadFactor);
+                candidate = Candidate(task, diameters, *bearing, overrides, loadFactor, length);
             } catch (const ShaftLayoutError&) {
                 if (!last) throw;
                 break;
@@ -216,12 +223,14 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             ShaftDesign& s = *candidate;
             s.lifeReached = s.bearings[0].rating.L10h >= life && s.bearings[1].rating.L10h >= life;
             last = std::move(s);
+            lastLength = length;
             if (last->lifeReached) break;
         }
         if (last && last->lifeReached) break;
         if (last && last->bearings[0].bearing.d != bore) break;
     }
     if (!last) throw ShaftBeyondBearings(task.plan.shaft, diameters.end);
+    last->diagram = ShaftDiagram(last->loads, last->supports, lastLength, last->torque);
     KeysAndSections(*last, task);
     return *last;
 }

@@ -28,6 +28,10 @@ Variant RunVariant(const DesignInputs& fixed, std::size_t width, std::size_t hel
         variant.masses = products.masses;
         variant.buildable = products.buildable;
         variant.warnings = products.warnings;
+        if (products.buildable) {
+            variant.shafts =
+                SummariseShafts(d, products, static_cast<std::uint8_t>(fixed.arrangement));
+        }
     } catch (const Error& e) {
         variant.end = QuietEnd::Failed;
         variant.message = e.what();
@@ -53,6 +57,32 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 }  // namespace
+
+ShaftsSummary SummariseShafts(const ShaftsDesign& shafts) {
+    ShaftsSummary summary;
+    summary.bearingsFit = true;
+    summary.status = shafts.status;
+    summary.inputBearing = shafts.input.bearings[0].bearing.designation;
+    summary.outputBearing = shafts.output.bearings[0].bearing.designation;
+    summary.bearingLife = shafts.input.bearings[0].rating.L10h;
+    for (const ShaftDesign* shaft : {&shafts.input, &shafts.output}) {
+        for (const ShaftBearing& b : shaft->bearings) {
+            summary.bearingLife = std::min(summary.bearingLife, b.rating.L10h);
+        }
+    }
+    summary.inputEnd = shafts.input.steps.front().d;
+    summary.outputEnd = shafts.output.steps.front().d;
+    return summary;
+}
+
+ShaftsSummary SummariseShafts(const TGearDesign& d, const DesignProducts& products,
+                              std::uint8_t arrangement) {
+    try {
+        return SummariseShafts(DesignShafts(d, products, arrangement));
+    } catch (const ShaftBeyondBearings&) {
+        return {};
+    }
+}
 
 DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant) {
     DesignInputs inputs = fixed;

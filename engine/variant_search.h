@@ -17,6 +17,7 @@
 #include "engine/masses.h"
 #include "engine/part_warning.h"
 #include "engine/quiet_run.h"
+#include "engine/shafts.h"
 
 namespace gearpair {
 
@@ -25,6 +26,30 @@ namespace gearpair {
 inline constexpr std::array<std::string_view, 14> kDefaultHardnessTexts = {
     "207", "235", "250", "262", "285", "302", "320",
     "350", "400", "450", "500", "550", "600", "650"};
+
+// The shafts of a completed design whose pair can be made, in brief: what the tables list of
+// them. Their own distances (the sketch's), no overrides.
+struct ShaftsSummary {
+    // False when a shaft end is thicker than the bore of the largest bearing: no shafts, and the
+    // rest is empty.
+    bool bearingsFit = false;
+    ShaftsStatus status = ShaftsStatus::Ok;
+    std::string_view inputBearing;   // designation, "311"; the same at both supports
+    std::string_view outputBearing;  // the output shaft's
+    double bearingLife = 0;          // the smallest L10h of the four bearings, h
+    double inputEnd = 0;             // the input shaft end's diameter, mm
+    double outputEnd = 0;            // the output shaft end's, mm
+
+    bool operator==(const ShaftsSummary&) const = default;
+};
+
+// The summary of designed shafts.
+ShaftsSummary SummariseShafts(const ShaftsDesign& shafts);
+
+// Designs the shafts of `d` (completed, its pair buildable) and sums them up; a shaft no
+// bearing fits gives a summary with bearingsFit false. Throws what DesignShafts throws else.
+ShaftsSummary SummariseShafts(const TGearDesign& d, const DesignProducts& products,
+                              std::uint8_t arrangement);
 
 // One combination and how its design ended.
 struct Variant {
@@ -47,7 +72,8 @@ struct Variant {
     PartMasses masses;
     // False for a completed design whose pair cannot be built: never in the Pareto set.
     bool buildable = true;
-    std::vector<PartWarning> warnings;  // of a completed design, most serious first
+    std::vector<PartWarning> warnings;    // of a completed design, most serious first
+    std::optional<ShaftsSummary> shafts;  // of a usable variant only
     bool pareto = false;  // in the Pareto set: no other variant is at least as light and as safe
 
     bool Completed() const { return end == QuietEnd::Completed; }

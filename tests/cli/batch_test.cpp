@@ -70,15 +70,24 @@ TEST(RunBatch, HeaderOnlyGivesTheOutputHeaderAndSuccess) {
     EXPECT_EQ(RunRows(std::string(kBatchInputHeader)).output, kOutputHeader);
 }
 
+// The shafts' columns of the defaults are those of the single run's JSON: bearings 311 and 316,
+// the smaller life 50 888,1 h (the input shaft's support 2), shaft ends 53 and 75 mm. A shaft
+// end thicker than the largest bearing leaves only the shafts' status.
 TEST(RunBatch, CompletedRowsGiveTheirResultsAndExitZero) {
-    const BatchRun run = RunRows(kHeader + "2,8;6000;86,3;250;15000;0,5;14;3\r\n" +
-                                 "2;6000;86,3;300;15000;0,315;14;3");
+    const BatchRun run =
+        RunRows(kHeader + "2,8;6000;86,3;250;15000;0,5;14;3\r\n" +
+                "2;6000;86,3;300;15000;0,315;14;3\n" + "2,5;22000;1;350;40000;0,63;12;2");
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.output, kOutputHeader +
-                              "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n"
-                              "2;6000;86,3;300;15000;0,315;14;3;ok;200;3,00;43;86;133,3;266,7;"
-                              "1;;75,000;65,000;487,966;686,192;213,681;270,000\n");
+    EXPECT_EQ(run.output,
+              kOutputHeader +
+                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
+                  "0;;110,000;100,000;478,508;564,232;177,606;225,000;"
+                  "311;316;50888,1;53,000;75,000;ok\n"
+                  "2;6000;86,3;300;15000;0,315;14;3;ok;200;3,00;43;86;133,3;266,7;"
+                  "1;;75,000;65,000;487,966;686,192;213,681;270,000;"
+                  "211;314;18906,9;53,000;67,000;ok\n"
+                  "2,5;22000;1;350;40000;0,63;12;2;ok;1000;14,00;40;100;571,4;1429,0;"
+                  "4;;640,000;630,000;698,655;1513,662;437,194;484,942;;;;;;no bearing\n");
 }
 
 TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
@@ -94,17 +103,18 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
     EXPECT_EQ(run.output,
               kOutputHeader +
                   "2,8;6000;86.3;250;15000;0,5;14;3;invalid;;;;;;;;speed: Неправильно введено "
-                  "значение;;;;;;\n"
+                  "значение;;;;;;;;;;;;\n"
                   "2,8;6000;86,3;250;15000;0,63;14;1;stopped;;;;;;;0;\"" +
                   std::string(kNoDataMessage) +
-                  "\";;;;;;\n"
+                  "\";;;;;;;;;;;;\n"
                   "2,8;6000;86,3;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а "
-                  "содержит 3;;;;;;\n"
-                  ";;;;;;;;invalid;;;;;;;;Кавычки в строке расставлены неверно;;;;;;\n"
+                  "содержит 3;;;;;;;;;;;;\n"
+                  ";;;;;;;;invalid;;;;;;;;Кавычки в строке расставлены неверно;;;;;;;;;;;;\n"
                   "\"2;8\";6000;86,3;250;15000;0,5;14;3;invalid;;;;;;;;Строка должна содержать 8 "
-                  "полей, а содержит 9;;;;;;\n"
+                  "полей, а содержит 9;;;;;;;;;;;;\n"
                   "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                  "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
+                  "0;;110,000;100,000;478,508;564,232;177,606;225,000;"
+                  "311;316;50888,1;53,000;75,000;ok\n");
 }
 
 // A NUL, a DEL, a C1 control or a broken UTF-8 sequence makes the row invalid, and none of
@@ -112,7 +122,7 @@ TEST(RunBatch, BadRowsGetStatusAndMessageAndTheBatchGoesOn) {
 TEST(RunBatch, RowsWithControlCharactersOrBrokenUtf8AreInvalidAndNotEchoed) {
     const std::string bad =
         "invalid;;;;;;;;Строка содержит управляющий символ или недопустимую "
-        "последовательность байтов UTF-8;;;;;;\n";
+        "последовательность байтов UTF-8;;;;;;;;;;;;\n";
     for (const std::string& row : {std::string("2,8;6000;86,3;250;15000;0,5;14;3\0", 33),
                                    std::string("2,8;6000;86,3;250\x7F;15000;0,5;14;3"),
                                    std::string("2,8;6000;86,3;250\xC2\x85;15000;0,5;14;3"),
@@ -133,24 +143,26 @@ TEST(RunBatch, UnbuildableRowKeepsItsResultsAndExitsThree) {
                               "212,2;3;\"Передача неосуществима: диаметр впадин шестерни df1 = "
                               "33,39 мм меньше диаметра вала 52,32 мм, необходимого для передачи "
                               "момента; увеличьте межосевое расстояние\";90,000;80,000;1386,465;"
-                              "4287,442;1011,498;1024,910\n");
+                              "4287,442;1011,498;1024,910;;;;;;\n");
 }
 
 // A line of exactly the limit is read as a row; one byte more, or far more, is a bad row that
 // is skipped without being held.
 TEST(RunBatch, LineLimitIsExactAndLongerLinesAreBadRows) {
     const std::string atLimit(kMaxBatchLine, '1');
-    const std::string tooLong = ";;;;;;;;invalid;;;;;;;;Строка длиннее 4096 байт;;;;;;\n";
+    const std::string tooLong = ";;;;;;;;invalid;;;;;;;;Строка длиннее 4096 байт;;;;;;;;;;;;\n";
     const BatchRun run =
         RunRows(kHeader + atLimit + "\n" + atLimit + "1\n" + std::string(kMaxBatchLine * 50, '1') +
                 "\n2,8;6000;86,3;250;15000;0,5;14;3\n");
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.output,
-              kOutputHeader + atLimit +
-                  ";;;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а содержит 1;;;;;;\n" +
-                  tooLong + tooLong +
-                  "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-                  "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
+    EXPECT_EQ(
+        run.output,
+        kOutputHeader + atLimit +
+            ";;;;;;;;invalid;;;;;;;;Строка должна содержать 8 полей, а содержит 1;;;;;;;;;;;;\n" +
+            tooLong + tooLong +
+            "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
+            "0;;110,000;100,000;478,508;564,232;177,606;225,000;"
+            "311;316;50888,1;53,000;75,000;ok\n");
 }
 
 // Hands out its text one line per refill and notes, when a line is asked for, how many lines

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <sstream>
@@ -45,7 +46,7 @@ TEST(Explore, TableHasARowPerCombinationWithTheBatchsNumberForms) {
     EXPECT_EQ(rows[0],
               "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;bw;bkol;"
               "contact_margin;bending_margin;ea;v;mass_wheel;mass_pinion;mass_total;pareto;"
-              "message");
+              "message;input_bearing;output_bearing;bearing_life;input_end;output_end;shafts");
     // The form's defaults: the single run's dialog texts, its margins as the text output
     // prints them (15,2 % and 21,1 %), the figures as the report prints them.
     const std::string defaults = rows[1 + (4 * 13 + 6) * 2 + 1];
@@ -53,6 +54,8 @@ TEST(Explore, TableHasARowPerCombinationWithTheBatchsNumberForms) {
         defaults.starts_with("2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;110,000;"
                              "100,000;15,2;21,1;1,"))
         << defaults;
+    // Its shafts as the batch writes them.
+    EXPECT_TRUE(defaults.ends_with(";;311;316;50888,1;53,000;75,000;ok")) << defaults;
 }
 
 TEST(Explore, OptionsTheSearchVariesOrFilesAreUsageErrors) {
@@ -109,6 +112,26 @@ TEST(Explore, JsonRowsAreReproducedBySingleRunsOfTheirInputs) {
         EXPECT_EQ(row["bending_margin"],
                   MarginPercentText(checks["bending"]["margin"].get<double>()));
         EXPECT_EQ(row["masses"], job["masses"]) << where;
+        // The shafts of the single run: its bearings, the smallest of its four lives, the
+        // first steps (the shaft ends) and its status; none when no bearing fits a shaft end.
+        const nlohmann::json& shafts = job["shafts"];
+        if (shafts.is_null()) {
+            EXPECT_EQ(row["shafts"], "no bearing") << where;
+            EXPECT_TRUE(row["input_bearing"].is_null()) << where;
+            continue;
+        }
+        EXPECT_EQ(row["shafts"], shafts["status"]) << where;
+        double life = shafts["input"]["bearings"][0]["L10h"];
+        for (const char* shaft : {"input", "output"}) {
+            EXPECT_EQ(row[std::string(shaft) + "_bearing"],
+                      shafts[shaft]["bearings"][0]["designation"])
+                << where;
+            EXPECT_EQ(row[std::string(shaft) + "_end"], shafts[shaft]["steps"][0]["d"]) << where;
+            for (const nlohmann::json& bearing : shafts[shaft]["bearings"]) {
+                life = std::min(life, bearing["L10h"].get<double>());
+            }
+        }
+        EXPECT_EQ(row["bearing_life"].get<double>(), life) << where;
     }
     EXPECT_EQ(statuses, (std::set<std::string>{"ok", "stopped"}));
 }
@@ -126,6 +149,7 @@ TEST(Explore, PairsThatCannotBeBuiltAreNeverRecommended) {
         if (row["status"] != "unbuildable") continue;
         ++unbuildable;
         EXPECT_FALSE(row["pareto"].get<bool>()) << row;
+        EXPECT_TRUE(row["shafts"].is_null()) << row;  // no shafts for a pair not made
         if (row["width"] != "0,45" || row["helix"] != "18" || row["hardness"] != "650") continue;
         std::vector<std::string_view> single = {"--json", "--width",    "0,45", "--helix",
                                                 "18",     "--hardness", "650"};

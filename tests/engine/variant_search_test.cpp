@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
+
+#include "engine/design_products.h"
+#include "engine/shafts.h"
 
 namespace gearpair {
 namespace {
@@ -56,6 +60,52 @@ TEST(SearchVariants, DefaultSearchRunsEveryCombinationOnceAndMarksExactlyTheUndo
     EXPECT_EQ(defaults.aw, single.design.aw);
     EXPECT_EQ(defaults.z1, single.design.z1);
     EXPECT_EQ(defaults.v, single.design.v);
+}
+
+// A usable variant's shafts are those DesignShafts gives its design: the bearings, the smallest
+// of the four lives, the shaft ends (first steps) and the status; a shaft end beyond the largest
+// bearing gives a summary without bearings; a variant not usable has none. At 10 min^-1 some
+// variants reach the life and some do not; at 5 min^-1 the output shaft's end exceeds every
+// bearing.
+TEST(SearchVariants, ShaftsSummaryIsThatOfTheVariantsDesign) {
+    std::set<ShaftsStatus> statuses;
+    int beyondBearings = 0;
+    for (const char* speed : {"10", "5"}) {
+        DesignInputs fixed;
+        fixed.uzText = "2,5";
+        fixed.powerText = "22000";
+        fixed.nwText = speed;
+        fixed.tText = "40000";
+        fixed.arrangement = 2;
+        for (const Variant& v : SearchVariants(fixed, {{"350"}})) {
+            const std::string where = std::string(speed) + " " + std::to_string(v.widthItem) + " " +
+                                      std::to_string(v.helixItem);
+            ASSERT_EQ(v.shafts.has_value(), v.Usable()) << where;
+            if (!v.Usable()) continue;
+            const QuietOutcome outcome = RunQuietDesign(VariantInputs(fixed, v));
+            const DesignProducts products = DesignProductsOf(outcome.design);
+            try {
+                const ShaftsDesign shafts = DesignShafts(outcome.design, products, 2);
+                ASSERT_TRUE(v.shafts->bearingsFit) << where;
+                EXPECT_EQ(v.shafts->status, shafts.status) << where;
+                EXPECT_EQ(v.shafts->inputBearing, shafts.input.bearings[0].bearing.designation);
+                EXPECT_EQ(v.shafts->outputBearing, shafts.output.bearings[0].bearing.designation);
+                EXPECT_EQ(v.shafts->bearingLife, std::min({shafts.input.bearings[0].rating.L10h,
+                                                           shafts.input.bearings[1].rating.L10h,
+                                                           shafts.output.bearings[0].rating.L10h,
+                                                           shafts.output.bearings[1].rating.L10h}))
+                    << where;
+                EXPECT_EQ(v.shafts->inputEnd, shafts.input.steps.front().d) << where;
+                EXPECT_EQ(v.shafts->outputEnd, shafts.output.steps.front().d) << where;
+                statuses.insert(shafts.status);
+            } catch (const ShaftBeyondBearings&) {
+                EXPECT_EQ(*v.shafts, ShaftsSummary{}) << where;
+                ++beyondBearings;
+            }
+        }
+    }
+    EXPECT_EQ(statuses, (std::set<ShaftsStatus>{ShaftsStatus::Ok, ShaftsStatus::LifeNotReached}));
+    EXPECT_GT(beyondBearings, 0);
 }
 
 TEST(MarkParetoSet, EqualPointsShareTheSetAndEqualMassesKeepTheSafest) {
