@@ -12,11 +12,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
 #include <string>
 #include <utility>
@@ -37,6 +38,12 @@ namespace {
 constexpr QSize kPreferredSize(1040, 820);
 constexpr int kLeastWidth = 360;
 constexpr int kGap = 8;
+// The least height of the figure, pixels: the texts of an A4 sheet still read at it.
+constexpr int kLeastFigureHeight = 300;
+// The height the fields and the tables take at least when they need it, pixels; more scrolls.
+constexpr int kLeastLowerHeight = 380;
+// What a group's title and headings take, in rows of its table.
+constexpr std::size_t kTitleRows = 2;
 // The width of a distance field: "1234,56" with room to spare, pixels.
 constexpr int kFieldWidth = 90;
 
@@ -45,6 +52,12 @@ constexpr const char* kFieldNames[kShaftFields.size()] = {"endLoadToSupport", "s
 
 std::size_t IndexOf(Shaft shaft) {
     return shaft == Shaft::Input ? 0 : 1;
+}
+
+// A cell that shows a number, or the dash of one not known.
+bool IsNumber(const std::string& text) {
+    return !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) != 0 ||
+                             text[0] == '-' || text.starts_with("—"));
 }
 
 // A group of a shaft's table: its title above a table of its rows, as tall and as wide as its
@@ -71,19 +84,25 @@ QWidget* GroupTable(const ShaftTableGroup& group) {
         for (std::size_t column = 0; column < group.rows[row].size(); ++column) {
             auto* item = new QTableWidgetItem(FromUtf8(group.rows[row][column]));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            // The first column names the row; the others are numbers, read by their digits.
-            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                               : Qt::AlignRight | Qt::AlignVCenter);
+            // Numbers are read by their digits, right aligned; names from the left.
+            item->setTextAlignment(IsNumber(group.rows[row][column])
+                                       ? Qt::AlignRight | Qt::AlignVCenter
+                                       : Qt::AlignLeft | Qt::AlignVCenter);
             table->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
     }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows as close as the text allows: the groups are read together under the figure.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->resizeColumnsToContents();
-    table->resizeRowsToContents();
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Exactly as large as the headings and the cells: no empty band under the last row.
+    int width = 2 * table->frameWidth();
+    for (int i = 0; i < table->columnCount(); ++i) width += table->columnWidth(i);
+    const int height = 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height() +
+                       table->rowCount() * table->verticalHeader()->defaultSectionSize();
+    table->setFixedSize(width, height);
     layout->addWidget(table);
     return box;
 }
@@ -197,16 +216,16 @@ ShaftsWindow::Page ShaftsWindow::MakePage(Shaft shaft) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(lower);
 
-    auto* splitter = new QSplitter(Qt::Vertical);
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(page.figure);
-    splitter->addWidget(scroll);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 1);
+    page.scroll = scroll;
+    page.lower = lower;
 
+    // The figure takes what the fields and the tables leave; they take no more than they need.
     auto* layout = new QVBoxLayout(page.page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(0);
+    page.figure->setMinimumHeight(kLeastFigureHeight);
+    layout->addWidget(page.figure, 1);
+    layout->addWidget(scroll);
     return page;
 }
 
@@ -267,20 +286,44 @@ void ShaftsWindow::ShowShaft(Shaft shaft, bool keepTypedFields) {
     page.tab = std::move(tab);
     page.figure->SetSheet(&page.tab.figure);
 
+    // The groups side by side, a short one under the one before it while the two together are
+    // no taller than the tallest: the tables take little height under the figure.
     auto* tables = new QWidget;
-    auto* grid = new QGridLayout(tables);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(10);
-    // Two groups to a row: the steps beside the keys, the bearings beside the sections.
-    for (std::size_t i = 0; i < page.tab.table.size(); ++i) {
-        grid->addWidget(GroupTable(page.tab.table[i]), static_cast<int>(i / 2),
-                        static_cast<int>(i % 2), Qt::AlignLeft | Qt::AlignTop);
+    auto* columns = new QHBoxLayout(tables);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(24);
+    std::size_t tallest = 0;
+    for (const ShaftTableGroup& group : page.tab.table) {
+        tallest = std::max(tallest, group.rows.size() + kTitleRows);
     }
-    grid->setColumnStretch(2, 1);
+    QVBoxLayout* column = nullptr;
+    std::size_t columnRows = 0;
+    for (const ShaftTableGroup& group : page.tab.table) {
+        const std::size_t rows = group.rows.size() + kTitleRows;
+        if (!column || columnRows + rows > tallest) {
+            if (column) column->addStretch(1);
+            column = new QVBoxLayout;
+            column->setSpacing(10);
+            columns->addLayout(column);
+            columnRows = 0;
+        }
+        column->addWidget(GroupTable(group), 0, Qt::AlignLeft);
+        columnRows += rows;
+    }
+    if (column) column->addStretch(1);
+    columns->addStretch(1);
     delete page.tables;
     page.tables = tables;
     page.tablesLayout->addWidget(tables);
+    // Added to a shown tab, the tables would wait for the next event to show, and until then
+    // count for nothing in the height below.
+    tables->show();
+    // The scroll area's own size hint stays that of its first contents: its height is set,
+    // from the contents' layout asked again now rather than at the next event.
+    page.lower->layout()->invalidate();
+    const int needed = page.lower->sizeHint().height();
+    page.scroll->setMaximumHeight(needed);
+    page.scroll->setMinimumHeight(std::min(needed, kLeastLowerHeight));
 
     for (std::size_t i = 0; i < kShaftFields.size(); ++i) {
         QLineEdit* field = page.fields[i];

@@ -16,6 +16,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -62,6 +63,8 @@ private:
     // The widgets of a shaft's tab and the tab's contents they show.
     struct Page {
         QWidget* page = nullptr;
+        QScrollArea* scroll = nullptr;  // below the figure: the fields and the tables
+        QWidget* lower = nullptr;       // the scroll area's contents
         SheetView* figure = nullptr;
         QWidget* tables = nullptr;
         QVBoxLayout* tablesLayout = nullptr;
