@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "app/user_text.h"
+
 namespace gearpair {
 
 namespace {
@@ -41,6 +43,20 @@ void SetTitleText(DrawingInputs& inputs, TitleField field, std::string text) {
     } else {
         inputs.material = std::move(text);
     }
+}
+
+void CheckTitleText(TitleField field, std::string_view text) {
+    for (const TitleFieldText& known : kTitleFields) {
+        if (known.field == field) {
+            CheckUserText(text, std::string("Поле «") + known.label + "»");
+        }
+    }
+}
+
+bool SetRememberedTitleText(DrawingInputs& inputs, TitleField field, std::string text) {
+    if (UserTextFault(text)) return false;
+    SetTitleText(inputs, field, std::move(text));
+    return true;
 }
 
 }  // namespace gearpair

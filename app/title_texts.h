@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "drawing/drawings.h"
 
@@ -60,5 +61,15 @@ inline constexpr std::array<std::array<TitlePlace, 6>, 3> kTitleArrangements{{
 std::string TitleText(const DrawingInputs& inputs, TitleField field);
 // Sets a field's text; a material of blanks only is the steel chosen by hardness (absent).
 void SetTitleText(DrawingInputs& inputs, TitleField field, std::string text);
+
+// The check of a user's text (app/user_text.h) on a field's text: UserTextError
+// "Поле «Материал»: символ «中» отсутствует в шрифте чертежа".
+void CheckTitleText(TitleField field, std::string_view text);
+
+// Sets a field's text remembered from an earlier session when the check takes it; a refused
+// one (edited outside the program, or from a build with another font) leaves the field's
+// default and gives false. Quietly: the window shows the default, and the user never typed the
+// refused text in this session.
+bool SetRememberedTitleText(DrawingInputs& inputs, TitleField field, std::string text);
 
 }  // namespace gearpair

@@ -9,8 +9,12 @@ BesidePlacement PlaceBeside(const ScreenRect& screen, const ScreenRect& dialog,
                             const BesideRule& rule) {
     BesidePlacement placement;
     ScreenRect taken = dialog;
-    const auto roomRight = [&] { return screen.Right() - taken.Right() - rule.gap; };
-    const auto roomLeft = [&] { return taken.left - screen.left - rule.gap; };
+    // The dialog's edges as far as they lie on the work area: a dialog partly or wholly off it
+    // (under a taskbar, on another monitor) leaves the work area's room on that side.
+    const auto takenLeft = [&] { return std::clamp(taken.left, screen.left, screen.Right()); };
+    const auto takenRight = [&] { return std::clamp(taken.Right(), screen.left, screen.Right()); };
+    const auto roomRight = [&] { return screen.Right() - takenRight() - rule.gap; };
+    const auto roomLeft = [&] { return takenLeft() - screen.left - rule.gap; };
     const bool right = roomRight() >= roomLeft();
     // Too little room on either side: the dialog moves to the screen's other edge.
     if (std::max(roomRight(), roomLeft()) < rule.preferredWidth + rule.frameWidth) {
@@ -23,7 +27,10 @@ BesidePlacement PlaceBeside(const ScreenRect& screen, const ScreenRect& dialog,
         rule.frameWidth;
     const int height =
         std::min(rule.preferredHeight, screen.height - rule.frameHeight) + rule.frameHeight;
-    const int x = right ? taken.Right() + rule.gap : taken.left - rule.gap - width;
+    // Beside the dialog, but on the work area even where that means over the dialog (a window
+    // at its least width and no room).
+    const int x = std::clamp(right ? takenRight() + rule.gap : takenLeft() - rule.gap - width,
+                             screen.left, std::max(screen.left, screen.Right() - width));
     // Centred on the dialog, kept on the screen.
     const int centre = taken.top + (taken.height - 1) / 2;
     const int y =
@@ -37,11 +44,16 @@ namespace {
 // The largest of the four places beside `form` that has room, or none.
 std::optional<ScreenRect> LargestSideOf(const ScreenRect& screen, const ScreenRect& form,
                                         ScreenPoint least, ScreenPoint wanted) {
+    // The form's edges as far as they lie on the work area, so that every side is on it.
+    const int formLeft = std::clamp(form.left, screen.left, screen.Right());
+    const int formRight = std::clamp(form.Right(), screen.left, screen.Right());
+    const int formTop = std::clamp(form.top, screen.top, screen.Bottom());
+    const int formBottom = std::clamp(form.Bottom(), screen.top, screen.Bottom());
     const ScreenRect sides[4] = {
-        {form.Right(), screen.top, screen.Right() - form.Right(), screen.height},
-        {screen.left, screen.top, form.left - screen.left, screen.height},
-        {screen.left, form.Bottom(), screen.width, screen.Bottom() - form.Bottom()},
-        {screen.left, screen.top, screen.width, form.top - screen.top}};
+        {formRight, screen.top, screen.Right() - formRight, screen.height},
+        {screen.left, screen.top, formLeft - screen.left, screen.height},
+        {screen.left, formBottom, screen.width, screen.Bottom() - formBottom},
+        {screen.left, screen.top, screen.width, formTop - screen.top}};
     std::optional<ScreenRect> best;
     long bestArea = 0;
     for (int i = 0; i < 4; ++i) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/user_text.h"
 #include "cli/layout_option.h"
 #include "engine/design_inputs.h"
 
@@ -43,14 +44,6 @@ std::string* ValueTarget(CommandLine& line, std::string_view name) {
     if (name == "--batch") return &line.batchSource;
     if (name == "--hardness-list") return &line.hardnessList.emplace();
     return nullptr;
-}
-
-bool HasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) return true;
-    }
-    return false;
 }
 
 std::string Quoted(std::string_view text) {
@@ -153,9 +146,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
              name == "--shafts-rtf" || name == "--shafts-figures" || name == "--layout")) {
             throw UsageError("Не указано значение параметра " + std::string(name));
         }
-        // The material is one line of the title block and of the JSON.
-        if (name == "--material" && HasControlCharacter(*value)) {
-            throw UsageError("Параметр --material: управляющий символ в тексте");
+        // The user's texts of the title blocks (and of the JSON and the report) go everywhere as
+        // they are: the one check of a user's text, before anything is written.
+        if (name == "--material" || name == "--designation" || name == "--developer" ||
+            name == "--checker" || name == "--organisation") {
+            if (const auto fault = UserTextFault(*value)) {
+                throw UsageError("Параметр " + std::string(name) + ": " + *fault);
+            }
         }
         *target = std::string(*value);
         if (name == "--batch") {

@@ -20,18 +20,23 @@ struct LoadedModule {
     std::string error;  // why there is no entry
 };
 
+using StepIdentity = const char* (*)();
+
 LoadedModule Load() {
     namespace fs = std::filesystem;
     std::vector<fs::path> places;
     std::error_code ignored;
     const fs::path program = fs::read_symlink("/proc/self/exe", ignored);
     if (!program.empty()) {
+        places.push_back(program.parent_path() / GEARPAIR_STEP_MODULE_NAME);
         places.push_back(program.parent_path().parent_path() / GEARPAIR_STEP_MODULE_LIBDIR /
                          "gearpair" / GEARPAIR_STEP_MODULE_NAME);
     }
-    places.push_back(fs::path(GEARPAIR_STEP_MODULE_BUILD_DIR) / GEARPAIR_STEP_MODULE_NAME);
     LoadedModule module;
-    module.error = "Модуль записи STEP не найден: " + places.back().string();
+    std::string tried;
+    for (const fs::path& place : places) tried += (tried.empty() ? "" : ", ") + place.string();
+    module.error = "Модуль записи STEP не найден: " + tried;
+    const std::string expected = StepModuleIdentity(GEARPAIR_VERSION);
     for (const fs::path& place : places) {
         if (!fs::exists(place, ignored)) continue;
         // Never unloaded: the kernel's statics live as long as the program.
@@ -39,6 +44,16 @@ LoadedModule Load() {
         if (!handle) {
             const char* why = dlerror();
             module.error = "Модуль записи STEP не загружен: " + std::string(why ? why : "");
+            continue;
+        }
+        // A module of another version or build answers another identity, or none: its entry
+        // would read the section with another layout.
+        const auto identity =
+            reinterpret_cast<StepIdentity>(dlsym(handle, "gearpair_step_identity"));
+        const char* answer = identity ? identity() : nullptr;
+        if (answer == nullptr || expected != answer) {
+            module.error = "Модуль записи STEP не подходит: " + place.string() + " (" +
+                           (answer ? answer : "без версии") + ", нужен " + expected + ")";
             continue;
         }
         module.entry = reinterpret_cast<StepEntry>(dlsym(handle, "gearpair_step_text_1"));

@@ -33,11 +33,12 @@ DrawingInputs RememberedTitleTexts() {
                        Key(kSettingsOwner));
     settings.beginGroup(Key(kTitleSettingsGroup));
     DrawingInputs inputs;
-    // The designations fall back to their defaults, the other texts to empty ones.
+    // The designations fall back to their defaults, the other texts to empty ones; so does a
+    // text the check of a user's text refuses.
     for (const TitleFieldText& field : kTitleFields) {
         const QString fallback = FromUtf8(TitleText(inputs, field.field));
         const QString text = settings.value(Key(field.key), fallback).toString();
-        SetTitleText(inputs, field.field, text.toStdString());
+        SetRememberedTitleText(inputs, field.field, text.toStdString());
     }
     return inputs;
 }
@@ -136,7 +137,9 @@ void TitleFields::Show(const DrawingInputs& inputs) {
 DrawingInputs TitleFields::Inputs() const {
     DrawingInputs inputs;
     for (std::size_t i = 0; i < titleRows_.size(); ++i) {
-        SetTitleText(inputs, kTitleFields[i].field, titleRows_[i].second->text().toStdString());
+        const std::string text = titleRows_[i].second->text().toStdString();
+        CheckTitleText(kTitleFields[i].field, text);
+        SetTitleText(inputs, kTitleFields[i].field, text);
     }
     return inputs;
 }

@@ -24,7 +24,8 @@ public:
 
     // Shows the texts in the fields; an absent material is an empty field.
     void Show(const DrawingInputs& inputs);
-    // The fields' texts; an empty material field is the steel chosen by hardness.
+    // The fields' texts; an empty material field is the steel chosen by hardness. A text the
+    // check of a user's text refuses throws UserTextError naming the first such field.
     DrawingInputs Inputs() const;
 
 signals:

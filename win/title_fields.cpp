@@ -119,7 +119,9 @@ void TitleFields::Show(const DrawingInputs& inputs) {
 DrawingInputs TitleFields::Inputs() const {
     DrawingInputs inputs;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        SetTitleText(inputs, kTitleFields[i].field, Narrow(WindowText(fields_[i])));
+        const std::string text = Narrow(WindowText(fields_[i]));
+        CheckTitleText(kTitleFields[i].field, text);
+        SetTitleText(inputs, kTitleFields[i].field, text);
     }
     return inputs;
 }

@@ -42,7 +42,8 @@ DrawingInputs RememberedTitleTexts() {
         // The stored string may or may not end in its terminator.
         text.resize(bytes / sizeof(wchar_t));
         while (!text.empty() && text.back() == L'\0') text.pop_back();
-        SetTitleText(inputs, field.field, Narrow(text));
+        // A text the check of a user's text refuses leaves the field's default.
+        SetRememberedTitleText(inputs, field.field, Narrow(text));
     }
     RegCloseKey(key);
     return inputs;

@@ -7,7 +7,8 @@
 
 namespace gearpair::win {
 
-// The remembered texts, or the defaults where none are.
+// The remembered texts, or the defaults where none are or where the check of a user's text
+// refuses one.
 DrawingInputs RememberedTitleTexts();
 void RememberTitleTexts(const DrawingInputs& inputs);
 

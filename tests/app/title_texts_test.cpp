@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/user_text.h"
+
 namespace gearpair {
 namespace {
 
@@ -28,6 +30,24 @@ TEST(TitleTexts, EachFieldItsOwnTextAndABlankMaterialIsNone) {
     // Kept as typed otherwise.
     SetTitleText(inputs, TitleField::Material, " Сталь 45 ");
     EXPECT_EQ(inputs.material, " Сталь 45 ");
+}
+
+// A field's text is refused with the field's caption; a remembered text that the check refuses
+// leaves the field's default.
+TEST(TitleTexts, ARefusedTextNamesTheFieldAndARememberedOneFallsBack) {
+    try {
+        CheckTitleText(TitleField::Material, "Сталь 中");
+        ADD_FAILURE() << "accepted";
+    } catch (const UserTextError& error) {
+        EXPECT_STREQ(error.what(), "Поле «Материал»: символ «中» отсутствует в шрифте чертежа");
+    }
+
+    DrawingInputs inputs;
+    EXPECT_FALSE(SetRememberedTitleText(inputs, TitleField::WheelDesignation, "ГП\x7f"));
+    EXPECT_FALSE(SetRememberedTitleText(inputs, TitleField::Material, "\xef\xbf\xbe"));
+    EXPECT_EQ(inputs, DrawingInputs{});
+    EXPECT_TRUE(SetRememberedTitleText(inputs, TitleField::Checker, "Петров"));
+    EXPECT_EQ(inputs.checker, "Петров");
 }
 
 }  // namespace

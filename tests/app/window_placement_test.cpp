@@ -29,10 +29,31 @@ TEST(PlaceBeside, RoomierSideOrTheDialogMovesToTheOtherEdge) {
 }
 
 TEST(PlaceBeside, NoNarrowerThanTheLeastWidth) {
-    // A dialog filling the screen leaves no room: the window keeps its least width.
+    // A dialog filling the screen leaves no room: the window keeps its least width, on the
+    // screen over the dialog.
     const BesidePlacement placed = PlaceBeside({0, 0, 800, 600}, {0, 0, 800, 600}, kRule);
     EXPECT_EQ(placed.dialogAt, (ScreenPoint{0, 0}));
-    EXPECT_EQ(placed.frame, (ScreenRect{808, 0, 328, 600}));
+    EXPECT_EQ(placed.frame, (ScreenRect{472, 0, 328, 600}));
+}
+
+// A work area that does not start at the screen's corner: a taskbar of 100 pixels on the left,
+// a second monitor left of the first. A dialog or form off the work area leaves the window on
+// it.
+TEST(WindowPlacement, OffsetWorkAreaKeepsTheWindowOnIt) {
+    constexpr ScreenRect kWork{100, 0, 1820, 1040};
+    // A dialog dragged off the work area to the left.
+    BesidePlacement beside = PlaceBeside(kWork, {-500, 300, 420, 260}, kRule);
+    EXPECT_EQ(beside.dialogAt, std::nullopt);
+    EXPECT_EQ(beside.frame, (ScreenRect{108, 74, 968, 710}));
+    // Partly under the taskbar: the window starts the gap after the dialog.
+    beside = PlaceBeside(kWork, {-300, 300, 420, 260}, kRule);
+    EXPECT_EQ(beside.frame, (ScreenRect{128, 74, 968, 710}));
+
+    // The form on the second monitor, the work area the first one's.
+    const FormSidePlacement form =
+        PlaceBesideForm(kWork, {-1500, 400, 570, 270}, {600, 400}, {1240, 860});
+    EXPECT_EQ(form.formAt, std::nullopt);
+    EXPECT_EQ(form.frame, (ScreenRect{100, 0, 1240, 860}));
 }
 
 TEST(PlaceBesideForm, LargestSideThenTheFormInTheCornerThenTheWholeScreen) {

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--rtf", ""}, "Не указано значение параметра --rtf"},
         UsageCase{{"--material="}, "Не указано значение параметра --material"},
         UsageCase{{"--material", "Сталь 45\nГОСТ"},
-                  "Параметр --material: управляющий символ в тексте"},
+                  "Параметр --material: управляющий символ U+000A"},
         UsageCase{{"--rtf=-", "--json"},
                   "Параметр --rtf - не сочетается с --json: стандартный вывод занимает "
                   "документ RTF"},
