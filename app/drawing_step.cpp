@@ -8,9 +8,21 @@
 
 namespace gearpair {
 
+std::string NoDrawingsReason(const DesignProducts& products) {
+    if (products.buildable) return {};
+    // The most serious warning comes first: the one that says why the pair cannot be made.
+    std::string reason = "Чертежи не выполнены.";
+    if (!products.warnings.empty()) reason += " " + WarningText(products.warnings.front());
+    return reason;
+}
+
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
                       const DrawingInputs& inputs) {
     if (!RunCompleted(job) || !job.design || !job.products) return;
+    if (!job.products->buildable) {
+        if (!job.drawings) job.drawings.emplace();
+        return;
+    }
     const DrawingFiles files =
         WriteDesignDrawings(*job.design, *job.products, dir, withSvg, inputs);
     if (!files.written.empty()) {
@@ -29,6 +41,7 @@ RunDrawings WriteRunDrawings(const GearSession& session, const DesignProducts& p
     run.directory = DrawingDirectory(session);
     run.files = WriteDesignDrawings(session.design, products, run.directory, false, inputs);
     run.warnings = PartWarningsOf(products);
+    run.reason = NoDrawingsReason(products);
     return run;
 }
 

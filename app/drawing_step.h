@@ -14,10 +14,15 @@
 
 namespace gearpair {
 
+// Why a design gets no sheets: "Чертежи не выполнены." and the warning of a pair that cannot be
+// made; empty when its sheets are drawn.
+std::string NoDrawingsReason(const DesignProducts& products);
+
 // Writes the drawing files of the completed job into `dir` (created when missing), the SVG
 // files only `withSvg`, through the drawing pipeline; the job gains the paths written (after any
 // written before, also those before a failure; none written leaves them as they were). A failure
-// makes the job failed with the file layer's message, which names the file.
+// makes the job failed with the file layer's message, which names the file. A pair that cannot
+// be made gets no files: its list is empty, its status stays and its message says why.
 // `inputs` are the title blocks' texts.
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
                       const DrawingInputs& inputs = {});
@@ -27,6 +32,7 @@ struct RunDrawings {
     DrawingFiles files;     // both sheets, the files written and the failure's message, if any
     std::string directory;  // the run's dwgN, where the drawing window's save dialogs open
     PartWarnings warnings;  // the line above each part's sheet
+    std::string reason;     // NoDrawingsReason: why there are no sheets; empty when drawn
 };
 
 // Writes the DXF and PDF files of the session's completed run (its record and `products`)

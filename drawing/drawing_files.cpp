@@ -15,6 +15,7 @@ DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts
                                  const std::string& dir, bool withSvg,
                                  const DrawingInputs& inputs) {
     DrawingFiles files;
+    if (!products.buildable) return files;
     try {
         files.drawings = BuildDrawings(design, products, inputs);
         DraftingFont();  // a missing font fails before any file

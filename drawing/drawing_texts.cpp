@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/format_fixed.h"
+
 namespace gearpair {
 
 std::string DiameterText(double mm) {
@@ -23,6 +25,18 @@ std::string AngleText(double degrees) {
     text += std::to_string(seconds / 3600) + "°";
     text += twoDigits(seconds / 60 % 60) + "′";
     text += twoDigits(seconds % 60) + "″";
+    return text;
+}
+
+std::string MassText(double kg) {
+    if (kg >= 1) return DecimalText(kg, kg < 10 ? 2 : kg < 100 ? 1 : 0);
+    // A small part's mass to three significant digits: two decimals would write a 15 g part as
+    // 0,01 kg, a third of its mass off.
+    std::string text = FormatFixed(kg, 3, 18, ',');
+    if (text.find(',') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == ',') text.pop_back();
+    }
     return text;
 }
 

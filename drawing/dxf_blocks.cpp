@@ -11,7 +11,9 @@ namespace gearpair::sheet_dxf {
 
 namespace {
 
-constexpr int kInvisible = 1;  // attribute flag
+// Attribute flags: none, a visible attribute; the title block's fields are seen on the sheet
+// as their attributes.
+constexpr int kVisible = 0;
 
 // The title block as a block in paper mm at the origin: its lines and fixed texts, and an
 // attribute definition for every field the engineer or the design fills.
@@ -64,7 +66,7 @@ void WriteBlocks(DL_Dxf& dxf, DxfStream& w, const Sheet& sheet, const DimensionB
                 WriteTextGroups(w, empty, item.layer, kNoView, identity, "AcDbAttributeDefinition");
             w.dxfString(3, text->attribute);
             w.dxfString(2, text->attribute);
-            w.dxfInt(70, kInvisible);
+            w.dxfInt(70, kVisible);
             w.dxfInt(74, vertical);
         } else {
             WritePlainItem(dxf, w, item, identity);
@@ -82,10 +84,9 @@ void WriteBlocks(DL_Dxf& dxf, DxfStream& w, const Sheet& sheet, const DimensionB
     w.sectionEnd();
 }
 
-// One INSERT of the title block, enlarged like the frame, with the fields' values as invisible
-// attributes: the data of the drawing for a CAD user's lists. Their visible texts are plain
-// TEXT entities beside it, because some CAD programs (LibreCAD among them) do not draw
-// attributes at all, and the sheet must read the same everywhere.
+// One INSERT of the title block, enlarged like the frame, with the fields' values as its
+// visible attributes: the texts of the title block as the sheet shows them, and the data of the
+// drawing for a CAD user's lists; no plain text repeats them.
 void WriteTitleBlockInsert(DxfStream& w, const Sheet& sheet, const ModelSpace& model) {
     w.dxfString(0, "INSERT");
     w.handle();
@@ -107,7 +108,7 @@ void WriteTitleBlockInsert(DxfStream& w, const Sheet& sheet, const ModelSpace& m
         w.dxfHex(330, kModelSpaceRecord);
         const int vertical = WriteTextGroups(w, *text, item.layer, kNoView, model, "AcDbAttribute");
         w.dxfString(2, text->attribute);
-        w.dxfInt(70, kInvisible);
+        w.dxfInt(70, kVisible);
         w.dxfInt(74, vertical);
     }
     w.dxfString(0, "SEQEND");

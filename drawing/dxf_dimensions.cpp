@@ -74,11 +74,43 @@ namespace {
 // redraws the dimension from its definition centres the text there (group 11, flagged as placed
 // by the user), so that it stays where the sheet put it: above its line, clear of the
 // extension lines, moved beside the arrows where it does not fit between them.
+// The middle is the one of the text's width and of its capitals' height, where a text aligned
+// "middle" in DXF has its point: not the middle of the text's box, which reaches down to the
+// descenders.
 Point TextMiddle(const Item& dimension, const ModelSpace& model) {
     for (const Item& plain : PlainItems(dimension)) {
-        if (!std::holds_alternative<Text>(plain.shape)) continue;
-        const Box box = ItemBox(plain);
-        return model.Map({(box.left + box.right) / 2, (box.bottom + box.top) / 2}, plain.view);
+        const auto* text = std::get_if<Text>(&plain.shape);
+        if (text == nullptr) continue;
+        const double width = TextWidth(*text);
+        double along = width / 2;  // from the anchor along the text
+        double across = text->height / 2;
+        switch (text->anchor) {
+            case Anchor::BottomLeft:
+                break;
+            case Anchor::BottomCentre:
+                along = 0;
+                break;
+            case Anchor::BottomRight:
+                along = -width / 2;
+                break;
+            case Anchor::MiddleLeft:
+                across = 0;
+                break;
+            case Anchor::MiddleCentre:
+                along = 0;
+                across = 0;
+                break;
+            case Anchor::MiddleRight:
+                along = -width / 2;
+                across = 0;
+                break;
+        }
+        const double angle = text->angleDeg * std::numbers::pi / 180;
+        const double c = std::cos(angle);
+        const double s = std::sin(angle);
+        const Point middle{text->at.x + along * c - across * s,
+                           text->at.y + along * s + across * c};
+        return model.Map(middle, plain.view);
     }
     return {};
 }

@@ -126,8 +126,12 @@ void WriteTextStyle(DxfStream& w) {
 
 // ЕСКД habits: arrows 3 mm, text 3.5 mm above the dimension line and aligned with it, extension
 // lines 2 mm past the dimension line and starting at the contour, 1 mm between line and text,
-// the decimal comma, two decimals at most without trailing zeros.
-void WriteDimensionStyle(DxfStream& w) {
+// the decimal comma, two decimals at most without trailing zeros. These sizes are paper mm;
+// the model holds the views at the part's real size and the rest enlarged by `scale` (model mm
+// per paper mm: 10 on a 1:10 sheet, 0,5 on a 2:1 sheet), so DIMSCALE is that factor: a CAD
+// program that regenerates a dimension draws its 3,5 mm text 3,5 * scale model mm high, which
+// plots at the sheet's scale as the 3,5 mm on paper the sheet has.
+void WriteDimensionStyle(DxfStream& w, double scale) {
     TableHead(w, "DIMSTYLE", 0xA, 1);
     w.dxfString(100, "AcDbDimStyleTable");
     w.dxfInt(71, 0);
@@ -135,20 +139,21 @@ void WriteDimensionStyle(DxfStream& w) {
     w.dxfString(100, "AcDbDimStyleTableRecord");
     w.dxfString(2, kDimensionStyle);
     w.dxfInt(70, 0);
-    w.dxfReal(41, 3);     // DIMASZ
-    w.dxfReal(42, 0);     // DIMEXO
-    w.dxfReal(43, 7);     // DIMDLI
-    w.dxfReal(44, 2);     // DIMEXE
-    w.dxfInt(73, 0);      // DIMTIH: inside texts aligned with the line
-    w.dxfInt(74, 0);      // DIMTOH: outside texts aligned too
-    w.dxfInt(77, 1);      // DIMTAD: above the line
-    w.dxfInt(78, 8);      // DIMZIN: no trailing zeros
-    w.dxfReal(140, 3.5);  // DIMTXT
-    w.dxfReal(141, 0);    // DIMCEN: no centre marks
-    w.dxfReal(147, 1);    // DIMGAP
-    w.dxfInt(172, 1);     // DIMTOFL: the line drawn between the extension lines
-    w.dxfInt(271, 2);     // DIMDEC
-    w.dxfInt(278, ',');   // DIMDSEP
+    w.dxfReal(40, scale);  // DIMSCALE
+    w.dxfReal(41, 3);      // DIMASZ
+    w.dxfReal(42, 0);      // DIMEXO
+    w.dxfReal(43, 7);      // DIMDLI
+    w.dxfReal(44, 2);      // DIMEXE
+    w.dxfInt(73, 0);       // DIMTIH: inside texts aligned with the line
+    w.dxfInt(74, 0);       // DIMTOH: outside texts aligned too
+    w.dxfInt(77, 1);       // DIMTAD: above the line
+    w.dxfInt(78, 8);       // DIMZIN: no trailing zeros
+    w.dxfReal(140, 3.5);   // DIMTXT
+    w.dxfReal(141, 0);     // DIMCEN: no centre marks
+    w.dxfReal(147, 1);     // DIMGAP
+    w.dxfInt(172, 1);      // DIMTOFL: the line drawn between the extension lines
+    w.dxfInt(271, 2);      // DIMDEC
+    w.dxfInt(278, ',');    // DIMDSEP
     w.dxfHex(340, kTextStyleHandle);
     w.dxfString(0, "ENDTAB");
 }
@@ -161,7 +166,7 @@ void WriteBlockRecord(DxfStream& w, int handle, const std::string& name) {
 
 }  // namespace
 
-void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions) {
+void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions, const ModelSpace& model) {
     w.sectionTables();
     dxf.writeVPort(w);
 
@@ -191,7 +196,7 @@ void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions) {
     w.tableAppid(1);
     dxf.writeAppid(w, "ACAD");
     w.tableEnd();
-    WriteDimensionStyle(w);
+    WriteDimensionStyle(w, model.Factor());
 
     TableHead(w, "BLOCK_RECORD", 1, 3 + static_cast<int>(dimensions.items.size()));
     WriteBlockRecord(w, kModelSpaceRecord, "*Model_Space");

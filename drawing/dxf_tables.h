@@ -52,8 +52,9 @@ struct DimensionBlocks {
 // The HEADER section: units, limits and extents, the scales and the dimension defaults.
 void WriteHeaderVariables(DL_Dxf& dxf, DxfStream& w, const Sheet& sheet, const ModelSpace& model);
 
-// The TABLES section; takes the handles of the dimensions' block records.
-void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions);
+// The TABLES section; takes the handles of the dimensions' block records. The dimension style
+// carries the model's scale (DIMSCALE, model mm per paper mm).
+void WriteTables(DL_Dxf& dxf, DxfStream& w, DimensionBlocks& dimensions, const ModelSpace& model);
 
 }  // namespace sheet_dxf
 }  // namespace gearpair

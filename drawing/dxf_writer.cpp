@@ -56,18 +56,15 @@ std::string DxfText(const Sheet& sheet) {
         }
     }
     sheet_dxf::WriteHeaderVariables(dxf, w, sheet, model);
-    sheet_dxf::WriteTables(dxf, w, dimensions);
+    sheet_dxf::WriteTables(dxf, w, dimensions, model);
     sheet_dxf::WriteBlocks(dxf, w, sheet, dimensions, model);
     w.sectionEntities();
     bool titleBlock = false;
     std::size_t dimension = 0;
     for (const Item& item : sheet.items) {
+        // The title block's lines and texts are its block's, its fields the INSERT's attributes.
         if (item.titleBlock) {
             titleBlock = true;
-            const auto* text = std::get_if<Text>(&item.shape);
-            if (text && !text->attribute.empty() && !text->text.empty()) {
-                sheet_dxf::WritePlainItem(dxf, w, item, model);
-            }
             continue;
         }
         sheet_dxf::WriteItem(dxf, w, item, model, dimension);

@@ -1,20 +1,15 @@
 // Assembly of a gear's sheet.
 #include "drawing/gear_sheet.h"
 
-#include "core/decimal_text.h"
 #include "drawing/roughness.h"
 #include "drawing/sheet_format.h"
 
 namespace gearpair {
 
-std::string MassText(double kg) {
-    return DecimalText(kg, kg < 10 ? 2 : kg < 100 ? 1 : 0);
-}
-
 Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
     const std::vector<std::string> lines = RequirementLines(content.requirements);
     const ViewsExtent extent = GearViewsExtent(content.gear);
-    const SheetFurniture furniture{TableRowCount(content.table), static_cast<int>(lines.size())};
+    const SheetFurniture furniture{TableLineCount(content.table), static_cast<int>(lines.size())};
     // Every part of the input domain fits A1 at 1:50; should one not, it is drawn there anyway.
     const SheetLayout layout =
         ChooseLayout(extent, content.gear.part.tip, furniture)
@@ -36,7 +31,7 @@ Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
     DrawFrameAndTitleBlock(sheet, frame, title);
     DrawParameterTable(sheet, frame, content.table);
     if (!content.table.empty()) {
-        const Box table = TableBox(frame, TableRowCount(content.table));
+        const Box table = TableBox(frame, TableLineCount(content.table));
         DrawGeneralRoughness(
             sheet, {frame.right - kViewMargin, table.bottom - kGeneralRoughnessBelowTable},
             RoughnessText(kGeneralRa));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/drawing_texts.h"  // MassText
 #include "drawing/gear_views.h"
 #include "drawing/sheet.h"
 #include "drawing/title_block.h"
@@ -20,8 +21,5 @@ struct GearSheetContent {
 
 // With `viewsBox`, the box of everything the views drew (paper mm) goes there.
 Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox = nullptr);
-
-// The mass as the title block writes it, kg: two decimals below 10 kg, one below 100 kg.
-std::string MassText(double kg);
 
 }  // namespace gearpair

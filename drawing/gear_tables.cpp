@@ -4,7 +4,6 @@
 #include "drawing/drawing_texts.h"
 #include "engine/check_data.h"
 #include "engine/helix_angle.h"
-#include "engine/tolerances.h"
 
 namespace gearpair {
 
@@ -57,7 +56,7 @@ std::vector<std::string> Requirements(GearSheetKind kind, const std::string& tre
     }
     std::vector<std::string> lines;
     lines.push_back(treatment);
-    lines.emplace_back(kGeneralToleranceNote);
+    lines.emplace_back(kGeneralTolerances);
     // The views draw no fillet: every edge is sharp on the sheet and blunted in the shop.
     // A bore without a standard key carries the torque through an interference fit, but the
     // fit with the shaft belongs to the assembly drawing: the part's sheet gives its H7 only.

@@ -25,6 +25,10 @@ std::vector<std::vector<TableRow>> ParameterTable(const TGearDesign& d, bool whe
 inline constexpr std::string_view kNotForManufacture =
     "Чертёж не применять для изготовления; увеличить межосевое расстояние";
 
+// The general tolerances of sizes without their own (ГОСТ 30893.1-2002, class m "средний"),
+// as the standard has a drawing name them; the older wording by IT grades is withdrawn.
+inline constexpr std::string_view kGeneralTolerances = "Общие допуски по ГОСТ 30893.1-m";
+
 // What a sheet's part is.
 enum class GearSheetKind {
     Wheel,

@@ -70,7 +70,8 @@ inline constexpr double kSmallestTipOnPaper = 50;
 // The inner frame: 20 mm from the left edge, 5 mm from the others.
 Box InnerFrame(const SheetFormat& format);
 Box TitleBlockBox(const Box& frame);
-// The parameter table of `rows` rows in the frame's top right corner (empty for none).
+// The parameter table of `rows` lines of 8 mm in the frame's top right corner (empty for
+// none).
 Box TableBox(const Box& frame, int rows);
 // The technical requirements above the title block, as wide as it.
 Box RequirementsBox(const Box& frame, int lines);
@@ -139,7 +140,7 @@ struct ViewsExtent {
 
 // What else the sheet carries besides the views.
 struct SheetFurniture {
-    int tableRows = 0;
+    int tableRows = 0;  // lines of 8 mm
     int requirementLines = 0;
 };
 

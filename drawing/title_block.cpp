@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "drawing/drafting_font.h"
 #include "drawing/sheet_format.h"
@@ -83,42 +84,98 @@ void DrawMarginGraphs(Sheet& sheet, const Box& frame) {
     }
 }
 
-// The one or two lines a table cell's text takes: one of 3,5 mm, one of 2,5 mm, or two of
-// 2,5 mm split at the blank nearest the middle.
-struct CellLines {
-    double height = kTextHeight;
-    std::vector<std::string> lines;
-};
+// The table's columns (mm) and the room a cell's text has between 1,5 mm margins.
+constexpr double kTableColumns[] = {65, 10, 35};
+constexpr double kCellMargin = 1.5;
 
-CellLines TableCellLines(const std::string& text, double room) {
-    if (TextWidth(text, kTextHeight) <= room) return {kTextHeight, {text}};
-    if (TextWidth(text, kSmallText) <= room) return {kSmallText, {text}};
-    std::size_t best = std::string::npos;
-    double bestWidth = 1e300;
-    for (std::size_t at = text.find(' '); at != std::string::npos; at = text.find(' ', at + 1)) {
-        const double width = std::max(TextWidth(text.substr(0, at), kSmallText),
-                                      TextWidth(text.substr(at + 1), kSmallText));
-        if (width < bestWidth) {
-            bestWidth = width;
-            best = at;
-        }
-    }
-    if (best == std::string::npos) return {kSmallText, {text}};
-    return {kSmallText, {text.substr(0, best), text.substr(best + 1)}};
+double CellRoom(int column) {
+    return kTableColumns[column] - 2 * kCellMargin;
 }
 
-void TableCell(Sheet& sheet, const Box& cell, const std::string& text, bool centred) {
-    if (text.empty()) return;
-    const CellLines cl = TableCellLines(text, cell.Width() - 3);
-    const double x = centred ? (cell.left + cell.right) / 2 : cell.left + 1.5;
-    const Anchor anchor = centred ? Anchor::MiddleCentre : Anchor::MiddleLeft;
-    const double middle = (cell.bottom + cell.top) / 2;
-    if (cl.lines.size() == 1) {
-        PutText(sheet, {x, middle}, cl.lines[0], cl.height, anchor);
-        return;
+// The UTF-8 characters of a word, as many as fit `room` at 3,5 mm (at least one), and the rest.
+std::size_t FittingPrefix(std::string_view word, double room) {
+    std::size_t fits = 0;
+    for (std::size_t at = 1; at <= word.size(); ++at) {
+        if (at < word.size() && (static_cast<unsigned char>(word[at]) & 0xC0) == 0x80) continue;
+        if (fits > 0 && TextWidth(word.substr(0, at), kTextHeight) > room) break;
+        fits = at;
     }
-    PutText(sheet, {x, middle + 1.75}, cl.lines[0], cl.height, anchor);
-    PutText(sheet, {x, middle - 1.75}, cl.lines[1], cl.height, anchor);
+    return fits;
+}
+
+}  // namespace
+
+std::vector<std::string> TableCellLines(const std::string& text, double room) {
+    // ГОСТ 2.304 and 2.403: the table is written in 3,5 mm throughout; a text that does not fit
+    // goes on at the next line (broken at blanks; a single word longer than the cell between
+    // characters), never in a smaller size.
+    if (TextWidth(text, kTextHeight) <= room) {
+        return text.empty() ? std::vector<std::string>{} : std::vector<std::string>{text};
+    }
+    // Two lines where they hold it, split at the blank that leaves the wider line narrowest.
+    std::size_t split = std::string::npos;
+    double narrowest = room;
+    for (std::size_t at = text.find(' '); at != std::string::npos; at = text.find(' ', at + 1)) {
+        const double wider = std::max(TextWidth(text.substr(0, at), kTextHeight),
+                                      TextWidth(text.substr(at + 1), kTextHeight));
+        if (wider <= narrowest) {
+            narrowest = wider;
+            split = at;
+        }
+    }
+    if (split != std::string::npos) return {text.substr(0, split), text.substr(split + 1)};
+    // Otherwise as many lines as it takes, each filled up.
+    std::vector<std::string> lines;
+    std::string line;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        std::string_view word = rest.substr(0, blank);
+        rest = blank == std::string_view::npos ? std::string_view{} : rest.substr(blank + 1);
+        if (!line.empty() && TextWidth(line + ' ' + std::string(word), kTextHeight) <= room) {
+            line += ' ';
+            line += word;
+            continue;
+        }
+        if (!line.empty()) lines.push_back(std::move(line));
+        line.clear();
+        while (TextWidth(word, kTextHeight) > room) {
+            const std::size_t fits = FittingPrefix(word, room);
+            lines.emplace_back(word.substr(0, fits));
+            word.remove_prefix(fits);
+        }
+        line = word;
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
+
+namespace {
+
+// The lines of each of a row's three cells.
+std::array<std::vector<std::string>, 3> RowLines(const TableRow& row) {
+    return {TableCellLines(row.name, CellRoom(0)), TableCellLines(row.symbol, CellRoom(1)),
+            TableCellLines(row.value, CellRoom(2))};
+}
+
+// How many 8 mm lines a row takes: as many as its longest cell.
+int RowLineCount(const std::array<std::vector<std::string>, 3>& cells) {
+    std::size_t lines = 1;
+    for (const auto& cell : cells) lines = std::max(lines, cell.size());
+    return static_cast<int>(lines);
+}
+
+// A cell's lines centred in its row, one every 8 mm: in a row of as many lines as the cell,
+// each in the middle of its own 8 mm.
+void TableCell(Sheet& sheet, const Box& cell, const std::vector<std::string>& lines, bool centred) {
+    const double x = centred ? (cell.left + cell.right) / 2 : cell.left + kCellMargin;
+    const Anchor anchor = centred ? Anchor::MiddleCentre : Anchor::MiddleLeft;
+    const double first =
+        (cell.bottom + cell.top) / 2 + static_cast<double>(lines.size() - 1) / 2 * kTableRowHeight;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        PutText(sheet, {x, first - static_cast<double>(i) * kTableRowHeight}, lines[i], kTextHeight,
+                anchor);
+    }
 }
 
 }  // namespace
@@ -212,34 +269,37 @@ void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockText
     PutText(sheet, {x0 + 140, 1.5}, "Формат " + sheet.format, kSmallText, Anchor::BottomLeft);
 }
 
-int TableRowCount(const std::vector<std::vector<TableRow>>& parts) {
-    int rows = 0;
-    for (const auto& part : parts) rows += static_cast<int>(part.size());
-    return rows;
+int TableLineCount(const std::vector<std::vector<TableRow>>& parts) {
+    int lines = 0;
+    for (const auto& part : parts) {
+        for (const TableRow& row : part) lines += RowLineCount(RowLines(row));
+    }
+    return lines;
 }
 
 void DrawParameterTable(Sheet& sheet, const Box& frame,
                         const std::vector<std::vector<TableRow>>& parts) {
-    const int rowCount = TableRowCount(parts);
-    if (rowCount == 0) return;
-    const Box table = TableBox(frame, rowCount);
+    const int lineCount = TableLineCount(parts);
+    if (lineCount == 0) return;
+    const Box table = TableBox(frame, lineCount);
     Rectangle(sheet, Layer::Frame, table);
-    const double columns[] = {table.left, table.left + 65, table.left + 75, table.right};
+    const double columns[] = {table.left, table.left + kTableColumns[0],
+                              table.left + kTableColumns[0] + kTableColumns[1], table.right};
     FrameLine(sheet, Layer::Frame, columns[1], table.bottom, columns[1], table.top);
     FrameLine(sheet, Layer::Frame, columns[2], table.bottom, columns[2], table.top);
-    int row = 0;
+    double top = table.top;
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        for (std::size_t i = 0; i < parts[p].size(); ++i, ++row) {
-            const double top = table.top - row * kTableRowHeight;
-            const double bottom = top - kTableRowHeight;
-            if (row > 0) {
+        for (std::size_t i = 0; i < parts[p].size(); ++i) {
+            if (top < table.top) {
                 FrameLine(sheet, i == 0 ? Layer::Frame : Layer::Thin, table.left, top, table.right,
                           top);
             }
-            const TableRow& r = parts[p][i];
-            TableCell(sheet, Box{columns[0], bottom, columns[1], top}, r.name, false);
-            TableCell(sheet, Box{columns[1], bottom, columns[2], top}, r.symbol, true);
-            TableCell(sheet, Box{columns[2], bottom, columns[3], top}, r.value, true);
+            const auto cells = RowLines(parts[p][i]);
+            const double bottom = top - RowLineCount(cells) * kTableRowHeight;
+            for (int c = 0; c < 3; ++c) {
+                TableCell(sheet, Box{columns[c], bottom, columns[c + 1], top}, cells[c], c > 0);
+            }
+            top = bottom;
         }
     }
 }

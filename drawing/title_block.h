@@ -50,14 +50,19 @@ struct TableRow {
     std::string value;
 };
 
-// The table in the frame's top right corner, columns 65, 10 and 35 mm, rows 8 mm: its parts
-// one after the other, main lines around it and between the parts, thin lines between rows.
-// A name or value too long for one line of 3,5 mm goes on one line of 2,5 mm, or two.
+// The table in the frame's top right corner, columns 65, 10 and 35 mm, every text 3,5 mm: its
+// parts one after the other, main lines around it and between the parts, thin lines between
+// rows. A row is 8 mm per line of its longest cell: a name too long for one line wraps onto a
+// second in a row of 16 mm.
 void DrawParameterTable(Sheet& sheet, const Box& frame,
                         const std::vector<std::vector<TableRow>>& parts);
 
-// Rows of all parts.
-int TableRowCount(const std::vector<std::vector<TableRow>>& parts);
+// The 8 mm lines of all parts: a row counts once per line of its longest cell.
+int TableLineCount(const std::vector<std::vector<TableRow>>& parts);
+
+// A table cell's text in lines of 3,5 mm no wider than `room` mm, broken at blanks (a word
+// longer than the room between its characters); none for an empty text.
+std::vector<std::string> TableCellLines(const std::string& text, double room);
 
 // The requirements numbered "1. ", "2. "..., each wrapped at blanks to the title block's
 // width; the lines as they will be drawn.

@@ -57,8 +57,4 @@ BoreTexts BoreToleranceTexts(double bore);
 // 3150 mm, where ISO 286-1 has no grade, the field's symbol alone: "Ø3984h11".
 std::string TipDiameterText(double tipDiameter, int decimals);
 
-// The general note on the tolerances of the sizes written without any (ГОСТ 30893.1).
-inline constexpr std::string_view kGeneralToleranceNote =
-    "Неуказанные предельные отклонения размеров: отверстий H14, валов h14, остальных ±IT14/2";
-
 }  // namespace gearpair

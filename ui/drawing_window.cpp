@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/drawing_step.h"
+#include "app/user_text.h"
 #include "app/window_placement.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
@@ -100,6 +102,13 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QWidget(parent) {
     connect(titleFields_, &TitleFields::EditingFinished, this, &DrawingWindow::TakeTitleFields,
             Qt::QueuedConnection);
     layout->addWidget(titleFields_);
+    reason_ = new QLabel;
+    reason_->setObjectName(QStringLiteral("reason"));
+    reason_->setWordWrap(true);
+    reason_->setAlignment(Qt::AlignCenter);
+    reason_->setMargin(16);
+    reason_->hide();
+    layout->addWidget(reason_, 1);
     layout->addWidget(tabs_, 1);
 
     // The actions live on the window, so that their keys work on either tab.
@@ -132,7 +141,15 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void DrawingWindow::TakeTitleFields() {
-    DrawingInputs inputs = titleFields_->Inputs();
+    DrawingInputs inputs;
+    try {
+        inputs = titleFields_->Inputs();
+    } catch (const UserTextError& error) {
+        // The typed text stays in its field to be corrected; the sheets and the remembered
+        // texts stay as they were.
+        ShowErrorBox(this, error.what());
+        return;
+    }
     if (inputs == inputs_) return;
     if (source_) {
         DrawingSet redrawn;
@@ -162,6 +179,10 @@ void DrawingWindow::SetDrawings(DrawingSet drawings, PartWarnings warnings, QStr
     pinionView_->SetSheet(&drawings_.pinion);
     ShowWarnings(wheelWarning_, warnings.wheel);
     ShowWarnings(pinionWarning_, warnings.pinion);
+    const std::string reason = source_ ? NoDrawingsReason(source_->products) : std::string();
+    reason_->setText(FromUtf8(reason));
+    reason_->setVisible(!reason.empty());
+    tabs_->setVisible(reason.empty());
 }
 
 void DrawingWindow::Clear() {
@@ -174,6 +195,8 @@ void DrawingWindow::Clear() {
     pinionView_->SetSheet(&drawings_.pinion);
     ShowWarnings(wheelWarning_, {});
     ShowWarnings(pinionWarning_, {});
+    reason_->hide();
+    tabs_->show();
 }
 
 void DrawingWindow::ShowInFront() {
@@ -237,6 +260,7 @@ const Sheet& DrawingWindow::CurrentSheet() const {
 }
 
 void DrawingWindow::AskAndSave(FileKind kind) {
+    if (tabs_->isHidden()) return;  // no sheets: the reason stands in their place
     // The name the drawing directory holds the sheet under.
     const QString name =
         tabs_->currentIndex() == 1 ? QStringLiteral("pinion") : QStringLiteral("wheel");

@@ -46,7 +46,8 @@ public:
 
     // The sheets of a run, shown fitted, each part's warnings above its sheet, and the run's
     // drawing directory, where the file dialogs of the save actions open. With `source`, a
-    // changed title-block text draws both sheets again from it.
+    // changed title-block text draws both sheets again from it. A source whose pair cannot be
+    // made has no sheets: the window says why in place of the tabs.
     void SetDrawings(DrawingSet drawings, PartWarnings warnings, QString directory,
                      std::optional<DrawnDesign> source = std::nullopt);
 
@@ -105,6 +106,7 @@ private:
     QString directory_;
     QLabel* wheelWarning_;
     QLabel* pinionWarning_;
+    QLabel* reason_;  // why a design has no sheets, shown in place of the tabs
     QTabWidget* tabs_;
     SheetView* wheelView_;
     SheetView* pinionView_;

@@ -9,6 +9,8 @@
 #include <exception>
 #include <utility>
 
+#include "app/drawing_step.h"
+#include "app/user_text.h"
 #include "app/window_placement.h"
 #include "win/controls.h"
 #include "win/message_box.h"
@@ -63,6 +65,8 @@ DrawingWindow::DrawingWindow(HWND owner)
     }
     warningLine_ =
         AddControl(hwnd_, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, RECT{0, 0, 1, 1}, -1, font_);
+    reasonLine_ =
+        AddControl(hwnd_, L"STATIC", L"", SS_CENTER | SS_NOPREFIX, RECT{0, 0, 1, 1}, -1, font_);
     wheelView_.Make(hwnd_);
     pinionView_.Make(hwnd_);
     wheelView_.SetSheet(&drawings_.wheel);
@@ -83,6 +87,8 @@ void DrawingWindow::SetDrawings(DrawingSet drawings, PartWarnings warnings, std:
     warnings_ = std::move(warnings);
     directory_ = std::move(directory);
     source_ = Design{design, products};
+    reason_ = NoDrawingsReason(products);
+    SetWindowTextW(reasonLine_, Wide(reason_).c_str());
     wheelView_.SetSheet(&drawings_.wheel);
     pinionView_.SetSheet(&drawings_.pinion);
     ShowTab(tab_);
@@ -95,6 +101,8 @@ void DrawingWindow::Clear() {
     source_.reset();
     directory_.clear();
     warnings_ = PartWarnings{};
+    reason_.clear();
+    SetWindowTextW(reasonLine_, L"");
     wheelView_.SetSheet(&drawings_.wheel);
     pinionView_.SetSheet(&drawings_.pinion);
     ShowTab(tab_);
@@ -138,6 +146,18 @@ void DrawingWindow::Layout() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     int top = titleFields_.Arrange(client.right);
+    // A design without sheets: the reason below the fields, in place of the tabs.
+    ShowWindow(tabs_, reason_.empty() ? SW_SHOW : SW_HIDE);
+    ShowWindow(reasonLine_, reason_.empty() ? SW_HIDE : SW_SHOW);
+    if (!reason_.empty()) {
+        const int margin = Scaled(kWarningMargin);
+        Place(reasonLine_, margin, top + margin, client.right - 2 * margin,
+              client.bottom - top - 2 * margin);
+        warningBand_ = RECT{};
+        ShowWindow(warningLine_, SW_HIDE);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return;
+    }
     // The tab strip shows only the tabs' headers; the warnings and the sheet are below it.
     RECT header{};
     SendMessageW(tabs_, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&header));
@@ -179,13 +199,22 @@ void DrawingWindow::ShowTab(int index) {
     }
     SetWindowTextW(warningLine_, lines.c_str());
     Layout();
-    ShowWindow(wheelView_.Handle(), index == 1 ? SW_HIDE : SW_SHOW);
-    ShowWindow(pinionView_.Handle(), index == 1 ? SW_SHOW : SW_HIDE);
+    const bool sheets = reason_.empty();
+    ShowWindow(wheelView_.Handle(), sheets && index != 1 ? SW_SHOW : SW_HIDE);
+    ShowWindow(pinionView_.Handle(), sheets && index == 1 ? SW_SHOW : SW_HIDE);
     InvalidateRect(warningLine_, nullptr, TRUE);
 }
 
 void DrawingWindow::TakeTitleFields() {
-    DrawingInputs inputs = titleFields_.Inputs();
+    DrawingInputs inputs;
+    try {
+        inputs = titleFields_.Inputs();
+    } catch (const UserTextError& error) {
+        // The typed text stays in its field to be corrected; the sheets and the remembered
+        // texts stay as they were.
+        ShowErrorBox(hwnd_, error.what());
+        return;
+    }
     if (inputs == inputs_) return;
     if (source_) {
         DrawingSet redrawn;
@@ -207,7 +236,7 @@ void DrawingWindow::TakeTitleFields() {
 }
 
 void DrawingWindow::AskAndSave(SheetFileKind kind) {
-    if (!hasDrawings_) return;
+    if (!hasDrawings_ || !reason_.empty()) return;
     const SheetFileTexts texts = TextsOf(kind);
     const std::wstring suffix = Wide(texts.suffix);
     // The name the drawing directory holds the sheet under.

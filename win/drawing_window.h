@@ -30,7 +30,8 @@ public:
 
     // The sheets of a run (its design and products, from which they are drawn again when a
     // title-block text changes), shown fitted, each part's warnings above its sheet, and the
-    // run's drawing directory, where the save dialogs open.
+    // run's drawing directory, where the save dialogs open. A pair that cannot be made has no
+    // sheets: the window says why in place of the tabs.
     void SetDrawings(DrawingSet drawings, PartWarnings warnings, std::string directory,
                      const TGearDesign& design, const DesignProducts& products);
     // A run that ended without a design: the window forgets the sheets and hides.
@@ -86,6 +87,8 @@ private:
     HWND tabs_ = nullptr;
     HWND warningLine_ = nullptr;
     RECT warningBand_{};
+    std::string reason_;  // why the design has no sheets, shown in place of the tabs
+    HWND reasonLine_ = nullptr;
     SheetView wheelView_;
     SheetView pinionView_;
     int tab_ = 0;

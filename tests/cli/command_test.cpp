@@ -7,6 +7,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -397,9 +398,11 @@ TEST_F(RunCommandFiles, BatchReadsAFileOrStandardInput) {
     EXPECT_EQ(file.out,
               "ratio;power;speed;hardness;life;width;helix;arrangement;status;aw;mn;z1;z2;d1;d2;"
               "recalculations;message;bw;bkol;contact_stress;contact_allowable;bending_stress;"
-              "bending_allowable\n"
+              "bending_allowable;input_bearing;output_bearing;bearing_life;input_end;output_end;"
+              "shafts\n"
               "2,8;6000;86,3;250;15000;0,5;14;3;ok;200;3,00;34;95;105,4;294,6;"
-              "0;;110,000;100,000;478,508;564,232;177,606;225,000\n");
+              "0;;110,000;100,000;478,508;564,232;177,606;225,000;"
+              "311;316;50888,1;53,000;75,000;ok\n");
     EXPECT_EQ(RunCli({"--batch", "-"}, rows).out, file.out);
 
     EXPECT_EQ(RunCli({"--batch", "-"}, rows + "2,8;1;86,3;250;15000;0,5;14;3\n").code,
@@ -484,6 +487,40 @@ TEST_F(RunCommandFiles, ShaftsReportRtfAndFigures) {
     EXPECT_NE(none.err.find("Валы не рассчитаны: Передача неосуществима"), std::string::npos)
         << none.err;
     EXPECT_EQ(EntryCount(), 0u);
+}
+
+// A title-block text the sheets cannot carry is refused as the option is read: exit 2 naming
+// the option and the character, nothing written.
+TEST_F(RunCommandFiles, UnusableUserTextExitsTwoAndWritesNothing) {
+    std::vector<std::tuple<std::string_view, std::string_view, std::string_view>> cases = {
+        {"--material",
+         "Ст\xff"
+         "аль",
+         "недопустимая последовательность байтов"}};
+#ifdef GEARPAIR_DRAWINGS
+    cases.emplace_back("--organisation", "ООО \xef\xbf\xbe", "недопустимый символ U+FFFE");
+    cases.emplace_back("--designation", "中文", "символ «中» отсутствует в шрифте чертежа");
+#endif
+    for (const auto& [option, text, message] : cases) {
+        const Outcome run = RunCli({"--handoff-dir", PathUtf8(dir_), option, text});
+        EXPECT_EQ(run.code, kExitUsage) << option;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "Параметр " + std::string(option) + ": " + std::string(message) + "\n");
+    }
+    EXPECT_EQ(EntryCount(), 0u);
+}
+
+// A report that cannot be saved is the run's error, also for a pair that cannot be made: exit 1
+// with the file layer's message, not the unbuildable pair's 3.
+TEST_F(RunCommandFiles, FailedReportSaveOfAnUnbuildablePairIsAnError) {
+    std::filesystem::create_directory(dir_ / "report.rtf");
+    const std::string rtf = PathOf("report.rtf");
+    const Outcome run = RunCli({"--ratio", "5,6", "--hardness", "652", "--power", "60", "--speed",
+                                "1", "--width", "0,63", "--rtf", rtf});
+    EXPECT_EQ(run.code, kExitNotCompleted);
+    EXPECT_EQ(run.err, "Cannot create file " + rtf + ".\n");
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "report.rtf"));
+    EXPECT_EQ(EntryCount(), 1u);
 }
 
 }  // namespace

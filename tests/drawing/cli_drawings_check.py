@@ -4,10 +4,12 @@ did not exist, read back as a user's tools read them: ezdxf (no audit error, mil
 layers, the parameter-table texts, the user's title-block texts as typed, the bore circles at
 the sheet's scale), pdfinfo (one page of an ISO A format), pdffonts and pdftotext (the font
 embedded, the texts copyable) and an XML parser (the SVG, sized in mm); no Qt platform or display
-needed, and a second run writes the same bytes. The DXF as a CAD user
-measures it: the views at real size, dimensions that measure the part, hatches on closed
-loops, the title block as a block with attributes, no audit error and no audit fix. A stopped design writes
-nothing; a file error exits 1 and keeps the files written before it. Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
+needed, and a second run writes the same bytes. The DXF as a CAD user measures it: the views at
+real size, dimensions that measure the part with their text positions on their texts and the
+sheet's scale as DIMSCALE, hatches on closed loops, the title block as a block with visible
+attributes, no audit error and no audit fix. A stopped design and a pair that cannot be made
+write nothing; a file error exits 1 and keeps the files written before it.
+Usage: cli_drawings_check.py PATH-TO-GEARPAIR-CLI"""
 import json
 import math
 import os
@@ -45,20 +47,15 @@ def msp_text_style(doc):
     return styles.pop()
 
 
-def inside_text(point, text):
-    """Whether a point lies in the box of a TEXT: its characters at 0,7 of the height each, from
-    its alignment point, turned by its rotation."""
-    height = text.dxf.height
-    width = len(unescaped(text.dxf.text)) * 0.7 * height
-    halign, valign = text.dxf.get("halign", 0), text.dxf.get("valign", 0)
-    at = text.dxf.align_point if halign or valign else text.dxf.insert
+def centred_middle(text):
+    """The middle of a TEXT centred on its alignment point (group 72 1): half its height above
+    the baseline, turned by its rotation; None for a text aligned otherwise."""
+    if text.dxf.get("halign", 0) != 1:
+        return None
+    up = {0: 0.5, 1: 0.5, 2: 0, 3: -0.5}[text.dxf.get("valign", 0)] * text.dxf.height
     angle = math.radians(text.dxf.get("rotation", 0))
-    dx, dy = point[0] - at[0], point[1] - at[1]
-    u = dx * math.cos(angle) + dy * math.sin(angle)
-    v = -dx * math.sin(angle) + dy * math.cos(angle)
-    left = {0: 0, 1: -width / 2, 2: -width}.get(halign, 0)
-    bottom = {0: 0, 1: 0, 2: -height / 2, 3: -height}.get(valign, 0)
-    return left <= u <= left + width and bottom <= v <= bottom + height
+    at = text.dxf.align_point
+    return at[0] - up * math.sin(angle), at[1] + up * math.cos(angle)
 
 
 def check_dxf(path, expected_texts, radii, measured, spans, expected_fields):
@@ -84,12 +81,22 @@ def check_dxf(path, expected_texts, radii, measured, spans, expected_fields):
     texts = {shown(t) for t in msp.query("TEXT")}
     for text in expected_texts:
         check(text in texts | set(fields.values()), f"{path}: no text {text!r}")
-    # The title block's user texts as typed, in the attributes and the visible texts alike.
+    # The title block's user texts as typed, seen as its visible attributes; no plain text
+    # repeats an attribute where it stands.
     for tag, text in expected_fields.items():
-        check(fields.get(tag) == text and text in texts, f"{path}: {tag} {fields.get(tag)!r}")
+        check(fields.get(tag) == text, f"{path}: {tag} {fields.get(tag)!r}")
+    attributes = [a for i in inserts for a in i.attribs]
+    check(all(not a.is_invisible for a in attributes), f"{path}: invisible attributes")
+    for a in attributes:
+        check(not any(t.dxf.text == a.dxf.text and t.dxf.insert.isclose(a.dxf.insert)
+                      for t in msp.query("TEXT")), f"{path}: {a.dxf.tag} repeated as a TEXT")
+    # Model mm per paper mm: the dimension style's DIMSCALE, so that a dimension a CAD program
+    # regenerates keeps its 3,5 mm on paper.
     scale_text = fields.get("SCALE", "")
     left, right = (float(part.replace(",", ".")) for part in scale_text.split(":"))
     check(abs(doc.header.get("$DIMSCALE") - right / left) < 1e-9, f"{path}: $DIMSCALE")
+    check(abs(doc.dimstyles.get("ESKD").dxf.dimscale - right / left) < 1e-9,
+          f"{path}: DIMSCALE {doc.dimstyles.get('ESKD').dxf.dimscale}")
     # The views at the part's real size, whatever the sheet's scale.
     found = [c.dxf.radius for c in msp.query("CIRCLE")] + [a.dxf.radius for a in msp.query("ARC")]
     for name, diameter in radii.items():
@@ -102,11 +109,13 @@ def check_dxf(path, expected_texts, radii, measured, spans, expected_fields):
     dimensions = [d.get_measurement() for d in msp.query("DIMENSION") if d.dimtype in (0, 1, 3)]
     for name, size in measured.items():
         check(any(abs(m - size) < 0.001 for m in dimensions), f"{path}: no dimension of {name}")
-    # Every dimension's text position (group 11) inside the text its block draws, where a CAD
-    # program that redraws the dimension centres the text.
+    # Every dimension's text position (group 11) at the middle of the text its block draws
+    # (within 0,05 of its height), where a CAD program that redraws the dimension centres it.
     for dim in msp.query("DIMENSION"):
         texts = list(doc.blocks.get(dim.dxf.geometry).query("TEXT"))
-        check(len(texts) == 1 and inside_text(dim.dxf.text_midpoint, texts[0]),
+        middle = centred_middle(texts[0]) if len(texts) == 1 else None
+        check(middle is not None and
+              math.dist(middle, (dim.dxf.text_midpoint.x, dim.dxf.text_midpoint.y)) <= 0.05 * texts[0].dxf.height,
               f"{path}: dimension {dim.dxf.text!r} text position {dim.dxf.text_midpoint}")
     hatches = list(msp.query("HATCH"))
     check(hatches and all(h.paths and all(p.is_closed for p in h.paths) for h in hatches),
@@ -186,6 +195,16 @@ with tempfile.TemporaryDirectory() as temp:
                           "--drawings", stopped], capture_output=True, text=True)
     check(run.returncode == 1 and json.loads(run.stdout)["drawings"] is None, "stopped: drew")
     check(not os.path.exists(stopped), "stopped: the directory was made")
+
+    # A pair that cannot be made gets no sheet: exit 3, an empty list, the message says why.
+    unbuildable = os.path.join(temp, "unbuildable")
+    run = subprocess.run([CLI, "--json", "--ratio", "5,6", "--hardness", "652", "--power", "60",
+                          "--speed", "1", "--width", "0,63", "--drawings", unbuildable],
+                         capture_output=True, text=True)
+    result = json.loads(run.stdout)
+    check(run.returncode == 3 and result["drawings"] == [] and
+          result["message"].startswith("Передача неосуществима"), "unbuildable: drew")
+    check(not os.path.exists(unbuildable), "unbuildable: the directory was made")
 
     # pinion.pdf cannot replace a directory: exit 1, the message names it, earlier files stay.
     blocked = os.path.join(temp, "blocked")

@@ -46,5 +46,25 @@ TEST_F(DrawingPipeline, SixFilesInOrderAndAFailureListsThoseWrittenBeforeIt) {
               "Invalid filename: " + underFile);
 }
 
+// A pair that cannot be made gets no sheets at all: nothing built, no file, no directory, and no
+// error (the run's status says why).
+TEST_F(DrawingPipeline, APairThatCannotBeMadeGetsNoSheets) {
+    GearSession session;
+    DesignInputs inputs;
+    inputs.uzText = "5,6";
+    inputs.hkolText = "652";
+    inputs.powerText = "60";
+    inputs.nwText = "1";
+    inputs.psibaIndex = 6;  // 0,63
+    ASSERT_TRUE(RunDesign(session, inputs).completed);
+    const DesignProducts products = DesignProductsOf(session.design);
+    ASSERT_FALSE(products.buildable);
+    const DrawingFiles none = WriteDesignDrawings(session.design, products, PathOf("run"), true);
+    EXPECT_EQ(none.error, "");
+    EXPECT_TRUE(none.written.empty());
+    EXPECT_TRUE(none.drawings.wheel.items.empty() && none.drawings.pinion.items.empty());
+    EXPECT_EQ(EntryCount(), 0u);
+}
+
 }  // namespace
 }  // namespace gearpair

@@ -286,8 +286,22 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
     if (format == nullptr) return Fault(stats, name + ": no ISO format " + sheet.format);
     const Box frame = InnerFrame(*format);
     if (!frame.Contains(views)) return Fault(stats, name + ": a view leaves the frame");
+    // The table as drawn (its rows grow by a line for a wrapped name): the closed main line in
+    // the frame's top right corner, 110 mm wide.
+    Box table{frame.right, frame.top, frame.right, frame.top};
+    for (const Item& item : sheet.items) {
+        const auto* outline = std::get_if<Polyline>(&item.shape);
+        const Box box = ItemBox(item);
+        if (item.layer == Layer::Frame && outline && outline->closed && box.right == frame.right &&
+            box.top == frame.top && box.Width() == kTableWidth) {
+            table = box;
+        }
+    }
+    if (c.dimensioned && table.Height() < 13 * kTableRowHeight) {
+        return Fault(stats, name + ": a table of fewer than 13 rows");
+    }
     if (views.Overlaps(TitleBlockBox(frame)) || views.Overlaps(Graph26Box(frame)) ||
-        (c.dimensioned && views.Overlaps(TableBox(frame, 13)))) {
+        (c.dimensioned && views.Overlaps(table))) {
         return Fault(stats, name + ": a view overlaps the table, graph 26 or the title block");
     }
     // Texts clear of each other and of the views' lines.

@@ -19,5 +19,16 @@ TEST(DrawingTexts, AnglesInDegreesAndTwoDigitMinutesAndSeconds) {
     EXPECT_EQ(AngleText(14.99999), "15°00′00″");  // rounded to the second, carried into degrees
 }
 
+// Three significant digits below 1 kg, where two decimals would lose the mass of a small part.
+TEST(DrawingTexts, MassOfSmallPartsToThreeSignificantDigits) {
+    EXPECT_EQ(MassText(0.0146), "0,0146");
+    EXPECT_EQ(MassText(0.123), "0,123");
+    EXPECT_EQ(MassText(0.10004), "0,1");
+    EXPECT_EQ(MassText(0.99951), "1");
+    EXPECT_EQ(MassText(1.234), "1,23");
+    EXPECT_EQ(MassText(26.46), "26,5");
+    EXPECT_EQ(MassText(123.4), "123");
+}
+
 }  // namespace
 }  // namespace gearpair

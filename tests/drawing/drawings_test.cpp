@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/decimal_text.h"
 #include "drawing/sheet_expand.h"
 #include "drawing/title_block.h"
 #include "engine/design_products.h"
@@ -44,10 +45,12 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
           // The accepted sizes, with their fits where they have one.
           "Ø300,57h11(-0,320)", "Ø80H7(+0,030)", "Ø125", "100", "120", "30", "45", "Ø260",
           "1,6×45°", "22Js9(±0,026)", "85,4+0,2", "8 отв. Ø32 равномерно", "Ø190", "1:1",
-          "1. Улучшение 235…265 HB"}) {
+          "1. Улучшение 235…265 HB", "2. Общие допуски по ГОСТ 30893.1-m"}) {
         EXPECT_TRUE(Has(wheel, text)) << text;
     }
     EXPECT_FALSE(Has(wheel, "Лист 1"));
+    // The withdrawn wording of the general tolerances is gone from every line.
+    for (const std::string& text : wheel) EXPECT_EQ(text.find("IT14"), std::string::npos) << text;
     // Roughness: flanks and bore Ra 1,6, tip and keyway sides Ra 3,2, the rest under the
     // general mark.
     const auto count = [&wheel](const char* text) {
@@ -62,6 +65,42 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
                              "120", "16Js9(±0,021)", "60,3+0,2", "5,59"}) {
         EXPECT_TRUE(Has(pinion, text)) << text;
     }
+}
+
+// ГОСТ 2.304 and 2.403: the whole table in 3,5 mm; a name too long for its 65 mm column wraps
+// onto a second line in a row of 16 mm, each line in the middle of its 8 mm.
+TEST(DefaultDesignSheets, TableTextsAreThreeAndAHalfMillimetresAndLongNamesWrap) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const Sheet wheel = BuildDrawings(session.design, DesignProductsOf(session.design)).wheel;
+    const Box frame{20, 5, wheel.widthMm - 5, wheel.heightMm - 5};
+    // 13 rows, five of them two lines: 18 lines of 8 mm.
+    const double bottom = frame.top - 18 * 8;
+    const auto outline = std::find_if(wheel.items.begin(), wheel.items.end(), [&](const Item& i) {
+        const auto* p = std::get_if<Polyline>(&i.shape);
+        return p && p->closed && p->points[0].x == frame.right - 110 && p->points[0].y == bottom &&
+               p->points[2].y == frame.top;
+    });
+    EXPECT_NE(outline, wheel.items.end());
+    std::string names;  // the name column from the top: mm below the frame, text
+    for (const Item& item : wheel.items) {
+        const Text* t = std::get_if<Text>(&item.shape);
+        if (t == nullptr || t->at.x < frame.right - 110 || t->at.y < bottom) continue;
+        EXPECT_EQ(t->height, 3.5) << t->text;
+        if (t->at.x < frame.right - 45) {
+            names += DecimalText(frame.top - t->at.y, 1) + " " + t->text + "\n";
+        }
+    }
+    EXPECT_EQ(names,
+              "4 Модуль\n12 Число зубьев\n20 Угол наклона\n28 Направление линии зуба\n"
+              "36 Нормальный\n44 исходный контур\n52 Коэффициент смещения\n"
+              "60 Степень точности\n68 по ГОСТ 1643-81\n76 Длина общей нормали\n"
+              "84 Число зубьев в длине\n92 общей нормали\n100 Делительный диаметр\n"
+              "108 Межосевое расстояние\n116 Число зубьев\n124 сопряжённого колеса\n"
+              "132 Обозначение чертежа\n140 сопряжённого колеса\n");
+    // A single word wider than the cell goes on between its characters, never smaller.
+    EXPECT_EQ(TableCellLines("ГП.01.001.002.003", 20),
+              (std::vector<std::string>{"ГП.01.001", ".002.003"}));  // 19,9 and 17,1 mm
 }
 
 // The teeth are drawn uncut: in both sections no hatch line reaches between the root and the

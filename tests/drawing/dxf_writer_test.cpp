@@ -85,11 +85,18 @@ TEST(DxfText, ViewsAtRealSizeAndTheSheetAtTheInverseScale) {
     EXPECT_NE(dxf.find(" 10\n220\n 20\n200\n 30\n0\n 40\n50\n"), std::string::npos);
     EXPECT_NE(dxf.find(" 10\n10\n 20\n10\n 30\n0\n 11\n410\n 21\n10\n"), std::string::npos);
     EXPECT_NE(dxf.find("$DIMSCALE\n 40\n2\n"), std::string::npos);
+    // The dimension style's DIMSCALE too: 3,5 mm texts regenerated 7 mm high in the model.
+    EXPECT_NE(dxf.find("  2\nESKD\n 70\n0\n 40\n2\n 41\n3\n"), std::string::npos);
     EXPECT_NE(dxf.find("$LTSCALE\n 40\n2\n"), std::string::npos);
     // The dimension measures 100 between (200, 150) and (200, 250) along y, and keeps the
     // measured value live behind the diameter sign.
     EXPECT_NE(dxf.find("  1\n%%c<>\n  3\nESKD\n100\nAcDbAlignedDimension\n 13\n200\n 23\n150\n"),
               std::string::npos);
+    // An enlarged sheet's model is smaller than the paper: DIMSCALE 0,5 on a 2:1 sheet.
+    sheet.scale = "2:1";
+    sheet.views = {DrawingView{"section", ViewPlace{{100, 100}, 2}}};
+    sheet.items.clear();
+    EXPECT_NE(DxfText(sheet).find("  2\nESKD\n 70\n0\n 40\n0.5\n"), std::string::npos);
 }
 
 // A local view at 2:1 on a 1:2 sheet lands four times the part's size in the model, as large

@@ -457,6 +457,25 @@ TEST_F(Drawings, TitleFieldsAreRememberedForTheNextSession) {
     EXPECT_EQ(DrawingWindow().Inputs().material, std::nullopt);
 }
 
+// A text the check of a user's text refuses: the error box names the field and the character,
+// the typed text stays in the field and is not taken; a refused remembered text is the
+// field's default in the next window.
+TEST_F(Drawings, ARefusedTextStaysInItsFieldAndARememberedOneFallsBack) {
+    const std::vector<ShownBox> boxes =
+        AnswerModals([&] { Enter(window, "checker", QStringLiteral("Иванов 中")); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].text.toStdString(),
+              ErrorBoxText("Поле «Проверил»: символ «中» отсутствует в шрифте чертежа"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("checker"))->text(), u"Иванов 中");
+    EXPECT_EQ(window.Inputs().checker, "");
+
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("gearpair"),
+              QStringLiteral("gearpair"))
+        .setValue(QStringLiteral("drawing/wheelDesignation"), QStringLiteral("ГП\x01"));
+    EXPECT_EQ(DrawingWindow().Inputs().wheelDesignation, "ГП.01.001");
+}
+
 TEST_F(DrawingsOfARun, TitleFieldsRedrawBothSheetsAndReachTheNextRunsFiles) {
     DrawingWindow& drawings = RunAndShowDrawings();
     SheetView& view = drawings.CurrentView();
