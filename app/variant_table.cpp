@@ -129,7 +129,12 @@ std::string VariantsCsv(const DesignInputs& fixed, std::span<const Variant> vari
             if (name.column != VariantColumn::Status) text += ';';
             text += CsvField(VariantCell(v, name.column));
         }
-        AppendShaftsCells(text, v.shafts);
+        // A search made without the shafts (the variants window's) gets them here.
+        if (v.Usable() && !v.shafts) {
+            AppendShaftsCells(text, VariantShaftsSummary(fixed, v));
+        } else {
+            AppendShaftsCells(text, v.shafts);
+        }
         text += '\n';
     }
     return text;

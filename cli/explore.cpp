@@ -100,7 +100,8 @@ int RunExplore(const CommandLine& line, std::ostream& out) {
         if (list.error) throw InputError("hardness-list", *list.error);
         hardness = std::move(list.texts);
     }
-    const std::vector<Variant> variants = SearchVariants(fixed, hardness);
+    const std::vector<Variant> variants =
+        SearchVariants(fixed, hardness, VariantShafts::Summarised);
     if (line.json) {
         out << ExploreJson(fixed, variants) << '\n';
     } else {

@@ -73,13 +73,13 @@ double LongestLength(double b, double limit) {
         if (range.b == b) {
             lMin = range.lMin;
             lMax = range.lMax;
+            break;
         }
     }
-    double best = 0;
-    for (const double l : kKeyLengths) {
-        if (l <= limit && l >= lMin && l <= lMax && l > b) best = l;
+    for (auto l = kKeyLengths.rbegin(); l != kKeyLengths.rend(); ++l) {
+        if (*l <= limit && *l >= lMin && *l <= lMax && *l > b) return *l;
     }
-    return best;
+    return 0;
 }
 
 // Crush stress on one key, MPa: torque in N*m, lengths in mm, working length l - b.

@@ -47,6 +47,10 @@ ShaftLayoutError::ShaftLayoutError(Shaft shaft_, std::string distance_, LayoutFa
       fault(fault_),
       limit(limit_) {}
 
+double ShaftEndLength(double end) {
+    return RoundUpToNormalSize(kEndLengthPerDiameter * end);
+}
+
 double ShaftEndDiameter(double torque) {
     // τ = 16 T / (π d³).
     return RoundUpToNormalSize(CubeRoot(16 * torque * 1000 / (std::numbers::pi * kEndShear)));
@@ -67,10 +71,6 @@ double EndLoadOf(Shaft shaft, double torque) {
 
 namespace {
 
-double EndLength(const ShaftDiameters& diameters) {
-    return RoundUpToNormalSize(kEndLengthPerDiameter * diameters.end);
-}
-
 double Positive(Shaft shaft, const char* name, std::optional<double> given, double sketch) {
     if (!given) return sketch;
     if (!(*given > 0)) throw ShaftLayoutError(shaft, name, LayoutFault::NotPositive, 0);
@@ -87,7 +87,7 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
     const double perBore =
         plan.shaft == Shaft::Input ? kInputSealLengthPerBore : kOutputSealLengthPerBore;
     const double toBearing = RoundUpToNormalSize(perBore * diameters.bearing);
-    sketch.endLoadToSupport = EndLength(diameters) / 2 + toBearing - B / 2;
+    sketch.endLoadToSupport = diameters.endLength / 2 + toBearing - B / 2;
     // The gear in the middle of the housing between the walls a from both of its sides, with the
     // bearings' inner faces at the walls; near one bearing, the housing keeps room for a second
     // hub beside the gear.
@@ -122,7 +122,7 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
         used.endLoad = *overrides.endLoad;
     }
     // The shaft end and the first bearing must not overlap.
-    const double endRoom = EndLength(diameters) / 2 + B / 2;
+    const double endRoom = diameters.endLength / 2 + B / 2;
     if (!(used.endLoadToSupport > endRoom)) {
         throw ShaftLayoutError(plan.shaft, "end", LayoutFault::EndTooShort, endRoom);
     }
@@ -149,15 +149,25 @@ ShaftDistances SketchDistances(const ShaftPlan& plan, const ShaftDiameters& diam
     return used;
 }
 
-std::vector<ShaftStep> LayoutSteps(const ShaftPlan& plan, const ShaftDiameters& diameters, double B,
-                                   const ShaftDistances& distances, ShaftStations& stations) {
-    const double hub = plan.hubLength;
-    const double endLength = EndLength(diameters);
-    stations.endLoad = endLength / 2;
+ShaftStations StationsOf(const ShaftPlan& plan, double B, const ShaftDistances& distances,
+                         const ShaftDiameters& diameters) {
+    ShaftStations stations;
+    stations.endLoad = diameters.endLength / 2;
     stations.support1 = stations.endLoad + distances.endLoadToSupport;
     stations.support2 = stations.support1 + distances.span;
     stations.gear =
         (plan.arrangement == 1 ? stations.support2 : stations.support1) + distances.gearToSupport;
+    stations.length =
+        plan.arrangement == 1 ? stations.gear + plan.hubLength / 2 : stations.support2 + B / 2;
+    RaiseFloatFaults();
+    return stations;
+}
+
+std::vector<ShaftStep> LayoutSteps(const ShaftPlan& plan, const ShaftDiameters& diameters, double B,
+                                   const ShaftDistances& distances, ShaftStations& stations) {
+    const double hub = plan.hubLength;
+    const double endLength = diameters.endLength;
+    stations = StationsOf(plan, B, distances, diameters);
     std::vector<ShaftStep> steps;
     double at = 0;
     // Appends a step reaching to `to`; a step of no length is left out.

@@ -27,16 +27,20 @@ public:
 
 // The diameters of a shaft's steps, mm.
 struct ShaftDiameters {
-    double end = 0;      // the shaft end, from torsion
-    double seal = 0;     // the step under the seal, between the end and the bearing seat
-    double bearing = 0;  // the bearings' bore
-    double gear = 0;     // the gear's seat, or the tip circle of a gear shaft's teeth
-    double collar = 0;   // the collar beside the gear, the bearing's shoulder
+    double end = 0;        // the shaft end, from torsion
+    double endLength = 0;  // the shaft end's length
+    double seal = 0;       // the step under the seal, between the end and the bearing seat
+    double bearing = 0;    // the bearings' bore
+    double gear = 0;       // the gear's seat, or the tip circle of a gear shaft's teeth
+    double collar = 0;     // the collar beside the gear, the bearing's shoulder
 };
 
 // The shaft end's diameter for a torque (N*m): the torsion diameter at the allowable shear
 // stress of a shaft end, taken up to a normal size.
 double ShaftEndDiameter(double torque);
+
+// The length of a cylindrical shaft end of diameter `end` for a coupling or pulley, mm.
+double ShaftEndLength(double end);
 
 // The housing's inner clearance between the gears and its walls, mm, for the pair's overall size.
 double WallClearance(const TGearDesign& d);
@@ -68,6 +72,10 @@ struct ShaftStations {
     double gear = 0;
     double length = 0;
 };
+
+// Where the loads and the supports of a shaft on bearings of width B sit.
+ShaftStations StationsOf(const ShaftPlan& plan, double B, const ShaftDistances& distances,
+                         const ShaftDiameters& diameters);
 
 // The steps of the shaft left to right and the stations of its loads and supports. Throws
 // ShaftLayoutError where the distances leave a step no length.

@@ -10,6 +10,16 @@
 
 namespace gearpair {
 
+namespace {
+
+// The resultant of two components at right angles: the square root of the sum of squares,
+// correctly rounded on every system (hypot is not).
+double Resultant(double a, double b) {
+    return std::sqrt(a * a + b * b);
+}
+
+}  // namespace
+
 MeshForces MeshForcesOf(double torque, double pitchDiameter, double helix) {
     const double alpha = kRackPressureDegrees * std::numbers::pi / 180;
     MeshForces f;
@@ -20,8 +30,8 @@ MeshForces MeshForcesOf(double torque, double pitchDiameter, double helix) {
     return f;
 }
 
-std::array<ShaftSupport, 2> SupportReactions(const std::vector<ShaftLoad>& loads, double x1,
-                                             double x2, int axialSupport) {
+std::array<ShaftSupport, 2> SupportReactions(std::span<const ShaftLoad> loads, double x1, double x2,
+                                             int axialSupport) {
     // In each plane: R1 + R2 = -ΣF and the moments about support 1 balance, the moments of the
     // axial forces (N*m, hence * 1000 to N*mm) in the r plane among them.
     double sumR = 0, sumT = 0, momentR = 0, momentT = 0, axial = 0;
@@ -40,56 +50,63 @@ std::array<ShaftSupport, 2> SupportReactions(const std::vector<ShaftLoad>& loads
     s[1].Rt = -momentT / span;
     s[0].Rr = -sumR - s[1].Rr;
     s[0].Rt = -sumT - s[1].Rt;
-    for (ShaftSupport& support : s) support.R = std::hypot(support.Rr, support.Rt);
+    for (ShaftSupport& support : s) support.R = Resultant(support.Rr, support.Rt);
     s[axialSupport].Fa = -axial;
     RaiseFloatFaults();
     return s;
 }
 
-double PlaneMomentAt(const std::vector<ShaftLoad>& loads,
-                     const std::array<ShaftSupport, 2>& supports, double x, bool rPlane,
-                     bool includeAt) {
-    // The left part's forces turn about x in the sense opposite to x * F; the internal bending
-    // moment there is their moment taken with that sign, in N*m.
-    const auto left = [&](double at) { return at < x || (includeAt && at == x); };
-    double moment = 0;
-    for (const ShaftLoad& load : loads) {
-        if (!left(load.x)) continue;
-        moment += (x - load.x) * (rPlane ? load.Fr : load.Ft) / 1000;
-        if (rPlane) moment -= load.moment;
-    }
-    for (const ShaftSupport& support : supports) {
-        if (!left(support.x)) continue;
-        moment += (x - support.x) * (rPlane ? support.Rr : support.Rt) / 1000;
-    }
-    return moment;
-}
-
 namespace {
 
-// The torque carried at x: between the end load and the gear, or from the left end to the gear
-// when there is no end load; `includeAt` takes a load at x as left of it.
-double TorqueAt(const std::vector<ShaftLoad>& loads, double x, bool includeAt, double torque) {
-    double from = 0, to = 0;
-    for (const ShaftLoad& load : loads) {
-        if (load.kind == LoadKind::EndLoad) from = load.x;
-        if (load.kind == LoadKind::Gear) to = load.x;
+// Where the torque runs: between the end load and the gear, or from the left end to the gear
+// when there is no end load.
+struct TorqueSpan {
+    double from = 0;
+    double to = 0;
+    double torque = 0;
+
+    // The torque at x; `includeAt` takes a load at x as left of it.
+    double At(double x, bool includeAt) const {
+        const bool afterFrom = x > from || (includeAt && x == from) || from == 0;
+        const bool beforeTo = x < to || (!includeAt && x == to);
+        return afterFrom && beforeTo ? torque : 0;
     }
-    if (from > to) std::swap(from, to);
-    const bool afterFrom = x > from || (includeAt && x == from) || from == 0;
-    const bool beforeTo = x < to || (!includeAt && x == to);
-    return afterFrom && beforeTo ? torque : 0;
+};
+
+TorqueSpan TorqueSpanOf(const std::vector<ShaftLoad>& loads, double torque) {
+    TorqueSpan span;
+    span.torque = torque;
+    for (const ShaftLoad& load : loads) {
+        if (load.kind == LoadKind::EndLoad) span.from = load.x;
+        if (load.kind == LoadKind::Gear) span.to = load.x;
+    }
+    if (span.from > span.to) std::swap(span.from, span.to);
+    return span;
 }
 
 DiagramStation StationAt(const std::vector<ShaftLoad>& loads,
                          const std::array<ShaftSupport, 2>& supports, double x, bool includeAt,
-                         double torque) {
+                         const TorqueSpan& torque) {
+    // The bending moments are the left part's: its forces turn about x in the sense opposite to
+    // x * F, its axial forces' moments against their own sense; N*mm to N*m.
+    const auto left = [&](double at) { return at < x || (includeAt && at == x); };
+    double r = 0, t = 0;
+    for (const ShaftLoad& load : loads) {
+        if (!left(load.x)) continue;
+        r += (x - load.x) * load.Fr - load.moment * 1000;
+        t += (x - load.x) * load.Ft;
+    }
+    for (const ShaftSupport& support : supports) {
+        if (!left(support.x)) continue;
+        r += (x - support.x) * support.Rr;
+        t += (x - support.x) * support.Rt;
+    }
     DiagramStation s;
     s.x = x;
-    s.Mr = PlaneMomentAt(loads, supports, x, true, includeAt);
-    s.Mt = PlaneMomentAt(loads, supports, x, false, includeAt);
-    s.M = std::hypot(s.Mr, s.Mt);
-    s.T = TorqueAt(loads, x, includeAt, torque);
+    s.Mr = r / 1000;
+    s.Mt = t / 1000;
+    s.M = Resultant(s.Mr, s.Mt);
+    s.T = torque.At(x, includeAt);
     return s;
 }
 
@@ -99,14 +116,17 @@ std::vector<DiagramStation> ShaftDiagram(const std::vector<ShaftLoad>& loads,
                                          const std::array<ShaftSupport, 2>& supports, double length,
                                          double torque) {
     std::vector<double> xs = {0, length};
+    xs.reserve(2 + loads.size() + supports.size());
     for (const ShaftLoad& load : loads) xs.push_back(load.x);
     for (const ShaftSupport& support : supports) xs.push_back(support.x);
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    const TorqueSpan span = TorqueSpanOf(loads, torque);
     std::vector<DiagramStation> diagram;
+    diagram.reserve(2 * xs.size());
     for (double x : xs) {
-        const DiagramStation before = StationAt(loads, supports, x, false, torque);
-        const DiagramStation after = StationAt(loads, supports, x, true, torque);
+        const DiagramStation before = StationAt(loads, supports, x, false, span);
+        const DiagramStation after = StationAt(loads, supports, x, true, span);
         diagram.push_back(before);
         if (after.Mr != before.Mr || after.T != before.T) diagram.push_back(after);
     }
@@ -136,7 +156,7 @@ DiagramStation DiagramAt(const std::vector<DiagramStation>& diagram, double x) {
             const double k = (x - a.x) / (b.x - a.x);
             best.Mr = a.Mr + (b.Mr - a.Mr) * k;
             best.Mt = a.Mt + (b.Mt - a.Mt) * k;
-            best.M = std::hypot(best.Mr, best.Mt);
+            best.M = Resultant(best.Mr, best.Mt);
             best.T = a.T;
             found = true;
         }

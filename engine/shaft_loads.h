@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "engine/shafts.h"
@@ -22,14 +23,8 @@ MeshForces MeshForcesOf(double torque, double pitchDiameter, double helix);
 
 // The reactions of supports at x1 < x2 (mm) to the loads, in both planes, with their resultants;
 // the axial forces of the loads are taken by support `axialSupport` (0 or 1). Throws FloatError.
-std::array<ShaftSupport, 2> SupportReactions(const std::vector<ShaftLoad>& loads, double x1,
-                                             double x2, int axialSupport);
-
-// The bending moment of the forces left of x in one plane, N*m, by the loads and the supports
-// (the left part's moment about x); both free ends of a balanced shaft have none.
-double PlaneMomentAt(const std::vector<ShaftLoad>& loads,
-                     const std::array<ShaftSupport, 2>& supports, double x, bool rPlane,
-                     bool includeAt);
+std::array<ShaftSupport, 2> SupportReactions(std::span<const ShaftLoad> loads, double x1, double x2,
+                                             int axialSupport);
 
 // The stations of the diagrams from x = 0 to the shaft's length: at both ends, every load and
 // every support; where a moment or the torque jumps, two stations share the x, the value left of

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/float_check.h"
 #include "engine/accepted_sizes.h"
@@ -24,6 +25,7 @@ struct ShaftTask {
     double tip = 0;        // a gear shaft's tip circle
     double hub = 0;        // the hub's diameter around the gear's seat
     double helix = 0;      // radians
+    MeshForces mesh;       // on the gear
     double axialSign = 1;  // +1: the gear's axial force points along x
 };
 
@@ -54,55 +56,58 @@ double CollarDiameter(double seat, double r) {
     return RoundUpToNormalSize(seat + 3 * r);
 }
 
-// The direction (unit vector in the r, t planes) of the end load that loads the supports most:
-// the one that adds the end load's reaction at a support to the gear's reaction there, at the
-// support where that gives the larger resultant.
-std::array<double, 2> WorstEndLoadDirection(const std::vector<ShaftLoad>& gearLoads, double endX,
-                                            double x1, double x2, double endLoad) {
-    const std::array<ShaftSupport, 2> gear = SupportReactions(gearLoads, x1, x2, 0);
-    ShaftLoad unit;
-    unit.kind = LoadKind::EndLoad;
-    unit.x = endX;
-    unit.Fr = 1;
-    const std::array<ShaftSupport, 2> perNewton = SupportReactions({unit}, x1, x2, 0);
-    std::array<double, 2> best = {1, 0};
+// The reactions of the supports at x1 and x2 to the gear's load and to the end load at endX:
+// the gear's own reactions plus those of the end load, turned in the direction (a unit vector
+// in the r and t planes) that adds its reaction at a support to the gear's there, at the
+// support where that gives the larger resultant. Also returns that end load's components.
+std::array<ShaftSupport, 2> WorstCaseReactions(const ShaftLoad& gearLoad, ShaftLoad& end, double x1,
+                                               double x2, int axialSupport, double endLoad) {
+    const std::array<ShaftSupport, 2> gear = SupportReactions({&gearLoad, 1}, x1, x2, axialSupport);
+    // A newton of end load across the span: the lever rule.
+    const std::array<double, 2> perNewton = {-1 + (end.x - x1) / (x2 - x1),
+                                             -(end.x - x1) / (x2 - x1)};
+    std::array<ShaftSupport, 2> best = gear;
+    if (endLoad == 0) return best;
     double bestLoad = -1;
     for (int i = 0; i < 2; ++i) {
         std::array<double, 2> u = {1, 0};
         if (gear[i].R > 0) {
-            const double sign = perNewton[i].Rr < 0 ? -1 : 1;
+            const double sign = perNewton[i] < 0 ? -1 : 1;
             u = {sign * gear[i].Rr / gear[i].R, sign * gear[i].Rt / gear[i].R};
         }
+        std::array<ShaftSupport, 2> both = gear;
         double load = 0;
         for (int j = 0; j < 2; ++j) {
-            const double r = gear[j].Rr + perNewton[j].Rr * endLoad * u[0];
-            const double t = gear[j].Rt + perNewton[j].Rr * endLoad * u[1];
-            load = std::max(load, std::hypot(r, t));
+            both[j].Rr += perNewton[j] * endLoad * u[0];
+            both[j].Rt += perNewton[j] * endLoad * u[1];
+            both[j].R = std::sqrt(both[j].Rr * both[j].Rr + both[j].Rt * both[j].Rt);
+            load = std::max(load, both[j].R);
         }
         if (load > bestLoad) {
             bestLoad = load;
-            best = u;
+            best = both;
+            end.Fr = endLoad * u[0];
+            end.Ft = endLoad * u[1];
         }
     }
+    RaiseFloatFaults();
     return best;
 }
 
-// A shaft on `bearing` without its diagram, which only the chosen one needs: `length` is the
-// shaft's length to draw it, mm.
+// A shaft on `bearing` without its steps and diagram, which only the chosen one needs.
 ShaftDesign Candidate(const ShaftTask& task, const ShaftDiameters& diameters,
                       const BallBearing& bearing, const ShaftOverrides& overrides,
-                      double loadFactor, double& length) {
+                      double loadFactor) {
     ShaftDesign s;
     s.shaft = task.plan.shaft;
     s.gearShaft = task.plan.gearShaft;
     s.speed = task.speed;
     s.torque = task.plan.torque;
     s.distances = SketchDistances(task.plan, diameters, bearing.B, overrides);
-    ShaftStations at;
-    s.steps = LayoutSteps(task.plan, diameters, bearing.B, s.distances, at);
+    const ShaftStations at = StationsOf(task.plan, bearing.B, s.distances, diameters);
     s.gearSeatWidened = task.gearSeat > 0 ? diameters.gear - task.gearSeat : 0;
 
-    const MeshForces mesh = MeshForcesOf(task.plan.torque, task.pitchDiameter, task.helix);
+    const MeshForces& mesh = task.mesh;
     ShaftLoad gear;
     gear.kind = LoadKind::Gear;
     gear.x = at.gear;
@@ -111,18 +116,14 @@ ShaftDesign Candidate(const ShaftTask& task, const ShaftDiameters& diameters,
     gear.Fa = task.axialSign * mesh.Fa;
     // The axial force acts at the pitch point, half the pitch diameter against r from the axis.
     gear.moment = gear.Fa * task.pitchDiameter / 2 / 1000;
-    const std::array<double, 2> u =
-        WorstEndLoadDirection({gear}, at.endLoad, at.support1, at.support2, s.distances.endLoad);
+    // The support the axial force pushes the shaft against takes it.
+    const int fixed = gear.Fa > 0 ? 1 : 0;
     ShaftLoad end;
     end.kind = LoadKind::EndLoad;
     end.x = at.endLoad;
-    end.Fr = s.distances.endLoad * u[0];
-    end.Ft = s.distances.endLoad * u[1];
+    s.supports =
+        WorstCaseReactions(gear, end, at.support1, at.support2, fixed, s.distances.endLoad);
     s.loads = {end, gear};
-    // The support the axial force pushes the shaft against takes it.
-    const int fixed = gear.Fa > 0 ? 1 : 0;
-    s.supports = SupportReactions(s.loads, at.support1, at.support2, fixed);
-    length = at.length;
 
     BearingFactors factors;
     factors.Kb = loadFactor;
@@ -190,15 +191,16 @@ void KeysAndSections(ShaftDesign& s, const ShaftTask& task) {
 }
 
 ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
-                        const ShaftOverrides& overrides) {
+                        const ShaftOverrides& overrides, bool bearingsOnly) {
     ShaftDiameters diameters;
     diameters.end = ShaftEndDiameter(task.plan.torque);
+    diameters.endLength = ShaftEndLength(diameters.end);
     // The bearing seat clears the shaft end and steps up until a bearing reaches the life. A
     // gear on a key slides over the seat: its seat is the accepted bore or, where the bearing's
     // is larger, the bearing's, and that only while the gear's hub stays around it. A gear
     // shaft's journals are free of its teeth, the hob running out between them.
     std::optional<ShaftDesign> last;
-    double lastLength = 0;
+    ShaftDiameters lastDiameters;
     for (double bore : StandardBores()) {
         if (!(bore > diameters.end)) continue;
         if (task.gearSeat > 0 && last && !(std::max(task.gearSeat, bore) < task.hub)) break;
@@ -213,9 +215,8 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             // The user's distances may hold a smaller bearing but not this one: the larger
             // bearings are out of reach, and the last one stays, short of the life.
             std::optional<ShaftDesign> candidate;
-            double length = 0;
             try {
-                candidate = Candidate(task, diameters, *bearing, overrides, loadFactor, length);
+                candidate = Candidate(task, diameters, *bearing, overrides, loadFactor);
             } catch (const ShaftLayoutError&) {
                 if (!last) throw;
                 break;
@@ -223,16 +224,21 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             ShaftDesign& s = *candidate;
             s.lifeReached = s.bearings[0].rating.L10h >= life && s.bearings[1].rating.L10h >= life;
             last = std::move(s);
-            lastLength = length;
+            lastDiameters = diameters;
             if (last->lifeReached) break;
         }
         if (last && last->lifeReached) break;
         if (last && last->bearings[0].bearing.d != bore) break;
     }
     if (!last) throw ShaftBeyondBearings(task.plan.shaft, diameters.end);
-    last->diagram = ShaftDiagram(last->loads, last->supports, lastLength, last->torque);
-    KeysAndSections(*last, task);
-    return *last;
+    ShaftStations at;
+    last->steps =
+        LayoutSteps(task.plan, lastDiameters, last->bearings[0].bearing.B, last->distances, at);
+    if (!bearingsOnly) {
+        last->diagram = ShaftDiagram(last->loads, last->supports, at.length, last->torque);
+        KeysAndSections(*last, task);
+    }
+    return std::move(*last);
 }
 
 }  // namespace
@@ -268,8 +274,11 @@ ShaftsDesign DesignShafts(const TGearDesign& d, const DesignProducts& products,
     output.hub = products.accepted.dstkol;
     output.helix = d.betta;
     output.axialSign = -1;
-    shafts.input = DesignShaft(input, d.t, shafts.loadFactor, options.input);
-    shafts.output = DesignShaft(output, d.t, shafts.loadFactor, options.output);
+    input.mesh = MeshForcesOf(input.plan.torque, input.pitchDiameter, input.helix);
+    output.mesh = MeshForcesOf(output.plan.torque, output.pitchDiameter, output.helix);
+    shafts.input = DesignShaft(input, d.t, shafts.loadFactor, options.input, options.bearingsOnly);
+    shafts.output =
+        DesignShaft(output, d.t, shafts.loadFactor, options.output, options.bearingsOnly);
     if (!shafts.input.lifeReached || !shafts.output.lifeReached) {
         shafts.status = ShaftsStatus::LifeNotReached;
     }

@@ -44,6 +44,9 @@ struct ShaftsOptions {
     ShaftOverrides input;
     ShaftOverrides output;
     std::optional<double> loadFactor;  // Kб of the bearings; kReducerLoadFactor by default
+    // The bearings and the steps alone, without the diagrams, keys and sections: what a row of
+    // the batch or the variant search reports.
+    bool bearingsOnly = false;
 };
 
 enum class LoadKind { Gear, EndLoad };

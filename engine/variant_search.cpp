@@ -12,7 +12,7 @@ namespace gearpair {
 namespace {
 
 Variant RunVariant(const DesignInputs& fixed, std::size_t width, std::size_t helix,
-                   const std::string& hardness) {
+                   const std::string& hardness, VariantShafts shafts) {
     Variant variant;
     variant.widthItem = width;
     variant.helixItem = helix;
@@ -28,7 +28,7 @@ Variant RunVariant(const DesignInputs& fixed, std::size_t width, std::size_t hel
         variant.masses = products.masses;
         variant.buildable = products.buildable;
         variant.warnings = products.warnings;
-        if (products.buildable) {
+        if (products.buildable && shafts == VariantShafts::Summarised) {
             variant.shafts =
                 SummariseShafts(d, products, static_cast<std::uint8_t>(fixed.arrangement));
         }
@@ -78,10 +78,21 @@ ShaftsSummary SummariseShafts(const ShaftsDesign& shafts) {
 ShaftsSummary SummariseShafts(const TGearDesign& d, const DesignProducts& products,
                               std::uint8_t arrangement) {
     try {
-        return SummariseShafts(DesignShafts(d, products, arrangement));
+        ShaftsOptions options;
+        options.bearingsOnly = true;
+        return SummariseShafts(DesignShafts(d, products, arrangement, options));
     } catch (const ShaftBeyondBearings&) {
         return {};
     }
+}
+
+std::optional<ShaftsSummary> VariantShaftsSummary(const DesignInputs& fixed,
+                                                  const Variant& variant) {
+    const QuietOutcome outcome = RunQuietDesign(VariantInputs(fixed, variant));
+    if (FinalStep(outcome) == nullptr) return std::nullopt;
+    const DesignProducts products = DesignProductsOf(outcome.design);
+    if (!products.buildable) return std::nullopt;
+    return SummariseShafts(outcome.design, products, static_cast<std::uint8_t>(fixed.arrangement));
 }
 
 DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant) {
@@ -93,13 +104,14 @@ DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant) {
 }
 
 std::vector<Variant> SearchVariants(const DesignInputs& fixed,
-                                    std::span<const std::string> hardnessTexts) {
+                                    std::span<const std::string> hardnessTexts,
+                                    VariantShafts shafts) {
     std::vector<Variant> variants;
     variants.reserve(kWidthTexts.size() * kHelixTexts.size() * hardnessTexts.size());
     for (std::size_t width = 0; width < kWidthTexts.size(); ++width) {
         for (std::size_t helix = 0; helix < kHelixTexts.size(); ++helix) {
             for (const std::string& hardness : hardnessTexts) {
-                variants.push_back(RunVariant(fixed, width, helix, hardness));
+                variants.push_back(RunVariant(fixed, width, helix, hardness, shafts));
             }
         }
     }

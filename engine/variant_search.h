@@ -87,11 +87,20 @@ struct Variant {
 // The inputs of a variant's single design: the fixed inputs with its width, helix and hardness.
 DesignInputs VariantInputs(const DesignInputs& fixed, const Variant& variant);
 
+// The shafts' summary of a usable variant, from its design run again.
+std::optional<ShaftsSummary> VariantShaftsSummary(const DesignInputs& fixed,
+                                                  const Variant& variant);
+
+// Whether a search summarises each usable variant's shafts: the command line's table and JSON
+// list them; the variants window does not, and opens without their cost.
+enum class VariantShafts { Left, Summarised };
+
 // Runs every combination, width list outermost and hardness list innermost, each in a fresh
 // session, and marks the Pareto set. The width, helix and hardness of `fixed` are not read; the
 // hardness texts must be ones the form accepts.
 std::vector<Variant> SearchVariants(const DesignInputs& fixed,
-                                    std::span<const std::string> hardnessTexts);
+                                    std::span<const std::string> hardnessTexts,
+                                    VariantShafts shafts = VariantShafts::Left);
 
 // Marks the usable variants that no other usable variant dominates: none is at least as
 // light and at least as safe (smaller margin) and better in one of the two. Variants with equal

@@ -91,7 +91,7 @@ TEST(SupportReactions, MomentOfTheAxialForceShiftsTheRadialReactions) {
     gear.Ft = 2000;
     gear.Fa = 300;
     gear.moment = 300 * 0.1;  // N*m
-    const std::array<ShaftSupport, 2> s = SupportReactions({gear}, 50, 250, 1);
+    const std::array<ShaftSupport, 2> s = SupportReactions(std::vector<ShaftLoad>{gear}, 50, 250, 1);
     // Rr2 = -(100 x 1000 + 30 000) / 200, Rr1 = -1000 - Rr2.
     EXPECT_DOUBLE_EQ(s[1].Rr, -650);
     EXPECT_DOUBLE_EQ(s[0].Rr, -350);

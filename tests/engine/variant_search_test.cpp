@@ -77,7 +77,7 @@ TEST(SearchVariants, ShaftsSummaryIsThatOfTheVariantsDesign) {
         fixed.nwText = speed;
         fixed.tText = "40000";
         fixed.arrangement = 2;
-        for (const Variant& v : SearchVariants(fixed, {{"350"}})) {
+        for (const Variant& v : SearchVariants(fixed, {{"350"}}, VariantShafts::Summarised)) {
             const std::string where = std::string(speed) + " " + std::to_string(v.widthItem) + " " +
                                       std::to_string(v.helixItem);
             ASSERT_EQ(v.shafts.has_value(), v.Usable()) << where;
