@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "engine/shaft_layout.h"
 #include "files/handoff.h"
 
 namespace gearpair {
@@ -23,8 +24,8 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
         if (!job.drawings) job.drawings.emplace();
         return;
     }
-    const DrawingFiles files =
-        WriteDesignDrawings(*job.design, *job.products, dir, withSvg, inputs);
+    const DrawingFiles files = WriteDesignDrawings(*job.design, *job.products, dir, withSvg, inputs,
+                                                   job.shafts ? &job.shafts->input : nullptr);
     if (!files.written.empty()) {
         if (!job.drawings) job.drawings.emplace();
         job.drawings->insert(job.drawings->end(), files.written.begin(), files.written.end());
@@ -36,10 +37,21 @@ void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
 }
 
 RunDrawings WriteRunDrawings(const GearSession& session, const DesignProducts& products,
-                             const DrawingInputs& inputs) {
+                             const DrawingInputs& inputs, std::optional<std::uint8_t> arrangement) {
     RunDrawings run;
     run.directory = DrawingDirectory(session);
-    run.files = WriteDesignDrawings(session.design, products, run.directory, false, inputs);
+    std::optional<ShaftsDesign> shafts;
+    if (arrangement && products.buildable && products.parts.pinionForm == PinionForm::GearShaft) {
+        try {
+            shafts = DesignShafts(session.design, products, *arrangement);
+        } catch (const ShaftBeyondBearings&) {
+            // No bearing takes the shaft end: the toothed part's sheet, as without shafts.
+        } catch (const ShaftLayoutError&) {
+            // The sketch's distances leave a step no room: likewise.
+        }
+    }
+    run.files = WriteDesignDrawings(session.design, products, run.directory, false, inputs,
+                                    shafts ? &shafts->input : nullptr);
     run.warnings = PartWarningsOf(products);
     run.reason = NoDrawingsReason(products);
     return run;

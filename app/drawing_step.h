@@ -3,6 +3,8 @@
 // run, written into its dwgN and shown in its drawing window.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/design_job.h"
@@ -23,7 +25,7 @@ std::string NoDrawingsReason(const DesignProducts& products);
 // written before, also those before a failure; none written leaves them as they were). A failure
 // makes the job failed with the file layer's message, which names the file. A pair that cannot
 // be made gets no files: its list is empty, its status stays and its message says why.
-// `inputs` are the title blocks' texts.
+// `inputs` are the title blocks' texts. A gear shaft is drawn whole from the job's shafts.
 void WriteJobDrawings(JobResult& job, const std::string& dir, bool withSvg,
                       const DrawingInputs& inputs = {});
 
@@ -38,7 +40,10 @@ struct RunDrawings {
 // Writes the DXF and PDF files of the session's completed run (its record and `products`)
 // into the run's dwgN with the title blocks' texts `inputs`. The hand-off is complete by then:
 // a failure here is the result's message, never an exception, and leaves the hand-off alone.
+// With the run's `arrangement` a gear shaft is drawn whole, its shafts designed here with the
+// sketch layout's distances; where no bearing fits them the sheet keeps the toothed part.
 RunDrawings WriteRunDrawings(const GearSession& session, const DesignProducts& products,
-                             const DrawingInputs& inputs);
+                             const DrawingInputs& inputs,
+                             std::optional<std::uint8_t> arrangement = std::nullopt);
 
 }  // namespace gearpair

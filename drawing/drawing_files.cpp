@@ -12,12 +12,12 @@
 namespace gearpair {
 
 DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts& products,
-                                 const std::string& dir, bool withSvg,
-                                 const DrawingInputs& inputs) {
+                                 const std::string& dir, bool withSvg, const DrawingInputs& inputs,
+                                 const ShaftDesign* inputShaft) {
     DrawingFiles files;
     if (!products.buildable) return files;
     try {
-        files.drawings = BuildDrawings(design, products, inputs);
+        files.drawings = BuildDrawings(design, products, inputs, inputShaft);
         DraftingFont();  // a missing font fails before any file
         MakeDirectories(dir);
         const std::pair<const char*, const Sheet*> sheets[] = {{"wheel", &files.drawings.wheel},

@@ -25,11 +25,13 @@ struct DrawingFiles {
 // message (naming the file) is the result's error, and the files written before it stay and
 // are listed. A missing drafting font is such a failure, before any file. `inputs` are the title
 // blocks' texts; one that cannot go onto a sheet is the result's error, and nothing is written.
+// A gear shaft is drawn whole from `inputShaft` where the caller has the shafts.
 // A pair that cannot be made (`products.buildable` false) gets no sheets: nothing is built or
 // written, not even the directory, and the result is empty without an error; the caller says
 // why (a sheet marked "not for manufacture" would still be a sheet a workshop may receive).
 DrawingFiles WriteDesignDrawings(const TGearDesign& design, const DesignProducts& products,
                                  const std::string& dir, bool withSvg,
-                                 const DrawingInputs& inputs = {});
+                                 const DrawingInputs& inputs = {},
+                                 const ShaftDesign* inputShaft = nullptr);
 
 }  // namespace gearpair

@@ -6,6 +6,7 @@
 #include "core/cp1251.h"
 #include "drawing/gear_sheet.h"
 #include "drawing/gear_tables.h"
+#include "drawing/shaft_sheet.h"
 
 namespace gearpair {
 
@@ -57,7 +58,7 @@ TitleBlockTexts Title(const DrawingInputs& in, const std::string& name,
 }  // namespace
 
 DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
-                         const DrawingInputs& inputs) {
+                         const DrawingInputs& inputs, const ShaftDesign* inputShaft) {
     CheckInputs(inputs);
     DrawingSet set;
     const DrawnParts& parts = products.parts;
@@ -91,6 +92,16 @@ DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
     }
     // A design that cannot be built names the shaft its torque needs, as computed.
     pinion.requirements = Requirements(kind, materials.pinion.treatment, d, products.sizes.dvw);
+    if (kind == GearSheetKind::GearShaft && inputShaft != nullptr && inputShaft->gearShaft) {
+        ShaftSheetContent shaft{*inputShaft, parts.pinion, pinion.title, pinion.table,
+                                pinion.requirements};
+        shaft.title.mass = MassText(GearShaftMass(*inputShaft, parts.pinion));
+        // The shaft's own requirements before the last one, the edges'.
+        const std::vector<std::string> more = GearShaftRequirements(*inputShaft);
+        shaft.requirements.insert(shaft.requirements.end() - 1, more.begin(), more.end());
+        set.pinion = BuildGearShaftSheet(shaft);
+        return set;
+    }
     set.pinion = BuildGearSheet(pinion);
     return set;
 }

@@ -8,6 +8,7 @@
 #include "drawing/sheet.h"
 #include "engine/design_products.h"
 #include "engine/gear_design.h"
+#include "engine/shafts.h"
 
 namespace gearpair {
 
@@ -30,8 +31,10 @@ struct DrawingSet {
     Sheet pinion;
 };
 
-// Both sheets from the record after a completed run and its products.
+// Both sheets from the record after a completed run and its products. A pinion cut on its
+// shaft is drawn as the whole `inputShaft` when there is one; without it the sheet shows the
+// toothed part with its stubs broken off.
 DrawingSet BuildDrawings(const TGearDesign& d, const DesignProducts& products,
-                         const DrawingInputs& inputs = {});
+                         const DrawingInputs& inputs = {}, const ShaftDesign* inputShaft = nullptr);
 
 }  // namespace gearpair

@@ -23,6 +23,7 @@ struct ShaftTask {
     double pitchDiameter = 0;
     double gearSeat = 0;   // the gear's accepted bore; 0 on a gear shaft
     double tip = 0;        // a gear shaft's tip circle
+    double root = 0;       // a gear shaft's root circle
     double hub = 0;        // the hub's diameter around the gear's seat
     double helix = 0;      // radians
     MeshForces mesh;       // on the gear
@@ -210,8 +211,11 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
             diameters.bearing = bore;
             diameters.seal = SealDiameter(diameters.end, bore);
             diameters.gear = task.gearSeat > 0 ? std::max(task.gearSeat, bore) : task.tip;
-            diameters.collar =
-                CollarDiameter(task.gearSeat > 0 ? diameters.gear : bore, bearing->r);
+            // A gear shaft's collars beside the teeth stay within the root circle, so that the
+            // hob runs out over them; a bearing larger than that is located by a bush.
+            diameters.collar = task.gearSeat > 0 ? CollarDiameter(diameters.gear, bearing->r)
+                                                 : std::min(CollarDiameter(bore, bearing->r),
+                                                            RoundDownToNormalSize(task.root));
             // The user's distances may hold a smaller bearing but not this one: the larger
             // bearings are out of reach, and the last one stays, short of the life.
             std::optional<ShaftDesign> candidate;
@@ -262,6 +266,7 @@ ShaftsDesign DesignShafts(const TGearDesign& d, const DesignProducts& products,
     input.pitchDiameter = d.d1;
     input.gearSeat = gearShaft ? 0 : products.accepted.dvw;
     input.tip = d.da1;
+    input.root = d.df1;
     input.hub = products.accepted.dstw;
     input.helix = d.betta;
     input.axialSign = 1;
