@@ -32,6 +32,17 @@ void BM_DefaultSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_DefaultSearch)->Unit(benchmark::kMillisecond);
 
+// The search of `gearpair-cli --explore`: every usable variant's shafts summarised as well.
+void BM_ExploreSearch(benchmark::State& state) {
+    const std::vector<std::string> hardness = DefaultHardness();
+    for (auto _ : state) {
+        const std::vector<gearpair::Variant> variants = gearpair::SearchVariants(
+            gearpair::DesignInputs{}, hardness, gearpair::VariantShafts::Summarised);
+        benchmark::DoNotOptimize(variants.data());
+    }
+}
+BENCHMARK(BM_ExploreSearch)->Unit(benchmark::kMillisecond);
+
 void BM_FullRunsOfTheSearch(benchmark::State& state) {
     const std::vector<std::string> hardness = DefaultHardness();
     std::vector<gearpair::DesignInputs> designs;
@@ -59,8 +70,9 @@ void BM_FullRunsOfTheSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRunsOfTheSearch)->Unit(benchmark::kMillisecond);
 
-constexpr std::array<gearpair::bench::RatioTarget, 1> kTargets = {{
+constexpr std::array<gearpair::bench::RatioTarget, 2> kTargets = {{
     {"BM_DefaultSearch", "BM_FullRunsOfTheSearch", "cpu_time", 1.0},
+    {"BM_ExploreSearch", "BM_FullRunsOfTheSearch", "cpu_time", 1.0},
 }};
 
 }  // namespace
