@@ -65,4 +65,15 @@ PartWarnings PartWarningsOf(const DesignProducts& products) {
     return parts;
 }
 
+std::string_view ResultsHeading(JobStatus status) {
+    return status == JobStatus::Unbuildable ? "Расчёт выполнен, передачу изготовить нельзя."
+                                            : "Расчёт произведен успешно.";
+}
+
+std::string UnbuildableReason(const DesignProducts& products) {
+    // The most serious warning comes first: the one that says why the pair cannot be made.
+    if (products.buildable || products.warnings.empty()) return {};
+    return WarningText(products.warnings.front());
+}
+
 }  // namespace gearpair

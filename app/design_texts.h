@@ -42,4 +42,13 @@ struct PartWarnings {
 };
 PartWarnings PartWarningsOf(const DesignProducts& products);
 
+// The heading of the results dialog of a completed run: "Расчёт произведен успешно." for a
+// pair that can be made; for one that cannot (Unbuildable), the command line's words for its
+// exit code 3, "Расчёт выполнен, передачу изготовить нельзя.".
+std::string_view ResultsHeading(JobStatus status);
+
+// Why the pair cannot be made: the sentence of its most serious warning, "Передача
+// неосуществима: …"; empty for a pair that can be made.
+std::string UnbuildableReason(const DesignProducts& products);
+
 }  // namespace gearpair

@@ -3,7 +3,6 @@
 
 #include <exception>
 
-#include "app/design_texts.h"
 #include "files/handoff.h"
 
 namespace gearpair {
@@ -15,11 +14,20 @@ HandoffStep HandoffThenProducts(std::optional<DesignProducts>& products, bool on
     };
 }
 
+void ReportUnbuildable(Report& report, const DesignProducts& products) {
+    if (products.buildable) return;
+    report.Add("Передачу изготовить нельзя");
+    report.Add(UnbuildableReason(products));
+    report.Add(kSeparatorLine);
+}
+
 SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs) {
     SessionRun run;
     run.outcome = RunDesign(session, inputs, HandoffThenProducts(run.products, true));
     if (run.outcome.completed) {
         run.warnings = WarningTexts(run.products->warnings);
+        run.status = run.products->buildable ? JobStatus::Completed : JobStatus::Unbuildable;
+        ReportUnbuildable(session.report, *run.products);
     } else {
         run.products.reset();
     }

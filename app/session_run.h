@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/design_texts.h"
+#include "core/report.h"
 #include "engine/design_products.h"
 #include "engine/design_run.h"
 #include "engine/gear_design.h"
@@ -18,7 +20,13 @@ struct SessionRun {
     RunOutcome outcome;
     std::optional<DesignProducts> products;  // when the run completed
     std::vector<std::string> warnings;       // the sentences of the products' warnings
+    JobStatus status = JobStatus::Stopped;   // Completed, Unbuildable or Stopped
 };
+
+// The section that ends the report of a pair that cannot be made, so that the details window
+// and the report saved from it say so as the results dialog does: its title, the reason and
+// the separator. A pair that can be made gets none: its report stays as the run wrote it.
+void ReportUnbuildable(Report& report, const DesignProducts& products);
 
 // The hand-off step of a front end's run: the hand-off, written into the program directory
 // (`onDisk`) or only built in memory, then the design's products from the part sizes it handed
@@ -26,7 +34,8 @@ struct SessionRun {
 HandoffStep HandoffThenProducts(std::optional<DesignProducts>& products, bool onDisk);
 
 // Runs the design in `session` with the hand-off written into the session's program directory,
-// then computes the products of a completed design. Errors of the run and of the products
+// then computes the products of a completed design and ends the report of a pair that cannot
+// be made with ReportUnbuildable. Errors of the run and of the products
 // propagate and leave the report as far as it was written.
 SessionRun RunSessionDesign(GearSession& session, const DesignInputs& inputs);
 

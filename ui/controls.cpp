@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace gearpair {
 
@@ -18,6 +20,21 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int lef
     label->move(left, top);
     label->resize(label->sizeHint());
     return label;
+}
+
+QLabel* WarningLine(const char* name) {
+    auto* line = new QLabel;
+    line->setObjectName(QString::fromLatin1(name));
+    line->setWordWrap(true);
+    line->setTextFormat(Qt::PlainText);
+    line->setMargin(6);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
+    palette.setColor(QPalette::WindowText, QColor(0x80, 0x20, 0x00));
+    line->setPalette(palette);
+    line->hide();
+    return line;
 }
 
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
@@ -38,6 +55,13 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     icon().paint(&painter, place, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     // The frame last: the picture is a pixel taller than the button and must not cover it.
     qDrawWinPanel(&painter, rect(), colours, down);
+    if (hasFocus()) {
+        // The keyboard's place, inside the frame.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace gearpair

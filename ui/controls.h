@@ -18,6 +18,10 @@ QString FromUtf8(std::string_view text);
 // A label named `name` at (left, top), sized to its text.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
 
+// The line of warnings above a drawing (each part's sheet, the profile): dark red on pale
+// yellow, wrapped, plain text; hidden until it is given a text.
+QLabel* WarningLine(const char* name);
+
 // A picture button of a group in which one stays down, drawn as a speed button: a raised
 // frame when up; when down, a sunken frame over a face tinted with the highlight colour and
 // the picture shifted by one pixel, so that a glance tells which one is chosen.

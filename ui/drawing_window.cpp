@@ -29,22 +29,6 @@ namespace gearpair {
 
 namespace {
 
-// The line of a part's warnings, hidden while there are none.
-QLabel* WarningLine(const char* name) {
-    auto* line = new QLabel;
-    line->setObjectName(QString::fromLatin1(name));
-    line->setWordWrap(true);
-    line->setTextFormat(Qt::PlainText);
-    line->setMargin(6);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
-    palette.setColor(QPalette::WindowText, QColor(0x80, 0x20, 0x00));
-    line->setPalette(palette);
-    line->hide();
-    return line;
-}
-
 // A tab: the part's warnings above its sheet.
 QWidget* PartPage(QLabel* warning, SheetView* view) {
     auto* page = new QWidget;
@@ -248,7 +232,8 @@ void DrawingWindow::FitClick() {
 }
 
 bool DrawingWindow::ProfileShown() const {
-    return tabs_->currentWidget() == profile_;
+    // No tabs for a pair that cannot be made: Ctrl+S must not save a profile the user cannot see.
+    return tabs_->currentWidget() == profile_ && !tabs_->isHidden();
 }
 
 SheetView& DrawingWindow::CurrentView() const {

@@ -47,7 +47,10 @@ QToolButton* AddArrangementButton(QWidget* parent, const char* name, int arrange
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setCheckable(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // As radio buttons: the chosen one is the group's stop in the tab order, and the arrow keys
+    // move the choice (Qt's arrow keys walk auto-exclusive buttons whatever their focus policy).
+    button->setAutoExclusive(true);
+    button->setFocusPolicy(Qt::TabFocus);  // until the tab order is set: NoFocus is left out
     button->setCursor(Qt::PointingHandCursor);
     button->setIcon(ArrangementIcon(arrangement));
     button->setIconSize(kArrangementPictureSize);
@@ -127,6 +130,11 @@ TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
     for (QToolButton* button : {SpeedButton2, SpeedButton3, SpeedButton4}) {
         arrangementGroup_->addButton(button);
     }
+    // Only the chosen picture takes the focus from Tab, and never from a click.
+    connect(arrangementGroup_, &QButtonGroup::buttonToggled, this,
+            [](QAbstractButton* button, bool checked) {
+                button->setFocusPolicy(checked ? Qt::TabFocus : Qt::NoFocus);
+            });
     SpeedButton3->setChecked(true);
 
     typedBoxes_ = {{ComboBox5, TypedField::WheelHardness},
@@ -143,9 +151,13 @@ TFormA::TFormA(GearSession& session, QString executablePath, QWidget* parent)
     variantsButton_->setAutoDefault(true);
     connect(variantsButton_, &QPushButton::clicked, this, &TFormA::VariantsButtonClick);
 
-    QWidget* tabOrder[] = {ComboBox1, ComboBox4, ComboBox5, ComboBox6,      ComboBox7,
-                           ComboBox2, ComboBox3, BitBtn1,   variantsButton_};
+    QWidget* tabOrder[] = {ComboBox1,    ComboBox4,    ComboBox5, ComboBox6,
+                           ComboBox7,    ComboBox2,    ComboBox3, SpeedButton2,
+                           SpeedButton3, SpeedButton4, BitBtn1,   variantsButton_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QToolButton* button : {SpeedButton2, SpeedButton3, SpeedButton4}) {
+        button->setFocusPolicy(button->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+    }
 }
 
 QComboBox* TFormA::AddList(const char* name, int left, int top, bool editable) {
@@ -315,27 +327,32 @@ void TFormA::BitBtn1Click() {
                       [this](const std::string& text) { ShowErrorBox(this, text); },
                       [this](const std::string& text) { ShowMessageBox(this, text); },
                       [this, &inputs](const DesignProducts& products) {
-                          if (drawings_) MakeDrawings(products);
+                          if (drawings_) {
+                              MakeDrawings(products,
+                                           static_cast<std::uint8_t>(inputs.arrangement));
+                          }
                           if (shafts_) {
                               shafts_->SetDesign(session_.design, products,
                                                  static_cast<std::uint8_t>(inputs.arrangement));
                           }
                       },
                       [this](const SessionRun& run) {
-                          if (results_) results_->Execute(run.outcome.results, run.warnings);
+                          if (results_) results_->Execute(run);
                       }});
 }
 
-void TFormA::MakeDrawings(const DesignProducts& products) {
+void TFormA::MakeDrawings(const DesignProducts& products, std::uint8_t arrangement) {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
     // The files carry the title-block texts of the drawing window's fields.
-    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs());
+    RunDrawings drawings =
+        WriteRunDrawings(session_, products, drawings_->Inputs(), arrangement);
     if (!drawings.files.error.empty()) ShowErrorBox(this, drawings.files.error);
     const QString directory = QString::fromStdString(drawings.directory);
     drawings_->SetDrawings(std::move(drawings.files.drawings), std::move(drawings.warnings),
                            directory, DrawnDesign{session_.design, products});
-    drawings_->Profile().SetDesign(session_.design, products.parts, directory);
+    drawings_->Profile().SetDesign(session_.design, products.parts, directory,
+                                   UnbuildableReason(products));
 }
 
 void TFormA::VariantsButtonClick() {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
+
 #include <vector>
 
 #include "engine/design_inputs.h"
@@ -79,9 +81,9 @@ private:
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
     // The sheets of the finished run into the drawing window and their files into the run's
-    // drawing directory, both with the title-block texts of the window's fields; a failure
-    // goes to the error box.
-    void MakeDrawings(const DesignProducts& products);
+    // drawing directory, both with the title-block texts of the window's fields, a gear shaft
+    // drawn whole for the run's arrangement; a failure goes to the error box.
+    void MakeDrawings(const DesignProducts& products, std::uint8_t arrangement);
     void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;

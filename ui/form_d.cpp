@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <string>
 
+#include "app/session_run.h"
 #include "app/shafts_view.h"
 #include "engine/design_run.h"
 #include "ui/controls.h"
@@ -18,6 +20,15 @@
 #include "ui/pictures.h"
 
 namespace gearpair {
+
+namespace {
+
+// The dialog's width, the top of its buttons and the left of its heading, pixels.
+constexpr int kWidth = 413;
+constexpr int kButtonsTop = 192;
+constexpr int kHeadlineLeft = 112;
+
+}  // namespace
 
 TFormD::TFormD(TFormB& details, QWidget* parent)
     : QDialog(parent,
@@ -30,10 +41,8 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     // Blocks the input form only, so that the details window opened from here stays usable.
     setWindowModality(Qt::WindowModal);
 
-    QLabel* headline =
-        AddLabel(this, "Label1", QStringLiteral("Расчёт произведен успешно."), 112, 8);
-    headline->setFont(FormFont(13));
-    headline->resize(headline->sizeHint());
+    headline_ = AddLabel(this, "Label1", QString(), kHeadlineLeft, 8);
+    headline_->setFont(FormFont(13));
     // Label2 to Label7: the captions of the six results, 24 pixels apart; Label8 to Label13
     // beside them: their values.
     for (std::size_t row = 0; row < kResultFields.size(); ++row) {
@@ -83,19 +92,23 @@ TFormD::TFormD(TFormB& details, QWidget* parent)
     warning_->hide();
 }
 
-void TFormD::Execute(const ResultTexts& results, const std::vector<std::string>& warnings) {
+void TFormD::Execute(const SessionRun& run) {
+    // A heading wider than its place to the right is centred; a pair that cannot be made is
+    // headed in the colour of its warning.
+    headline_->setText(FromUtf8(ResultsHeading(run.status)));
+    headline_->resize(headline_->sizeHint());
+    headline_->move(std::min(kHeadlineLeft, (kWidth - headline_->width()) / 2), 8);
+    headline_->setPalette(run.status == JobStatus::Unbuildable ? warning_->palette() : QPalette());
     for (std::size_t row = 0; row < kResultFields.size(); ++row) {
-        values_[row]->setText(QString::fromStdString(results.*kResultFields[row].text));
+        values_[row]->setText(QString::fromStdString(run.outcome.results.*kResultFields[row].text));
         values_[row]->resize(values_[row]->sizeHint());
     }
     QStringList lines;
-    for (const std::string& warning : warnings) lines << FromUtf8(warning);
+    for (const std::string& warning : run.warnings) lines << FromUtf8(warning);
     BitBtn3->setIcon(lines.isEmpty() ? QIcon()
                                      : style()->standardIcon(QStyle::SP_MessageBoxWarning));
     BitBtn3->setToolTip(lines.join(QLatin1Char('\n')));
     // The buttons move down under the warning lines, the dialog grows with them.
-    constexpr int kWidth = 413;
-    constexpr int kButtonsTop = 192;
     int extra = 0;
     warning_->setText(lines.join(QLatin1Char('\n')));
     warning_->setVisible(!lines.isEmpty());

@@ -5,8 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "engine/design_run.h"
 
@@ -16,7 +14,7 @@ class QPushButton;
 
 namespace gearpair {
 
-struct ResultTexts;
+struct SessionRun;
 class TFormB;
 
 class TFormD : public QDialog {
@@ -27,10 +25,11 @@ public:
     // window stays usable.
     TFormD(TFormB& details, QWidget* parent = nullptr);
 
-    // Fills the six value labels, shows the design's warnings a line each above the buttons and
-    // marks the drawing button with them (a warning sign, the texts as its tooltip), centres the
-    // dialog on the screen and runs it modally. Returns when the dialog closes.
-    void Execute(const ResultTexts& results, const std::vector<std::string>& warnings);
+    // Heads the dialog with the run's status (a pair that cannot be made is said so), fills the
+    // six value labels, shows the design's warnings a line each above the buttons and marks the
+    // drawing button with them (a warning sign, the texts as its tooltip), centres the dialog
+    // on the screen and runs it modally. Returns when the dialog closes.
+    void Execute(const SessionRun& run);
 
     // OK: closes the dialog and asks for the end of the program.
     void BitBtn1Click();
@@ -57,7 +56,8 @@ private:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
     QPushButton* shaftsButton_;
-    QLabel* warning_;  // the design's warnings, a line each
+    QLabel* headline_;  // Label1: how the run ended
+    QLabel* warning_;   // the design's warnings, a line each
 };
 
 }  // namespace gearpair

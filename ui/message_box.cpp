@@ -38,10 +38,17 @@ int CaptionWidth(const QString& caption) {
     return static_cast<int>(std::ceil(text * margin)) + kTitleBarFurniture;
 }
 
-// The widest QMessageBox lays out: the whole screen up to 1024 pixels, otherwise the screen
-// less 480 pixels but at most 1000.
-int WidestBox(int screenWidth) {
-    return screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+// Room the window manager's frame takes on either side of a box, with a little of the screen
+// left beside it, pixels.
+constexpr int kFrameRoom = 24;
+
+// The widest box: what QMessageBox lays out (the whole screen up to 1024 pixels, otherwise the
+// screen less 480 pixels but at most 1000), and never wider than the screen's available width
+// with the frame, so that a long text wraps on the screen instead of running off it.
+int WidestBox(int availableWidth) {
+    const int laidOut =
+        availableWidth <= 1024 ? availableWidth : std::min(availableWidth - 480, 1000);
+    return std::min(laidOut, availableWidth - 2 * kFrameRoom);
 }
 
 // QMessageBox wraps every text wider than about 500 pixels, which breaks lines the message

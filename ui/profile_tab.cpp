@@ -2,10 +2,12 @@
 #include "ui/profile_tab.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 #include "model/model_files.h"
 #include "model/profile_dxf.h"
 #include "model/stl_writer.h"
+#include "ui/controls.h"
 #include "ui/message_box.h"
 #ifdef GEARPAIR_STEP
 #include "model/step_loader.h"
@@ -81,6 +84,11 @@ QPainterPath Path(const std::vector<OutlinePoint>& polygon, double turn, QPointF
 ProfileTab::ProfileTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("profile"));
     setMouseTracking(false);
+    warning_ = WarningLine("profileWarning");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(warning_);
+    layout->addStretch(1);
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("profileMenu"));
     const ModelFile files[] = {ModelFile::WheelDxf,  ModelFile::PinionDxf, ModelFile::WheelStl,
@@ -101,7 +109,10 @@ ProfileTab::ProfileTab(QWidget* parent) : QWidget(parent) {
             [this](const QPoint& at) { menu_->popup(mapToGlobal(at)); });
 }
 
-void ProfileTab::SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory) {
+void ProfileTab::SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory,
+                           const std::string& warning) {
+    warning_->setText(FromUtf8(warning));
+    warning_->setVisible(!warning.empty());
     design_ = d;
     parts_ = parts;
     directory_ = std::move(directory);
@@ -120,10 +131,17 @@ void ProfileTab::Fit() {
     const double aw = design_->aw;
     const double width = wheelTip + aw + pinionTip;
     const double height = 2 * std::max(wheelTip, pinionTip);
-    scale_ = std::max(1e-3, std::min((this->width() - 2 * kFitMargin) / width,
-                                     (this->height() - 2 * kFitMargin) / height));
-    origin_ = QPointF(this->width() / 2.0 - scale_ * (width / 2 - wheelTip), this->height() / 2.0);
+    const QRectF area = ViewArea();
+    scale_ = std::max(1e-3, std::min((area.width() - 2 * kFitMargin) / width,
+                                     (area.height() - 2 * kFitMargin) / height));
+    origin_ = QPointF(area.center().x() - scale_ * (width / 2 - wheelTip), area.center().y());
     update();
+}
+
+QRectF ProfileTab::ViewArea() const {
+    // The layout may not have placed the line yet: its height for the tab's width.
+    const int top = warning_->isHidden() ? 0 : warning_->heightForWidth(width());
+    return QRectF(0, top, width(), height() - top);
 }
 
 void ProfileTab::ZoomAt(QPointF position, double factor) {

@@ -8,11 +8,13 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 #include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
 #include "model/gear_section.h"
 
+class QLabel;
 class QMenu;
 
 namespace gearpair {
@@ -25,8 +27,10 @@ public:
 
     explicit ProfileTab(QWidget* parent = nullptr);
 
-    // The gears of a finished run, shown fitted; the file dialogs open in `directory`.
-    void SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory);
+    // The gears of a finished run, shown fitted under `warning` (why the pair cannot be made,
+    // as the sheets say it; none when empty); the file dialogs open in `directory`.
+    void SetDesign(const TGearDesign& d, const DrawnParts& parts, QString directory,
+                   const std::string& warning);
 
     // Asks for the file in the run's directory, then SaveModel.
     void AskAndSave(ModelFile file);
@@ -52,6 +56,8 @@ protected:
 
 private:
     bool WriteModel(ModelFile file, const QString& path);
+    // The view's pixels under the warning line.
+    QRectF ViewArea() const;
     std::optional<TGearDesign> design_;
     DrawnParts parts_;
     GearSection wheel_;
@@ -59,6 +65,7 @@ private:
     double pinionTurn_ = 0;  // radians, so that a pinion tooth sits in the wheel's space
     QString directory_;
     QMenu* menu_;
+    QLabel* warning_;   // across the top while the pair cannot be made
     double scale_ = 1;  // pixels per mm
     QPointF origin_;    // view position of the wheel's axis
     bool fitted_ = true;

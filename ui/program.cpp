@@ -1,7 +1,8 @@
 // Program start: the windows wired to each other and to the end of the program.
 #include "ui/program.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 
 #include "files/file_ops.h"
@@ -10,6 +11,16 @@ namespace gearpair {
 
 Program::Program(const QString& executablePath)
     : formA_(session_, executablePath), formB_(session_), formD_(formB_, &formA_) {
+    // Before the first window is shown: X11 takes the window class (WM_CLASS) from the
+    // application name then, Wayland the application id from the desktop file's name.
+    const QString entry = QString::fromLatin1(kDesktopEntryName);
+    QCoreApplication::setApplicationName(entry);
+    QGuiApplication::setDesktopFileName(entry);
+    QIcon icon;
+    for (const char* size : {"48", "128"}) {
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(entry, QLatin1String(size)));
+    }
+    QApplication::setWindowIcon(icon);
     // A save into a pipe whose reader has gone, or beyond the file-size limit, is a file error
     // in a message box, not the end of the program.
     IgnoreWriteSignals(true);

@@ -15,11 +15,16 @@
 
 namespace gearpair {
 
+// The name of the desktop entry, io.github.gearpair.Gearpair.desktop, without its extension.
+inline constexpr char kDesktopEntryName[] = "io.github.gearpair.Gearpair";
+
 class Program {
 public:
     // `executablePath` gives the program directory of the hand-off files. Needs the
-    // application object; installs Qt's Russian texts in it and makes the signals of failed
-    // writes (file-size limit, a pipe's reader gone) harmless for the process.
+    // application object; names it after the desktop entry (so that desktops match the windows
+    // to the entry: the window class and the application id), gives every window the program's
+    // icon, installs Qt's Russian texts in it and makes the signals of failed writes (file-size
+    // limit, a pipe's reader gone) harmless for the process.
     explicit Program(const QString& executablePath);
 
     TFormA& InputForm() { return formA_; }

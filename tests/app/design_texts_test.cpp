@@ -34,6 +34,12 @@ TEST(PartWarningsOf, UnbuildablePairOnBothSheetsGearShaftOnThePinionOnly) {
     ASSERT_EQ(parts.wheel.size(), 1u);
 }
 
+TEST(ResultsHeading, APairThatCannotBeMadeIsNoSuccess) {
+    EXPECT_EQ(ResultsHeading(JobStatus::Completed), "Расчёт произведен успешно.");
+    EXPECT_EQ(ResultsHeading(JobStatus::Unbuildable),
+              "Расчёт выполнен, передачу изготовить нельзя.");
+}
+
 TEST(VariantStatus, CompletedVariantThatCannotBeBuiltIsUnbuildable) {
     Variant variant;
     variant.end = QuietEnd::Completed;

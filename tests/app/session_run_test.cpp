@@ -49,5 +49,37 @@ TEST_F(RunDesktopDesignTest, EachEndOfARunShowsItsOwnWindowsAfterTheOutputs) {
               (std::vector<std::string>{"outputs", "forget drawings", "error I/O error 183"}));
 }
 
+// The report of a pair that can be made is the run's as it stands; that of a pair that cannot
+// ends with why, and only then.
+TEST_F(RunDesktopDesignTest, ReportOfAPairThatCannotBeMadeEndsWithTheReason) {
+    // The same run with its hand-off kept in memory: the report as the run writes it.
+    const auto report = [](const DesignInputs& inputs) {
+        GearSession plain;
+        std::optional<DesignProducts> products;
+        EXPECT_TRUE(RunDesign(plain, inputs, HandoffThenProducts(products, false)).completed);
+        return plain.report.Lines();
+    };
+    GearSession session;
+    session.design.baseDir = dir_.string() + "/";
+    const DesignInputs defaults;
+    SessionRun run = RunSessionDesign(session, defaults);
+    EXPECT_EQ(run.status, JobStatus::Completed);
+    EXPECT_EQ(session.report.Lines(), report(defaults));
+
+    DesignInputs cannot;
+    cannot.uzText = "5,6";
+    cannot.hkolText = "652";
+    cannot.powerText = "60";
+    cannot.nwText = "1";
+    cannot.psibaIndex = 6;  // 0,63
+    run = RunSessionDesign(session, cannot);
+    EXPECT_EQ(run.status, JobStatus::Unbuildable);
+    std::vector<std::string> expected = report(cannot);
+    expected.insert(expected.end(), {"Передачу изготовить нельзя", run.warnings.front(),
+                                     std::string(kSeparatorLine)});
+    EXPECT_EQ(session.report.Lines(), expected);
+    EXPECT_TRUE(run.warnings.front().starts_with("Передача неосуществима: диаметр впадин"));
+}
+
 }  // namespace
 }  // namespace gearpair

@@ -207,7 +207,7 @@ TEST_F(Drawings, OnTheProfileTabTheKeysZoomFitAndSaveTheProfile) {
     GearSession session;
     ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
     ProfileTab& profile = window.Profile();
-    profile.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
+    profile.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path(), {});
     window.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(2);
     QApplication::processEvents();
     const double fit = profile.Scale();

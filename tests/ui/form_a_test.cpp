@@ -175,6 +175,28 @@ TEST_F(FormA, ArrangementButtonsFormOneGroup) {
     QTest::mouseClick(left, Qt::LeftButton);
     EXPECT_TRUE(left->isChecked());
     EXPECT_FALSE(middle->isChecked() || A<QToolButton>("SpeedButton4")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), A<QPushButton>("BitBtn1"));  // a click takes none
+}
+
+// The keyboard reaches the pictures as a radio group: Tab stops at the chosen one only, and
+// the arrow keys move the choice.
+TEST_F(FormA, ArrangementPicturesTakeTheFocusAndTheArrowKeys) {
+    auto* right = A<QToolButton>("SpeedButton4");
+    auto* ok = A<QPushButton>("BitBtn1");
+    auto* speed = A<QComboBox>("ComboBox3");
+    speed->setFocus();
+    EXPECT_TRUE(AnswerModals([&] { QTest::keyClick(speed, Qt::Key_Tab); }).empty());
+    EXPECT_EQ(QApplication::focusWidget(), A<QToolButton>("SpeedButton3"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_TRUE(right->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), right);
+    QTest::keyClick(right, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), right);
+    QTest::keyClick(right, Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(A<QToolButton>("SpeedButton2")->isChecked());
 }
 
 TEST_F(FormA, DefaultRunFromTheEnterKeyShowsTheResults) {

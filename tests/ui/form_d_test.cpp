@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
+#include "app/session_run.h"
 #include "engine/design_run.h"
 #include "tests/ui/window_test_support.h"
 
@@ -20,8 +21,22 @@ protected:
 
     // Runs the dialog as the design run does and hands it to `whileOpen`, which must close it.
     void Execute(const std::function<void(QDialog&)>& whileOpen) {
-        const ResultTexts results{"125", "1,75", "37", "102", "66,5", "183,5"};
-        EXPECT_TRUE(AnswerModals([&] { formD.Execute(results, {}); }, whileOpen).empty());
+        EXPECT_TRUE(AnswerModals(
+                        [&] {
+                            formD.Execute(Run({"125", "1,75", "37", "102", "66,5", "183,5"}));
+                        },
+                        whileOpen)
+                        .empty());
+    }
+
+    static SessionRun Run(const ResultTexts& results, std::vector<std::string> warnings = {},
+                          JobStatus status = JobStatus::Completed) {
+        SessionRun run;
+        run.outcome.completed = true;
+        run.outcome.results = results;
+        run.warnings = std::move(warnings);
+        run.status = status;
+        return run;
     }
 
     template <typename T>
@@ -57,11 +72,16 @@ TEST_F(FormD, ShowsTheValuesAndEndsTheProgramOnEnter) {
     EXPECT_TRUE(session.report.Lines().empty());
 }
 
-// A warning stands in a line of its own between the results and the buttons, which move down.
+// A warning stands in a line of its own between the results and the buttons, which move down;
+// a pair that cannot be made is headed so, not as a success.
 TEST_F(FormD, WarningsGetALineOfTheirOwnAboveTheButtons) {
     const ResultTexts results{"125", "1,75", "21", "118", "37,8", "212,2"};
     const std::string warning = "Передача неосуществима: диаметр впадин шестерни df1 = 33,39 мм";
     const auto check = [&](QDialog& dialog) {
+        const QLabel* heading = D<QLabel>("Label1");
+        EXPECT_EQ(heading->text(), u"Расчёт выполнен, передачу изготовить нельзя.");
+        EXPECT_FALSE(heading->text().contains(u"успешно"));
+        EXPECT_TRUE(formD.rect().contains(heading->geometry()));
         const QLabel* line = D<QLabel>("LabelWarning");
         EXPECT_TRUE(line->isVisible());
         EXPECT_EQ(line->text().toStdString(), warning);
@@ -70,7 +90,9 @@ TEST_F(FormD, WarningsGetALineOfTheirOwnAboveTheButtons) {
         EXPECT_GT(dialog.height(), 227);
         QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
     };
-    EXPECT_TRUE(AnswerModals([&] { formD.Execute(results, {warning}); }, check).empty());
+    EXPECT_TRUE(
+        AnswerModals([&] { formD.Execute(Run(results, {warning}, JobStatus::Unbuildable)); }, check)
+            .empty());
     Execute([&](QDialog& dialog) {
         EXPECT_FALSE(D<QLabel>("LabelWarning")->isVisible());
         EXPECT_EQ(dialog.size(), QSize(413, 227));
@@ -134,7 +156,7 @@ TEST_F(FormD, EveryTextFitsItsPlace) {
         dialog.reject();
     };
     const ResultTexts widest{"2500", "40,00", "1000", "7100", "1234,5", "8765,4"};
-    EXPECT_TRUE(AnswerModals([&] { formD.Execute(widest, {}); }, check).empty());
+    EXPECT_TRUE(AnswerModals([&] { formD.Execute(Run(widest)); }, check).empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ui/message_box.h"
 
 #include <QLabel>
+#include <QScreen>
 
 #include "engine/design_run.h"
 #include "tests/ui/window_test_support.h"
@@ -58,6 +59,26 @@ TEST(MessageBoxes, AreWideEnoughForTheCaptionInABoldTitleFace) {
                  [&](QMessageBox& box) { width = box.width(); });
     // and room for the close button
     EXPECT_GE(width, caption + 60);
+}
+
+// A text longer than the screen is wide wraps inside a box that leaves room for its frame.
+TEST(MessageBoxes, LongTextWrapsWithinTheScreen) {
+    QString text;
+    for (int word = 0; word < 80; ++word) text += QStringLiteral("длинное ");
+    int width = 0;
+    int screenWidth = 0;
+    bool wrapped = false;
+    AnswerModals([&] { ShowErrorBox(nullptr, text.toStdString()); }, {},
+                 [&](QMessageBox& box) {
+                     width = box.width();
+                     screenWidth = box.screen()->availableGeometry().width();
+                     const auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+                     wrapped = label->wordWrap() &&
+                               label->height() >= label->heightForWidth(label->width()) &&
+                               label->height() > 2 * label->fontMetrics().lineSpacing();
+                 });
+    EXPECT_LE(width, screenWidth - 48);
+    EXPECT_TRUE(wrapped);
 }
 
 }  // namespace

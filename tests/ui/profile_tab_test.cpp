@@ -1,6 +1,7 @@
 // The profile tab: both gears of a run in one fitted view, and its saves, one of them failing.
 #include "ui/profile_tab.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -27,10 +28,20 @@ TEST(ProfileTab, FitsBothGearsAndSavesEachModelFile) {
     const std::filesystem::path base(dir.path().toStdString());
     ProfileTab tab;
     tab.resize(800, 400);
-    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
+    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path(), {});
     // The wheel's tip, the centre distance and the pinion's tip across, two wheel tips high.
     const double across = (session.design.da2 + session.design.da1) / 2 + session.design.aw;
     EXPECT_DOUBLE_EQ(tab.Scale(), std::min(776 / across, 376 / session.design.da2));
+    // A pair that cannot be made: the sheets' warning across the top, the pair fitted under it.
+    const std::string warning = "Передача неосуществима: диаметр впадин шестерни df1 = 33,39 мм";
+    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path(), warning);
+    const auto* line = tab.findChild<QLabel*>(QStringLiteral("profileWarning"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->isHidden());
+    EXPECT_EQ(line->text().toStdString(), warning);
+    const int top = line->heightForWidth(800);
+    EXPECT_GT(top, 0);
+    EXPECT_DOUBLE_EQ(tab.Scale(), std::min(776 / across, (376.0 - top) / session.design.da2));
 
     ASSERT_TRUE(tab.SaveModel(ProfileTab::ModelFile::WheelDxf,
                               QString::fromStdString((base / "w.dxf").string())));
@@ -65,7 +76,7 @@ TEST(ProfileTab, WritesTheStepModelWhileTheWindowProcessesEvents) {
     QTemporaryDir dir;
     const std::filesystem::path base(dir.path().toStdString());
     ProfileTab tab;
-    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path());
+    tab.SetDesign(session.design, DesignProductsOf(session.design).parts, dir.path(), {});
     tab.show();
 
     int ticks = 0;

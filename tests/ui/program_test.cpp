@@ -19,6 +19,21 @@ TEST(Program, TranslatesQtsOwnTextsAndOutlivesFailedWrites) {
     EXPECT_EQ(std::signal(SIGXFSZ, SIG_DFL), SIG_IGN);
 }
 
+// Desktops match the windows to the menu entry by the window class and the application id,
+// and show the entry's icon on each of them.
+TEST(Program, WindowsCarryTheDesktopEntrysNameAndIcon) {
+    const gearpair::testing::TempDir dir;
+    Program program(QString::fromStdString((dir.Path() / "gearpair").string()));
+    EXPECT_EQ(QCoreApplication::applicationName(), u"io.github.gearpair.Gearpair");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), u"io.github.gearpair.Gearpair");
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}}));
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &program.InputForm(), &program.DetailsWindow(), &program.ResultsDialog(),
+             &program.Drawings(), &program.Shafts()}) {
+        EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    }
+}
+
 }  // namespace
 }  // namespace gearpair
 
