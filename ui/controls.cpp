@@ -5,8 +5,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
+#include <QWidget>
+
+#include "app/window_placement.h"
 
 namespace gearpair {
 
@@ -20,6 +24,26 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int lef
     label->move(left, top);
     label->resize(label->sizeHint());
     return label;
+}
+
+void ShowBesideDialog(QWidget& window, QWidget& dialog, QSize preferred, int leastWidth, int gap) {
+    if (!window.isVisible()) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        const QSize frame = window.frameGeometry().size() - window.geometry().size();
+        const QRect taken = dialog.frameGeometry();
+        const BesidePlacement placement =
+            PlaceBeside(ScreenRect{screen.x(), screen.y(), screen.width(), screen.height()},
+                        ScreenRect{taken.x(), taken.y(), taken.width(), taken.height()},
+                        BesideRule{frame.width(), frame.height(), preferred.width(),
+                                   preferred.height(), leastWidth, gap});
+        if (placement.dialogAt) dialog.move(placement.dialogAt->x, placement.dialogAt->y);
+        window.resize(placement.frame.width - frame.width(),
+                      placement.frame.height - frame.height());
+        window.move(placement.frame.left, placement.frame.top);
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 QLabel* WarningLine(const char* name) {

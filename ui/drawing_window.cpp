@@ -190,20 +190,7 @@ void DrawingWindow::ShowInFront() {
 }
 
 void DrawingWindow::ShowBeside(QWidget& dialog) {
-    if (!isVisible()) {
-        const QRect screen = dialog.screen()->availableGeometry();
-        const QSize frame = frameGeometry().size() - geometry().size();
-        const QRect taken = dialog.frameGeometry();
-        const BesidePlacement placement =
-            PlaceBeside(ScreenRect{screen.x(), screen.y(), screen.width(), screen.height()},
-                        ScreenRect{taken.x(), taken.y(), taken.width(), taken.height()},
-                        BesideRule{frame.width(), frame.height(), kPreferredSize.width(),
-                                   kPreferredSize.height(), kLeastWidth, kGap});
-        if (placement.dialogAt) dialog.move(placement.dialogAt->x, placement.dialogAt->y);
-        resize(placement.frame.width - frame.width(), placement.frame.height - frame.height());
-        move(placement.frame.left, placement.frame.top);
-    }
-    ShowInFront();
+    ShowBesideDialog(*this, dialog, kPreferredSize, kLeastWidth, kGap);
 }
 
 void DrawingWindow::SaveDxfClick() {
