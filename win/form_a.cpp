@@ -16,6 +16,7 @@
 #include "win/form_d.h"
 #include "win/message_box.h"
 #include "win/pictures.h"
+#include "win/shafts_window.h"
 #include "win/variants_window.h"
 
 namespace gearpair::win {
@@ -227,11 +228,16 @@ void TFormA::BitBtn1Click() {
                      {[this] { ShowSessionOutputs(); },
                       [this] {
                           if (drawings_) drawings_->Clear();
+                          if (shafts_) shafts_->Clear();
                       },
                       [this](const std::string& text) { ShowErrorBox(hwnd_, text); },
                       [this](const std::string& text) { ShowMessageBox(hwnd_, text); },
                       [this](const DesignProducts& products) {
                           if (drawings_) MakeDrawings(products);
+                          if (shafts_) {
+                              shafts_->SetDesign(session_.design, products,
+                                                 static_cast<std::uint8_t>(arrangement_));
+                          }
                       },
                       [this](const SessionRun& run) {
                           // OK in the results dialog ends the program.

@@ -15,6 +15,7 @@
 namespace gearpair::win {
 
 class DrawingWindow;
+class ShaftsWindow;
 class TFormB;
 class TFormD;
 class VariantsWindow;
@@ -31,6 +32,8 @@ public:
     // The window that shows the drawings of a completed run, which are written into its dwgN
     // with that window's title-block texts.
     void SetDrawingWindow(DrawingWindow& drawings) { drawings_ = &drawings; }
+    // The window that shows the shafts of a completed run.
+    void SetShaftsWindow(ShaftsWindow& shafts) { shafts_ = &shafts; }
 
     // OK: the design run, its drawings, then the results dialog; stop messages and errors in
     // their boxes.
@@ -80,6 +83,7 @@ private:
     TFormB& details_;
     TFormD& results_;
     DrawingWindow* drawings_ = nullptr;
+    ShaftsWindow* shafts_ = nullptr;
     HFONT font_;
     bool shown_ = false;
     std::vector<HWND> pendingExits_;  // fields left for another control, oldest first

@@ -6,6 +6,7 @@
 #include "win/controls.h"
 #include "win/drawing_window.h"
 #include "win/form_b.h"
+#include "win/shafts_window.h"
 
 namespace gearpair::win {
 
@@ -39,6 +40,9 @@ TFormD::TFormD(TFormB& details)
                           RECT{336, kButtonsTop, 336 + 75, kButtonsTop + 25}, kBitBtn2, font_);
     bitBtn3_ = AddControl(hwnd_, WC_BUTTON, L"Чертежи...", BS_PUSHBUTTON | WS_TABSTOP,
                           RECT{2, kButtonsTop, 2 + 75, kButtonsTop + 25}, kBitBtn3, font_);
+    shaftsButton_ =
+        AddControl(hwnd_, WC_BUTTON, Wide(kShaftsButtonText), BS_PUSHBUTTON | WS_TABSTOP,
+                   RECT{83, kButtonsTop, 83 + 75, kButtonsTop + 25}, kShaftsButton, font_);
 }
 
 TFormD::~TFormD() {
@@ -77,6 +81,8 @@ bool TFormD::Execute(HWND owner, const ResultTexts& results,
     SetWindowPos(bitBtn2_, nullptr, Scaled(336), Scaled(kButtonsTop) + extra, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(bitBtn3_, nullptr, Scaled(2), Scaled(kButtonsTop) + extra, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(shaftsButton_, nullptr, Scaled(83), Scaled(kButtonsTop) + extra, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     RECT outer{0, 0, Scaled(kWidth), Scaled(kHeight) + extra};
     AdjustWindowRectEx(&outer, WS_POPUP | WS_CAPTION, FALSE, WS_EX_CONTROLPARENT);
@@ -122,13 +128,18 @@ LRESULT TFormD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:
-                    // Enter on the focused "Подробно..." or "Чертежи..." presses it, not OK.
+                    // Enter on the focused "Подробно...", "Чертежи..." or "Валы..." presses
+                    // it, not OK.
                     if (HIWORD(wParam) != BN_CLICKED && GetFocus() == bitBtn2_) {
                         details_.ShowInFront();
                         return 0;
                     }
                     if (HIWORD(wParam) != BN_CLICKED && GetFocus() == bitBtn3_) {
                         if (drawings_) drawings_->ShowBeside(hwnd_);
+                        return 0;
+                    }
+                    if (HIWORD(wParam) != BN_CLICKED && GetFocus() == shaftsButton_) {
+                        if (shafts_) shafts_->ShowBeside(hwnd_);
                         return 0;
                     }
                     ended_ = true;
@@ -139,6 +150,9 @@ LRESULT TFormD::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     return 0;
                 case kBitBtn3:
                     if (drawings_) drawings_->ShowBeside(hwnd_);
+                    return 0;
+                case kShaftsButton:
+                    if (shafts_) shafts_->ShowBeside(hwnd_);
                     return 0;
                 default:  // Escape does not close the dialog
                     return 0;

@@ -1,5 +1,6 @@
-// The results dialog: the six results of a completed run, OK to end the program and
-// "Подробно..." to open the details window; modal over the input form.
+// The results dialog: the six results of a completed run, OK to end the program,
+// "Подробно..." to open the details window, "Чертежи..." and "Валы..." the drawing and the
+// shafts windows beside it; modal over the input form.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 namespace gearpair::win {
 
 class DrawingWindow;
+class ShaftsWindow;
 class TFormB;
 
 class TFormD : public Window {
@@ -25,11 +27,14 @@ public:
     // true when it was closed with OK, which ends the program.
     bool Execute(HWND owner, const ResultTexts& results, const std::vector<std::string>& warnings);
 
-    static constexpr int kBitBtn2 = 2002;  // "Подробно..."
-    static constexpr int kBitBtn3 = 2003;  // "Чертежи..."
+    static constexpr int kBitBtn2 = 2002;       // "Подробно..."
+    static constexpr int kBitBtn3 = 2003;       // "Чертежи..."
+    static constexpr int kShaftsButton = 2004;  // "Валы..."
 
     // The window "Чертежи..." opens beside the dialog.
     void SetDrawingWindow(DrawingWindow& drawings) { drawings_ = &drawings; }
+    // The window "Валы..." opens beside the dialog.
+    void SetShaftsWindow(ShaftsWindow& shafts) { shafts_ = &shafts; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,7 +48,9 @@ private:
     HWND bitBtn1_ = nullptr;
     HWND bitBtn2_ = nullptr;
     HWND bitBtn3_ = nullptr;
+    HWND shaftsButton_ = nullptr;
     DrawingWindow* drawings_ = nullptr;
+    ShaftsWindow* shafts_ = nullptr;
     bool open_ = false;
     bool ended_ = false;
 };

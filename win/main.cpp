@@ -1,4 +1,4 @@
-// Program start: the rich-edit library and the common controls, the four windows, the input
+// Program start: the rich-edit library and the common controls, the five windows, the input
 // form shown, the message loop.
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include "win/form_a.h"
 #include "win/form_b.h"
 #include "win/form_d.h"
+#include "win/shafts_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // The rich-edit window class exists only once its library is loaded.
@@ -23,6 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     gearpair::win::DrawingWindow drawings(form.Handle());
     form.SetDrawingWindow(drawings);
     results.SetDrawingWindow(drawings);
+    gearpair::win::ShaftsWindow shafts(form.Handle());
+    form.SetShaftsWindow(shafts);
+    results.SetShaftsWindow(shafts);
     ShowWindow(form.Handle(), showCommand);
     form.FormShow();
 

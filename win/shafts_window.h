@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -64,12 +66,12 @@ private:
     enum RowKind : int { kDataRow, kTitleRow, kHeadingRow };
 
     void MakePage(Page& page, Shaft shaft, int tableId, int firstField);
-    void Refresh(bool keepTypedTexts);
+    void Refresh();
     void FillPage(Page& page, bool keepTypedTexts);
     void FitColumns(const Page& page);
     void Layout();
     void ShowTab(int index);
-    void ApplyFields(Page& page);
+    void ApplyFields(Page& page, HWND field);
     void SaveFigures();
     void SaveRtf();
     void Hide();
@@ -85,6 +87,7 @@ private:
     HFONT font_;
     HFONT bold_;
     HBRUSH warningBrush_;
+    bool shown_ = false;    // the tabs show shafts
     bool warning_ = false;  // the status line tells of a shortfall
     HWND status_ = nullptr;
     HWND tabs_ = nullptr;

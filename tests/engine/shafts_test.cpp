@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "engine/design_run.h"
@@ -109,7 +110,7 @@ TEST(SupportReactions, MomentOfTheAxialForceShiftsTheRadialReactions) {
 TEST(MeshForcesOf, TangentialRadialAndAxialForces) {
     const MeshForces f = MeshForcesOf(100, 50, 0.25);
     EXPECT_DOUBLE_EQ(f.Ft, 4000);
-    EXPECT_NEAR(f.Fr, 4000 * std::tan(20 * M_PI / 180) / std::cos(0.25), 1e-9);
+    EXPECT_NEAR(f.Fr, 4000 * std::tan(20 * std::numbers::pi / 180) / std::cos(0.25), 1e-9);
     EXPECT_NEAR(f.Fa, 4000 * std::tan(0.25), 1e-9);
 }
 

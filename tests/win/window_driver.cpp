@@ -15,6 +15,17 @@
 //                                    windows stay PAUSE seconds (for screenshots); "Петров"
 //                                    entered as the developer, OK; prints the developer's
 //                                    field of the next session.
+//   window_driver shafts PROGRAM [PAUSE]
+//                                    the defaults run, "Валы..." in the results dialog; prints
+//                                    the shafts window's title, "beside" when it does not cover
+//                                    the dialog; a click on the second tab, prints "painted" when
+//                                    its figure is, and "bearing " with the designation in the
+//                                    output shaft's table (the row after the headings of
+//                                    "Подшипники"); the window stays PAUSE seconds (for
+//                                    screenshots); "abc" in its span field and Enter, prints the
+//                                    message and "text kept" when the field still holds "abc";
+//                                    "200" and Enter, prints "recalculated" when the first
+//                                    bearing's life changes; Escape, prints "closed".
 //   window_driver bad-value PROGRAM  four Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
 //   window_driver variants PROGRAM   "Варианты" pressed: the window beside the form, the form
@@ -38,7 +49,7 @@
 
 namespace {
 
-// The program's identifiers (win/form_a.h, win/form_b.h, win/form_d.h).
+// The program's identifiers (win/form_a.h, win/form_b.h, win/form_d.h, win/shafts_window.h).
 constexpr int kComboBox1 = 1001;
 constexpr int kComboBox4 = 1002;
 constexpr int kComboBox5 = 1003;
@@ -50,6 +61,10 @@ constexpr int kSave1 = 103;
 constexpr int kBitBtn2 = 2002;
 constexpr int kBitBtn3 = 2003;
 constexpr int kDeveloperField = 3009;
+constexpr int kShaftsButton = 2004;
+constexpr int kShaftTabs = 4001;
+constexpr int kOutputShaftTable = 4011;
+constexpr int kOutputSpanField = 4025;
 
 std::string Narrow(const std::wstring& text) {
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -377,6 +392,94 @@ std::wstring CellText(HANDLE process, HWND list, int item, int subItem) {
     return text;
 }
 
+// A click on the tab control's tab `index`, at the middle of its header.
+void ClickTab(HANDLE process, HWND tabs, int index) {
+    auto* remote = static_cast<RECT*>(
+        VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) Fail("no memory in the program for a tab's place");
+    SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(remote));
+    RECT place{};
+    ReadProcessMemory(process, remote, &place, sizeof place, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    const LPARAM at = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+}
+
+void Shafts(const std::wstring& path, int pauseSeconds) {
+    Program program = Start(path);
+    const DWORD process = program.info.dwProcessId;
+    PressKey(program.info.dwThreadId, VK_RETURN);
+    HWND results = nullptr;
+    if (!WaitFor([&] { return (results = FindWindowOf(process, L"GearpairFormD")) != nullptr; })) {
+        Fail("no results dialog after Enter");
+    }
+    PostMessageW(results, WM_COMMAND, kShaftsButton, 0);
+    HWND window = nullptr;
+    if (!WaitFor([&] { return (window = FindWindowOf(process, L"GearpairShafts")) != nullptr; })) {
+        Fail("no shafts window after \"Валы...\"");
+    }
+    std::printf("%s\n", Narrow(TextOf(window)).c_str());
+    RECT beside{};
+    RECT dialog{};
+    RECT both{};
+    GetWindowRect(window, &beside);
+    GetWindowRect(results, &dialog);
+    if (!IntersectRect(&both, &beside, &dialog)) std::printf("beside\n");
+
+    const HWND table = GetDlgItem(window, kOutputShaftTable);
+    ClickTab(program.info.hProcess, GetDlgItem(window, kShaftTabs), 1);
+    if (!WaitFor([&] { return IsWindowVisible(table) != FALSE; })) {
+        Fail("the second tab did not show the output shaft");
+    }
+    HWND figure = nullptr;
+    for (const HWND child : Children(window)) {
+        if (ClassOf(child) == L"GearpairSheetView" && IsWindowVisible(child)) figure = child;
+    }
+    if (!figure) Fail("no figure on the output shaft's tab");
+    if (WaitFor([&] { return Painted(figure); })) std::printf("painted\n");
+    const auto rows = static_cast<int>(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0));
+    int title = 0;
+    while (title < rows && CellText(program.info.hProcess, table, title, 0) != L"Подшипники") {
+        ++title;
+    }
+    if (title + 2 >= rows) Fail("no bearings in the output shaft's table");
+    std::printf("bearing %s\n",
+                Narrow(CellText(program.info.hProcess, table, title + 2, 1)).c_str());
+    std::this_thread::sleep_for(std::chrono::seconds(pauseSeconds));
+
+    // A span that is not a number: its message, and the text left for the user to put right.
+    const HWND span = GetDlgItem(window, kOutputSpanField);
+    SendMessageW(span, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    PostMessageW(span, WM_KEYDOWN, VK_RETURN, 1);
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = FindWindowOf(process, L"#32770")) != nullptr; })) {
+        Fail("no message for a span that is not a number");
+    }
+    for (const HWND child : Children(box)) {
+        if (GetDlgCtrlID(child) == 0xFFFF) std::printf("%s\n", Narrow(TextOf(child)).c_str());
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (!WaitFor([&] { return !IsWindow(box); })) Fail("the message did not close");
+    if (TextOf(span) == L"abc") std::printf("text kept\n");
+
+    // A longer span: the shafts designed again, the bearing's life with it.
+    const auto life = [&] { return CellText(program.info.hProcess, table, title + 2, 5); };
+    const std::wstring before = life();
+    SendMessageW(span, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"200"));
+    PostMessageW(span, WM_KEYDOWN, VK_RETURN, 1);
+    if (WaitFor([&] { return life() != before && TextOf(span) == L"200"; })) {
+        std::printf("recalculated\n");
+    }
+
+    PostMessageW(span, WM_KEYDOWN, VK_ESCAPE, 1);
+    if (!WaitFor([&] { return !IsWindowVisible(window); })) Fail("Escape did not close the window");
+    std::printf("closed\n");
+    PostMessageW(results, WM_COMMAND, IDOK, 0);
+    End(program);
+}
+
 void Variants(const std::wstring& path) {
     Program program = Start(path);
     const DWORD process = program.info.dwProcessId;
@@ -453,7 +556,7 @@ void Variants(const std::wstring& path) {
 
 int wmain(int argc, wchar_t* argv[]) {
     if (argc < 3)
-        Fail("usage: window_driver run|show|drawings|bad-value|variants PROGRAM [ID=TEXT]...");
+        Fail("usage: window_driver run|show|drawings|shafts|bad-value|variants PROGRAM ...");
     const std::wstring mode = argv[1];
     if (mode == L"run") {
         Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
@@ -462,6 +565,8 @@ int wmain(int argc, wchar_t* argv[]) {
     } else if (mode == L"drawings") {
         Drawings(argv[2], argc >= 4 ? std::stoi(argv[3]) : 0,
                  std::vector<std::wstring>(argv + std::min(argc, 4), argv + argc));
+    } else if (mode == L"shafts" && argc <= 4) {
+        Shafts(argv[2], argc == 4 ? std::stoi(argv[3]) : 0);
     } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
     } else if (mode == L"variants" && argc == 3) {

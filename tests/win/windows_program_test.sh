@@ -5,7 +5,10 @@
 # program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
 # number gets its message and the field keeps the focus. "Чертежи..." opens the drawing window
 # beside the results dialog with its sheet painted, a title-block text entered there is the next
-# session's, and each run's dwgN holds the same drawings as the Linux program's.
+# session's, and each run's dwgN holds the same drawings as the Linux program's. "Валы..." opens
+# the shafts window beside the dialog with the output shaft's figure painted and its first
+# bearing the Linux program's; a span that is not a number gets its message and stays typed, a
+# longer one designs the shafts again.
 # The variants window opens beside the form with the Linux search's rows, and a row chosen
 # fills the form.
 # Usage: windows_program_test.sh LINUX_CLI PROGRAM DRIVER WORK_DIR WINE
@@ -86,6 +89,16 @@ for file in wheel.dxf wheel.pdf pinion.dxf pinion.pdf; do
         check cmp -s "$work/Linux Run/$run/$file" "$work/Windows Run/$run/$file"
     done
 done
+
+# The shafts window of the default design against the Linux program's first bearing of the
+# output shaft.
+linuxBearing=$("$linux" --json | grep -o '"shafts": {.*' | grep -o '"output": {.*' |
+    grep -o '"designation": "[^"]*"' | head -n 1 | cut -d'"' -f4)
+check test -n "$linuxBearing"
+(cd "$work/Drawings Run" && "$wine" "$driver" shafts "$drawingsProgram") | tr -d '\r' \
+    >"$work/shafts.windows"
+check test "$(cat "$work/shafts.windows")" = "$(printf '%s\n' 'Валы и подшипники' beside painted \
+    "bearing $linuxBearing" 'Пролёт: «abc» — не число.' 'text kept' recalculated closed)"
 
 # The variants window against the Linux search: as many rows, the first one's texts (the
 # Pareto set marked "●"), Enter on it filling the form's width, helix and hardness.
