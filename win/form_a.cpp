@@ -224,33 +224,36 @@ void TFormA::ShowSessionOutputs() {
 void TFormA::BitBtn1Click() {
     if (!AcceptTypedFields()) return;
     details_.TakeEdits();
-    RunDesktopDesign(session_, CollectInputs(),
-                     {[this] { ShowSessionOutputs(); },
-                      [this] {
-                          if (drawings_) drawings_->Clear();
-                          if (shafts_) shafts_->Clear();
-                      },
-                      [this](const std::string& text) { ShowErrorBox(hwnd_, text); },
-                      [this](const std::string& text) { ShowMessageBox(hwnd_, text); },
-                      [this](const DesignProducts& products) {
-                          if (drawings_) MakeDrawings(products);
-                          if (shafts_) {
-                              shafts_->SetDesign(session_.design, products,
-                                                 static_cast<std::uint8_t>(arrangement_));
-                          }
-                      },
-                      [this](const SessionRun& run) {
-                          // OK in the results dialog ends the program.
-                          if (results_.Execute(hwnd_, run.outcome.results, run.warnings)) {
-                              PostQuitMessage(0);
-                          }
-                      }});
+    RunDesktopDesign(
+        session_, CollectInputs(),
+        {[this] { ShowSessionOutputs(); },
+         [this] {
+             if (drawings_) drawings_->Clear();
+             if (shafts_) shafts_->Clear();
+         },
+         [this](const std::string& text) { ShowErrorBox(hwnd_, text); },
+         [this](const std::string& text) { ShowMessageBox(hwnd_, text); },
+         [this](const DesignProducts& products) {
+             if (drawings_) {
+                 MakeDrawings(products, static_cast<std::uint8_t>(arrangement_));
+             }
+             if (shafts_) {
+                 shafts_->SetDesign(session_.design, products,
+                                    static_cast<std::uint8_t>(arrangement_));
+             }
+         },
+         [this](const SessionRun& run) {
+             // OK in the results dialog ends the program.
+             if (results_.Execute(hwnd_, run.status, run.outcome.results, run.warnings)) {
+                 PostQuitMessage(0);
+             }
+         }});
 }
 
-void TFormA::MakeDrawings(const DesignProducts& products) {
+void TFormA::MakeDrawings(const DesignProducts& products, std::uint8_t arrangement) {
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
-    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs());
+    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs(), arrangement);
     if (!drawings.files.error.empty()) ShowErrorBox(hwnd_, drawings.files.error);
     drawings_->SetDrawings(std::move(drawings.files.drawings), std::move(drawings.warnings),
                            std::move(drawings.directory), session_.design, products);

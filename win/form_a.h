@@ -76,7 +76,7 @@ private:
     bool AcceptTypedFields();
     DesignInputs CollectInputs() const;
     void ShowSessionOutputs();
-    void MakeDrawings(const DesignProducts& products);
+    void MakeDrawings(const DesignProducts& products, std::uint8_t arrangement);
     void TakeVariant(const DesignInputs& inputs);
 
     GearSession& session_;

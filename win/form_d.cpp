@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win/controls.h"
 #include "win/drawing_window.h"
 #include "win/form_b.h"
@@ -25,7 +27,7 @@ TFormD::TFormD(TFormB& details)
     // No title-bar buttons: the dialog ends with OK only.
     Create(L"GearpairFormD", L"Расчёты завершены", WS_POPUP | WS_CAPTION, WS_EX_CONTROLPARENT,
            Scaled(kWidth), Scaled(kHeight), nullptr);
-    AddLabel(hwnd_, L"Расчёт произведен успешно.", 112, 8, headlineFont_);
+    headline_ = AddLabel(hwnd_, Wide(ResultsHeading(JobStatus::Completed)), 112, 8, headlineFont_);
     // The captions of the six results, 24 pixels apart, with their values beside them.
     for (std::size_t row = 0; row < kResultFields.size(); ++row) {
         const int top = 40 + 24 * static_cast<int>(row);
@@ -50,8 +52,15 @@ TFormD::~TFormD() {
     DeleteObject(headlineFont_);
 }
 
-bool TFormD::Execute(HWND owner, const ResultTexts& results,
+bool TFormD::Execute(HWND owner, JobStatus status, const ResultTexts& results,
                      const std::vector<std::string>& warnings) {
+    // The heading of a pair that cannot be made is longer: centred where it leaves x = 112.
+    SetLabel(headline_, Wide(ResultsHeading(status)));
+    RECT heading{};
+    GetWindowRect(headline_, &heading);
+    const int headingWidth = heading.right - heading.left;
+    SetWindowPos(headline_, nullptr, std::min(Scaled(112), (Scaled(kWidth) - headingWidth) / 2),
+                 Scaled(8), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     for (std::size_t row = 0; row < kResultFields.size(); ++row) {
         SetLabel(values_[row], Wide(results.*kResultFields[row].text));
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/design_texts.h"
 #include "engine/design_run.h"
 #include "win/window.h"
 
@@ -25,7 +26,9 @@ public:
 
     // Shows the results and the warnings' sentences and waits until the dialog is closed;
     // true when it was closed with OK, which ends the program.
-    bool Execute(HWND owner, const ResultTexts& results, const std::vector<std::string>& warnings);
+    // The heading says whether the pair can be made (`status` Completed or Unbuildable).
+    bool Execute(HWND owner, JobStatus status, const ResultTexts& results,
+                 const std::vector<std::string>& warnings);
 
     static constexpr int kBitBtn2 = 2002;       // "Подробно..."
     static constexpr int kBitBtn3 = 2003;       // "Чертежи..."
@@ -43,6 +46,7 @@ private:
     TFormB& details_;
     HFONT font_;
     HFONT headlineFont_;
+    HWND headline_ = nullptr;
     std::array<HWND, kResultFields.size()> values_{};
     HWND warnings_ = nullptr;
     HWND bitBtn1_ = nullptr;
