@@ -3,6 +3,7 @@
 // sheets made at the run, as OK makes them) shown as "Чертежи..." shows it; "--variants", the
 // window "Варианты" of the input form's defaults, from the button's click. Prints the seconds
 // from the request to the window's first paint, then ends.
+#include <string>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
         gearpair::DrawingWindow& window = program.Drawings();
         window.SetDrawings(gearpair::BuildDrawings(session.design, products), {}, QString(),
                            gearpair::DrawnDesign{session.design, products});
-        window.Profile().SetDesign(session.design, products.parts, QString());
+        window.Profile().SetDesign(session.design, products.parts, QString(), std::string());
         window.installEventFilter(&stop);
         clock.start();
         window.ShowInFront();
