@@ -3,7 +3,6 @@
 // sheets made at the run, as OK makes them) shown as "Чертежи..." shows it; "--variants", the
 // window "Варианты" of the input form's defaults, from the button's click. Prints the seconds
 // from the request to the window's first paint, then ends.
-#include <string>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -12,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "drawing/drawings.h"
 #include "engine/design_products.h"
