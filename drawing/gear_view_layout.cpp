@@ -13,6 +13,25 @@ double MarkLength(double ra) {
     return RoughnessMarkWidth(RoughnessText(ra)) + 2;
 }
 
+void DatumBelow(SheetPen& pen, Point base, const std::string& letter) {
+    const double apexY = base.y - kDatumSide * 0.8660254037844386;
+    pen.Add(Layer::Dimension, Polyline{{{base.x - kDatumSide / 2, base.y},
+                                        {base.x + kDatumSide / 2, base.y},
+                                        {base.x, apexY}},
+                                       true,
+                                       true});
+    const double frameTop = apexY - kDatumStem;
+    pen.PaperLine(Layer::Dimension, {base.x, apexY}, {base.x, frameTop});
+    const double h = kDatumFrame / 2;
+    pen.Add(Layer::Dimension, Polyline{{{base.x - h, frameTop},
+                                        {base.x + h, frameTop},
+                                        {base.x + h, frameTop - kDatumFrame},
+                                        {base.x - h, frameTop - kDatumFrame}},
+                                       true,
+                                       false});
+    pen.PaperText({base.x, frameTop - h}, letter, kTextHeight, Anchor::MiddleCentre);
+}
+
 double TextLength(const std::string& text) {
     return TextWidth(text, kTextHeight);
 }

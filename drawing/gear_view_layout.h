@@ -6,6 +6,7 @@
 
 #include "drawing/gear_views.h"
 #include "drawing/roughness.h"
+#include "drawing/sheet_pen.h"
 
 namespace gearpair::gear_views {
 
@@ -26,6 +27,17 @@ inline constexpr double kMarkInset = 1.5;
 inline constexpr double kMarkLevelStep = kRoughnessSignHeight + 1;
 // From a leader's target to its shelf, each way.
 inline constexpr double kMarkRun = 5;
+
+// The datum of the bore (ГОСТ 2.308-2011): a filled equilateral triangle with its base on a
+// line of the bore's surface, hanging below it, joined by a thin line to the square frame of
+// its letter; paper mm. The letter is "А", or "Б" on a sheet whose enlarged local view is
+// lettered "А" (a letter names one thing on a sheet).
+inline constexpr double kDatumSide = 4;
+inline constexpr double kDatumStem = 3;
+inline constexpr double kDatumFrame = 7;
+inline constexpr double kDatumDepth = kDatumSide * 0.8660254037844386 + kDatumStem + kDatumFrame;
+// `base` the middle of the triangle's base (paper).
+void DatumBelow(SheetPen& pen, Point base, const std::string& letter);
 
 // A roughness mark's shelf, paper mm.
 double MarkLength(double ra);

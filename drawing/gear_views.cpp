@@ -36,7 +36,7 @@ void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double sca
     const double left =
         area.left + (area.Width() - extent.Width(scale)) / 2 + (enlarged ? kViewArrowRoom : 0);
     const double bottom = area.bottom + (area.Height() - extent.Height(scale)) / 2;
-    const double axisY = bottom + extent.Below(scale) + p.tip / 2 * scale;
+    const double axisY = bottom + extent.AxisHeight(scale);
     const double mainX = left + gear_views::LeftMargin(g) + gear_views::HalfLength(g) * scale;
 
     SheetPen main(sheet, g.GearShaft() ? "view" : "section", ViewFrame{{mainX, axisY}, scale});
@@ -51,7 +51,8 @@ void DrawGearViews(Sheet& sheet, const DrawnGear& g, const Box& area, double sca
     const double localX = mainX + gear_views::HalfLength(g) * scale + gear_views::RightMargin(g) +
                           local.Gap(scale) + gear_views::LocalRadius(p) * localScale;
     SheetPen pen(sheet, "bore", ViewFrame{{localX, axisY}, localScale});
-    gear_views::DrawLocalView(pen, p);
+    // The datum's letter follows the view's where the view is lettered.
+    gear_views::DrawLocalView(pen, p, enlarged ? "Б" : "А");
     if (!enlarged) return;
     // Out of its projection at a scale of its own: the view's letter with its scale above it,
     // and on the main view the arrow that looks at the hub's left face, left of its dimensions.

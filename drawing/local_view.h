@@ -2,6 +2,7 @@
 // where the bore is small on the sheet: its place and its drawing with dimensions.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "drawing/gear_views.h"
@@ -23,7 +24,8 @@ double LocalRadius(const GearPart& p);
 // sides' roughness mark.
 LocalViewExtent LocalExtent(const DrawnGear& g);
 
-// The bore and keyway with their centre lines, dimensions and roughness marks.
-void DrawLocalView(SheetPen& pen, const GearPart& p);
+// The bore and keyway with their centre lines, dimensions and roughness marks, and the bore
+// marked as the datum `datum`.
+void DrawLocalView(SheetPen& pen, const GearPart& p, const std::string& datum);
 
 }  // namespace gearpair::gear_views

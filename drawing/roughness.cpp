@@ -70,6 +70,36 @@ void DrawRoughnessSign(SheetPen& pen, Point tip, const std::string& parameter) {
     if (sign.text) pen.Add(Layer::Text, *sign.text);
 }
 
+double RoughnessShelfReach(const std::string& parameter) {
+    return RightOfTip(parameter);
+}
+
+double RoughnessBackReach() {
+    return LeftOfTip();
+}
+
+void DrawRoughnessSignOnVertical(SheetPen& pen, Point tip, const std::string& parameter,
+                                 bool leftOfLine) {
+    // A quarter turn about the tip: counter-clockwise to the left of the line, clockwise to
+    // the right.
+    const double turn = leftOfLine ? 1 : -1;
+    const auto turned = [&](Point p) {
+        const double dx = p.x - tip.x;
+        const double dy = p.y - tip.y;
+        return Point{tip.x - turn * dy, tip.y + turn * dx};
+    };
+    const SignShapes sign = Sign(tip, parameter);
+    for (const Line& line : sign.lines) {
+        pen.PaperLine(Layer::Dimension, turned(line.from), turned(line.to));
+    }
+    if (sign.text) {
+        Text text = *sign.text;
+        text.at = turned(text.at);
+        text.angleDeg = 90 * turn;
+        pen.Add(Layer::Text, text);
+    }
+}
+
 void RoughnessOnLeader(SheetPen& pen, Point target, Point shelf, const std::string& parameter,
                        bool leftward) {
     const double length = RoughnessMarkWidth(parameter) + 2;

@@ -12,12 +12,13 @@
 namespace gearpair {
 
 // The roughness of a gear's surfaces, Ra in µm: the flanks and the bore that the gear runs and
-// sits on; the tip, which it is set up and checked by, and the keyway's sides, which carry the
-// key; every other surface (the end faces and the keyway's bottom among them) takes the
-// general mark.
+// sits on; the tip and the hub's end faces, which it is set up, checked and held by, and the
+// keyway's sides, which carry the key; every other surface (the keyway's bottom among them)
+// takes the general mark.
 inline constexpr double kFlankRa = 1.6;
 inline constexpr double kBoreRa = 1.6;
 inline constexpr double kTipRa = 3.2;
+inline constexpr double kEndFaceRa = 3.2;  // the hub's end faces, the datum faces of the axial set
 inline constexpr double kKeywaySideRa = 3.2;
 inline constexpr double kGeneralRa = 6.3;
 
@@ -32,6 +33,15 @@ double RoughnessMarkWidth(const std::string& parameter);
 
 // The sign with its tip at `tip` (paper), standing upright, the parameter under the shelf.
 void DrawRoughnessSign(SheetPen& pen, Point tip, const std::string& parameter);
+
+// The sign standing on a vertical line (a face's contour or extension line) with its tip at
+// `tip` (paper), turned a quarter towards the side it stands on: left of the line its shelf
+// runs up and the parameter reads from below, right of it down and read from the right.
+void DrawRoughnessSignOnVertical(SheetPen& pen, Point tip, const std::string& parameter,
+                                 bool leftOfLine);
+// Paper such a sign takes along its line from its tip: on its shelf's side, and on the other.
+double RoughnessShelfReach(const std::string& parameter);
+double RoughnessBackReach();
 
 // A sign on the shelf of a leader from a part point to `shelf` (paper): the shelf runs right,
 // or left when `leftward`, as long as the sign with its parameter and 1 mm on each side.

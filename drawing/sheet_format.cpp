@@ -2,6 +2,7 @@
 #include "drawing/sheet_format.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gearpair {
 
@@ -27,7 +28,10 @@ double LocalViewExtent::Scale(double sheetScale) const {
 }
 
 double LocalViewExtent::Gap(double sheetScale) const {
-    return std::max(gap, textRun - clearAbove * Scale(sheetScale));
+    // The diameter line leaves the circle cos 45° of the bore's radius left of the axis.
+    const double leaves = bore / 2 * 0.7071067811865476;
+    return std::max({gap, textRun - clearAbove * Scale(sheetScale),
+                     shelfRun - (radius - leaves) * Scale(sheetScale)});
 }
 
 double LocalViewExtent::Width(double sheetScale) const {
@@ -40,10 +44,29 @@ double LocalViewExtent::Above(double sheetScale) const {
            (Enlarged(sheetScale) ? kViewLabelGap + kViewLabelHeight : 0);
 }
 
+double LocalViewExtent::Below(double sheetScale) const {
+    // The bore's datum hangs 13,5 mm below the bore's lowest line, and 1,5 mm clear.
+    return radius * Scale(sheetScale) + 15;
+}
+
+double ViewsExtent::AxisHeight(double scale) const {
+    const double main = partHeight / 2 * scale + Below(scale);
+    return local.bore > 0 ? std::max(main, local.Below(scale)) : main;
+}
+
+double ViewsExtent::MainWidth(double scale) const {
+    const bool arrow = local.bore > 0 && local.Enlarged(scale);
+    return partWidth * scale + paperWidth + (arrow ? kViewArrowRoom : 0);
+}
+
+double ViewsExtent::MainAbove(double scale) const {
+    return partHeight / 2 * scale + paperHeight - paperBelow;
+}
+
 double ViewsExtent::Height(double scale) const {
     double above = partHeight / 2 * scale + paperHeight - paperBelow;
     if (local.bore > 0) above = std::max(above, local.Above(scale));
-    return above + partHeight / 2 * scale + Below(scale);
+    return above + AxisHeight(scale);
 }
 
 Box InnerFrame(const SheetFormat& format) {
@@ -72,6 +95,65 @@ Box Graph26Box(const Box& frame) {
 
 namespace {
 
+bool Clear(const Box& box, const Box& inside, const std::array<Box, 3>& obstacles) {
+    // Edge to edge is clear: a place is computed from the edge it touches.
+    constexpr double kTouch = 1e-9;
+    const Box shrunk{box.left + kTouch, box.bottom + kTouch, box.right - kTouch, box.top - kTouch};
+    return inside.Contains(shrunk) &&
+           std::none_of(obstacles.begin(), obstacles.end(),
+                        [&](const Box& o) { return shrunk.Overlaps(o); });
+}
+
+// The views where they fit in no free rectangle as one box: the main view's box and the local
+// view's box beside it on the same axis, each clear of the obstacles (graph 26, the table with
+// the general roughness mark, the requirements with the title block, each grown by the margin).
+// The places tried put an edge of either box against the frame or an obstacle; of those that
+// fit, the one nearest the frame's middle. The area returned is the box of both views.
+std::optional<Box> TwoBoxArea(const Box& frame, const ViewsExtent& views, double scale,
+                              const std::array<Box, 3>& obstacles) {
+    const double m = kViewMargin;
+    const Box inside{frame.left + m, frame.bottom + m, frame.right - m, frame.top - m};
+    const double width = views.Width(scale);
+    const double height = views.Height(scale);
+    const double mainWidth = views.MainWidth(scale);
+    const double mainBelow = views.AxisHeight(scale);
+    const double mainAbove = views.MainAbove(scale);
+    const bool local = views.local.bore > 0;
+    const double localAbove = local ? views.local.Above(scale) : 0;
+    const double localBelow = local ? views.local.Below(scale) : 0;
+    std::vector<double> xs = {inside.left, inside.right - width};
+    std::vector<double> ys = {inside.bottom, inside.top - height};
+    for (const Box& o : obstacles) {
+        for (double edge : {o.left - width, o.left - mainWidth, o.right}) xs.push_back(edge);
+        // The axis' height from the bottom of both views' box, which is the main view's.
+        for (double axis :
+             {o.top + mainBelow, o.top + localBelow, o.bottom - mainAbove, o.bottom - localAbove}) {
+            ys.push_back(axis - mainBelow);
+        }
+    }
+    std::optional<Box> best;
+    double nearest = 0;
+    const double middleX = (inside.left + inside.right) / 2;
+    const double middleY = (inside.bottom + inside.top) / 2;
+    for (double x : xs) {
+        for (double y : ys) {
+            const double axis = y + mainBelow;
+            const Box main{x, y, x + mainWidth, axis + mainAbove};
+            if (!Clear(main, inside, obstacles)) continue;
+            if (local && !Clear(Box{x + mainWidth, axis - localBelow, x + width, axis + localAbove},
+                                inside, obstacles)) {
+                continue;
+            }
+            const double distance = std::hypot(x + width / 2 - middleX, y + height / 2 - middleY);
+            if (!best || distance < nearest) {
+                best = Box{x, y, x + width, y + height};
+                nearest = distance;
+            }
+        }
+    }
+    return best;
+}
+
 // The free rectangle of a format that holds the views at a scale, if any.
 std::optional<Box> FreeArea(const SheetFormat& format, const ViewsExtent& views, double scale,
                             const SheetFurniture& furniture) {
@@ -95,7 +177,11 @@ std::optional<Box> FreeArea(const SheetFormat& format, const ViewsExtent& views,
             return area;
         }
     }
-    return std::nullopt;
+    return TwoBoxArea(
+        frame, views, scale,
+        {Box{frame.left, top - m, Graph26Box(frame).right + m, frame.top},
+         Box{table.left - m, underTable - m, frame.right, frame.top},
+         Box{requirements.left - m, frame.bottom, frame.right, requirements.top + m}});
 }
 
 bool FitsOnA1(const ViewsExtent& views, double scale, const SheetFurniture& furniture) {

@@ -101,6 +101,9 @@ struct LocalViewExtent {
     double right = 0;       // paper mm right of the view
     double top = 0;         // part mm above the axis
     double aboveTop = 0;    // paper mm above that, the label aside
+    // Paper mm the shelf of the bore's size takes left of the point where the bore's diameter
+    // line leaves the circle at 135 degrees, 1 mm clear included.
+    double shelfRun = 0;
 
     // Paper mm per part mm.
     double Scale(double sheetScale) const;
@@ -109,8 +112,9 @@ struct LocalViewExtent {
     // view takes across, with the arrow's room left of the main view.
     double Gap(double sheetScale) const;
     double Width(double sheetScale) const;
-    // Paper above the axis, with the label.
+    // Paper above the axis, with the label; below it, with the bore's datum.
     double Above(double sheetScale) const;
+    double Below(double sheetScale) const;
 };
 
 // An enlarged local view's label ("А (4:1)") and the room its arrow takes left of the main
@@ -134,8 +138,15 @@ struct ViewsExtent {
         return partWidth * scale + paperWidth + (local.bore > 0 ? local.Width(scale) : 0);
     }
     double Height(double scale) const;
-    // Paper below the views at a scale.
+    // Paper below the main view at a scale, the dropped texts with it.
     double Below(double scale) const;
+    // Paper from the bottom of the views to their axis: below the main view or below the local
+    // view, whichever reaches further.
+    double AxisHeight(double scale) const;
+    // The main view alone with its dimensions and, for an enlarged local view, the arrow left
+    // of it: its width, and its paper above the axis.
+    double MainWidth(double scale) const;
+    double MainAbove(double scale) const;
 };
 
 // What else the sheet carries besides the views.
@@ -154,8 +165,10 @@ struct SheetLayout {
 // smaller than 50 mm on paper enlarged to the smallest enlargement that makes it 50 mm (as far
 // as A1 holds it); a part too large for A1 at 1:1 reduced to the largest scale at which it
 // fits. Then the smallest of A4 (portrait), A3, A2 and A1 that holds the views beside the
-// table, the requirements, the title block and graph 26. Nothing when even A1 at 1:50 is too
-// small.
+// table, the requirements, the title block and graph 26: the main view and the local view each
+// clear of them, so that the main view may reach down beside the title block while the local
+// view stands above the requirements. The area returned is the box of both views there. Nothing
+// when even A1 at 1:50 is too small.
 std::optional<SheetLayout> ChooseLayout(const ViewsExtent& views, double tipDiameter,
                                         const SheetFurniture& furniture);
 

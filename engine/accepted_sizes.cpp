@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/gear_part.h"
+
 namespace gearpair {
 
 namespace {
@@ -63,6 +65,33 @@ double NearestNormalSize(double mm) {
     return Nearest(kRa40, mm);
 }
 
+double NormalSizeBelow(double mm) {
+    const auto below = std::lower_bound(kRa40.begin(), kRa40.end(), mm - kSameSize);
+    return below == kRa40.begin() ? mm : *(below - 1);
+}
+
+double WebThickness(double minimum, double hubLength) {
+    // The web is centred on the hub and the rim, so only one of its thickness and its position
+    // is the designer's: the thickness, a strength minimum that a thicker web only exceeds.
+    const auto isNormal = [](double mm) {
+        return std::binary_search(kRa40.begin(), kRa40.end(), mm,
+                                  [](double a, double b) { return a < b - kSameSize; });
+    };
+    for (auto c = std::lower_bound(kRa40.begin(), kRa40.end(), minimum - kSameSize);
+         c != kRa40.end() && *c < hubLength; ++c) {
+        if (isNormal((hubLength - *c) / 2)) return *c;
+    }
+    return RoundUpToNormalSize(minimum);
+}
+
+double GearShaftStub(double bore, double root, double needed) {
+    // No table of the hob's run-out was at hand: the stub steps down to the next normal size
+    // below the root circle, and the shoulder that leaves is the run-out.
+    const double below = NormalSizeBelow(root);
+    if (below >= root || below < needed) return std::min(bore, root);
+    return std::min(bore, below);
+}
+
 double ToothTipChamfer(double mn) {
     // The addendum of the basic rack is one module.
     const double chamfer = Nearest(kChamfers, 0.5 * mn);
@@ -76,7 +105,7 @@ AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s) {
     a.dvkol = RoundUpToNormalSize(s.dvkol);
     a.dstkol = RoundUpToNormalSize(s.dstkol);
     a.lstkol = RoundUpToNormalSize(s.lstkol);
-    a.ckol = RoundUpToNormalSize(s.ckol);
+    a.ckol = WebThickness(s.ckol, a.lstkol);
     const double rim = d.df2 - 2 * s.deltakol;
     a.rimInnerDiameter = RoundDownToNormalSize(rim);
     a.deltakol = (d.df2 - a.rimInnerDiameter) / 2;
@@ -88,6 +117,17 @@ AcceptedSizes AcceptSizes(const TGearDesign& d, const PartSizes& s) {
     a.DBotvkol = NearestNormalSize((a.dstkol + a.rimInnerDiameter) / 2);
     const double room = std::min(a.DBotvkol - a.dstkol, a.rimInnerDiameter - a.DBotvkol) / 2;
     a.Dotvkol = room >= kRa40.front() ? RoundDownToNormalSize(room) : 0;
+
+    // A wheel too small for a web with holes is a solid disc (WheelPart decides): it has no
+    // holes, no web and no rim apart from it, and its sizes say so with 0 as a hole diameter
+    // of 0 already means no hole; the hub's sizes stay, as it is drawn.
+    if (!WheelPart(d, a).web) {
+        a.DBotvkol = 0;
+        a.Dotvkol = 0;
+        a.ckol = 0;
+        a.deltakol = 0;
+        a.rimInnerDiameter = 0;
+    }
 
     a.dvw = RoundUpToNormalSize(s.dvw);
     a.dstw = RoundUpToNormalSize(s.dstw);

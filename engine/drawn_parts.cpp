@@ -21,7 +21,7 @@ DrawnParts DrawnPartsOf(const TGearDesign& d, const PartSizes& sizes,
         parts.pinionForm = PinionForm::GearShaft;
     }
     if (parts.pinionForm != PinionForm::OnKey) {
-        parts.shaftDiameter = std::min(parts.pinion.bore, d.df1);
+        parts.shaftDiameter = GearShaftStub(parts.pinion.bore, d.df1, sizes.dvw);
         parts.pinion = GearShaftPart(parts.pinion);
     }
     return parts;

@@ -264,6 +264,9 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
     std::vector<const Text*> allTexts;
     std::vector<const Item*> viewLines;
     Box views{1e300, 1e300, -1e300, -1e300};
+    // Each view on its own: the main view may reach down beside the title block while the
+    // local view stands above the requirements.
+    std::map<int, Box> eachView;
     for (const Item& item : plain.items) {
         const Box box = ItemBox(item);
         if (!std::isfinite(box.left) || !std::isfinite(box.right) || !std::isfinite(box.bottom) ||
@@ -277,7 +280,11 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
         } else if (item.view != kNoView) {
             viewLines.push_back(&item);
         }
-        if (item.view != kNoView) Include(views, box);
+        if (item.view != kNoView) {
+            Include(views, box);
+            eachView.try_emplace(item.view, box);
+            Include(eachView[item.view], box);
+        }
     }
     const SheetFormat* format = nullptr;
     for (const SheetFormat& f : kSheetFormats) {
@@ -300,9 +307,11 @@ void CheckSheet(const Sheet& sheet, const SheetCase& c, const std::string& name,
     if (c.dimensioned && table.Height() < 13 * kTableRowHeight) {
         return Fault(stats, name + ": a table of fewer than 13 rows");
     }
-    if (views.Overlaps(TitleBlockBox(frame)) || views.Overlaps(Graph26Box(frame)) ||
-        (c.dimensioned && views.Overlaps(table))) {
-        return Fault(stats, name + ": a view overlaps the table, graph 26 or the title block");
+    for (const auto& [index, view] : eachView) {
+        if (view.Overlaps(TitleBlockBox(frame)) || view.Overlaps(Graph26Box(frame)) ||
+            (c.dimensioned && view.Overlaps(table))) {
+            return Fault(stats, name + ": a view overlaps the table, graph 26 or the title block");
+        }
     }
     // Texts clear of each other and of the views' lines.
     for (std::size_t i = 0; i < allTexts.size(); ++i) {

@@ -51,14 +51,15 @@ TEST(DefaultDesignSheets, FormatScaleTableTitleBlockAndDimensions) {
     EXPECT_FALSE(Has(wheel, "Лист 1"));
     // The withdrawn wording of the general tolerances is gone from every line.
     for (const std::string& text : wheel) EXPECT_EQ(text.find("IT14"), std::string::npos) << text;
-    // Roughness: flanks and bore Ra 1,6, tip and keyway sides Ra 3,2, the rest under the
-    // general mark.
+    // Roughness: flanks and bore Ra 1,6, tip, keyway sides and both hub end faces Ra 3,2, the
+    // rest under the general mark; the bore is datum А (the local view is not lettered).
     const auto count = [&wheel](const char* text) {
         return std::count(wheel.begin(), wheel.end(), text);
     };
     EXPECT_EQ(count("Ra 1,6"), 2);
-    EXPECT_EQ(count("Ra 3,2"), 2);
+    EXPECT_EQ(count("Ra 3,2"), 4);
     EXPECT_EQ(count("Ra 6,3"), 1);
+    EXPECT_EQ(count("А"), 1);
     const auto pinion = Texts(set.pinion);
     for (const char* text : {"Шестерня", "ГП.01.002", "14°38′51″", "Левое", "41,424", "5",
                              "105,426", "95", "Ø111,43h11(-0,220)", "Ø56H7(+0,030)", "Ø90", "110",
@@ -144,6 +145,34 @@ TEST(DefaultDesignSheets, WebChainBetweenHubAndRim) {
     EXPECT_EQ(found, 2);
 }
 
+// The default wheel: the bore is datum А, its triangle hanging from the extension line of the
+// bore's lowest line in the local view (1:1, radius 40), halfway between the frame's room beside
+// the vertical centre line (3,5 + 1 mm) and the depth's dimension line (40 + 10 mm); both hub
+// end faces carry Ra 3,2 on their lines, the left sign turned to read from below, the right from
+// the right.
+TEST(DefaultDesignSheets, BoreIsDatumAAndBothHubFacesAreMarked) {
+    GearSession session;
+    ASSERT_TRUE(RunDesign(session, DesignInputs{}).completed);
+    const Sheet sheet = BuildDrawings(session.design, DesignProductsOf(session.design)).wheel;
+    const Point local = sheet.views[1].place.origin;
+    int datums = 0;
+    std::vector<double> faceAngles;
+    for (const Item& item : sheet.items) {
+        const Text* t = std::get_if<Text>(&item.shape);
+        if (t == nullptr) continue;
+        if (t->text == "А" && item.view == 1) {
+            ++datums;
+            EXPECT_NEAR(t->at.x - local.x, (4.5 + 50) / 2, 1e-9);
+            EXPECT_NEAR(t->at.y - local.y, -40 - 4 * std::sqrt(0.75) - 3 - 3.5, 1e-9);
+        }
+        if (t->text == "Ra 3,2" && item.view == 0 && t->angleDeg != 0) {
+            faceAngles.push_back(t->angleDeg);
+        }
+    }
+    EXPECT_EQ(datums, 1);
+    EXPECT_EQ(faceAngles, (std::vector<double>{90, -90}));
+}
+
 // A Ø6 bore at 1:1: its local view at 4:1, labelled "А (4:1)", the arrow "А" on the main view.
 TEST(SmallBoreSheets, LocalViewEnlargedAndLabelled) {
     GearSession session;
@@ -161,6 +190,67 @@ TEST(SmallBoreSheets, LocalViewEnlargedAndLabelled) {
     EXPECT_TRUE(Has(texts, "А (4:1)"));
     EXPECT_TRUE(Has(texts, "А"));
     EXPECT_TRUE(Has(texts, "Ø6H7(+0,012)"));
+}
+
+// On the same small wheel (face 20 mm, bore Ø6 with a 2 mm keyway, hub Ø9,5, 1:1): the bore's
+// size stands on a shelf beside its circle in the local view (its diameter line at 45°, 4 mm on
+// up and left, the text 1 mm over the shelf), not dropped below the main view; the hub's text
+// too long for its line goes up it, between the hub's and the tip's extension lines; the flank
+// mark's leader rises 4,5 mm inside the face (3 mm arrowhead, 1,5 mm clear), and the local
+// view's centre lines start at the centre and end 3 mm past the contour on a dash that crosses
+// it.
+TEST(SmallBoreSheets, TextsBesideTheirFeaturesAndCentreLinesOnDashes) {
+    GearSession session;
+    DesignInputs inputs;
+    inputs.uzText = "4";
+    inputs.hkolText = "207";
+    inputs.powerText = "60";
+    inputs.nwText = "3000";
+    ASSERT_TRUE(RunDesign(session, inputs).completed);
+    const DesignProducts products = DesignProductsOf(session.design);
+    ASSERT_EQ(products.parts.wheel.bore, 6);
+    ASSERT_EQ(products.parts.wheel.face, 20);
+    const Sheet sheet = BuildDrawings(session.design, products).wheel;
+    const Point main = sheet.views[0].place.origin;
+    const Point local = sheet.views[1].place.origin;
+    int boreTexts = 0;
+    int flankLeaders = 0;
+    std::vector<std::pair<double, double>> right;  // the centre line's pieces right of the centre
+    for (const Item& item : sheet.items) {
+        if (const Text* t = std::get_if<Text>(&item.shape); t && t->text == "Ø6H7(+0,012)") {
+            ++boreTexts;
+            EXPECT_EQ(item.view, 1);
+            EXPECT_EQ(t->angleDeg, 0);
+            EXPECT_NEAR(t->at.y - local.y, 12 * std::sqrt(0.5) + 4 + 1, 1e-9);
+        }
+        if (const Dimension* d = std::get_if<Dimension>(&item.shape); d && d->text == "Ø9,5") {
+            EXPECT_GT(d->textShift, 9.5 / 2);
+        }
+        const Line* line = std::get_if<Line>(&item.shape);
+        if (line == nullptr) continue;
+        if (item.view == 0 && item.layer == Layer::Dimension && line->from.x == line->to.x &&
+            std::fabs(line->from.x - (main.x - 10 + 4.5)) < 1e-9) {
+            ++flankLeaders;
+        }
+        if (item.view == 1 && item.layer == Layer::Axis && line->from.y == local.y &&
+            line->to.x > local.x) {
+            right.emplace_back(line->from.x - local.x, line->to.x - local.x);
+        }
+    }
+    EXPECT_EQ(boreTexts, 1);
+    EXPECT_EQ(flankLeaders, 1);
+    ASSERT_FALSE(right.empty());
+    std::sort(right.begin(), right.end());
+    EXPECT_EQ(right.front().first, 0);
+    // 12 mm of radius on paper (the 4:1 view's Ø6 bore; the keyway is narrower) and 3 mm over.
+    EXPECT_NEAR(right.back().second, 12 + 3, 1e-9);
+    const auto covers = [&](double at) {
+        return std::any_of(right.begin(), right.end(), [at](const auto& piece) {
+            return piece.first <= at && at <= piece.second;
+        });
+    };
+    EXPECT_TRUE(covers(12 - 0.5));
+    EXPECT_TRUE(covers(12 + 1));
 }
 
 // A user's text reaches the sheet whole or not at all.

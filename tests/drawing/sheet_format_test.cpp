@@ -60,5 +60,31 @@ TEST(SheetLayout, TheFreeAreaStaysClearOfTableRequirementsTitleBlockAndGraph26) 
     }
 }
 
+// A tall main view with a short local view beside it, too large for any free rectangle of A3
+// as one box (250 x 215 mm): the main view reaches down beside the title block's column and
+// the local view stands above the requirements, each clear of everything.
+TEST(SheetLayout, MainViewBesideTheTitleBlockLocalViewAboveTheRequirements) {
+    ViewsExtent views{71, 163, 60, 52, 17};
+    views.local = LocalViewExtent{40, 20, 14, 30, 0, 16, 21.6, 33};
+    const SheetFurniture furniture{13, 3};
+    EXPECT_EQ(views.Width(1), 71 + 60 + 30 + 40 + 16);
+    EXPECT_EQ(views.Height(1), 81.5 + 35 + 81.5 + 17);
+    const auto layout = ChooseLayout(views, 163, furniture);
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(std::string(layout->format.name) + " " + std::string(layout->scale.text), "A3 1:1");
+    const Box frame = InnerFrame(layout->format);
+    const Box& area = layout->viewsArea;
+    const double axis = area.bottom + 81.5 + 17;
+    const Box main{area.left, area.bottom, area.left + 131, axis + 81.5 + 35};
+    const Box local{area.left + 131, axis - 25, area.right, axis + 21.6 + 33};
+    for (const Box& view : {main, local}) {
+        EXPECT_TRUE(frame.Contains(view));
+        EXPECT_FALSE(view.Overlaps(TableBox(frame, 13)));
+        EXPECT_FALSE(view.Overlaps(RequirementsBox(frame, 3)));
+        EXPECT_FALSE(view.Overlaps(TitleBlockBox(frame)));
+        EXPECT_FALSE(view.Overlaps(Graph26Box(frame)));
+    }
+}
+
 }  // namespace
 }  // namespace gearpair

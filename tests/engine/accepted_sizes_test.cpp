@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/design_products.h"
+#include "engine/design_run.h"
+
 #include <cmath>
 #include <vector>
 
@@ -102,6 +105,50 @@ TEST(AcceptedSizes, DefaultDesign) {
     EXPECT_EQ(a.dstw, 90);
     EXPECT_EQ(a.lstw, 120);
     EXPECT_EQ(a.chamferPinion, 1.6);
+}
+
+// The web centred on a hub of normal length: the thinnest normal web not below its minimum
+// whose distance from the hub faces is normal too (a 50 mm hub: 9 gives 20,5, 10 gives 20; a
+// 300 mm hub: 42 gives 129, 45 and 48 give 127,5 and 126, 50 gives 125). A gear shaft's stub
+// steps down from the root circle Ø138,24 to the next normal size, Ø130, unless that is
+// thinner than the shaft the torque needs.
+TEST(AcceptedSizes, WebAtNormalDistancesAndGearShaftStubBelowTheRoot) {
+    EXPECT_EQ(WebThickness(9, 50), 10);
+    EXPECT_EQ(WebThickness(42, 300), 50);
+    EXPECT_EQ(WebThickness(15, 71), 15);  // 28 from the faces
+    EXPECT_EQ(WebThickness(30, 120), 30);
+    EXPECT_EQ(WebThickness(9, 9.5), 9);  // nothing thinner than the hub: the minimum rounded up
+    EXPECT_EQ(NormalSizeBelow(140), 130);
+    EXPECT_EQ(GearShaftStub(140, 138.24, 120), 130);
+    EXPECT_EQ(GearShaftStub(50, 138.24, 45), 50);
+    EXPECT_EQ(GearShaftStub(140, 140, 100), 130);
+    EXPECT_EQ(GearShaftStub(140, 138.24, 135), 138.24);
+}
+
+// A wheel too small for a web with holes is drawn as a solid disc, and its accepted sizes list
+// no holes, no web and no rim; its hub stays.
+TEST(AcceptedSizes, SolidDiscListsNoHolesWebOrRim) {
+    GearSession session;
+    DesignInputs inputs;
+    inputs.uzText = "2,24";
+    inputs.powerText = "60";
+    inputs.nwText = "9411,37";
+    inputs.hkolText = "567,8";
+    inputs.tText = "25707";
+    inputs.psibaIndex = 5;  // 0,56
+    inputs.bettaText = "19";
+    inputs.arrangement = 3;
+    ASSERT_TRUE(RunDesign(session, inputs).completed);
+    const DesignProducts products = DesignProductsOf(session.design);
+    ASSERT_FALSE(products.parts.wheel.web);
+    const AcceptedSizes& a = products.accepted;
+    EXPECT_EQ(a.DBotvkol, 0);
+    EXPECT_EQ(a.Dotvkol, 0);
+    EXPECT_EQ(a.ckol, 0);
+    EXPECT_EQ(a.deltakol, 0);
+    EXPECT_EQ(a.rimInnerDiameter, 0);
+    EXPECT_EQ(a.dstkol, products.parts.wheel.hubDiameter);
+    EXPECT_GT(a.dstkol, 0);
 }
 
 }  // namespace

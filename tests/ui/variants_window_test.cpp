@@ -148,7 +148,7 @@ TEST_F(Variants, ChosenRowOrPointFillsTheFormAndOkRunsIt) {
     QSignalSpy chosen(window, &VariantsWindow::VariantChosen);
     VariantPlot* plot = window->Plot();
     const QPointF pixel =
-        plot->PixelOf({100 * lightest->SmallerMargin(), lightest->masses.total}) + QPointF(3, -2);
+        plot->PixelOf({100 * lightest->SmallerMargin(), lightest->masses.total}) + QPointF(1, -1);
     EXPECT_EQ(plot->VariantAtPixel(
                   plot->PixelOf({plot->Layout().Span().right, plot->Layout().Span().bottom})),
               std::nullopt);
