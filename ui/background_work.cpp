@@ -1,30 +1,30 @@
-// The worker thread of long work.
+// Long work handed to the job runner, its outcome posted back to the window's thread.
 #include "ui/background_work.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QMetaObject>
+#include <QPointer>
 
-#include <future>
+#include <utility>
 
 namespace gearpair {
 
-std::string RunResponsively(std::function<std::string()> work) {
+void RunInBackground(JobRunner& runner, QObject* target, JobRunner::Work work,
+                     std::function<void(const JobOutcome&)> done) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    QEventLoop loop;
-    std::future<std::string> result = std::async(std::launch::async, [&loop, &work] {
-        struct Wake {
-            QEventLoop& loop;
-            ~Wake() { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); }
-        } wake{loop};
-        return work();
+    // Posted to the application, which outlives every window, so that the cursor is restored
+    // also after `target` is gone; the guard, read only on the window's thread, says whether
+    // it is.
+    runner.Submit(std::move(work), [target = QPointer<QObject>(target),
+                                    done = std::move(done)](JobOutcome outcome) mutable {
+        QMetaObject::invokeMethod(
+            qApp,
+            [target = std::move(target), done = std::move(done), outcome = std::move(outcome)] {
+                QApplication::restoreOverrideCursor();
+                if (target) done(outcome);
+            },
+            Qt::QueuedConnection);
     });
-    // The loop ends at the worker's call, or earlier when the application quits; the worker
-    // is waited for either way, so `loop` and `work` outlive it.
-    if (result.wait_for(std::chrono::seconds(0)) != std::future_status::ready) loop.exec();
-    result.wait();
-    QApplication::restoreOverrideCursor();
-    return result.get();
 }
 
 }  // namespace gearpair

@@ -12,20 +12,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <numbers>
+#include <string>
 
-#include "files/file_ops.h"
-#include "model/gear_mesh.h"
 #include "model/model_files.h"
-#include "model/profile_dxf.h"
-#include "model/stl_writer.h"
+#include "ui/background_work.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
-#ifdef GEARPAIR_STEP
-#include "model/step_loader.h"
-#include "ui/background_work.h"
-#endif
 
 namespace gearpair {
 
@@ -52,11 +45,13 @@ ModelFileText TextsOf(ProfileTab::ModelFile file) {
             return {"wheel.stl", "Сохранить модель колеса (STL)", "Модель STL (*.stl)"};
         case ProfileTab::ModelFile::PinionStl:
             return {"pinion.stl", "Сохранить модель шестерни (STL)", "Модель STL (*.stl)"};
+#ifdef GEARPAIR_STEP
         case ProfileTab::ModelFile::WheelStep:
             return {"wheel.step", "Сохранить модель колеса (STEP)", "Модель STEP (*.step *.stp)"};
         case ProfileTab::ModelFile::PinionStep:
             return {"pinion.step", "Сохранить модель шестерни (STEP)",
                     "Модель STEP (*.step *.stp)"};
+#endif
     }
     return {"wheel-profile.dxf", "", ""};
 }
@@ -207,7 +202,7 @@ void ProfileTab::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void ProfileTab::AskAndSave(ModelFile file) {
-    if (!design_ || saving_) return;
+    if (!design_) return;
     const ModelFileText texts = TextsOf(file);
     QFileDialog dialog(this, QString::fromUtf8(texts.caption), directory_);
     dialog.setObjectName(QStringLiteral("saveDialog"));
@@ -219,50 +214,19 @@ void ProfileTab::AskAndSave(ModelFile file) {
 }
 
 bool ProfileTab::SaveModel(ModelFile file, const QString& path) {
-    // The windows stay responsive during a STEP model: a second save waits for the first.
-    if (!design_ || saving_) return false;
-    saving_ = true;
-    const bool saved = WriteModel(file, path);
-    saving_ = false;
-    return saved;
-}
-
-bool ProfileTab::WriteModel(ModelFile file, const QString& path) {
+    if (!design_) return false;
+    // The job's own copies: the tab may show another design or close before it runs.
     const std::string name = path.toStdString();
-    try {
-        std::string bytes;
-        const bool wheel = file == ModelFile::WheelDxf || file == ModelFile::WheelStl ||
-                           file == ModelFile::WheelStep;
-        const GearSection& section = wheel ? wheel_ : pinion_;
-        switch (file) {
-            case ModelFile::WheelDxf:
-            case ModelFile::PinionDxf:
-                bytes = ProfileDxf(section, DxfVersion::R2000);
-                break;
-            case ModelFile::WheelStl:
-            case ModelFile::PinionStl: {
-                const GearSection coarse = wheel ? WheelSection(*design_, parts_, kMeshTolerance)
-                                                 : PinionSection(*design_, parts_, kMeshTolerance);
-                bytes = BinaryStl(GearMesh(coarse, kMeshTolerance),
-                                  wheel ? "gearpair wheel" : "gearpair pinion");
-                break;
-            }
-            case ModelFile::WheelStep:
-            case ModelFile::PinionStep:
-#ifdef GEARPAIR_STEP
-                // Seconds of the modelling kernel: on a worker, with the windows responsive
-                // and the section its own copy.
-                bytes = RunResponsively([section, name = std::string(wheel ? "wheel" : "pinion")] {
-                    return ModuleStepText(section, name);
-                });
-#endif
-                break;
-        }
-        ReplaceFileAtomically(name, bytes, name);
-    } catch (const std::exception& error) {
-        ShowErrorBox(this, error.what());
-        return false;
-    }
+    RunInBackground(
+        saves_, this,
+        [d = *design_, parts = parts_, file, name] {
+            SaveGearModel(d, parts, file, name);
+            return JobOutcome{{name}, {}};
+        },
+        [this, path](const JobOutcome& outcome) {
+            if (!outcome.error.empty()) ShowErrorBox(this, outcome.error);
+            emit ModelSaved(path, QString::fromStdString(outcome.error));
+        });
     return true;
 }
 

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "app/job_runner.h"
+#include "app/model_save.h"
 #include "engine/drawn_parts.h"
 #include "engine/gear_design.h"
 #include "model/gear_section.h"
@@ -23,7 +25,7 @@ class ProfileTab : public QWidget {
     Q_OBJECT
 
 public:
-    enum class ModelFile { WheelDxf, PinionDxf, WheelStl, PinionStl, WheelStep, PinionStep };
+    using ModelFile = GearModelFile;
 
     explicit ProfileTab(QWidget* parent = nullptr);
 
@@ -34,9 +36,11 @@ public:
 
     // Asks for the file in the run's directory, then SaveModel.
     void AskAndSave(ModelFile file);
-    // Writes one model file to `path`; a failure goes to the error box. True when written. A
-    // STEP model is made on a worker thread under the busy cursor while the windows repaint;
-    // the file is written whole once it is made, also when the window closes meanwhile.
+    // Queues the writing of one model file of the design shown to `path` and returns at once
+    // (false when no design is shown). The saves run one after another on the tab's worker
+    // thread under the busy cursor, each writing its file whole by its end, whatever dialog is
+    // open and also when the window has been closed meanwhile; ModelSaved tells the end, after
+    // the error box of a failure.
     bool SaveModel(ModelFile file, const QString& path);
 
     // The whole pair in the view, with a margin.
@@ -44,6 +48,10 @@ public:
     // Multiplies the zoom by `factor` about `position` (view pixels).
     void ZoomAt(QPointF position, double factor);
     double Scale() const { return scale_; }
+
+signals:
+    // A save queued by SaveModel has ended: `path` written, or the message of its failure.
+    void ModelSaved(const QString& path, const QString& error);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,7 +63,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool WriteModel(ModelFile file, const QString& path);
     // The view's pixels under the warning line.
     QRectF ViewArea() const;
     std::optional<TGearDesign> design_;
@@ -70,8 +77,9 @@ private:
     QPointF origin_;    // view position of the wheel's axis
     bool fitted_ = true;
     bool dragging_ = false;
-    bool saving_ = false;  // a model file is being made
     QPointF dragFrom_;
+    // Last, so destroyed first: waits for the saves still queued, which own their data.
+    JobRunner saves_;
 };
 
 }  // namespace gearpair

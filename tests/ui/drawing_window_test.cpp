@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -224,8 +225,11 @@ TEST_F(Drawings, OnTheProfileTabTheKeysZoomFitAndSaveTheProfile) {
         offered = dynamic_cast<QFileDialog&>(dialog).selectedFiles().value(0);
         dialog.accept();
     };
+    QSignalSpy saved(&profile, &ProfileTab::ModelSaved);
     AnswerModals([&] { QTest::keySequence(window.windowHandle(), QKeySequence::Save); }, answer);
     EXPECT_TRUE(offered.endsWith(QStringLiteral("/wheel-profile.dxf"))) << offered.toStdString();
+    // The save runs on the tab's worker: its end is signalled.
+    ASSERT_TRUE(!saved.isEmpty() || saved.wait(10000));
     EXPECT_NE(Bytes(offered).find("\nTEETH\n"), std::string::npos);
 }
 
