@@ -137,8 +137,8 @@ ShaftDesign Candidate(const ShaftTask& task, const ShaftDiameters& diameters,
     return s;
 }
 
-// The keys and the fatigue sections of the chosen shaft.
-void KeysAndSections(ShaftDesign& s, const ShaftTask& task) {
+// The keys and the fatigue sections of the chosen shaft, the sections along it.
+void KeysAndSections(ShaftDesign& s) {
     double x = 0;
     std::optional<ShaftStep> previous;
     for (const ShaftStep& step : s.steps) {
@@ -188,7 +188,8 @@ void KeysAndSections(ShaftDesign& s, const ShaftTask& task) {
         previous = step;
         x += step.length;
     }
-    (void)task;
+    std::stable_sort(s.sections.begin(), s.sections.end(),
+                     [](const ShaftSection& a, const ShaftSection& b) { return a.x < b.x; });
 }
 
 ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
@@ -240,7 +241,7 @@ ShaftDesign DesignShaft(const ShaftTask& task, double life, double loadFactor,
         LayoutSteps(task.plan, lastDiameters, last->bearings[0].bearing.B, last->distances, at);
     if (!bearingsOnly) {
         last->diagram = ShaftDiagram(last->loads, last->supports, at.length, last->torque);
-        KeysAndSections(*last, task);
+        KeysAndSections(*last);
     }
     return std::move(*last);
 }
