@@ -11,7 +11,6 @@
 
 #include "app/drawing_step.h"
 #include "app/user_text.h"
-#include "app/window_placement.h"
 #include "win/controls.h"
 #include "win/message_box.h"
 #include "win/sheet_painter.h"
@@ -109,36 +108,8 @@ void DrawingWindow::Clear() {
 }
 
 void DrawingWindow::ShowBeside(HWND dialog) {
-    if (!IsWindowVisible(hwnd_)) {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        RECT taken{};
-        GetWindowRect(dialog, &taken);
-        RECT outer{};
-        RECT client{};
-        GetWindowRect(hwnd_, &outer);
-        GetClientRect(hwnd_, &client);
-        const BesideRule rule{(outer.right - outer.left) - client.right,
-                              (outer.bottom - outer.top) - client.bottom,
-                              Scaled(kPreferredWidth),
-                              Scaled(kPreferredHeight),
-                              Scaled(kLeastWidth),
-                              Scaled(kGap)};
-        const BesidePlacement placement = PlaceBeside(
-            ScreenRect{work.left, work.top, work.right - work.left, work.bottom - work.top},
-            ScreenRect{taken.left, taken.top, taken.right - taken.left, taken.bottom - taken.top},
-            rule);
-        if (placement.dialogAt) {
-            SetWindowPos(dialog, nullptr, placement.dialogAt->x, placement.dialogAt->y, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        SetWindowPos(hwnd_, HWND_TOP, placement.frame.left, placement.frame.top,
-                     placement.frame.width, placement.frame.height, SWP_NOACTIVATE);
-        ShowWindow(hwnd_, SW_SHOW);
-    }
-    SetForegroundWindow(hwnd_);
+    ShowBesideDialog(dialog, Scaled(kPreferredWidth), Scaled(kPreferredHeight), Scaled(kLeastWidth),
+                     Scaled(kGap));
     SetFocus(tab_ == 1 ? pinionView_.Handle() : wheelView_.Handle());
 }
 

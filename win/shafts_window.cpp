@@ -9,7 +9,6 @@
 #include <exception>
 #include <utility>
 
-#include "app/window_placement.h"
 #include "win/controls.h"
 #include "win/message_box.h"
 
@@ -285,36 +284,8 @@ void ShaftsWindow::FitColumns(const Page& page) {
 
 void ShaftsWindow::ShowBeside(HWND dialog) {
     if (stale_) Refresh();
-    if (!IsWindowVisible(hwnd_)) {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        RECT taken{};
-        GetWindowRect(dialog, &taken);
-        RECT outer{};
-        RECT client{};
-        GetWindowRect(hwnd_, &outer);
-        GetClientRect(hwnd_, &client);
-        const BesideRule rule{(outer.right - outer.left) - client.right,
-                              (outer.bottom - outer.top) - client.bottom,
-                              Scaled(kPreferredWidth),
-                              Scaled(kPreferredHeight),
-                              Scaled(kLeastWidth),
-                              Scaled(kGap)};
-        const BesidePlacement placement = PlaceBeside(
-            ScreenRect{work.left, work.top, work.right - work.left, work.bottom - work.top},
-            ScreenRect{taken.left, taken.top, taken.right - taken.left, taken.bottom - taken.top},
-            rule);
-        if (placement.dialogAt) {
-            SetWindowPos(dialog, nullptr, placement.dialogAt->x, placement.dialogAt->y, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        SetWindowPos(hwnd_, HWND_TOP, placement.frame.left, placement.frame.top,
-                     placement.frame.width, placement.frame.height, SWP_NOACTIVATE);
-        ShowWindow(hwnd_, SW_SHOW);
-    }
-    SetForegroundWindow(hwnd_);
+    ShowBesideDialog(dialog, Scaled(kPreferredWidth), Scaled(kPreferredHeight), Scaled(kLeastWidth),
+                     Scaled(kGap));
     SetFocus(IsWindowVisible(tabs_) ? tabs_ : saveRtf_);
 }
 

@@ -1,6 +1,8 @@
 // The window procedure shared by the program's windows.
 #include "win/window.h"
 
+#include "app/window_placement.h"
+
 namespace gearpair::win {
 
 Window::~Window() {
@@ -50,6 +52,39 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
     return window->HandleMessage(message, wParam, lParam);
+}
+
+void Window::ShowBesideDialog(HWND dialog, int width, int height, int leastWidth, int gap) {
+    if (!IsWindowVisible(hwnd_)) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        RECT taken{};
+        GetWindowRect(dialog, &taken);
+        RECT outer{};
+        RECT client{};
+        GetWindowRect(hwnd_, &outer);
+        GetClientRect(hwnd_, &client);
+        const BesideRule rule{(outer.right - outer.left) - client.right,
+                              (outer.bottom - outer.top) - client.bottom,
+                              width,
+                              height,
+                              leastWidth,
+                              gap};
+        const BesidePlacement placement = PlaceBeside(
+            ScreenRect{work.left, work.top, work.right - work.left, work.bottom - work.top},
+            ScreenRect{taken.left, taken.top, taken.right - taken.left, taken.bottom - taken.top},
+            rule);
+        if (placement.dialogAt) {
+            SetWindowPos(dialog, nullptr, placement.dialogAt->x, placement.dialogAt->y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        SetWindowPos(hwnd_, HWND_TOP, placement.frame.left, placement.frame.top,
+                     placement.frame.width, placement.frame.height, SWP_NOACTIVATE);
+        ShowWindow(hwnd_, SW_SHOW);
+    }
+    SetForegroundWindow(hwnd_);
 }
 
 }  // namespace gearpair::win

@@ -22,6 +22,12 @@ protected:
                 int width, int height, HWND owner);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Shows the window in front, the first time beside `dialog` on the dialog's monitor: its
+    // client area `width` x `height` where there is room, never narrower than `leastWidth`,
+    // `gap` from the dialog, which moves aside when the work area needs it (all pixels,
+    // already scaled).
+    void ShowBesideDialog(HWND dialog, int width, int height, int leastWidth, int gap);
+
     HWND hwnd_ = nullptr;
 
 private:
