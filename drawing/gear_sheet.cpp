@@ -14,22 +14,9 @@ Sheet BuildGearSheet(const GearSheetContent& content, Box* viewsBox) {
     const SheetLayout layout =
         ChooseLayout(extent, content.gear.part.tip, furniture)
             .value_or(SheetLayout{kSheetFormats.back(), kDrawingScales.back(), Box{}});
-    Sheet sheet;
-    // The PDF's and SVG's title: the part's name and designation.
-    sheet.title = content.title.designation.empty()
-                      ? content.title.name
-                      : content.title.name + " " + content.title.designation;
-    sheet.format = std::string(layout.format.name);
-    sheet.widthMm = layout.format.width;
-    sheet.heightMm = layout.format.height;
-    sheet.scale = std::string(layout.scale.text);
-    sheet.items.reserve(512);
-
-    const Box frame = InnerFrame(layout.format);
-    TitleBlockTexts title = content.title;
-    title.scale = sheet.scale;
-    DrawFrameAndTitleBlock(sheet, frame, title);
-    DrawParameterTable(sheet, frame, content.table);
+    Box frame;
+    Sheet sheet =
+        StartPartSheet(layout.format, layout.scale.text, content.title, content.table, frame);
     if (!content.table.empty()) {
         const Box table = TableBox(frame, TableLineCount(content.table));
         DrawGeneralRoughness(

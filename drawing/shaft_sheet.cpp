@@ -400,20 +400,9 @@ Sheet BuildGearShaftSheet(const ShaftSheetContent& content) {
         layout = *again;
     }
     const double scale = layout.scale.factor;
-    Sheet sheet;
-    sheet.title = content.title.designation.empty()
-                      ? content.title.name
-                      : content.title.name + " " + content.title.designation;
-    sheet.format = std::string(layout.format.name);
-    sheet.widthMm = layout.format.width;
-    sheet.heightMm = layout.format.height;
-    sheet.scale = std::string(layout.scale.text);
-    sheet.items.reserve(512);
-    const Box frame = InnerFrame(layout.format);
-    TitleBlockTexts title = content.title;
-    title.scale = sheet.scale;
-    DrawFrameAndTitleBlock(sheet, frame, title);
-    DrawParameterTable(sheet, frame, content.table);
+    Box frame;
+    Sheet sheet =
+        StartPartSheet(layout.format, layout.scale.text, content.title, content.table, frame);
     DrawRequirements(sheet, frame, lines);
 
     const ViewsExtent extent = ExtentOf(content.shaft, content.teeth, scale);

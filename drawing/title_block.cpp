@@ -187,6 +187,22 @@ double FittingTextHeight(const std::string& text, double room, double largest) {
     return 0;
 }
 
+Sheet StartPartSheet(const SheetFormat& format, std::string_view scaleText, TitleBlockTexts title,
+                     const std::vector<std::vector<TableRow>>& table, Box& frame) {
+    Sheet sheet;
+    sheet.title = title.designation.empty() ? title.name : title.name + " " + title.designation;
+    sheet.format = std::string(format.name);
+    sheet.widthMm = format.width;
+    sheet.heightMm = format.height;
+    sheet.scale = std::string(scaleText);
+    sheet.items.reserve(512);
+    frame = InnerFrame(format);
+    title.scale = sheet.scale;
+    DrawFrameAndTitleBlock(sheet, frame, title);
+    DrawParameterTable(sheet, frame, table);
+    return sheet;
+}
+
 void DrawFrameAndTitleBlock(Sheet& sheet, const Box& frame, const TitleBlockTexts& texts) {
     Rectangle(sheet, Layer::Thin, Box{0, 0, sheet.widthMm, sheet.heightMm});
     Rectangle(sheet, Layer::Frame, frame);

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/errors.h"
 #include "drawing/sheet.h"
+#include "drawing/sheet_format.h"
 #include "drawing/sheet_geometry.h"
 
 namespace gearpair {
@@ -49,6 +51,13 @@ struct TableRow {
     std::string symbol;
     std::string value;
 };
+
+// A part's sheet of `format` at the scale `scaleText`: titled with the part's name and
+// designation (the PDF's and SVG's title), its frame with the title block and the parameter
+// table drawn. Returns the inner frame in `frame`. Throws DrawingTextError as
+// DrawFrameAndTitleBlock does.
+Sheet StartPartSheet(const SheetFormat& format, std::string_view scaleText, TitleBlockTexts title,
+                     const std::vector<std::vector<TableRow>>& table, Box& frame);
 
 // The table in the frame's top right corner, columns 65, 10 and 35 mm, every text 3,5 mm: its
 // parts one after the other, main lines around it and between the parts, thin lines between
