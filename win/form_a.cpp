@@ -99,7 +99,20 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
     for (const HWND box : {comboBox5_, comboBox2_, comboBox3_}) {
         SendMessageW(box, CB_SETCURSEL, 0, 0);
     }
-    bitBtn1_ = AddControl(hwnd_, WC_BUTTON, L"OK", BS_PUSHBUTTON | WS_TABSTOP,
+    // The picture buttons, owner-drawn statics that report clicks, are one group of the tab
+    // order after the speed: as radio buttons, Tab stops at the chosen one only and the arrow
+    // keys move the choice. A click never takes the focus.
+    const RECT places[3] = {{16, 184, 177, 233}, {184, 184, 345, 233}, {352, 184, 505, 233}};
+    for (int i = 0; i < 3; ++i) {
+        speedButtons_[i] =
+            AddControl(hwnd_, WC_STATIC, L"", SS_OWNERDRAW | SS_NOTIFY | (i == 0 ? WS_GROUP : 0),
+                       places[i], kSpeedButton2 + i, font_);
+        SetWindowSubclass(speedButtons_[i], &TFormA::PictureProcedure, 0,
+                          reinterpret_cast<DWORD_PTR>(this));
+    }
+    ChooseArrangement(ChosenPicture(), false);
+    // OK starts the next group, so that the arrows of the pictures' group stop at its end.
+    bitBtn1_ = AddControl(hwnd_, WC_BUTTON, L"OK", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
                           RECT{224, 56, 224 + 81, 56 + 25}, kBitBtn1, font_);
     // The variant search's button, in the free place under OK, is the last stop of the tab order.
     variantsButton_ = AddControl(hwnd_, WC_BUTTON, L"Варианты", BS_PUSHBUTTON | WS_TABSTOP,
@@ -113,13 +126,6 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
     SetWindowPos(variantsButton_, nullptr, variantsLeft, Scaled(96),
                  Scaled(224 + 81) - variantsLeft, Scaled(25), SWP_NOZORDER | SWP_NOACTIVATE);
 
-    // The picture buttons never take the focus: owner-drawn statics that report clicks.
-    const RECT places[3] = {{16, 184, 177, 233}, {184, 184, 345, 233}, {352, 184, 505, 233}};
-    for (int i = 0; i < 3; ++i) {
-        speedButtons_[i] = AddControl(hwnd_, WC_STATIC, L"", SS_OWNERDRAW | SS_NOTIFY, places[i],
-                                      kSpeedButton2 + i, font_);
-    }
-
     typedBoxes_ = {{comboBox5_, TypedField::WheelHardness},
                    {comboBox7_, TypedField::ServiceLife},
                    {comboBox2_, TypedField::Power},
@@ -127,6 +133,9 @@ TFormA::TFormA(GearSession& session, TFormB& details, TFormD& results)
 }
 
 TFormA::~TFormA() {
+    for (const HWND button : speedButtons_) {
+        RemoveWindowSubclass(button, &TFormA::PictureProcedure, 0);
+    }
     DeleteObject(font_);
 }
 
@@ -291,6 +300,52 @@ void TFormA::TakeVariant(const DesignInputs& inputs) {
     SendMessageW(comboBox5_, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }
 
+int TFormA::ChosenPicture() const {
+    return static_cast<int>(
+        std::find(std::begin(kArrangements), std::end(kArrangements), arrangement_) -
+        std::begin(kArrangements));
+}
+
+void TFormA::ChooseArrangement(int index, bool focus) {
+    arrangement_ = kArrangements[index];
+    // The chosen picture is the group's only stop of the tab order.
+    for (int i = 0; i < 3; ++i) {
+        const LONG style = GetWindowLongW(speedButtons_[i], GWL_STYLE);
+        SetWindowLongW(speedButtons_[i], GWL_STYLE,
+                       i == index ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        InvalidateRect(speedButtons_[i], nullptr, FALSE);
+    }
+    if (focus) SetFocus(speedButtons_[index]);
+}
+
+LRESULT CALLBACK TFormA::PictureProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR data) {
+    auto& form = *reinterpret_cast<TFormA*>(data);
+    switch (message) {
+        case WM_GETDLGCODE:
+            // The arrows are the group's own, not the dialog navigation's.
+            return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+        case WM_KEYDOWN: {
+            const int index = form.ChosenPicture();
+            if (wParam == VK_LEFT || wParam == VK_RIGHT) {
+                // The ends do not wrap round.
+                const int next = index + (wParam == VK_RIGHT ? 1 : -1);
+                if (next >= 0 && next < 3) form.ChooseArrangement(next, true);
+                return 0;
+            }
+            break;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            // The focus rectangle comes and goes with the focus.
+            InvalidateRect(button, nullptr, FALSE);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
@@ -310,8 +365,12 @@ LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (id == IDOK && GetFocus() == variantsButton_) {
                 VariantsButtonClick();
             } else if (id >= kSpeedButton2 && id <= kSpeedButton4 && code == STN_CLICKED) {
-                arrangement_ = kArrangements[id - kSpeedButton2];
-                for (const HWND button : speedButtons_) InvalidateRect(button, nullptr, FALSE);
+                // The focus follows the choice when the group has it, so that it stays on the
+                // group's one stop.
+                const HWND focus = GetFocus();
+                ChooseArrangement(id - kSpeedButton2,
+                                  std::find(std::begin(speedButtons_), std::end(speedButtons_),
+                                            focus) != std::end(speedButtons_));
             }
             return 0;
         }
@@ -334,7 +393,10 @@ LRESULT TFormA::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const int index = static_cast<int>(item.CtlID) - kSpeedButton2;
             if (index < 0 || index > 2) break;
-            PaintArrangementButton(item, kArrangements[index],
+            // A static's item state never carries the focus.
+            DRAWITEMSTRUCT state = item;
+            if (GetFocus() == item.hwndItem) state.itemState |= ODS_FOCUS;
+            PaintArrangementButton(state, kArrangements[index],
                                    kArrangements[index] == arrangement_);
             return TRUE;
         }

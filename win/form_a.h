@@ -78,6 +78,13 @@ private:
     void ShowSessionOutputs();
     void MakeDrawings(const DesignProducts& products, std::uint8_t arrangement);
     void TakeVariant(const DesignInputs& inputs);
+    // The index of the chosen picture button in speedButtons_.
+    int ChosenPicture() const;
+    // The arrangement of picture `index` chosen; the focus to it when `focus`.
+    void ChooseArrangement(int index, bool focus);
+    // The picture buttons' keys: Left and Right choose the neighbour.
+    static LRESULT CALLBACK PictureProcedure(HWND button, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR data);
 
     GearSession& session_;
     TFormB& details_;

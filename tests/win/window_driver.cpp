@@ -28,6 +28,11 @@
 //                                    bearing's life changes; Escape, prints "closed".
 //   window_driver bad-value PROGRAM  four Tabs to the hardness field, "abc", Tab; prints the
 //                                    message and "focus kept" when the field has the focus back.
+//   window_driver arrangement PROGRAM
+//                                    eight Tabs from OK to the speed field, Tab; prints
+//                                    "picture ID stop IDS" with the focused picture's identifier
+//                                    and those of the pictures in the tab order; Right, prints
+//                                    the same; Tab, prints "next " and the focused control's text.
 //   window_driver variants PROGRAM   "Варианты" pressed: the window beside the form, the form
 //                                    unchanged; prints "rows N", "first " and the first row's
 //                                    texts joined by ";"; Home and Enter in the table, prints
@@ -55,6 +60,7 @@ constexpr int kComboBox4 = 1002;
 constexpr int kComboBox5 = 1003;
 constexpr int kComboBox6 = 1004;
 constexpr int kComboBox3 = 1007;
+constexpr int kSpeedButton2 = 1008;
 constexpr int kVariantsButton = 1012;
 constexpr int kVariantsTable = 3001;
 constexpr int kSave1 = 103;
@@ -371,6 +377,40 @@ void BadValue(const std::wstring& path) {
     End(program);
 }
 
+// The pictures' group in the tab order: the focused picture and the pictures that are stops.
+void PrintPictures(HWND form, HWND focus) {
+    std::string stops;
+    for (int id = kSpeedButton2; id < kSpeedButton2 + 3; ++id) {
+        if (GetWindowLongW(GetDlgItem(form, id), GWL_STYLE) & WS_TABSTOP) {
+            stops += (stops.empty() ? "" : ",") + std::to_string(id);
+        }
+    }
+    std::printf("picture %d stop %s\n", GetDlgCtrlID(focus), stops.c_str());
+}
+
+void Arrangement(const std::wstring& path) {
+    Program program = Start(path);
+    const DWORD thread = program.info.dwThreadId;
+    const auto press = [&](WPARAM key) {
+        const HWND before = Focus(thread);
+        PressKey(thread, key);
+        if (!WaitFor([&] { return Focus(thread) != before; }))
+            Fail("the key did not move the focus");
+        return Focus(thread);
+    };
+    // From OK: "Варианты", then the seven fields in their order, the speed last.
+    HWND focus = nullptr;
+    for (int tab = 0; tab < 8; ++tab) focus = press(VK_TAB);
+    if (GetParent(focus) != GetDlgItem(program.form, kComboBox3)) {
+        Fail("eight Tabs from OK did not reach the speed field");
+    }
+    PrintPictures(program.form, press(VK_TAB));
+    PrintPictures(program.form, press(VK_RIGHT));
+    std::printf("next %s\n", Narrow(TextOf(press(VK_TAB))).c_str());
+    PostMessageW(program.form, WM_CLOSE, 0, 0);
+    End(program);
+}
+
 // The text of a list view's cell in another process: the item and its text buffer in that
 // process's memory.
 std::wstring CellText(HANDLE process, HWND list, int item, int subItem) {
@@ -556,7 +596,8 @@ void Variants(const std::wstring& path) {
 
 int wmain(int argc, wchar_t* argv[]) {
     if (argc < 3)
-        Fail("usage: window_driver run|show|drawings|shafts|bad-value|variants PROGRAM ...");
+        Fail(
+            "usage: window_driver run|show|drawings|shafts|bad-value|arrangement|variants PROGRAM ...");
     const std::wstring mode = argv[1];
     if (mode == L"run") {
         Run(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
@@ -569,6 +610,8 @@ int wmain(int argc, wchar_t* argv[]) {
         Shafts(argv[2], argc == 4 ? std::stoi(argv[3]) : 0);
     } else if (mode == L"bad-value" && argc == 3) {
         BadValue(argv[2]);
+    } else if (mode == L"arrangement" && argc == 3) {
+        Arrangement(argv[2]);
     } else if (mode == L"variants" && argc == 3) {
         Variants(argv[2]);
     } else {

@@ -3,7 +3,8 @@
 # three designs entered in the form and started with Enter, the results dialog's texts, the
 # report saved from the details window and the hand-off files the same bytes as the Linux
 # program's ("path.lsp" differs by the directory's Windows name only); a value that is not a
-# number gets its message and the field keeps the focus. "Чертежи..." opens the drawing window
+# number gets its message and the field keeps the focus; Tab from the speed reaches the chosen
+# arrangement picture and Right chooses the next. "Чертежи..." opens the drawing window
 # beside the results dialog with its sheet painted, a title-block text entered there is the next
 # session's, and each run's dwgN holds the same drawings as the Linux program's. "Валы..." opens
 # the shafts window beside the dialog with the output shaft's figure painted and its first
@@ -72,6 +73,13 @@ check test "$(cat "$work/Windows Run/path.lsp")" = "(setq savedwg \"z:$windowsDi
 (cd "$work/Windows Run" && "$wine" "$driver" bad-value "$windowsProgram") | tr -d '\r' \
     >"$work/bad-value.windows"
 check test "$(cat "$work/bad-value.windows")" = "$(printf 'Неправильно введено значение\nfocus kept')"
+
+# The arrangement pictures in the tab order after the speed: Tab stops at the chosen one (the
+# second), Right chooses the third and takes the focus and the stop with it, Tab goes on to OK.
+(cd "$work/Windows Run" && "$wine" "$driver" arrangement "$windowsProgram") | tr -d '\r' \
+    >"$work/arrangement.windows"
+check test "$(cat "$work/arrangement.windows")" = \
+    "$(printf 'picture 1009 stop 1009\npicture 1010 stop 1010\nnext OK')"
 
 # The drawing window, in a directory of its own so that the runs above keep their numbers.
 mkdir -p "$work/Drawings Run"
