@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -39,6 +40,35 @@ inline std::vector<std::string> ShaftFaults(const ShaftsDesign& shafts) {
         }
         if (std::abs(momentR) > 1e-4 * largestMoment || std::abs(momentT) > 1e-4 * largestMoment) {
             faults.push_back(name + ": the moments do not balance");
+        }
+        // The steps carry the loads where they act: the gear's middle on its seat or teeth,
+        // each support within a bearing seat, the whole length the diagram's.
+        double x = 0;
+        bool gearOnItsStep = false;
+        std::array<bool, 2> supportOnASeat = {false, false};
+        for (const ShaftStep& step : s->steps) {
+            const double middle = x + step.length / 2;
+            for (const ShaftLoad& load : s->loads) {
+                if (load.kind == LoadKind::Gear &&
+                    (step.kind == StepKind::Gear || step.kind == StepKind::Teeth) &&
+                    std::abs(load.x - middle) <= 1e-9 * (1 + middle)) {
+                    gearOnItsStep = true;
+                }
+            }
+            for (std::size_t i = 0; i < 2; ++i) {
+                const double at = s->supports[i].x;
+                if (step.kind == StepKind::Bearing && at > x && at < x + step.length) {
+                    supportOnASeat[i] = true;
+                }
+            }
+            x += step.length;
+        }
+        if (!gearOnItsStep) faults.push_back(name + ": the gear's load is off its step's middle");
+        if (!supportOnASeat[0] || !supportOnASeat[1]) {
+            faults.push_back(name + ": a support is off the bearing seats");
+        }
+        if (!s->diagram.empty() && std::abs(s->diagram.back().x - x) > 1e-9 * x) {
+            faults.push_back(name + ": the steps are not the diagram's length");
         }
         const auto seat = std::find_if(s->steps.begin(), s->steps.end(), [](const ShaftStep& step) {
             return step.kind == StepKind::Bearing;
