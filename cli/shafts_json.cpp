@@ -133,10 +133,20 @@ void WriteShaft(JsonWriter& json, const ShaftDesign& s) {
         json.Member("x", section.x);
         json.Member("M", section.M);
         json.Member("T", section.T);
-        json.Member("S_sigma", section.fatigue.Ssigma);
-        json.Member("S_tau", section.fatigue.Stau);
-        json.Member("S", section.fatigue.S);
-        json.Member("allowable", section.fatigue.allowable);
+        json.Member("sigma_a", section.fatigue.sigmaA);
+        json.Member("tau_a", section.fatigue.tauA);
+        // The safety factors where the section's factors are known, null where they are not.
+        for (const auto& [key, value] :
+             {std::pair{"S_sigma", section.fatigue.Ssigma},
+              std::pair{"S_tau", section.fatigue.Stau}, std::pair{"S", section.fatigue.S},
+              std::pair{"allowable", section.fatigue.allowable}}) {
+            json.Key(key);
+            if (section.fatigue.known) {
+                json.Number(value);
+            } else {
+                json.Null();
+            }
+        }
         json.EndObject();
     }
     json.EndArray();
