@@ -1,6 +1,6 @@
 // Fuzz target of the batch reader over arbitrary bytes: it returns 0, 1 or 3 or raises one of
 // the system's errors, and writes the output header and one row per non-empty input line, each
-// row reading back as 23 fields whose first eight are the row's own fields, or empty
+// row reading back as 29 fields whose first eight are the row's own fields, or empty
 // for a line holding a control character or broken UTF-8, which no row echoes.
 #include <cstdint>
 #include <cstdio>
@@ -73,7 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool anyUnbuildable = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto fields = gearpair::SplitCsvLine(rows[i + 1]);
-        Require(fields && fields->size() == 23, "a row reads back as 23 fields", rows[i + 1]);
+        Require(fields && fields->size() == 29, "a row reads back as 29 fields", rows[i + 1]);
+        const std::string& shafts = (*fields)[28];
+        Require(shafts.empty() || shafts == "ok" || shafts == "life not reached" ||
+                    shafts == "no bearing",
+                "a known shafts' status", rows[i + 1]);
         const std::string& statusName = (*fields)[8];
         Require(statusName == "ok" || statusName == "unbuildable" || statusName == "stopped" ||
                     statusName == "error" || statusName == "invalid",
