@@ -64,6 +64,14 @@ inline std::vector<std::string> ShaftFaults(const ShaftsDesign& shafts) {
             x += step.length;
         }
         if (!gearOnItsStep) faults.push_back(name + ": the gear's load is off its step's middle");
+        // The axial force's moment at the pitch radius: Fa d / 2 with d = 2 T / Ft.
+        for (const ShaftLoad& load : s->loads) {
+            if (load.kind != LoadKind::Gear) continue;
+            const double moment = load.Fa * s->torque / load.Ft;
+            if (!(std::abs(load.moment - moment) <= 1e-12 * (1 + std::abs(moment)))) {
+                faults.push_back(name + ": the axial force's moment is not Fa d / 2");
+            }
+        }
         if (!supportOnASeat[0] || !supportOnASeat[1]) {
             faults.push_back(name + ": a support is off the bearing seats");
         }

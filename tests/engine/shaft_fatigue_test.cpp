@@ -20,5 +20,17 @@ TEST(NetSectionModuli, ShoulderIsWhole) {
     EXPECT_NEAR(w.torsion, 12566.371, 1e-3);
 }
 
+// The amplitudes on the net section: σa = M / W, τa = T / (2 Wk), N*m to N*mm.
+TEST(SectionSafety, BendingAndTorsionAmplitudesOfTheNetSection) {
+    const SectionGeometry keySeat{SectionKind::KeySeat, 40, 12, 5, 0, 0};
+    const SectionModuli w = NetSectionModuli(keySeat);
+    const SectionFatigue f = SectionSafety(keySeat, 300, 500);
+    EXPECT_DOUBLE_EQ(f.sigmaA, 300 * 1000 / w.bending);
+    EXPECT_DOUBLE_EQ(f.tauA, 500 * 1000 / (2 * w.torsion));
+    EXPECT_NEAR(f.sigmaA, 55.924, 1e-3);
+    EXPECT_NEAR(f.tauA, 21.463, 1e-3);
+    EXPECT_FALSE(f.known);
+}
+
 }  // namespace
 }  // namespace gearpair

@@ -92,7 +92,8 @@ TEST(SupportReactions, MomentOfTheAxialForceShiftsTheRadialReactions) {
     gear.Ft = 2000;
     gear.Fa = 300;
     gear.moment = 300 * 0.1;  // N*m
-    const std::array<ShaftSupport, 2> s = SupportReactions(std::vector<ShaftLoad>{gear}, 50, 250, 1);
+    const std::array<ShaftSupport, 2> s =
+        SupportReactions(std::vector<ShaftLoad>{gear}, 50, 250, 1);
     // Rr2 = -(100 x 1000 + 30 000) / 200, Rr1 = -1000 - Rr2.
     EXPECT_DOUBLE_EQ(s[1].Rr, -650);
     EXPECT_DOUBLE_EQ(s[0].Rr, -350);
@@ -112,6 +113,26 @@ TEST(MeshForcesOf, TangentialRadialAndAxialForces) {
     EXPECT_DOUBLE_EQ(f.Ft, 4000);
     EXPECT_NEAR(f.Fr, 4000 * std::tan(20 * std::numbers::pi / 180) / std::cos(0.25), 1e-9);
     EXPECT_NEAR(f.Fa, 4000 * std::tan(0.25), 1e-9);
+}
+
+// The hub may reach a bearing, not overlap it: on a 200 mm span with 20 mm bearings a 120 mm
+// hub's middle may be 70 mm from either support.
+TEST(SketchDistances, HubUpToTheBearingButNotOverIt) {
+    ShaftPlan plan{Shaft::Output, 3, false, 120, 120, 10, 100};
+    ShaftDiameters diameters;
+    diameters.end = 30;
+    diameters.endLength = 45;
+    diameters.bearing = 35;
+    ShaftOverrides overrides;
+    overrides.span = 200;
+    for (double gear : {70.0, 130.0}) {
+        overrides.gearToSupport = gear;
+        EXPECT_EQ(SketchDistances(plan, diameters, 20, overrides).gearToSupport, gear);
+    }
+    for (double gear : {std::nextafter(70.0, 0.0), std::nextafter(130.0, 1e9)}) {
+        overrides.gearToSupport = gear;
+        EXPECT_THROW(SketchDistances(plan, diameters, 20, overrides), ShaftLayoutError);
+    }
 }
 
 // The user's distances are checked against the hub and the bearings they must hold.
