@@ -328,8 +328,7 @@ void TFormA::BitBtn1Click() {
                       [this](const std::string& text) { ShowMessageBox(this, text); },
                       [this, &inputs](const DesignProducts& products) {
                           if (drawings_) {
-                              MakeDrawings(products,
-                                           static_cast<std::uint8_t>(inputs.arrangement));
+                              MakeDrawings(products, static_cast<std::uint8_t>(inputs.arrangement));
                           }
                           if (shafts_) {
                               shafts_->SetDesign(session_.design, products,
@@ -345,8 +344,7 @@ void TFormA::MakeDrawings(const DesignProducts& products, std::uint8_t arrangeme
     // The hand-off is complete: its files stay whatever happens to the drawings, and a failure
     // here leaves the results dialog to open after the error box.
     // The files carry the title-block texts of the drawing window's fields.
-    RunDrawings drawings =
-        WriteRunDrawings(session_, products, drawings_->Inputs(), arrangement);
+    RunDrawings drawings = WriteRunDrawings(session_, products, drawings_->Inputs(), arrangement);
     if (!drawings.files.error.empty()) ShowErrorBox(this, drawings.files.error);
     const QString directory = QString::fromStdString(drawings.directory);
     drawings_->SetDrawings(std::move(drawings.files.drawings), std::move(drawings.warnings),
